@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer harnesses with clang into build-fuzz/ and runs each for
+# a fixed number of runs with a fixed seed, starting from the shared fonts
+# when they are there. Set FUZZ_RUNS for a longer session.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${FUZZ_RUNS:-20000}
+if [ ! -f fuzz/CMakeLists.txt ]; then exit 0; fi
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DQUORREL_BUILD_FUZZ=ON \
+  -DQUORREL_BUILD_TESTS=OFF -DQUORREL_BUILD_APP=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build-fuzz -j "$(nproc)"
+for harness in build-fuzz/fuzz/fuzz_*; do
+  [ -x "$harness" ] || continue
+  name=$(basename "$harness")
+  corpus=$(mktemp -d)
+  seeds=()
+  case "$name" in
+    *fzx*) [ -d ../shared/fonts/fzx ] && seeds+=(../shared/fonts/fzx) ;;
+    *chr*) [ -d ../shared/fonts/chr ] && seeds+=(../shared/fonts/chr) ;;
+  esac
+  echo "fuzzing $name for $runs runs"
+  "$harness" -seed=1 -runs="$runs" -max_len=20000 "$corpus" "${seeds[@]}" >"$corpus.log" 2>&1 || {
+    tail -n 40 "$corpus.log"; echo "$name failed"; exit 1; }
+  rm -rf "$corpus" "$corpus.log"
+done

@@ -1,0 +1,3 @@
+#include "commands.h"
+
+int RunApply(const TArgs&) { return Fail("apply: not available yet"); }

@@ -1,0 +1,3 @@
+#include "commands.h"
+
+int RunConvert(const TArgs&) { return Fail("convert: not available yet"); }

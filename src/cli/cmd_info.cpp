@@ -1,0 +1,3 @@
+#include "commands.h"
+
+int RunInfo(const TArgs&) { return Fail("info: not available yet"); }

@@ -1,0 +1,3 @@
+#include "commands.h"
+
+int RunRender(const TArgs&) { return Fail("render: not available yet"); }

@@ -1,0 +1,18 @@
+#pragma once
+// The subcommands of quorrel-cli. Each takes the words after its name and
+// returns the process exit status: 0 done, 1 failed, 2 usage mistake.
+
+#include <string>
+#include <vector>
+
+using TArgs = std::vector<std::string>;
+
+int RunInfo(const TArgs& args);
+int RunConvert(const TArgs& args);
+int RunRender(const TArgs& args);
+int RunApply(const TArgs& args);
+
+// Prints "quorrel-cli: " + text on standard error; returns 1.
+int Fail(const std::string& text);
+// Prints the usage on standard error; returns 2.
+int UsageError(const std::string& text);

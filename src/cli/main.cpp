@@ -1,0 +1,74 @@
+// quorrel-cli: look into FZX, CHR and UDG fonts and convert them from the shell.
+
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <iostream>
+
+#include "commands.h"
+
+#ifndef QUORREL_VERSION
+#define QUORREL_VERSION "0.9.0"
+#endif
+
+namespace {
+const char* const kUsage =
+    "Usage: quorrel-cli COMMAND [ARGUMENTS]\n"
+    "\n"
+    "Commands:\n"
+    "  info FONT [--json]          describe a .fzx, .chr or .udg font\n"
+    "  convert INPUT OUTPUT        write INPUT as .fzx, .chr, .udg or .asm\n"
+    "  render FONT OUTPUT.png [--text TEXT] [--zoom 1..4] [--width PX]\n"
+    "         [--height PX] [--endless]\n"
+    "                              set text in the font as a picture\n"
+    "  apply FONT OUTPUT --op OP [--op OP ...]\n"
+    "                              reshape every character and save; OP is one of\n"
+    "                              italic, bold, adjust-top, adjust-bottom,\n"
+    "                              adjust-left, adjust-right, adjust-hcenter,\n"
+    "                              adjust-vcenter, clear, scale=WFxHF\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help                  show this help\n"
+    "  -V, --version               show the version\n";
+
+struct TCommand {
+    const char* Name;
+    int (*Run)(const TArgs&);
+};
+const TCommand kCommands[] = {
+    {"info", RunInfo}, {"convert", RunConvert}, {"render", RunRender}, {"apply", RunApply}};
+} // namespace
+
+int Fail(const std::string& text) {
+    std::cerr << "quorrel-cli: " << text << '\n';
+    return 1;
+}
+
+int UsageError(const std::string& text) {
+    if (!text.empty()) std::cerr << "quorrel-cli: " << text << '\n';
+    std::cerr << kUsage;
+    return 2;
+}
+
+int main(int argc, char** argv) {
+    if (argc < 2) return UsageError("no command given");
+    const std::string first = argv[1];
+    if (first == "-h" || first == "--help" || first == "help") {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (first == "-V" || first == "--version") {
+        std::cout << "quorrel-cli " QUORREL_VERSION "\n";
+        return 0;
+    }
+    TArgs args(argv + 2, argv + argc);
+    for (const auto& command : kCommands) {
+        if (first != command.Name) continue;
+        try {
+            return command.Run(args);
+        } catch (const std::exception& e) {
+            return Fail(e.what());
+        }
+    }
+    return UsageError("unknown command '" + first + "'");
+}

@@ -1,0 +1,98 @@
+#include "fileio.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+static std::string FullPath(const std::string& fileName) {
+    std::error_code ec;
+    fs::path full = fs::absolute(fs::path(fileName), ec);
+    return ec ? fileName : full.lexically_normal().string();
+}
+
+static TFileError MakeError(const std::string& what, const std::string& fileName, int error) {
+    return TFileError(what + " \"" + FullPath(fileName) + "\": " + std::strerror(error));
+}
+
+std::vector<std::uint8_t> ReadFileBytes(const std::string& fileName) {
+    std::error_code ec;
+    if (fs::is_directory(fs::path(fileName), ec))
+        throw MakeError("Cannot open file", fileName, EISDIR);
+    std::FILE* file = std::fopen(fileName.c_str(), "rb");
+    if (!file) throw MakeError("Cannot open file", fileName, errno);
+    std::vector<std::uint8_t> bytes;
+    std::uint8_t buffer[65536];
+    for (;;) {
+        const std::size_t n = std::fread(buffer, 1, sizeof buffer, file);
+        bytes.insert(bytes.end(), buffer, buffer + n);
+        if (n < sizeof buffer) break;
+    }
+    const bool failed = std::ferror(file) != 0;
+    const int error = errno;
+    std::fclose(file);
+    if (failed) throw MakeError("Cannot read file", fileName, error ? error : EIO);
+    return bytes;
+}
+
+static std::string TemporaryNameFor(const std::string& fileName) {
+    static std::mt19937 random{std::random_device{}()};
+    char suffix[16];
+    std::snprintf(suffix, sizeof suffix, ".%08x~", static_cast<unsigned>(random()));
+    return fileName + suffix;
+}
+
+bool WriteFileReplacing(const std::string& fileName, const std::uint8_t* data, std::size_t size) {
+    std::string temporary;
+    std::FILE* file = nullptr;
+    // "x" refuses an existing file, so a name clash never overwrites anything.
+    for (int attempt = 0; attempt < 16 && !file; ++attempt) {
+        temporary = TemporaryNameFor(fileName);
+        file = std::fopen(temporary.c_str(), "wbx");
+        if (!file && errno != EEXIST) break;
+    }
+    if (!file) throw MakeError("Cannot create file", fileName, errno);
+
+    bool ok = size == 0 || std::fwrite(data, 1, size, file) == size;
+    ok = std::fflush(file) == 0 && ok;
+#ifndef _WIN32
+    ok = ok && ::fsync(::fileno(file)) == 0;
+#endif
+    ok = std::fclose(file) == 0 && ok;
+
+    std::error_code ec;
+    if (ok) {
+        // Keep the permissions of the file being replaced.
+        const fs::file_status old = fs::status(fs::path(fileName), ec);
+        if (!ec && fs::exists(old))
+            fs::permissions(fs::path(temporary), old.permissions(), fs::perm_options::replace, ec);
+        ec.clear();
+        fs::rename(fs::path(temporary), fs::path(fileName), ec);
+        ok = !ec;
+    }
+    if (!ok) fs::remove(fs::path(temporary), ec);
+    return ok;
+}
+
+std::string FileNameOnly(const std::string& fileName) {
+    const std::size_t slash = fileName.find_last_of("/\\");
+    return slash == std::string::npos ? fileName : fileName.substr(slash + 1);
+}
+
+std::string UpperExtension(const std::string& fileName) {
+    const std::string name = FileNameOnly(fileName);
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos) return std::string();
+    std::string ext = name.substr(dot);
+    for (char& c : ext)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return ext;
+}

@@ -1,0 +1,31 @@
+#pragma once
+// File access for the readers and writers. Opening or creating a file that
+// fails throws TFileError naming the full path and the system's reason;
+// writing replaces a file only once the new content is completely on disk.
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+class TFileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The whole file; throws TFileError when it cannot be opened or read.
+std::vector<std::uint8_t> ReadFileBytes(const std::string& fileName);
+
+// Writes data to a temporary file beside fileName and renames it over
+// fileName. Throws TFileError when the temporary file cannot be created;
+// returns false (temporary removed, fileName untouched) when writing,
+// flushing or renaming fails.
+bool WriteFileReplacing(const std::string& fileName, const std::uint8_t* data, std::size_t size);
+inline bool WriteFileReplacing(const std::string& fileName, const std::vector<std::uint8_t>& data) {
+    return WriteFileReplacing(fileName, data.data(), data.size());
+}
+
+// The file name without its folders ("demo.asm" for "/a/b/demo.asm").
+std::string FileNameOnly(const std::string& fileName);
+// The extension in upper case, with its dot (".FZX"), or "".
+std::string UpperExtension(const std::string& fileName);

@@ -1,0 +1,97 @@
+#pragma once
+// The linear history of glyph snapshots. The entry at Position describes the
+// present state; undo steps back one entry, redo forward one. Entries of one
+// all-glyph command share a group number, which the history menus show as
+// one group with a header.
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+struct Tundolistentry {
+    std::int32_t CharIndex = 0;
+    std::int32_t Kern = 0;
+    std::int32_t Leading = 0;
+    std::int32_t Width = 0;
+    std::uint8_t Action = 0;
+    std::string Rows;
+    std::int32_t Group = 0;
+};
+
+// The state a step of undo or redo hands back to restore.
+struct TGlyphSnapshot {
+    int CharIndex = 0;
+    int Kern = 0;
+    std::string Rows;
+    int Width = 0;
+    int Leading = 0;
+};
+
+// One item of a history drop-down menu, for the window to turn into a menu.
+struct THistoryMenuItem {
+    enum TKind { Separator, Entry, Header };
+    TKind Kind = Separator;
+    std::string Caption;
+    int Tag = 0;   // steps to undo or redo when clicked
+    int Icon = -1; // action number of the history icon; -1 for none
+    std::uint8_t Direction = 0; // 0 undo menu, 1 redo menu
+
+    bool operator==(const THistoryMenuItem& o) const {
+        return Kind == o.Kind && Caption == o.Caption && Tag == o.Tag && Icon == o.Icon &&
+               Direction == o.Direction;
+    }
+};
+using THistoryMenu = std::vector<THistoryMenuItem>;
+
+constexpr int ActionCount = 38;
+// Menu texts of the action numbers; "%s" is filled in by EntryText.
+extern const char* const ActionTexts[ActionCount];
+
+class Tundolist {
+public:
+    explicit Tundolist(int limit);
+
+    // Called when a history menu item is clicked: kind 0 undo, 1 redo.
+    std::function<void(std::uint8_t kind, int steps)> OnUndoRedo;
+
+    int Position() const { return FPosition; }
+    int MaxEntries() const { return FMaxEntries; }
+    int NextGroup() const { return FNextGroup; }
+    int Count() const { return static_cast<int>(FEntries.size()); }
+    const Tundolistentry& Entry(int index) const { return FEntries[static_cast<std::size_t>(index)]; }
+
+    // Cuts the redo branch, appends, and drops the oldest entries past the limit.
+    void AddEntry(int action, int index, int group, const std::string& rows, int width,
+                  int leading, int kern);
+    bool CanUndo() const;
+    bool CanRedo() const;
+    // Moves one step and hands back the entry now at Position; false (and
+    // nothing changed) without a step to take.
+    bool Undo(TGlyphSnapshot& snapshot);
+    bool Redo(TGlyphSnapshot& snapshot);
+    // One more than the largest group held (1 for an empty list).
+    int NewGroup();
+    void Clear();
+
+    // Rebuild the drop-down menus; without anything to undo (redo) they
+    // return false and leave the menu as it was.
+    bool FillUndoMenu(int limit, THistoryMenu& menu) const;
+    bool FillRedoMenu(int limit, THistoryMenu& menu) const;
+    // What a click on a menu item does: OnUndoRedo (item direction, tag).
+    void Click(const THistoryMenuItem& item) const;
+
+private:
+    bool FillMenu(bool redo, int limit, THistoryMenu& menu) const;
+
+    std::deque<Tundolistentry> FEntries;
+    int FPosition = 0;
+    int FMaxEntries;
+    int FNextGroup = 0;
+};
+
+// Display text of an entry, e.g. "width changed to 12", "select char \"A\"".
+std::string EntryText(const Tundolistentry& entry);
+// "[32]" for 32 and 127..255, "\"&&\"" for the ampersand, else the quoted character.
+std::string MenuCharName(int code);
