@@ -8,7 +8,7 @@ runs=${FUZZ_RUNS:-20000}
 if [ ! -f fuzz/CMakeLists.txt ]; then exit 0; fi
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DQUORREL_BUILD_FUZZ=ON \
   -DQUORREL_BUILD_TESTS=OFF -DQUORREL_BUILD_APP=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-fuzz -j "$(nproc)"
+cmake --build build-fuzz -j "$(nproc)" --target fuzz_fzx fuzz_chr
 for harness in build-fuzz/fuzz/fuzz_*; do
   [ -x "$harness" ] || continue
   name=$(basename "$harness")
