@@ -34,8 +34,8 @@ struct THistoryMenuItem {
     enum TKind { Separator, Entry, Header };
     TKind Kind = Separator;
     std::string Caption;
-    int Tag = 0;   // steps to undo or redo when clicked
-    int Icon = -1; // action number of the history icon; -1 for none
+    int Tag = 0;                // steps to undo or redo when clicked
+    int Icon = -1;              // action number of the history icon; -1 for none
     std::uint8_t Direction = 0; // 0 undo menu, 1 redo menu
 
     bool operator==(const THistoryMenuItem& o) const {
@@ -50,7 +50,7 @@ constexpr int ActionCount = 38;
 extern const char* const ActionTexts[ActionCount];
 
 class Tundolist {
-public:
+  public:
     explicit Tundolist(int limit);
 
     // Called when a history menu item is clicked: kind 0 undo, 1 redo.
@@ -60,11 +60,13 @@ public:
     int MaxEntries() const { return FMaxEntries; }
     int NextGroup() const { return FNextGroup; }
     int Count() const { return static_cast<int>(FEntries.size()); }
-    const Tundolistentry& Entry(int index) const { return FEntries[static_cast<std::size_t>(index)]; }
+    const Tundolistentry& Entry(int index) const {
+        return FEntries[static_cast<std::size_t>(index)];
+    }
 
     // Cuts the redo branch, appends, and drops the oldest entries past the limit.
-    void AddEntry(int action, int index, int group, const std::string& rows, int width,
-                  int leading, int kern);
+    void AddEntry(int action, int index, int group, const std::string& rows, int width, int leading,
+                  int kern);
     bool CanUndo() const;
     bool CanRedo() const;
     // Moves one step and hands back the entry now at Position; false (and
@@ -75,14 +77,17 @@ public:
     int NewGroup();
     void Clear();
 
-    // Rebuild the drop-down menus; without anything to undo (redo) they
-    // return false and leave the menu as it was.
+    // Rebuild the drop-down menus: one item per entry up to limit (undo) or
+    // limit - 1 (redo) steps away, each tagged with its distance, plus one
+    // header per group tagged with the steps through its far end. Without
+    // anything to undo (redo) they return false and leave the menu as it was.
     bool FillUndoMenu(int limit, THistoryMenu& menu) const;
     bool FillRedoMenu(int limit, THistoryMenu& menu) const;
-    // What a click on a menu item does: OnUndoRedo (item direction, tag).
+    // What a click on a menu item does: OnUndoRedo (item direction, tag);
+    // separators and an unassigned callback do nothing.
     void Click(const THistoryMenuItem& item) const;
 
-private:
+  private:
     bool FillMenu(bool redo, int limit, THistoryMenu& menu) const;
 
     std::deque<Tundolistentry> FEntries;
@@ -91,7 +96,9 @@ private:
     int FNextGroup = 0;
 };
 
-// Display text of an entry, e.g. "width changed to 12", "select char \"A\"".
+// Display text of an entry, e.g. "width changed to 12", "select char \"A\"";
+// empty for an action number outside the table.
 std::string EntryText(const Tundolistentry& entry);
-// "[32]" for 32 and 127..255, "\"&&\"" for the ampersand, else the quoted character.
+// The character as captions show it: the quoted character for 33..126, with
+// the ampersand doubled ("\"&&\"") for the menus; "[32]" style for all others.
 std::string MenuCharName(int code);
