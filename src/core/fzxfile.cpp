@@ -7,7 +7,9 @@
 namespace {
 const char* const kFileWriteError = "File write error! File not saved.";
 
-int Word(const std::uint8_t* p) { return p[0] | (p[1] << 8); }
+int Word(const std::uint8_t* p) {
+    return p[0] | (p[1] << 8);
+}
 } // namespace
 
 std::string TFZXFont::LoadFZX(const std::string& fileName) {
@@ -79,9 +81,11 @@ std::string TFZXFont::LoadFZXBytes(const std::uint8_t* data, std::size_t size) {
                         "] is less than zero!";
                 break;
             }
-            if (static_cast<std::size_t>(g.DataOffset()) + static_cast<std::size_t>(g.DataLength()) >
+            if (static_cast<std::size_t>(g.DataOffset()) +
+                    static_cast<std::size_t>(g.DataLength()) >
                 size) {
-                error = "Character [" + std::to_string(i + 32) + "] definition offset exceeds file size!";
+                error = "Character [" + std::to_string(i + 32) +
+                        "] definition offset exceeds file size!";
                 break;
             }
         }
@@ -147,14 +151,16 @@ std::string TFZXFont::BuildFZXImage(std::vector<std::uint8_t>& image) const {
     for (int i = 0; i < FLastChar - 31; ++i) {
         const TFZXChar& g = Glyph(i);
         // Exactly the bytes DataSize counts, so the table stays true even for
-        // a row of unexpected length.
-        const std::size_t bytesPerRow = static_cast<std::size_t>((g.Width() - 1) / 8 + 1);
+        // rows of unexpected length: RowCount rows (a trailing '|' is an
+        // empty row), each cut to the width so no bit past it is set.
+        const int bytesPerRow = (g.Width() - 1) / 8 + 1;
+        const std::size_t width = g.Width() > 0 ? static_cast<std::size_t>(g.Width()) : 0;
         SplitText(rows, g.Rows(), '|');
-        for (const auto& row : rows) {
-            for (std::size_t b = 0; b < bytesPerRow; ++b) {
-                std::string chunk = b * 8 < row.size() ? row.substr(b * 8, 8) : std::string();
-                image.push_back(TakeByte(chunk));
-            }
+        rows.resize(static_cast<std::size_t>(g.RowCount()));
+        for (auto& row : rows) {
+            if (row.size() > width) row.resize(width);
+            for (int b = 0; b < bytesPerRow; ++b)
+                image.push_back(TakeByte(row));
         }
     }
     return std::string();
