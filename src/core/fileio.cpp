@@ -50,7 +50,17 @@ static std::string TemporaryNameFor(const std::string& fileName) {
     return fileName + suffix;
 }
 
-bool WriteFileReplacing(const std::string& fileName, const std::uint8_t* data, std::size_t size) {
+bool WriteFileReplacing(const std::string& name, const std::uint8_t* data, std::size_t size) {
+    std::error_code ec;
+    // A folder cannot be created as a file; renaming over it would only fail late.
+    if (fs::is_directory(fs::path(name), ec)) throw MakeError("Cannot create file", name, EISDIR);
+    // Writing through a link updates the file it points to, not the link.
+    std::string fileName = name;
+    if (fs::is_symlink(fs::path(name), ec)) {
+        const fs::path target = fs::canonical(fs::path(name), ec);
+        if (!ec) fileName = target.string();
+    }
+
     std::string temporary;
     std::FILE* file = nullptr;
     // "x" refuses an existing file, so a name clash never overwrites anything.
@@ -68,7 +78,6 @@ bool WriteFileReplacing(const std::string& fileName, const std::uint8_t* data, s
 #endif
     ok = std::fclose(file) == 0 && ok;
 
-    std::error_code ec;
     if (ok) {
         // Keep the permissions of the file being replaced.
         const fs::file_status old = fs::status(fs::path(fileName), ec);
