@@ -1,3 +1,18 @@
-#include "commands.h"
+// `convert INPUT OUTPUT`: reads a font and writes it in the format that the
+// output's extension names. Nothing is written when reading fails.
 
-int RunConvert(const TArgs&) { return Fail("convert: not available yet"); }
+#include "commands.h"
+#include "font.h"
+#include "fontfiles.h"
+
+int RunConvert(const TArgs& args) {
+    for (const auto& arg : args)
+        if (arg.size() > 1 && arg[0] == '-')
+            return UsageError("convert: unknown option '" + arg + "'");
+    if (args.size() != 2) return UsageError("convert: needs an input and an output file");
+
+    TFZXFont font;
+    std::string error = LoadFontFile(font, args[0]);
+    if (error.empty()) error = SaveFontFile(font, args[1]);
+    return error.empty() ? 0 : Fail(error);
+}

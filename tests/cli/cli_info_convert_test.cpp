@@ -1,0 +1,448 @@
+// quorrel-cli info and convert, run as a separate process: exact output on a
+// small font, every shared font described and converted, and every failure
+// with its exit status, its message and no file left behind.
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "fileio.h"
+#include "font.h"
+#include "fontwarnings.h"
+#include "shareddata.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct TRun {
+    int Status = -1;
+    std::string Out, Err;
+};
+
+std::string ReadText(const fs::path& path) {
+    const std::vector<std::uint8_t> bytes = ReadFileBytes(path.string());
+    return std::string(bytes.begin(), bytes.end());
+}
+
+// Runs quorrel-cli with args, without a shell, so any file name is passed as is.
+TRun RunCli(const std::vector<std::string>& args) {
+    static int serial = 0;
+    const fs::path base =
+        fs::temp_directory_path() /
+        ("quorrel-cli-run-" + std::to_string(::getpid()) + "-" + std::to_string(++serial));
+    const std::string out = base.string() + ".out", err = base.string() + ".err";
+    std::vector<std::string> words = {QUORREL_CLI};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& w : words)
+        argv.push_back(w.data());
+    argv.push_back(nullptr);
+
+    TRun run;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int o = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int e = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int in = ::open("/dev/null", O_RDONLY);
+        if (o < 0 || e < 0 || in < 0) ::_exit(126);
+        ::dup2(in, 0);
+        ::dup2(o, 1);
+        ::dup2(e, 2);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    if (pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status))
+        run.Status = WEXITSTATUS(status);
+    if (fs::exists(out)) run.Out = ReadText(out);
+    if (fs::exists(err)) run.Err = ReadText(err);
+    fs::remove(out);
+    fs::remove(err);
+    return run;
+}
+
+class CliTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("quorrel-cli-" + std::to_string(::getpid()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    std::string Path(const std::string& name) const { return (dir / name).string(); }
+    std::set<std::string> Entries() const {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+
+    fs::path dir;
+};
+
+// Codes 32..34, body 9, tracking 1: a 3-pixel space, a 12-pixel "!" reaching
+// below the body, and a kerned '"'.
+void MakeFixture(TFZXFont& font) {
+    font.SetLastChar(34);
+    font.SetHeight(9);
+    font.SetTracking(1);
+    font.Glyph(0).SetAll("", 0, 3, 0);
+    font.Glyph(1).SetAll("111111111111|100000000001", 10, 12, 0);
+    font.Glyph(2).SetAll("101|101", 1, 3, 1);
+}
+
+// --- a small JSON reader, enough to take apart what `info --json` prints ---
+struct TJson {
+    enum TKind { Null, Bool, Number, String, Array, Object } Kind = Null;
+    bool Flag = false;
+    long long Value = 0;
+    std::string Text;
+    std::vector<TJson> Items;
+    std::map<std::string, TJson> Fields;
+    std::vector<std::string> Keys; // in the order written
+
+    const TJson& operator[](const std::string& key) const {
+        static const TJson missing;
+        const auto it = Fields.find(key);
+        return it == Fields.end() ? missing : it->second;
+    }
+};
+
+class TJsonReader {
+  public:
+    explicit TJsonReader(const std::string& text) : FText(text) {}
+    // False when text is not exactly one JSON value (plus white space).
+    bool Read(TJson& value) {
+        if (!Value(value)) return false;
+        Space();
+        return FPos == FText.size();
+    }
+
+  private:
+    void Space() {
+        while (FPos < FText.size() && std::isspace(static_cast<unsigned char>(FText[FPos])))
+            ++FPos;
+    }
+    bool Take(char c) {
+        Space();
+        if (FPos < FText.size() && FText[FPos] == c) {
+            ++FPos;
+            return true;
+        }
+        return false;
+    }
+    bool Word(const std::string& w) {
+        if (FText.compare(FPos, w.size(), w) != 0) return false;
+        FPos += w.size();
+        return true;
+    }
+    bool Str(std::string& s) {
+        if (!Take('"')) return false;
+        while (FPos < FText.size() && FText[FPos] != '"') {
+            if (FText[FPos] == '\\' || static_cast<unsigned char>(FText[FPos]) < 0x20) return false;
+            s += FText[FPos++];
+        }
+        return Take('"');
+    }
+    bool Value(TJson& v) {
+        Space();
+        if (FPos >= FText.size()) return false;
+        const char c = FText[FPos];
+        if (c == '{') {
+            v.Kind = TJson::Object;
+            ++FPos;
+            if (Take('}')) return true;
+            do {
+                std::string key;
+                TJson item;
+                if (!Str(key) || !Take(':') || !Value(item) || v.Fields.count(key)) return false;
+                v.Keys.push_back(key);
+                v.Fields[key] = std::move(item);
+            } while (Take(','));
+            return Take('}');
+        }
+        if (c == '[') {
+            v.Kind = TJson::Array;
+            ++FPos;
+            if (Take(']')) return true;
+            do {
+                v.Items.emplace_back();
+                if (!Value(v.Items.back())) return false;
+            } while (Take(','));
+            return Take(']');
+        }
+        if (c == '"') {
+            v.Kind = TJson::String;
+            return Str(v.Text);
+        }
+        if (Word("true") || Word("false")) {
+            v.Kind = TJson::Bool;
+            v.Flag = c == 't';
+            return true;
+        }
+        v.Kind = TJson::Number;
+        const std::size_t start = FPos;
+        if (FPos < FText.size() && FText[FPos] == '-') ++FPos;
+        while (FPos < FText.size() && std::isdigit(static_cast<unsigned char>(FText[FPos])))
+            ++FPos;
+        if (FPos == start) return false;
+        v.Value = std::stoll(FText.substr(start, FPos - start));
+        return true;
+    }
+
+    const std::string& FText;
+    std::size_t FPos = 0;
+};
+
+// Rebuilds a font from `info --json`; checks the document's shape on the way.
+void FontFromJson(const std::string& text, TFZXFont& font) {
+    TJson doc;
+    ASSERT_TRUE(TJsonReader(text).Read(doc)) << text.substr(0, 200);
+    ASSERT_EQ(doc.Kind, TJson::Object);
+    EXPECT_EQ(doc.Keys, (std::vector<std::string>{"height", "tracking", "lastchar", "size",
+                                                  "chr_compatible", "glyphs"}));
+    ASSERT_EQ(doc["glyphs"].Kind, TJson::Array);
+    font.SetLastChar(static_cast<int>(doc["lastchar"].Value));
+    font.SetHeight(static_cast<int>(doc["height"].Value));
+    font.SetTracking(static_cast<int>(doc["tracking"].Value));
+    ASSERT_EQ(static_cast<int>(doc["glyphs"].Items.size()), font.Count());
+    int code = 32;
+    for (const TJson& g : doc["glyphs"].Items) {
+        ASSERT_EQ(g.Keys, (std::vector<std::string>{"code", "width", "leading", "kern", "rows"}));
+        ASSERT_EQ(g["code"].Value, code++);
+        TStringList rows;
+        for (const TJson& row : g["rows"].Items)
+            rows.push_back(row.Text);
+        font.Glyph(static_cast<int>(g["code"].Value) - 32)
+            .SetAll(JoinText(rows, '|'), static_cast<int>(g["leading"].Value),
+                    static_cast<int>(g["width"].Value), static_cast<int>(g["kern"].Value));
+    }
+    EXPECT_EQ(doc["size"].Value, font.FZXFileSize());
+    EXPECT_EQ(doc["chr_compatible"].Kind, TJson::Bool);
+    EXPECT_EQ(doc["chr_compatible"].Flag, font.IsCHRCompatible());
+}
+
+TEST_F(CliTest, InfoOnASmallFont) {
+    TFZXFont font;
+    MakeFixture(font);
+    const std::string path = Path("small.FZX");
+    ASSERT_EQ(font.SaveFZX(path), "");
+    const auto size = fs::file_size(path);
+
+    const TRun plain = RunCli({"info", path});
+    EXPECT_EQ(plain.Status, 0);
+    EXPECT_EQ(plain.Err, "");
+    EXPECT_EQ(plain.Out, "file: " + path +
+                             "\nheight: 9\ntracking: 1\nlastchar: 34\nglyphs: 3\nsize: " +
+                             std::to_string(size) +
+                             "\nchr-compatible: no\n"
+                             "Current height is 12. Exceeds body height!\n");
+
+    for (const auto& args : {std::vector<std::string>{"info", path, "--json"},
+                             std::vector<std::string>{"info", "--json", path}}) {
+        const TRun json = RunCli(args);
+        EXPECT_EQ(json.Status, 0);
+        EXPECT_EQ(json.Err, "");
+        EXPECT_EQ(json.Out,
+                  "{\"height\":9,\"tracking\":1,\"lastchar\":34,\"size\":" + std::to_string(size) +
+                      ",\"chr_compatible\":false,\"glyphs\":["
+                      "{\"code\":32,\"width\":3,\"leading\":0,\"kern\":0,\"rows\":[]},"
+                      "{\"code\":33,\"width\":12,\"leading\":10,\"kern\":0,\"rows\":["
+                      "\"111111111111\",\"100000000001\"]},"
+                      "{\"code\":34,\"width\":3,\"leading\":1,\"kern\":1,\"rows\":["
+                      "\"101\",\"101\"]}]}\n");
+    }
+
+    // A CHR-compatible font, read from a character set.
+    std::vector<std::uint8_t> block(16, 0);
+    block[11] = 0x3C;
+    ASSERT_TRUE(WriteFileReplacing(Path("two.udg"), block));
+    const TRun chr = RunCli({"info", Path("two.udg")});
+    EXPECT_EQ(chr.Status, 0);
+    EXPECT_EQ(chr.Out, "file: " + Path("two.udg") +
+                           "\nheight: 8\ntracking: 0\nlastchar: 33\nglyphs: 2\nsize: 12\n"
+                           "chr-compatible: yes\n");
+}
+
+TEST_F(CliTest, ConvertBetweenFormats) {
+    TFZXFont font;
+    font.SetLastChar(40);
+    font.Glyph(1).SetAll("00011000|00111100", 2, 8, 0);
+    font.Glyph(8).SetAll("1", 7, 8, 0);
+    std::vector<std::uint8_t> chr, fzx;
+    ASSERT_EQ(font.BuildCHRImage(chr), "");
+    ASSERT_EQ(font.BuildFZXImage(fzx), "");
+    ASSERT_TRUE(WriteFileReplacing(Path("in.chr"), chr));
+
+    const std::vector<std::pair<std::string, std::string>> steps = {
+        {"in.chr", "a.fzx"}, {"a.fzx", "b.UDG"}, {"b.UDG", "c.Chr"},  {"c.Chr", "d.FZX"},
+        {"d.FZX", "e.asm"},  {"a.fzx", "a.fzx"}, {"in.chr", "in.chr"}};
+    for (const auto& [from, to] : steps) {
+        SCOPED_TRACE(from + " -> " + to);
+        const TRun run = RunCli({"convert", Path(from), Path(to)});
+        EXPECT_EQ(run.Status, 0);
+        EXPECT_EQ(run.Out, "");
+        EXPECT_EQ(run.Err, "");
+    }
+    EXPECT_EQ(ReadFileBytes(Path("a.fzx")), fzx);
+    EXPECT_EQ(ReadFileBytes(Path("b.UDG")), chr);
+    EXPECT_EQ(ReadFileBytes(Path("c.Chr")), chr);
+    EXPECT_EQ(ReadFileBytes(Path("d.FZX")), fzx);
+    EXPECT_EQ(ReadFileBytes(Path("in.chr")), chr);
+    EXPECT_EQ(ReadText(dir / "e.asm"), font.BuildASMText(Path("e.asm")));
+}
+
+TEST_F(CliTest, FailuresReportAndWriteNothing) {
+    TFZXFont font;
+    MakeFixture(font);
+    ASSERT_EQ(font.SaveFZX(Path("wide.fzx")), "");
+    ASSERT_TRUE(WriteFileReplacing(Path("text.txt"), std::vector<std::uint8_t>(768, 0)));
+    ASSERT_TRUE(WriteFileReplacing(Path("odd.chr"), std::vector<std::uint8_t>(7, 0)));
+    ASSERT_TRUE(WriteFileReplacing(Path("short.fzx"), std::vector<std::uint8_t>{8, 0}));
+    ASSERT_TRUE(WriteFileReplacing(Path("keep.chr"), std::vector<std::uint8_t>{1, 2, 3}));
+    const std::set<std::string> before = Entries();
+
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string message; // the first line on standard error
+    };
+    const std::string cannotOpen =
+        "quorrel-cli: Cannot open file \"" + Path("missing.fzx") + "\": ";
+    const Case cases[] = {
+        {{"info"}, 2, "quorrel-cli: info: no font given"},
+        {{"info", Path("wide.fzx"), Path("wide.fzx")},
+         2,
+         "quorrel-cli: info: more than one font given"},
+        {{"info", "--yaml", Path("wide.fzx")}, 2, "quorrel-cli: info: unknown option '--yaml'"},
+        {{"convert"}, 2, "quorrel-cli: convert: needs an input and an output file"},
+        {{"convert", Path("wide.fzx")},
+         2,
+         "quorrel-cli: convert: needs an input and an output file"},
+        {{"convert", Path("wide.fzx"), Path("x.fzx"), Path("y.fzx")},
+         2,
+         "quorrel-cli: convert: needs an input and an output file"},
+        {{"convert", "--json", Path("wide.fzx"), Path("x.fzx")},
+         2,
+         "quorrel-cli: convert: unknown option '--json'"},
+        {{"info", Path("text.txt")}, 1, "quorrel-cli: Invalid file extension!"},
+        {{"info", Path("out.asm")}, 1, "quorrel-cli: Invalid file extension!"},
+        {{"convert", Path("text.txt"), Path("x.fzx")}, 1, "quorrel-cli: Invalid file extension!"},
+        {{"convert", Path("wide.fzx"), Path("x.txt")},
+         1,
+         "quorrel-cli: Illegal file extension! File not saved."},
+        {{"convert", Path("wide.fzx"), Path("x")},
+         1,
+         "quorrel-cli: Illegal file extension! File not saved."},
+        {{"convert", Path("wide.fzx"), Path("keep.chr")},
+         1,
+         "quorrel-cli: Editor contains no compatible data for CHR file (768 bytes)!"},
+        {{"info", Path("odd.chr")}, 1, "quorrel-cli: File size must be 8..768 bytes!"},
+        {{"convert", Path("odd.chr"), Path("x.fzx")},
+         1,
+         "quorrel-cli: File size must be 8..768 bytes!"},
+        {{"convert", Path("short.fzx"), Path("x.chr")},
+         1,
+         "quorrel-cli: Unexpected end of file while reading header!"},
+        {{"info", Path("missing.fzx")}, 1, cannotOpen + "No such file or directory"},
+        {{"convert", Path("missing.fzx"), Path("x.fzx")},
+         1,
+         cannotOpen + "No such file or directory"},
+        {{"convert", Path("wide.fzx"), Path("no/such/dir/x.fzx")},
+         1,
+         "quorrel-cli: Cannot create file \"" + Path("no/such/dir/x.fzx") +
+             "\": No such file or directory"},
+    };
+    for (const auto& c : cases) {
+        std::string line;
+        for (const auto& a : c.args)
+            line += " " + a;
+        SCOPED_TRACE(line);
+        const TRun run = RunCli(c.args);
+        EXPECT_EQ(run.Status, c.status);
+        EXPECT_EQ(run.Out, "");
+        EXPECT_EQ(run.Err.substr(0, run.Err.find('\n')), c.message);
+        const bool usage = run.Err.find("\nUsage: quorrel-cli") != std::string::npos;
+        EXPECT_EQ(usage, c.status == 2);
+        EXPECT_EQ(Entries(), before);
+    }
+    EXPECT_EQ(ReadFileBytes(Path("keep.chr")), (std::vector<std::uint8_t>{1, 2, 3}));
+}
+
+// Every shared font: info in both forms agrees with the font, the JSON holds
+// the whole font, and convert writes what the font saves itself.
+TEST_F(CliTest, EverySharedFont) {
+    QUORREL_REQUIRE_SHARED_FONTS();
+    auto files = testdata::FontFiles("fzx", ".fzx");
+    const auto chrFiles = testdata::FontFiles("chr", ".chr");
+    files.insert(files.end(), chrFiles.begin(), chrFiles.end());
+    ASSERT_GT(files.size(), 12u);
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.string());
+        const bool isChr = file.extension() == ".chr";
+        TFZXFont font;
+        ASSERT_EQ(isChr ? font.LoadCHR(file.string()) : font.LoadFZX(file.string()), "");
+
+        const TRun plain = RunCli({"info", file.string()});
+        ASSERT_EQ(plain.Status, 0) << plain.Err;
+        const std::string head =
+            "file: " + file.string() + "\nheight: " + std::to_string(font.Height()) +
+            "\ntracking: " + std::to_string(font.Tracking()) +
+            "\nlastchar: " + std::to_string(font.LastChar()) +
+            "\nglyphs: " + std::to_string(font.LastChar() - 31) +
+            "\nsize: " + std::to_string(font.FZXFileSize()) +
+            "\nchr-compatible: " + (font.IsCHRCompatible() ? "yes" : "no") + "\n";
+        std::string warnings;
+        for (const auto& line : FontWarningLines(font))
+            warnings += line + "\n";
+        EXPECT_EQ(plain.Out, head + warnings);
+
+        const TRun json = RunCli({"info", "--json", file.string()});
+        ASSERT_EQ(json.Status, 0) << json.Err;
+        TFZXFont fromJson;
+        FontFromJson(json.Out, fromJson);
+        std::vector<std::uint8_t> expected, rebuilt;
+        ASSERT_EQ(font.BuildFZXImage(expected), "");
+        ASSERT_EQ(fromJson.BuildFZXImage(rebuilt), "");
+        EXPECT_EQ(rebuilt, expected);
+
+        const TRun toFzx = RunCli({"convert", file.string(), Path("out.fzx")});
+        ASSERT_EQ(toFzx.Status, 0) << toFzx.Err;
+        EXPECT_EQ(ReadFileBytes(Path("out.fzx")), expected);
+
+        const TRun toAsm = RunCli({"convert", file.string(), Path("out.asm")});
+        ASSERT_EQ(toAsm.Status, 0) << toAsm.Err;
+        EXPECT_EQ(ReadText(dir / "out.asm"), font.BuildASMText(Path("out.asm")));
+
+        fs::remove(Path("out.udg"));
+        const TRun toUdg = RunCli({"convert", file.string(), Path("out.udg")});
+        std::vector<std::uint8_t> chr;
+        if (font.BuildCHRImage(chr).empty()) {
+            ASSERT_EQ(toUdg.Status, 0) << toUdg.Err;
+            EXPECT_EQ(ReadFileBytes(Path("out.udg")), chr);
+            if (isChr) {
+                EXPECT_EQ(chr, ReadFileBytes(file.string()));
+            }
+        } else {
+            EXPECT_EQ(toUdg.Status, 1);
+            EXPECT_EQ(
+                toUdg.Err,
+                "quorrel-cli: Editor contains no compatible data for CHR file (768 bytes)!\n");
+            EXPECT_FALSE(fs::exists(Path("out.udg")));
+        }
+    }
+}
+
+} // namespace
