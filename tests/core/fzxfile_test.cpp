@@ -321,9 +321,9 @@ TEST(FzxFile, WrittenSizeEqualsFZXFileSize) {
 }
 
 TEST(FzxFile, RefusedSaveLeavesFontAndFileAsTheyWere) {
-    // Width 16 takes 2 bytes per row. With LastChar 33 the second offset is
-    // 5 + the first glyph's size; with LastChar 32 the terminator is 2 + it.
-    const std::string row16 = "1000000000000001";
+    // One byte per row. With LastChar 33 the second offset is 5 + the first
+    // glyph's size; with LastChar 32 the terminator is 2 + it.
+    const std::string row = "10000001";
     struct Case {
         const char* name;
         std::function<void(TFZXFont&)> make;
@@ -343,28 +343,28 @@ TEST(FzxFile, RefusedSaveLeavesFontAndFileAsTheyWere) {
              f.SetLastChar(32);
          },
          ""},
-        {"offset 16385",
+        {"offset 16384",
          [&](TFZXFont& f) {
              f.SetLastChar(33);
-             f.Glyph(0).SetAll(RowsOf(8190, row16), 0, 16, 0);
+             f.Glyph(0).SetAll(RowsOf(16379, row), 0, 8, 0);
          },
          "Character offset exceeds 16384 bytes! File not saved."},
         {"offset 16383",
          [&](TFZXFont& f) {
              f.SetLastChar(33);
-             f.Glyph(0).SetAll(RowsOf(8189, row16), 0, 16, 0);
+             f.Glyph(0).SetAll(RowsOf(16378, row), 0, 8, 0);
          },
          ""},
         {"terminator 16384",
          [&](TFZXFont& f) {
              f.SetLastChar(32);
-             f.Glyph(0).SetAll(RowsOf(8191, row16), 0, 16, 0);
+             f.Glyph(0).SetAll(RowsOf(16382, row), 0, 8, 0);
          },
          "Terminator exceeds 16384 bytes! File not saved."},
-        {"terminator 16382",
+        {"terminator 16383",
          [&](TFZXFont& f) {
              f.SetLastChar(32);
-             f.Glyph(0).SetAll(RowsOf(8190, row16), 0, 16, 0);
+             f.Glyph(0).SetAll(RowsOf(16381, row), 0, 8, 0);
          },
          ""},
     };

@@ -82,10 +82,10 @@ TEST(GlyphModel, SetWidthCutsOrFillsOnTheRightAndTrims) {
     const Case cases[] = {
         {"0110|1001", 0, 4, 2, "01|10", 0},
         {"0110|1001", 0, 4, 6, "011000|100100", 0},
-        {"0001|0001", 3, 4, 3, "", 3}, // the only inked column goes; leading stays
-        {"10|01", 0, 2, 1, "1", 0},    // last row turns blank and is dropped
-        {"01|10", 5, 2, 1, "1", 6},    // first row turns blank and moves into leading
-        {"01101", 0, 3, 4, "0110", 0}, // pixels past the old width do not come back
+        {"0001|0001", 3, 4, 3, "", 3},  // the only inked column goes; leading stays
+        {"10|01", 0, 2, 1, "1", 0},     // last row turns blank and is dropped
+        {"01|10", 5, 2, 1, "1", 6},     // first row turns blank and moves into leading
+        {"01101", 0, 3, 5, "01100", 0}, // pixels past the old width do not come back
         {"1|1", 15, 1, 16, "1000000000000000|1000000000000000", 15},
     };
     for (const auto& c : cases) {
