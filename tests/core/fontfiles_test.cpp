@@ -18,7 +18,9 @@ namespace {
 class FontFilesTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() / "quorrel-fontfiles";
+        dir = fs::temp_directory_path() /
+              ("quorrel-fontfiles-" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir);
         fs::create_directories(dir);
     }
