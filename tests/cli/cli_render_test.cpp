@@ -1,0 +1,250 @@
+// `quorrel-cli render`, driven as a user would: pictures are read back and
+// compared with pixels worked out here from the font bytes themselves.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "shareddata.h"
+
+#ifdef QUORREL_HAVE_PNG
+#include <QImage>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Quote(const std::string& s) {
+    std::string out = "'";
+    for (char ch : s)
+        out += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
+    return out + "'";
+}
+
+struct RunResult {
+    int Code;
+    std::string Err;
+};
+
+// Height 6, Tracking 1, codes 32..34: space (width 3, empty), "!" (width 1,
+// leading 1, rows 1 1 1 0 1) and '"' (width 3, kern 1, rows 101 101).
+const std::vector<std::uint8_t> kFixture = {0x06, 0x01, 0x22, // header
+                                            0x0B, 0x00, 0x02, // 32: definition at 14
+                                            0x08, 0x00, 0x10, // 33: definition at 14, leading 1
+                                            0x0A, 0x40, 0x02, // 34: definition at 19, kern 1
+                                            0x09, 0x00,       // terminator: end at 21
+                                            0x80, 0x80, 0x80, 0x00, 0x80, 0xA0, 0xA0};
+
+class CliRender : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        Dir = fs::temp_directory_path() /
+              ("quorrel-render-" + std::to_string(getpid()) + "-" + info->name());
+        fs::remove_all(Dir);
+        fs::create_directories(Dir);
+        Fixture = (Dir / "tiny.fzx").string();
+        std::ofstream(Fixture, std::ios::binary)
+            .write(reinterpret_cast<const char*>(kFixture.data()),
+                   static_cast<std::streamsize>(kFixture.size()));
+    }
+    void TearDown() override { fs::remove_all(Dir); }
+
+    RunResult Render(const std::vector<std::string>& args) {
+        const fs::path err = Dir / "stderr.txt";
+        std::string cmd = Quote(QUORREL_CLI) + " render";
+        for (const auto& a : args)
+            cmd += " " + Quote(a);
+        cmd += " >/dev/null 2>" + Quote(err.string());
+        const int status = std::system(cmd.c_str());
+        std::ifstream in(err);
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1,
+                std::string(std::istreambuf_iterator<char>(in), {})};
+    }
+
+    std::string Out() const { return (Dir / "out.png").string(); }
+
+    fs::path Dir;
+    std::string Fixture;
+};
+
+TEST_F(CliRender, RejectsBadArguments) {
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {Fixture},
+        {Fixture, "a.png", "b.png"},
+        {Fixture, "a.png", "--zoom", "0"},
+        {Fixture, "a.png", "--zoom", "5"},
+        {Fixture, "a.png", "--zoom", "2x"},
+        {Fixture, "a.png", "--width", "0"},
+        {Fixture, "a.png", "--height", "-3"},
+        {Fixture, "a.png", "--width", "99999999"},
+        {Fixture, "a.png", "--text"},
+        {Fixture, "a.png", "--colour", "red"},
+    };
+    for (const auto& args : cases) {
+        const RunResult r = Render(args);
+        EXPECT_EQ(r.Code, 2) << r.Err;
+        EXPECT_NE(r.Err.find("Usage:"), std::string::npos);
+    }
+    EXPECT_FALSE(fs::exists(Dir / "a.png"));
+}
+
+#ifdef QUORREL_HAVE_PNG
+
+TEST_F(CliRender, ReportsFontsThatCannotBeRead) {
+    const RunResult missing = Render({(Dir / "none.fzx").string(), Out()});
+    EXPECT_EQ(missing.Code, 1);
+    EXPECT_NE(missing.Err.find("none.fzx"), std::string::npos) << missing.Err;
+
+    const RunResult wrongType = Render({(Dir / "stderr.txt").string(), Out()});
+    EXPECT_EQ(wrongType.Code, 1);
+    EXPECT_NE(wrongType.Err.find("Invalid file extension!"), std::string::npos) << wrongType.Err;
+
+    std::ofstream((Dir / "short.fzx").string(), std::ios::binary) << "\x08";
+    const RunResult truncated = Render({(Dir / "short.fzx").string(), Out()});
+    EXPECT_EQ(truncated.Code, 1);
+    EXPECT_NE(truncated.Err.find("Unexpected end of file"), std::string::npos) << truncated.Err;
+    EXPECT_FALSE(fs::exists(Out()));
+}
+
+// The picture as rows of '#' (black) and '.' (white); anything else shows.
+std::vector<std::string> Rows(const QImage& image) {
+    std::vector<std::string> rows;
+    for (int y = 0; y < image.height(); ++y) {
+        std::string row;
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb px = image.pixel(x, y) & 0xFFFFFF;
+            row += px == 0 ? '#' : px == 0xFFFFFF ? '.' : '?';
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+TEST_F(CliRender, HandCheckedFixtureWithKernAndTracking) {
+    const RunResult r = Render({Fixture, Out(), "--text", "!\"! \n\"", "--width", "10"});
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    const QImage image(QString::fromStdString(Out()));
+    ASSERT_FALSE(image.isNull());
+    // "!" advances 2; '"' starts one pixel back at x 1 and advances 3; the
+    // second line starts at y 6 with '"' cut one column off on the left.
+    const std::vector<std::string> expected = {
+        ".#.#......", //
+        "##.#.#....", //
+        "#....#....", //
+        "#....#....", //
+        "..........", //
+        "#....#....", //
+        ".#........", //
+        ".#........", //
+        "..........", //
+        "..........", //
+        "..........", //
+        "..........", //
+    };
+    EXPECT_EQ(Rows(image), expected);
+}
+
+TEST_F(CliRender, DefaultSizeAndCharacterSequence) {
+    for (bool endless : {false, true}) {
+        std::vector<std::string> args = {Fixture, Out(), "--zoom", "2"};
+        if (endless) args.push_back("--endless");
+        const RunResult r = Render(args);
+        ASSERT_EQ(r.Code, 0) << r.Err;
+        const QImage image(QString::fromStdString(Out()));
+        ASSERT_EQ(image.width(), 256);
+        ASSERT_EQ(image.height(), 2 * 6 * 2);
+        // The sequence is space, "!", '"', space, ...: the space moves the pen
+        // (3 + 1) x 2 = 8, "!" stands at x 8..9 from y 2, '"' at 12 - 2 kern.
+        const auto rows = Rows(image);
+        EXPECT_EQ(rows[0].substr(0, 16), "..........##..##");
+        EXPECT_EQ(rows[4].substr(0, 16), "........##......");
+        const bool secondRowInked = rows[12 + 4].find('#') != std::string::npos;
+        EXPECT_EQ(secondRowInked, endless);
+    }
+}
+
+// FZX bytes decoded here, independently of the program's reader.
+struct RefGlyph {
+    int Kern = 0, Leading = 0, Width = 0;
+    std::vector<std::string> Rows;
+};
+
+RefGlyph DecodeGlyph(const std::vector<std::uint8_t>& f, int code) {
+    const std::size_t p = 3 + 3 * static_cast<std::size_t>(code - 32);
+    auto word = [&](std::size_t at) { return f[at] | (f[at + 1] << 8); };
+    RefGlyph g;
+    g.Kern = word(p) >> 14;
+    g.Leading = f[p + 2] >> 4;
+    g.Width = (f[p + 2] & 15) + 1;
+    const std::size_t start = (word(p) & 0x3FFF) + p;
+    const std::size_t end = code < f[2] ? (word(p + 3) & 0x3FFF) + p + 3 : word(p + 3) + p + 3;
+    const std::size_t bytesPerRow = g.Width > 8 ? 2 : 1;
+    for (std::size_t at = start; at + bytesPerRow <= end; at += bytesPerRow) {
+        std::string row;
+        for (int x = 0; x < g.Width; ++x)
+            row += (f[at + static_cast<std::size_t>(x / 8)] >> (7 - x % 8)) & 1 ? '#' : '.';
+        g.Rows.push_back(row);
+    }
+    return g;
+}
+
+TEST_F(CliRender, RealFontMatchesItsOwnBytes) {
+    QUORREL_REQUIRE_SHARED_FONTS();
+    const fs::path font = testdata::SharedFonts() / "fzx" / "ao" / "Sinclair" / "Sinclair.fzx";
+    if (!fs::exists(font)) GTEST_SKIP() << font << " not found";
+    std::ifstream in(font, std::ios::binary);
+    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
+    const int height = bytes[0], tracking = bytes[1], zoom = 2;
+
+    const std::string text = "Hij!"; // j overlaps i by one pixel
+    const int width = 80;
+    std::vector<std::string> expected(static_cast<std::size_t>(2 * height * zoom),
+                                      std::string(width, '.'));
+    int pen = 0;
+    for (char ch : text) {
+        const RefGlyph g = DecodeGlyph(bytes, static_cast<unsigned char>(ch));
+        for (std::size_t r = 0; r < g.Rows.size() && g.Leading + static_cast<int>(r) < height; ++r)
+            for (int c = 0; c < g.Width; ++c) {
+                if (g.Rows[r][static_cast<std::size_t>(c)] != '#') continue;
+                for (int dy = 0; dy < zoom; ++dy)
+                    for (int dx = 0; dx < zoom; ++dx) {
+                        const int x = pen + (c - g.Kern) * zoom + dx;
+                        const int y = (g.Leading + static_cast<int>(r)) * zoom + dy;
+                        if (x >= 0 && x < width)
+                            expected[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] =
+                                '#';
+                    }
+            }
+        pen += (g.Width + tracking - g.Kern) * zoom;
+    }
+
+    const RunResult r = Render(
+        {font.string(), Out(), "--text", text, "--zoom", "2", "--width", std::to_string(width)});
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    const QImage image(QString::fromStdString(Out()));
+    EXPECT_EQ(Rows(image), expected);
+}
+
+#else
+
+TEST_F(CliRender, SaysItCannotWritePicturesWithoutQt) {
+    const RunResult r = Render({Fixture, Out()});
+    EXPECT_EQ(r.Code, 1);
+    EXPECT_NE(r.Err.find("without Qt"), std::string::npos) << r.Err;
+}
+
+#endif
+
+} // namespace
