@@ -1,0 +1,151 @@
+// Glyph commands of the font: the transforms on the current glyph or on all
+// glyphs, each leaving its snapshot in the history.
+
+#include <cstdio>
+
+#include "font.h"
+
+namespace {
+
+constexpr int kSelectChar = 12;
+constexpr int kFirstOperationAction = 13;
+
+// Runs the glyph operation of codes 0 to 8; scaling is dispatched by the callers.
+void RunOperation(TFZXChar& glyph, TCharOperation code) {
+    switch (code) {
+    case coItalic:
+        glyph.Italic();
+        break;
+    case coBold:
+        glyph.Bold();
+        break;
+    case coAdjustTop:
+        glyph.AdjustTop();
+        break;
+    case coAdjustBottom:
+        glyph.AdjustBottom();
+        break;
+    case coAdjustLeft:
+        glyph.AdjustLeft();
+        break;
+    case coAdjustRight:
+        glyph.AdjustRight();
+        break;
+    case coAdjustHCenter:
+        glyph.AdjustHCenter();
+        break;
+    case coAdjustVCenter:
+        glyph.AdjustVCenter();
+        break;
+    case coClear:
+        glyph.Clear();
+        break;
+    case coScale:
+        break;
+    }
+}
+
+bool IsOperation(TCharOperation code) {
+    return code >= coItalic && code <= coScale;
+}
+
+} // namespace
+
+void TFZXFont::ApplyToCurrent(TCharOperation code) {
+    TFZXChar* glyph = GetCurrent();
+    if (glyph == nullptr || !IsOperation(code)) return;
+    if (code == coScale) {
+        double widthFactor = 1.0, heightFactor = 1.0;
+        if (OnGetScaleFactors && OnGetScaleFactors(widthFactor, heightFactor) &&
+            !ScaleCurrent(widthFactor, heightFactor))
+            Message("Illegal destination size!");
+    } else {
+        RunOperation(*glyph, code);
+    }
+    // Recorded also when nothing changed or the factors were not given.
+    GlyphChanged(kFirstOperationAction + code);
+}
+
+void TFZXFont::ApplyToAll(TCharOperation code) {
+    if (!IsOperation(code)) return;
+    double widthFactor = 1.0, heightFactor = 1.0;
+    if (code == coScale && OnGetScaleFactors && !OnGetScaleFactors(widthFactor, heightFactor))
+        return;
+    int errors = 0;
+    const int group = FUndoList.NewGroup();
+    for (int i = 0; i < Count(); ++i) {
+        RecordUndoFor(kSelectChar, i, group);
+        BeginUpdate();
+        if (code == coScale) {
+            if (!Glyph(i).Scale(widthFactor, heightFactor)) ++errors;
+        } else {
+            RunOperation(Glyph(i), code);
+        }
+        EndUpdate(false);
+        RecordUndoFor(kFirstOperationAction + code, i, group);
+    }
+    // Marked before the one notification, so the refresh shows the flag.
+    SetModified(true);
+    Changed();
+    if (errors > 0) {
+        char text[64];
+        std::snprintf(text, sizeof text, "There were %d scaling errors!", errors);
+        Message(text);
+    }
+}
+
+void TFZXFont::FlipHorizontal() {
+    if (TFZXChar* glyph = GetCurrent()) {
+        glyph->FlipHorizontal();
+        GlyphChanged(23);
+    }
+}
+
+void TFZXFont::FlipVertical() {
+    if (TFZXChar* glyph = GetCurrent()) {
+        glyph->FlipVertical();
+        GlyphChanged(24);
+    }
+}
+
+void TFZXFont::RollUp(int n) {
+    if (TFZXChar* glyph = GetCurrent()) {
+        glyph->RollUp(n);
+        GlyphChanged(9);
+    }
+}
+
+void TFZXFont::RollDown(int n) {
+    if (TFZXChar* glyph = GetCurrent()) {
+        glyph->RollDown(n);
+        GlyphChanged(10);
+    }
+}
+
+void TFZXFont::RollLeft(int n) {
+    if (TFZXChar* glyph = GetCurrent()) {
+        glyph->RollLeft(n);
+        GlyphChanged(7);
+    }
+}
+
+void TFZXFont::RollRight(int n) {
+    if (TFZXChar* glyph = GetCurrent()) {
+        glyph->RollRight(n);
+        GlyphChanged(8);
+    }
+}
+
+void TFZXFont::SetCurrentWidth(int width) {
+    TFZXChar* glyph = GetCurrent();
+    if (glyph == nullptr || glyph->Width() == width) return;
+    glyph->SetWidth(width);
+    GlyphChanged(0);
+}
+
+void TFZXFont::SetCurrentKern(int kern) {
+    TFZXChar* glyph = GetCurrent();
+    if (glyph == nullptr || glyph->Kern() == kern) return;
+    glyph->SetKern(kern);
+    GlyphChanged(25);
+}

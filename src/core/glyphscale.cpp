@@ -1,0 +1,43 @@
+// Scaling a glyph as a picture: its body is painted into a raster, stretched
+// to the new size and read back. Results past 256 x 192 pixels are refused.
+
+#include <cmath>
+
+#include "font.h"
+#include "glyph.h"
+#include "raster.h"
+
+namespace {
+
+constexpr double kMaxWidth = 256;
+constexpr double kMaxHeight = 192;
+
+} // namespace
+
+bool TFZXChar::Scale(double widthFactor, double heightFactor) {
+    BeginUpdate();
+    TRaster picture;
+    std::string rows;
+    ToBitmap(rows, picture);
+    // Ties go to the even integer, as the default rounding mode does.
+    const double newWidth = std::nearbyint(picture.Width() * widthFactor);
+    const double newHeight = std::nearbyint(picture.Height() * heightFactor);
+    // Negative or undefined factors cannot give a picture either.
+    const bool fits =
+        newWidth >= 0 && newHeight >= 0 && newWidth <= kMaxWidth && newHeight <= kMaxHeight;
+    if (fits) {
+        TRaster stretched(static_cast<int>(newWidth), static_cast<int>(newHeight));
+        stretched.StretchFrom(picture);
+        SetWidth(stretched.Width());
+        Expand();
+        FromBitmap(stretched, true);
+    }
+    Normalize();
+    EndUpdate();
+    return fits;
+}
+
+bool TFZXFont::ScaleCurrent(double widthFactor, double heightFactor) {
+    TFZXChar* glyph = GetCurrent();
+    return glyph != nullptr && glyph->Scale(widthFactor, heightFactor);
+}
