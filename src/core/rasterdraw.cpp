@@ -58,10 +58,10 @@ void Span(TRaster& raster, int y, int left, int right, TColor color) {
 class TEllipseRows {
   public:
     explicit TEllipseRows(const TBox& box) : FBox(box) {
-        // Radii a quarter pixel inside the box edges: round shapes for small
-        // boxes (3 x 3 is a plus, 4 x 4 a disc) and full use of large ones.
-        FRx = box.Width() / 2.0 - 0.25;
-        FRy = box.Height() / 2.0 - 0.25;
+        // Radii a little inside the box edges: 3 x 3 is a plus rather than
+        // a square, while larger boxes use their rows and columns fully.
+        FRx = box.Width() / 2.0 - 0.1;
+        FRy = box.Height() / 2.0 - 0.1;
     }
 
     // Inset of box row j; rows outside the box answer "no pixels" (a huge inset).
