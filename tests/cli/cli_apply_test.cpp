@@ -1,0 +1,214 @@
+// quorrel-cli apply, run as a separate process: the saved font equals the
+// same all-glyph commands run in the process, and every failure exits with
+// its status and message and leaves no output behind.
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "fileio.h"
+#include "font.h"
+#include "shareddata.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct TRun {
+    int Status = -1;
+    std::string Err;
+};
+
+// Runs quorrel-cli apply with args, without a shell; standard error is kept.
+TRun RunCli(const std::vector<std::string>& args, const fs::path& errFile) {
+    std::vector<std::string> words = {QUORREL_CLI, "apply"};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& w : words)
+        argv.push_back(w.data());
+    argv.push_back(nullptr);
+    TRun run;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int e = ::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int null = ::open("/dev/null", O_RDWR);
+        if (e < 0 || null < 0) ::_exit(126);
+        ::dup2(null, 0);
+        ::dup2(null, 1);
+        ::dup2(e, 2);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    if (pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status))
+        run.Status = WEXITSTATUS(status);
+    const std::vector<std::uint8_t> err = ReadFileBytes(errFile.string());
+    run.Err.assign(err.begin(), err.end());
+    return run;
+}
+
+struct TOp {
+    TCharOperation Code;
+    double WidthFactor = 1.0, HeightFactor = 1.0;
+};
+
+// What the window's "... all" commands give on the font in file.
+void ApplyInProcess(TFZXFont& font, const std::vector<TOp>& ops) {
+    for (const TOp& op : ops) {
+        font.OnGetScaleFactors = [&op](double& w, double& h) {
+            w = op.WidthFactor;
+            h = op.HeightFactor;
+            return true;
+        };
+        font.ApplyToAll(op.Code);
+    }
+}
+
+class CliApplyTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("quorrel-cli-apply-" + std::to_string(::getpid()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        // Codes 32..35 in a body of 8: a blank space, a bar, a corner and a dot.
+        TFZXFont font;
+        font.SetLastChar(35);
+        font.Glyph(0).SetAll("", 0, 3, 0);
+        font.Glyph(1).SetAll("1|1|1|1|1", 1, 1, 0);
+        font.Glyph(2).SetAll("1100|1000", 2, 4, 1);
+        font.Glyph(3).SetAll("01", 6, 2, 0);
+        ASSERT_EQ(font.SaveFZX(Path("in.fzx")), "");
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    std::string Path(const std::string& name) const { return (dir / name).string(); }
+    TRun Run(const std::vector<std::string>& args) const { return RunCli(args, dir / "stderr"); }
+
+    fs::path dir;
+};
+
+void ExpectSameFont(TFZXFont& a, TFZXFont& b) {
+    EXPECT_EQ(a.Height(), b.Height());
+    EXPECT_EQ(a.LastChar(), b.LastChar());
+    ASSERT_EQ(a.Count(), b.Count());
+    for (int i = 0; i < a.Count(); ++i) {
+        SCOPED_TRACE(i + 32);
+        EXPECT_EQ(a.Glyph(i).Rows(), b.Glyph(i).Rows());
+        EXPECT_EQ(a.Glyph(i).Leading(), b.Glyph(i).Leading());
+        EXPECT_EQ(a.Glyph(i).Width(), b.Glyph(i).Width());
+        EXPECT_EQ(a.Glyph(i).Kern(), b.Glyph(i).Kern());
+    }
+}
+
+TEST_F(CliApplyTest, SavesWhatTheCommandsGiveInOrder) {
+    struct Case {
+        std::vector<std::string> Words;
+        std::vector<TOp> Ops;
+    };
+    const Case cases[] = {
+        {{"italic"}, {{coItalic}}},
+        {{"bold", "adjust-right"}, {{coBold}, {coAdjustRight}}},
+        {{"adjust-right", "bold"}, {{coAdjustRight}, {coBold}}},
+        {{"adjust-top", "adjust-hcenter"}, {{coAdjustTop}, {coAdjustHCenter}}},
+        {{"adjust-bottom", "adjust-left", "adjust-vcenter"},
+         {{coAdjustBottom}, {coAdjustLeft}, {coAdjustVCenter}}},
+        {{"scale=2x1.5"}, {{coScale, 2.0, 1.5}}},
+        {{"scale=1.5x0.5", "clear"}, {{coScale, 1.5, 0.5}, {coClear}}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {Path("in.fzx"), Path("out.fzx")};
+        for (const auto& w : c.Words)
+            args.insert(args.end(), {"--op", w});
+        SCOPED_TRACE(args[3]);
+        const TRun run = Run(args);
+        ASSERT_EQ(run.Status, 0) << run.Err;
+        EXPECT_EQ(run.Err, "");
+
+        TFZXFont expected, saved;
+        ASSERT_EQ(expected.LoadFZX(Path("in.fzx")), "");
+        ApplyInProcess(expected, c.Ops);
+        ASSERT_EQ(saved.LoadFZX(Path("out.fzx")), "");
+        ExpectSameFont(saved, expected);
+        fs::remove(Path("out.fzx"));
+    }
+}
+
+TEST_F(CliApplyTest, WritesOtherFormatsByExtension) {
+    const TRun run = Run({Path("in.fzx"), Path("out.asm"), "--op=adjust-left"});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_TRUE(fs::exists(Path("out.asm")));
+    // A bold glyph no longer fits the 8 x 8 cell of CHR data.
+    const TRun chr = Run({Path("in.fzx"), Path("out.chr"), "--op", "bold"});
+    EXPECT_EQ(chr.Status, 1);
+    EXPECT_EQ(chr.Err.rfind("quorrel-cli: ", 0), 0u) << chr.Err;
+    EXPECT_FALSE(fs::exists(Path("out.chr")));
+}
+
+TEST_F(CliApplyTest, ScalingErrorsWriteNothing) {
+    const TRun run = Run({Path("in.fzx"), Path("out.fzx"), "--op", "bold", "--op", "scale=1x30"});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Err, "quorrel-cli: There were 4 scaling errors!\n");
+    EXPECT_FALSE(fs::exists(Path("out.fzx")));
+}
+
+TEST_F(CliApplyTest, MistakesAreUsageErrors) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"--op", "shout"},
+        {"--op", "scale=2"},
+        {"--op", "scale=0x1"},
+        {"--op", "scale=-1x1"},
+        {"--op", "scale=1x"},
+        {"--op", "scale=ax1"},
+        {"--op", "scale= 1x1"},
+        {"--op", "scale=nanx1"},
+        {"--op", "scale=infx1"},
+        {"--op", "scale=1x1x1"},
+        {"--op"},
+        {},
+        {"--op", "bold", "--fast"},
+        {"--op", "bold", "extra"},
+    };
+    for (const auto& extra : cases) {
+        std::vector<std::string> args = {Path("in.fzx"), Path("out.fzx")};
+        args.insert(args.end(), extra.begin(), extra.end());
+        SCOPED_TRACE(extra.empty() ? "(none)" : extra.back());
+        const TRun run = Run(args);
+        EXPECT_EQ(run.Status, 2);
+        EXPECT_NE(run.Err.find("Usage: quorrel-cli"), std::string::npos);
+        EXPECT_FALSE(fs::exists(Path("out.fzx")));
+    }
+}
+
+TEST_F(CliApplyTest, UnreadableFontFails) {
+    const TRun missing = Run({Path("missing.fzx"), Path("out.fzx"), "--op", "bold"});
+    EXPECT_EQ(missing.Status, 1);
+    EXPECT_EQ(missing.Err.rfind("quorrel-cli: ", 0), 0u);
+    const TRun extension = Run({Path("in.fzx"), Path("out.png"), "--op", "bold"});
+    EXPECT_EQ(extension.Status, 1);
+    EXPECT_EQ(extension.Err, "quorrel-cli: Illegal file extension! File not saved.\n");
+    EXPECT_FALSE(fs::exists(Path("out.png")));
+}
+
+TEST_F(CliApplyTest, RealFontsRoundTrip) {
+    QUORREL_REQUIRE_SHARED_FONTS();
+    // Two fonts of the collection: the command line and the model agree.
+    const auto files = testdata::FontFiles("fzx", ".fzx");
+    for (const auto& file : {files.front(), files.back()}) {
+        SCOPED_TRACE(file.string());
+        const TRun run =
+            Run({file.string(), Path("out.fzx"), "--op", "italic", "--op", "adjust-vcenter"});
+        ASSERT_EQ(run.Status, 0) << run.Err;
+        TFZXFont expected, saved;
+        ASSERT_EQ(expected.LoadFZX(file.string()), "");
+        ApplyInProcess(expected, {{coItalic}, {coAdjustVCenter}});
+        ASSERT_EQ(saved.LoadFZX(Path("out.fzx")), "");
+        ExpectSameFont(saved, expected);
+    }
+}
+
+} // namespace
