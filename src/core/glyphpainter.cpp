@@ -23,10 +23,13 @@ struct TCellPainter {
     void Cell(int column, int row, TColor fill, TColor gridColor) const {
         const int x = OriginX + column * Zoom;
         const int y = OriginY + row * Zoom;
+        // A zoomed canvas shows only part of a large glyph: skip the rest.
+        if (x >= Raster.Width() || y >= Raster.Height() || x + Zoom <= 0 || y + Zoom <= 0) return;
         Raster.FillRect(x, y, x + Zoom, y + Zoom, fill);
         if (!Grid) return;
-        Raster.LineTo(x, y, x, y + Zoom, gridColor);
-        Raster.LineTo(x, y, x + Zoom, y, gridColor);
+        // The two edge lines, end points excluded, as one-pixel rectangles.
+        Raster.FillRect(x, y, x + 1, y + Zoom, gridColor);
+        Raster.FillRect(x, y, x + Zoom, y + 1, gridColor);
     }
 
     void Block(int firstColumn, int lastColumn, int firstRow, int lastRow, TColor fill,
