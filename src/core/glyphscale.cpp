@@ -2,6 +2,7 @@
 // to the new size and read back. Results past 256 x 192 pixels are refused.
 
 #include <cmath>
+#include <utility>
 
 #include "font.h"
 #include "glyph.h"
@@ -26,11 +27,20 @@ bool TFZXChar::Scale(double widthFactor, double heightFactor) {
     const bool fits =
         newWidth >= 0 && newHeight >= 0 && newWidth <= kMaxWidth && newHeight <= kMaxHeight;
     if (fits) {
-        TRaster stretched(static_cast<int>(newWidth), static_cast<int>(newHeight));
-        stretched.StretchFrom(picture);
-        SetWidth(stretched.Width());
-        Expand();
-        FromBitmap(stretched, true);
+        const int width = static_cast<int>(newWidth), height = static_cast<int>(newHeight);
+        // Stretching onto the same size gives the same picture.
+        if (width != picture.Width() || height != picture.Height()) {
+            TRaster stretched;
+            stretched.SetSize(width, height);
+            stretched.StretchFrom(picture);
+            picture = std::move(stretched);
+        }
+        // The new width, leading 0 and the picture's rows: widening or
+        // cutting the old rows first would only be overwritten.
+        FRows.clear();
+        FLeading = 0;
+        FWidth = width;
+        FromBitmap(picture, true);
     }
     Normalize();
     EndUpdate();

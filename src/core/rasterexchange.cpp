@@ -4,6 +4,7 @@
 // stroke reads the whole raster back, so no per-row splitting happens here.
 
 #include <algorithm>
+#include <cstring>
 
 #include "font.h"
 #include "glyph.h"
@@ -26,15 +27,18 @@ void TFZXChar::RowsToBitmap(bool assign, const std::string& rows, TRaster& raste
     std::uint32_t* bits = raster.Bits();
     // Characters beyond the raster are clipped; pixels no character covers
     // keep their colour.
-    int x = 0, y = 0;
-    for (const char c : FRows) {
-        if (c == '|') {
-            if (++y >= height) break;
-            x = 0;
-            continue;
-        }
-        if (x < width) bits[static_cast<std::size_t>(y) * width + x] = c == '1' ? clBlack : clWhite;
-        ++x;
+    const char* text = FRows.data();
+    const char* const end = text + FRows.size();
+    for (int y = 0; y < height && text < end; ++y) {
+        const char* bar =
+            static_cast<const char*>(std::memchr(text, '|', static_cast<std::size_t>(end - text)));
+        const char* rowEnd = bar != nullptr ? bar : end;
+        const int count = static_cast<int>(std::min<std::ptrdiff_t>(rowEnd - text, width));
+        std::uint32_t* line = bits + static_cast<std::size_t>(y) * width;
+        for (int x = 0; x < count; ++x)
+            line[x] = text[x] == '1' ? clBlack : clWhite;
+        if (bar == nullptr) break;
+        text = bar + 1;
     }
 }
 
@@ -45,14 +49,15 @@ void TFZXChar::FromBitmap(const TRaster& raster, bool anySize) {
     const int height = raster.Height();
     std::string rows;
     if (height > 0) {
-        rows.reserve(static_cast<std::size_t>(height) * (width + 1));
+        rows.assign(static_cast<std::size_t>(height) * (width + 1) - 1, '|');
         const std::uint32_t* bits = raster.Bits();
+        char* out = &rows[0];
         for (int y = 0; y < height; ++y) {
-            if (y > 0) rows += '|';
             const std::uint32_t* line = bits + static_cast<std::size_t>(y) * width;
             // Only the colour counts, not the alpha byte.
             for (int x = 0; x < width; ++x)
-                rows += (line[x] & 0xFFFFFFu) == 0 ? '1' : '0';
+                out[x] = (line[x] & 0xFFFFFFu) == 0 ? '1' : '0';
+            out += width + 1;
         }
     }
     FRows = std::move(rows);

@@ -44,25 +44,34 @@ void TRaster::StretchFrom(const TRaster& source) {
     }
     const std::vector<TSpan> xs = AxisSpans(source.FWidth, FWidth);
     const std::vector<TSpan> ys = AxisSpans(source.FHeight, FHeight);
-    std::vector<std::uint32_t> merged(static_cast<std::size_t>(source.FWidth));
+    const bool enlargingX = FWidth >= source.FWidth;
+    std::vector<std::uint32_t> merged;
     for (int y = 0; y < FHeight; ++y) {
         // The source rows of this line merged into one, then each run of it.
         const TSpan& rows = ys[static_cast<std::size_t>(y)];
-        const std::uint32_t* first =
+        const std::uint32_t* line =
             &source.FPixels[static_cast<std::size_t>(rows.First) * source.FWidth];
-        std::copy(first, first + source.FWidth, merged.begin());
-        for (int sy = rows.First + 1; sy < rows.Last; ++sy) {
-            const std::uint32_t* line =
-                &source.FPixels[static_cast<std::size_t>(sy) * source.FWidth];
-            for (int x = 0; x < source.FWidth; ++x)
-                merged[static_cast<std::size_t>(x)] &= line[x];
+        if (rows.Last - rows.First > 1) {
+            merged.assign(line, line + source.FWidth);
+            for (int sy = rows.First + 1; sy < rows.Last; ++sy) {
+                const std::uint32_t* next =
+                    &source.FPixels[static_cast<std::size_t>(sy) * source.FWidth];
+                for (int x = 0; x < source.FWidth; ++x)
+                    merged[static_cast<std::size_t>(x)] &= next[x];
+            }
+            line = merged.data();
         }
         std::uint32_t* out = &FPixels[static_cast<std::size_t>(y) * FWidth];
+        if (enlargingX) {
+            for (int x = 0; x < FWidth; ++x)
+                out[x] = line[xs[static_cast<std::size_t>(x)].First];
+            continue;
+        }
         for (int x = 0; x < FWidth; ++x) {
             const TSpan& run = xs[static_cast<std::size_t>(x)];
-            std::uint32_t c = merged[static_cast<std::size_t>(run.First)];
+            std::uint32_t c = line[run.First];
             for (int sx = run.First + 1; sx < run.Last; ++sx)
-                c &= merged[static_cast<std::size_t>(sx)];
+                c &= line[sx];
             out[x] = c;
         }
     }

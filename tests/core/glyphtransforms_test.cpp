@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -168,6 +169,33 @@ TEST(GlyphTransforms, Examples) {
         TestFont f(c.Height, {c.Before});
         c.Op(f.glyph());
         ExpectState(f.glyph(), c.After);
+    }
+}
+
+TEST(GlyphTransforms, BoldMatchesPixelReference) {
+    std::mt19937 random(11);
+    for (int round = 0; round < 200; ++round) {
+        const int width = 1 + static_cast<int>(random() % 40);
+        const int rows = 1 + static_cast<int>(random() % 6);
+        TStringList before, after;
+        for (int y = 0; y < rows; ++y) {
+            std::string row;
+            for (int x = 0; x < width; ++x)
+                row += random() % 3 == 0 ? '1' : '0';
+            std::string bold = row + '0';
+            for (int x = 0; x < width; ++x)
+                if (row[static_cast<std::size_t>(x)] == '1')
+                    bold[static_cast<std::size_t>(x) + 1] = '1';
+            before.push_back(row);
+            after.push_back(bold);
+        }
+        TestFont f(8,
+                   {{JoinText(before, '|'), 1, width, 0}, {JoinText(after, '|'), 1, width + 1, 0}});
+        f.glyph(1).Normalize();
+        f.glyph(0).Bold();
+        ASSERT_EQ(StateOf(f.glyph(0)).Rows, f.glyph(1).Rows()) << JoinText(before, '|');
+        ASSERT_EQ(f.glyph(0).Leading(), f.glyph(1).Leading());
+        ASSERT_EQ(f.glyph(0).Width(), width + 1);
     }
 }
 
