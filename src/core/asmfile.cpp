@@ -146,8 +146,8 @@ std::string TFZXFont::BuildASMText(const std::string& fileName) const {
         const TFZXChar& g = Glyph(code - 32);
         const std::string kern = g.Kern() == 0 ? "" : "+16384*" + std::to_string(g.Kern());
         out.Add("\tdefw\t" + CharLabel(code) + kern + " -$");
-        out.Add("\tdefb\t16*" + std::to_string(g.Leading()) + "+" + std::to_string(g.Width()) +
-                "-1");
+        out.Add("\tdefb\t16*" + std::to_string(g.Leading()) + "+" +
+                std::to_string(FZXWidthField(g.Width()) + 1) + "-1");
     }
     out.Add("\tdefw\tterminus -$");
 

@@ -139,7 +139,9 @@ std::string TFZXFont::BuildFZXImage(std::vector<std::uint8_t>& image) const {
         const int word = (g.Kern() * 16384 + rel) & 0xFFFF;
         image.push_back(static_cast<std::uint8_t>(word & 0xFF));
         image.push_back(static_cast<std::uint8_t>(word >> 8));
-        image.push_back(static_cast<std::uint8_t>(g.Leading() * 16 + g.Width() - 1));
+        // Scaling can leave an empty glyph 0 pixels wide, which the 4-bit
+        // field cannot hold (it would read back 16 wide): store it as 1.
+        image.push_back(static_cast<std::uint8_t>(g.Leading() * 16 + FZXWidthField(g.Width())));
         d += g.DataSize();
     }
     const int rel = d - static_cast<int>(image.size());

@@ -13,7 +13,7 @@ class TFZXFont;
 class TRaster;
 
 class TFZXChar {
-public:
+  public:
     explicit TFZXChar(TFZXFont* font);
     ~TFZXChar();
     TFZXChar(const TFZXChar&) = delete;
@@ -107,7 +107,7 @@ public:
     // something was painted.
     bool Draw(TRaster& raster, int zoom, bool grid, bool transparent, bool resize, bool kernShift);
 
-private:
+  private:
     TFZXFont* FFont;
     int FDataOffset = 0;
     int FKern = 0;
@@ -119,6 +119,11 @@ private:
 
     friend class TFZXFont;
 };
+
+// The FZX width field (width - 1) of a glyph; a width below 1 is stored as 1.
+inline int FZXWidthField(int width) {
+    return width < 1 ? 0 : width - 1;
+}
 
 // "00000001" for 1: eight characters, most significant bit first.
 std::string ByteToBits(std::uint8_t value);

@@ -293,6 +293,27 @@ TEST(FzxFile, RowsAreWrittenInWholeBytesWithBitsPastTheWidthClear) {
     }
 }
 
+// Scaling by a small factor can leave an empty glyph 0 pixels wide; the
+// 4-bit width field cannot hold it, so it is stored 1 wide instead of
+// wrapping round to a 16-pixel glyph with leading 15.
+TEST(FzxFile, ZeroWidthGlyphIsStoredOneWide) {
+    TFZXFont font;
+    font.Clear();
+    font.SetLastChar(33);
+    font.Glyph(0).SetAll("", 2, 0, 1);
+    font.Glyph(1).SetAll("1", 0, 1, 0);
+    const Bytes image = Image(font);
+    EXPECT_EQ(image[5], 0x20);
+    TFZXFont again;
+    ASSERT_EQ(Load(again, image), "");
+    EXPECT_EQ(again.Glyph(0).Width(), 1);
+    EXPECT_EQ(again.Glyph(0).Leading(), 2);
+    EXPECT_EQ(again.Glyph(0).Kern(), 1);
+    EXPECT_EQ(again.Glyph(0).Rows(), "");
+    EXPECT_EQ(again.Glyph(1).Rows(), "1");
+    EXPECT_NE(font.BuildASMText("zero.asm").find("\tdefb\t16*2+1-1"), std::string::npos);
+}
+
 TEST(FzxFile, WrittenSizeEqualsFZXFileSize) {
     testdata::TempDir dir;
     TFZXFont font;
