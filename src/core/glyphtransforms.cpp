@@ -132,34 +132,35 @@ void TFZXChar::Italic() {
     EndUpdate();
 }
 
-void TFZXChar::RollUp(int n) {
-    BeginUpdate();
+namespace {
+// Rotates the rows of the expanded cell by n: up moves the first row to the
+// end, down the last row to the front.
+void RollRows(TFZXChar& glyph, int n, bool up) {
+    glyph.BeginUpdate();
     if (n > 0) {
-        Expand();
+        glyph.Expand();
         TStringList list;
-        SplitText(list, FRows, '|');
-        if (list.size() > 1)
-            std::rotate(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(n % list.size()),
-                        list.end());
-        SetRows(JoinText(list, '|'));
-        Normalize();
+        SplitText(list, glyph.Rows(), '|');
+        if (list.size() > 1) {
+            const auto k = static_cast<std::ptrdiff_t>(static_cast<std::size_t>(n) % list.size());
+            if (up)
+                std::rotate(list.begin(), list.begin() + k, list.end());
+            else
+                std::rotate(list.rbegin(), list.rbegin() + k, list.rend());
+        }
+        glyph.SetRows(JoinText(list, '|'));
+        glyph.Normalize();
     }
-    EndUpdate();
+    glyph.EndUpdate();
+}
+} // namespace
+
+void TFZXChar::RollUp(int n) {
+    RollRows(*this, n, true);
 }
 
 void TFZXChar::RollDown(int n) {
-    BeginUpdate();
-    if (n > 0) {
-        Expand();
-        TStringList list;
-        SplitText(list, FRows, '|');
-        if (list.size() > 1)
-            std::rotate(list.rbegin(), list.rbegin() + static_cast<std::ptrdiff_t>(n % list.size()),
-                        list.rend());
-        SetRows(JoinText(list, '|'));
-        Normalize();
-    }
-    EndUpdate();
+    RollRows(*this, n, false);
 }
 
 void TFZXChar::RollLeft(int n) {

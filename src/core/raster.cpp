@@ -1,7 +1,6 @@
 #include "raster.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 TRaster::TRaster(int width, int height, TColor fill) {
     SetSize(width, height);
@@ -43,27 +42,9 @@ void TRaster::Draw(const TRaster& source, int x, int y, bool skipWhite) {
     const int x1 = std::min(FWidth, x + source.FWidth), y1 = std::min(FHeight, y + source.FHeight);
     for (int dy = y0; dy < y1; ++dy)
         for (int dx = x0; dx < x1; ++dx) {
-            const TColor c = source.FPixels[static_cast<std::size_t>(dy - y) * source.FWidth + (dx - x)];
+            const TColor c =
+                source.FPixels[static_cast<std::size_t>(dy - y) * source.FWidth + (dx - x)];
             if (skipWhite && c == clWhite) continue;
             FPixels[static_cast<std::size_t>(dy) * FWidth + dx] = c;
         }
-}
-
-void TRaster::LineTo(int x1, int y1, int x2, int y2, TColor color) {
-    // Bresenham; the end point is not drawn, as a pen moving to it leaves it.
-    const int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
-    const int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
-    int err = dx + dy;
-    while (x1 != x2 || y1 != y2) {
-        SetPixel(x1, y1, color);
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x1 += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y1 += sy;
-        }
-    }
 }

@@ -128,6 +128,11 @@ void PaintEllipse(TRaster& raster, int x1, int y1, int x2, int y2, TColor color,
 
 } // namespace
 
+void TRaster::LineTo(int x1, int y1, int x2, int y2, TColor color) {
+    // The end point is left out, as a pen moving to it leaves it.
+    WalkLine(x1, y1, x2, y2, false, [&](int x, int y) { SetPixel(x, y, color); });
+}
+
 void TRaster::Line(int x1, int y1, int x2, int y2, TColor color) {
     WalkLine(x1, y1, x2, y2, true, [&](int x, int y) { SetPixel(x, y, color); });
 }
