@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -14,43 +12,20 @@
 
 #include "fileio.h"
 #include "font.h"
+#include "runcli.h"
 #include "shareddata.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct TRun {
-    int Status = -1;
-    std::string Err;
-};
+// Runs quorrel-cli apply with args.
+using testcli::TRun;
 
-// Runs quorrel-cli apply with args, without a shell; standard error is kept.
-TRun RunCli(const std::vector<std::string>& args, const fs::path& errFile) {
-    std::vector<std::string> words = {QUORREL_CLI, "apply"};
+TRun RunCli(const std::vector<std::string>& args) {
+    std::vector<std::string> words = {"apply"};
     words.insert(words.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (auto& w : words)
-        argv.push_back(w.data());
-    argv.push_back(nullptr);
-    TRun run;
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        const int e = ::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int null = ::open("/dev/null", O_RDWR);
-        if (e < 0 || null < 0) ::_exit(126);
-        ::dup2(null, 0);
-        ::dup2(null, 1);
-        ::dup2(e, 2);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
-    int status = 0;
-    if (pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status))
-        run.Status = WEXITSTATUS(status);
-    const std::vector<std::uint8_t> err = ReadFileBytes(errFile.string());
-    run.Err.assign(err.begin(), err.end());
-    return run;
+    return testcli::RunCli(words);
 }
 
 struct TOp {
@@ -87,7 +62,7 @@ class CliApplyTest : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(dir); }
     std::string Path(const std::string& name) const { return (dir / name).string(); }
-    TRun Run(const std::vector<std::string>& args) const { return RunCli(args, dir / "stderr"); }
+    TRun Run(const std::vector<std::string>& args) const { return RunCli(args); }
 
     fs::path dir;
 };
