@@ -157,11 +157,15 @@ std::string TFZXFont::BuildASMText(const std::string& fileName) const {
         const TFZXChar& g = Glyph(code - 32);
         if (code != 32) out.Add("");
         out.Add(CharLabel(code) + ":");
-        // As many bytes per row as the FZX writer stores, so both agree even
-        // for a row of unexpected length.
+        // The very bytes the FZX writer stores, so both agree even for rows
+        // of unexpected length: RowCount rows (a trailing '|' is an empty
+        // row), each cut to the width and given bytesPerRow bytes.
         const int bytesPerRow = (g.Width() - 1) / 8 + 1;
+        const std::size_t width = g.Width() > 0 ? static_cast<std::size_t>(g.Width()) : 0;
         SplitText(rows, g.Rows(), '|');
+        rows.resize(static_cast<std::size_t>(g.RowCount()));
         for (auto& row : rows) {
+            if (row.size() > width) row.resize(width);
             std::string line = "\tdefb";
             for (int b = 0; b < bytesPerRow; ++b) {
                 if (b > 0) line += ",";

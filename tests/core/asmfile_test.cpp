@@ -105,6 +105,44 @@ TEST(AsmFile, TableAndDefinitionLines) {
         ASSERT_EQ(text[i - 1], '\r') << "bare line feed at " << i;
 }
 
+// Rows the writers do not produce themselves (restored snapshots, pasted
+// text) still give the definition bytes of the FZX file, row by row.
+TEST(AsmFile, DefinitionLinesHoldTheFzxBytesForUnusualRows) {
+    struct Case {
+        int width;
+        const char* rows;
+    };
+    const Case cases[] = {
+        {10, "1111111111111111111"}, // longer than the width
+        {5, "11111111"},
+        {10, "1"}, // shorter than the width
+        {1, "1|"}, // a trailing separator is an empty row
+        {3, "|101"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.rows) + " width " + std::to_string(c.width));
+        TFZXFont font;
+        font.SetLastChar(32);
+        font.Glyph(0).SetAll(c.rows, 0, c.width, 0);
+        std::vector<std::uint8_t> image;
+        ASSERT_EQ(font.BuildFZXImage(image), "");
+        const std::size_t perRow = static_cast<std::size_t>((c.width - 1) / 8 + 1);
+        std::vector<std::string> lines = {"space:"};
+        for (std::size_t i = 8; i < image.size(); i += perRow) {
+            std::string line = "\tdefb";
+            for (std::size_t b = 0; b < perRow; ++b)
+                line += (b > 0 ? ",\t%" : "\t%") + ByteToBits(image[i + b]);
+            lines.push_back(line);
+        }
+        lines.push_back("");
+        lines.push_back("terminus:");
+        const std::string text = font.BuildASMText("x.asm");
+        const std::string tail = Lines(lines);
+        ASSERT_GE(text.size(), tail.size());
+        EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+    }
+}
+
 TEST(AsmFile, SavingTouchesNothingInTheFont) {
     const fs::path path = fs::temp_directory_path() / "quorrel-asm-save.asm";
     for (const bool modified : {true, false}) {
