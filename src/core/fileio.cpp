@@ -8,6 +8,7 @@
 #include <system_error>
 
 #ifndef _WIN32
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -60,6 +61,14 @@ bool WriteFileReplacing(const std::string& name, const std::uint8_t* data, std::
         const fs::path target = fs::canonical(fs::path(name), ec);
         if (!ec) fileName = target.string();
     }
+
+#ifndef _WIN32
+    // Renaming would replace a file its owner protected against writing,
+    // which opening it for writing refuses.
+    if (::faccessat(AT_FDCWD, fileName.c_str(), F_OK, AT_EACCESS) == 0 &&
+        ::faccessat(AT_FDCWD, fileName.c_str(), W_OK, AT_EACCESS) != 0)
+        throw MakeError("Cannot create file", fileName, errno);
+#endif
 
     std::string temporary;
     std::FILE* file = nullptr;

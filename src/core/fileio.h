@@ -18,9 +18,9 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& fileName);
 
 // Writes data to a temporary file beside fileName and renames it over
 // fileName (over the file a link points to, for a link). Throws TFileError
-// when fileName is a folder or the temporary file cannot be created; returns
-// false (temporary removed, fileName untouched) when writing, flushing or
-// renaming fails.
+// when fileName is a folder or an existing file that may not be written, or
+// when the temporary file cannot be created; returns false (temporary
+// removed, fileName untouched) when writing, flushing or renaming fails.
 bool WriteFileReplacing(const std::string& fileName, const std::uint8_t* data, std::size_t size);
 inline bool WriteFileReplacing(const std::string& fileName, const std::vector<std::uint8_t>& data) {
     return WriteFileReplacing(fileName, data.data(), data.size());

@@ -15,7 +15,10 @@
 
 #ifndef _WIN32
 #include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <unistd.h>
 #endif
 
 namespace fs = std::filesystem;
@@ -132,6 +135,50 @@ TEST(FileIo, SaveThroughALinkUpdatesTheLinkedFile) {
     Bytes image;
     ASSERT_EQ(w.font.BuildFZXImage(image), "");
     EXPECT_EQ(testdata::ReadAll(dir.File("real.fzx")), image);
+}
+
+// Runs as the unprivileged user "nobody" for its lifetime when the process
+// runs as root, for whom no file is write-protected.
+class UnprivilegedUser {
+  public:
+    UnprivilegedUser() {
+        if (::geteuid() == 0) FSwitched = ::seteuid(65534) == 0;
+    }
+    ~UnprivilegedUser() {
+        if (FSwitched && ::seteuid(0) != 0) std::abort();
+    }
+
+  private:
+    bool FSwitched = false;
+};
+
+TEST(FileIo, SavingOverAWriteProtectedFileThrowsAndKeepsIt) {
+    testdata::TempDir dir;
+    fs::permissions(dir.Path(), fs::perms::all); // the folder itself is writable
+    const std::string path = dir.File("font.fzx");
+    testdata::WriteAll(path, kPrevious);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    Watched w;
+    MakeBusyFont(w);
+    const int undo = w.font.UndoList().Count();
+    {
+        UnprivilegedUser user;
+        if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0)
+            GTEST_SKIP() << "this user may write any file";
+        try {
+            w.font.SaveFZX(path);
+            ADD_FAILURE() << "no exception";
+        } catch (const TFileError& e) {
+            EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find(std::strerror(EACCES)), std::string::npos)
+                << e.what();
+        }
+        ExpectBusyFont(w, undo);
+        // A new file beside it can be written: only the protection refused.
+        EXPECT_EQ(w.font.SaveFZX(dir.File("other.fzx")), "");
+    }
+    EXPECT_EQ(testdata::ReadAll(path), kPrevious);
+    EXPECT_EQ(dir.Entries(), (std::set<std::string>{"font.fzx", "other.fzx"}));
 }
 
 // Lowers the file size limit of the process for its lifetime, with SIGXFSZ
