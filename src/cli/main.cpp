@@ -37,6 +37,23 @@ struct TCommand {
 };
 const TCommand kCommands[] = {
     {"info", RunInfo}, {"convert", RunConvert}, {"render", RunRender}, {"apply", RunApply}};
+
+bool IsHelp(const std::string& arg) {
+    return arg == "-h" || arg == "--help";
+}
+
+// `quorrel-cli COMMAND ... --help` asks for the usage too, unless the word is
+// the value of an option (`render --text --help` sets that text).
+bool AsksForHelp(const TArgs& args) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (IsHelp(arg)) return true;
+        if (arg == "--text" || arg == "--zoom" || arg == "--width" || arg == "--height" ||
+            arg == "--op")
+            ++i;
+    }
+    return false;
+}
 } // namespace
 
 int Fail(const std::string& text) {
@@ -53,7 +70,7 @@ int UsageError(const std::string& text) {
 int main(int argc, char** argv) {
     if (argc < 2) return UsageError("no command given");
     const std::string first = argv[1];
-    if (first == "-h" || first == "--help" || first == "help") {
+    if (IsHelp(first) || first == "help") {
         std::cout << kUsage;
         return 0;
     }
@@ -64,6 +81,10 @@ int main(int argc, char** argv) {
     TArgs args(argv + 2, argv + argc);
     for (const auto& command : kCommands) {
         if (first != command.Name) continue;
+        if (AsksForHelp(args)) {
+            std::cout << kUsage;
+            return 0;
+        }
         try {
             return command.Run(args);
         } catch (const std::exception& e) {

@@ -337,6 +337,43 @@ TEST_F(CliTest, FailuresReportAndWriteNothing) {
     EXPECT_EQ(ReadFileBytes(Path("keep.chr")), (std::vector<std::uint8_t>{1, 2, 3}));
 }
 
+TEST_F(CliTest, HelpVersionAndUsageMistakes) {
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string out; // the start of standard output
+        std::string err; // the first line on standard error
+    };
+    const std::string usage = "Usage: quorrel-cli COMMAND [ARGUMENTS]\n";
+    const Case cases[] = {
+        {{"--help"}, 0, usage, ""},
+        {{"-h"}, 0, usage, ""},
+        {{"help"}, 0, usage, ""},
+        {{"info", "--help"}, 0, usage, ""},
+        {{"convert", Path("a.fzx"), Path("b.fzx"), "-h"}, 0, usage, ""},
+        {{"--version"}, 0, "quorrel-cli ", ""},
+        {{"-V"}, 0, "quorrel-cli ", ""},
+        {{}, 2, "", "quorrel-cli: no command given"},
+        {{"frobnicate"}, 2, "", "quorrel-cli: unknown command 'frobnicate'"},
+        // The value of an option is no request for help.
+        {{"render", "--text", "--help"},
+         2,
+         "",
+         "quorrel-cli: render: needs a font file and an output picture"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
+        const TRun run = RunCli(c.args);
+        EXPECT_EQ(run.Status, c.status);
+        EXPECT_EQ(run.Out.substr(0, c.out.size()), c.out);
+        EXPECT_EQ(run.Out.empty(), c.out.empty());
+        EXPECT_EQ(run.Err.substr(0, run.Err.find('\n')), c.err);
+        const bool usageOnError = run.Err.find("\n" + usage) != std::string::npos;
+        EXPECT_EQ(usageOnError, c.status == 2);
+    }
+    EXPECT_TRUE(Entries().empty());
+}
+
 // Every shared font: info in both forms agrees with the font, the JSON holds
 // the whole font, and convert writes what the font saves itself.
 TEST_F(CliTest, EverySharedFont) {
