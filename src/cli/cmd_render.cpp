@@ -6,6 +6,7 @@
 #include "commands.h"
 #include "font.h"
 #include "fontfiles.h"
+#include "latin1.h"
 #include "previewstrip.h"
 #include "raster.h"
 #include "textrows.h"
@@ -88,7 +89,11 @@ int RunRender(const TArgs& args) {
     // Lines as the dialog would hold them; none means the code sequence.
     TStringList lines;
     if (o.HaveText) {
-        SplitText(lines, o.Text, '\n');
+        // Characters typed in a UTF-8 shell become the font's one-byte codes;
+        // text that is not UTF-8 is taken byte for byte.
+        std::string text = o.Text;
+        Utf8ToLatin1(o.Text, text);
+        SplitText(lines, text, '\n');
         for (std::string& line : lines)
             if (!line.empty() && line.back() == '\r') line.pop_back();
     }
