@@ -152,25 +152,17 @@ std::string TFZXFont::BuildASMText(const std::string& fileName) const {
     out.Add("\tdefw\tterminus -$");
 
     out.Section("definitions");
-    TStringList rows;
     for (int code = 32; code <= FLastChar; ++code) {
         const TFZXChar& g = Glyph(code - 32);
         if (code != 32) out.Add("");
         out.Add(CharLabel(code) + ":");
-        // The very bytes the FZX writer stores, so both agree even for rows
-        // of unexpected length: RowCount rows (a trailing '|' is an empty
-        // row), each cut to the width and given bytesPerRow bytes.
-        const int bytesPerRow = (g.Width() - 1) / 8 + 1;
-        const std::size_t width = g.Width() > 0 ? static_cast<std::size_t>(g.Width()) : 0;
-        SplitText(rows, g.Rows(), '|');
-        rows.resize(static_cast<std::size_t>(g.RowCount()));
-        for (auto& row : rows) {
-            if (row.size() > width) row.resize(width);
+        // The very bytes the FZX writer stores, so the source assembles to them.
+        const std::vector<std::uint8_t> bytes = g.DefinitionBytes();
+        const std::size_t perRow = static_cast<std::size_t>(g.BytesPerRow());
+        for (std::size_t r = 0; perRow > 0 && r < bytes.size(); r += perRow) {
             std::string line = "\tdefb";
-            for (int b = 0; b < bytesPerRow; ++b) {
-                if (b > 0) line += ",";
-                line += "\t%" + ByteToBits(TakeByte(row));
-            }
+            for (std::size_t b = 0; b < perRow; ++b)
+                line += (b > 0 ? ",\t%" : "\t%") + ByteToBits(bytes[r + b]);
             out.Add(line);
         }
     }

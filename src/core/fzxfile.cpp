@@ -149,21 +149,9 @@ std::string TFZXFont::BuildFZXImage(std::vector<std::uint8_t>& image) const {
     image.push_back(static_cast<std::uint8_t>(rel & 0xFF));
     image.push_back(static_cast<std::uint8_t>((rel >> 8) & 0xFF));
 
-    TStringList rows;
     for (int i = 0; i < FLastChar - 31; ++i) {
-        const TFZXChar& g = Glyph(i);
-        // Exactly the bytes DataSize counts, so the table stays true even for
-        // rows of unexpected length: RowCount rows (a trailing '|' is an
-        // empty row), each cut to the width so no bit past it is set.
-        const int bytesPerRow = (g.Width() - 1) / 8 + 1;
-        const std::size_t width = g.Width() > 0 ? static_cast<std::size_t>(g.Width()) : 0;
-        SplitText(rows, g.Rows(), '|');
-        rows.resize(static_cast<std::size_t>(g.RowCount()));
-        for (auto& row : rows) {
-            if (row.size() > width) row.resize(width);
-            for (int b = 0; b < bytesPerRow; ++b)
-                image.push_back(TakeByte(row));
-        }
+        const std::vector<std::uint8_t> definition = Glyph(i).DefinitionBytes();
+        image.insert(image.end(), definition.begin(), definition.end());
     }
     return std::string();
 }

@@ -87,11 +87,36 @@ void TFZXChar::CopyFrom(const TFZXChar& source) {
     Changed();
 }
 
-int TFZXChar::DataSize() const { return ((FWidth - 1) / 8 + 1) * RowCount(); }
+int TFZXChar::DataSize() const {
+    return BytesPerRow() * RowCount();
+}
 
-int TFZXChar::FontHeight() const { return FFont ? FFont->Height() : 0; }
+std::vector<std::uint8_t> TFZXChar::DefinitionBytes() const {
+    // Exactly the bytes DataSize counts, so a file's table stays true even for
+    // rows of unexpected length: a trailing '|' is an empty row, and longer
+    // rows are cut to the width.
+    std::vector<std::uint8_t> bytes;
+    const int perRow = BytesPerRow();
+    const std::size_t width = FWidth > 0 ? static_cast<std::size_t>(FWidth) : 0;
+    TStringList rows;
+    SplitText(rows, FRows, '|');
+    rows.resize(static_cast<std::size_t>(RowCount()));
+    bytes.reserve(rows.size() * static_cast<std::size_t>(std::max(perRow, 0)));
+    for (auto& row : rows) {
+        if (row.size() > width) row.resize(width);
+        for (int b = 0; b < perRow; ++b)
+            bytes.push_back(TakeByte(row));
+    }
+    return bytes;
+}
 
-int TFZXChar::FontTracking() const { return FFont ? FFont->Tracking() : 0; }
+int TFZXChar::FontHeight() const {
+    return FFont ? FFont->Height() : 0;
+}
+
+int TFZXChar::FontTracking() const {
+    return FFont ? FFont->Tracking() : 0;
+}
 
 void TFZXChar::Normalize() {
     BeginUpdate();
@@ -105,7 +130,8 @@ void TFZXChar::Normalize() {
 void TFZXChar::TrimRowList(TStringList& list) {
     ++FUpdateLock;
     const std::string blank(FWidth > 0 ? static_cast<std::size_t>(FWidth) : 0, '0');
-    while (!list.empty() && list.back() == blank) list.pop_back();
+    while (!list.empty() && list.back() == blank)
+        list.pop_back();
     std::size_t drop = 0;
     while (drop < list.size() && list[drop] == blank && FLeading < 15) {
         ++FLeading;
@@ -123,7 +149,8 @@ void TFZXChar::ExpandRowList(TStringList& list) {
         FLeading = 0;
     }
     const int height = FontHeight();
-    if (static_cast<int>(list.size()) < height) list.resize(static_cast<std::size_t>(height), blank);
+    if (static_cast<int>(list.size()) < height)
+        list.resize(static_cast<std::size_t>(height), blank);
     --FUpdateLock;
 }
 

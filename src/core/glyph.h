@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "textrows.h"
 
@@ -56,6 +57,11 @@ class TFZXChar {
     int RowCount() const { return CountParts(FRows, '|'); }
     // Bytes of the FZX definition: bytes per row times rows.
     int DataSize() const;
+    // 1 for widths up to 8, 2 for 9 to 16, and so on.
+    int BytesPerRow() const { return (FWidth - 1) / 8 + 1; }
+    // The FZX definition: RowCount rows of BytesPerRow bytes each, a row cut
+    // to the width (no bit past it set) and filled with clear bits.
+    std::vector<std::uint8_t> DefinitionBytes() const;
     int FontHeight() const;
     int FontTracking() const;
 
