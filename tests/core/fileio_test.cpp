@@ -12,6 +12,7 @@
 #include "fileio.h"
 #include "font.h"
 #include "tempdir.h"
+#include "watchedfont.h"
 
 #ifndef _WIN32
 #include <csignal>
@@ -26,14 +27,6 @@ namespace fs = std::filesystem;
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-struct Watched {
-    TFZXFont font;
-    int notes = 0;
-    Watched() {
-        font.OnChange = [this](TFZXFont&) { ++notes; };
-    }
-};
 
 // A small font with history, unsaved changes and a current glyph, so that a
 // failure touching any of them shows.

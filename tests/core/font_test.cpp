@@ -9,16 +9,9 @@
 #include <vector>
 
 #include "font.h"
+#include "watchedfont.h"
 
 namespace {
-
-struct Watched {
-    TFZXFont font;
-    int notes = 0;
-    Watched() {
-        font.OnChange = [this](TFZXFont&) { ++notes; };
-    }
-};
 
 // The state the window starts a new font with: one empty glyph for code 32.
 void MakeNewFont(TFZXFont& font) {

@@ -11,18 +11,11 @@
 #include "fileio.h"
 #include "font.h"
 #include "tempdir.h"
+#include "watchedfont.h"
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-struct Watched {
-    TFZXFont font;
-    int notes = 0;
-    Watched() {
-        font.OnChange = [this](TFZXFont&) { ++notes; };
-    }
-};
 
 // Height 8, LastChar 33: code 32 empty and 3 wide, code 33 one pixel wide
 // with leading 1 and the rows 1, 1, 1, 0, 1.

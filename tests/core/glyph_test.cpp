@@ -9,17 +9,9 @@
 
 #include "font.h"
 #include "glyph.h"
+#include "watchedfont.h"
 
 namespace {
-
-// A font that counts its change notifications.
-struct Watched {
-    TFZXFont font;
-    int notes = 0;
-    Watched() {
-        font.OnChange = [this](TFZXFont&) { ++notes; };
-    }
-};
 
 // count copies of row, then tail rows, joined by '|'.
 std::string Rows(int count, const std::string& row, const std::string& tail = "") {
