@@ -8,7 +8,6 @@
 #include "font.h"
 
 namespace {
-const char* const kFileWriteError = "File write error! File not saved.";
 
 // Names of the printable ASCII codes 32 to 127 that are not digits or letters.
 const char* SymbolName(int code) {

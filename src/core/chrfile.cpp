@@ -5,7 +5,6 @@
 #include "font.h"
 
 namespace {
-const char* const kFileWriteError = "File write error! File not saved.";
 constexpr std::size_t kBlockSize = 8;
 constexpr std::size_t kMaxBlocks = 96;
 } // namespace
@@ -65,11 +64,6 @@ std::string TFZXFont::BuildCHRImage(std::vector<std::uint8_t>& image) const {
 
 std::string TFZXFont::SaveCHR(const std::string& fileName) {
     std::vector<std::uint8_t> image;
-    std::string error = BuildCHRImage(image);
-    if (!error.empty()) return error;
-    if (!WriteFileReplacing(fileName, image)) return kFileWriteError;
-    SetModified(false);
-    FUndoList.Clear();
-    Changed();
-    return std::string();
+    const std::string error = BuildCHRImage(image);
+    return error.empty() ? WriteSavedImage(fileName, image) : error;
 }

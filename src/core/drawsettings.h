@@ -16,7 +16,7 @@ struct TRect {
 };
 
 class TFZXDrawSettings {
-public:
+  public:
     TFZXDrawSettings() {
         SetColors(clWhite, clBlack, clBtnFace, clBtnFace, clRed);
         SetGridColors(clBlack, clGray, clGray, clGray);

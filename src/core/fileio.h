@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+// What a writer reports when the file could not be written completely.
+inline constexpr const char* kFileWriteError = "File write error! File not saved.";
+
 class TFileError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;

@@ -13,7 +13,8 @@ TFZXFont::TFZXFont() {
 
 TFZXFont::~TFZXFont() {
     // Glyphs must not report to a font that is going away.
-    for (auto& glyph : FGlyphs) glyph->FFont = nullptr;
+    for (auto& glyph : FGlyphs)
+        glyph->FFont = nullptr;
 }
 
 void TFZXFont::Clear() {
@@ -77,7 +78,8 @@ void TFZXFont::SetLastChar(int value) {
 }
 
 TFZXChar* TFZXFont::GetCurrent() {
-    if (FCurrentIndex >= 0 && FCurrentIndex < Count()) return FGlyphs[static_cast<std::size_t>(FCurrentIndex)].get();
+    if (FCurrentIndex >= 0 && FCurrentIndex < Count())
+        return FGlyphs[static_cast<std::size_t>(FCurrentIndex)].get();
     return nullptr;
 }
 
@@ -94,7 +96,9 @@ void TFZXFont::GlyphChanged(int action) {
     Changed();
 }
 
-void TFZXFont::RecordUndo(int action, int group) { RecordUndoFor(action, FCurrentIndex, group); }
+void TFZXFont::RecordUndo(int action, int group) {
+    RecordUndoFor(action, FCurrentIndex, group);
+}
 
 void TFZXFont::RecordUndoFor(int action, int index, int group) {
     if (index < 0 || index >= Count() || FUpdateLock > 0) return;
@@ -106,7 +110,8 @@ int TFZXFont::FZXFileSize() const {
     if (FGlyphs.empty()) return 0;
     int size = 3 * FLastChar - 88;
     const int last = std::min(FLastChar - 31, Count());
-    for (int i = 0; i < last; ++i) size += Glyph(i).DataSize();
+    for (int i = 0; i < last; ++i)
+        size += Glyph(i).DataSize();
     return size;
 }
 

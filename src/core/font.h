@@ -32,7 +32,7 @@ enum TCharOperation {
 };
 
 class TFZXFont {
-public:
+  public:
     TFZXFont();
     ~TFZXFont();
     TFZXFont(const TFZXFont&) = delete;
@@ -139,11 +139,15 @@ public:
     bool DrawChar(int code, TRaster& raster, bool grid, bool transparent, bool resize,
                   bool kernShift, int zoom);
 
-private:
+  private:
     void Message(const std::string& text) {
         if (OnMessage) OnMessage(text);
     }
     TFZXChar& AppendGlyph();
+    // Writes a built FZX or CHR image; on success the font counts as saved
+    // (no history, not modified) and notifies.
+    std::string WriteSavedImage(const std::string& fileName,
+                                const std::vector<std::uint8_t>& image);
 
     std::vector<std::unique_ptr<TFZXChar>> FGlyphs;
     int FHeight = 8;

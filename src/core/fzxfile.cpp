@@ -5,7 +5,6 @@
 #include "font.h"
 
 namespace {
-const char* const kFileWriteError = "File write error! File not saved.";
 
 int Word(const std::uint8_t* p) {
     return p[0] | (p[1] << 8);
@@ -158,8 +157,12 @@ std::string TFZXFont::BuildFZXImage(std::vector<std::uint8_t>& image) const {
 
 std::string TFZXFont::SaveFZX(const std::string& fileName) {
     std::vector<std::uint8_t> image;
-    std::string error = BuildFZXImage(image);
-    if (!error.empty()) return error;
+    const std::string error = BuildFZXImage(image);
+    return error.empty() ? WriteSavedImage(fileName, image) : error;
+}
+
+std::string TFZXFont::WriteSavedImage(const std::string& fileName,
+                                      const std::vector<std::uint8_t>& image) {
     if (!WriteFileReplacing(fileName, image)) return kFileWriteError;
     FUndoList.Clear();
     SetModified(false);

@@ -22,7 +22,7 @@ constexpr TColor clGray = RGBColor(128, 128, 128);
 constexpr TColor clBtnFace = RGBColor(240, 240, 240);
 
 class TRaster {
-public:
+  public:
     TRaster() = default;
     TRaster(int width, int height, TColor fill = clWhite);
 
@@ -76,7 +76,7 @@ public:
     }
     bool operator!=(const TRaster& other) const { return !(*this == other); }
 
-private:
+  private:
     int FWidth = 0;
     int FHeight = 0;
     std::vector<std::uint32_t> FPixels;

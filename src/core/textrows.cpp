@@ -27,7 +27,8 @@ void SplitTextByString(TStringList& list, const std::string& text, const std::st
 std::string JoinText(const TStringList& list, char separator) {
     std::string result;
     std::size_t total = list.empty() ? 0 : list.size() - 1;
-    for (const auto& item : list) total += item.size();
+    for (const auto& item : list)
+        total += item.size();
     result.reserve(total);
     for (std::size_t i = 0; i < list.size(); ++i) {
         if (i > 0) result += separator;
