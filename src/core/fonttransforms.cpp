@@ -94,46 +94,39 @@ void TFZXFont::ApplyToAll(TCharOperation code) {
     }
 }
 
-void TFZXFont::FlipHorizontal() {
-    if (TFZXChar* glyph = GetCurrent()) {
-        glyph->FlipHorizontal();
-        GlyphChanged(23);
+namespace {
+// The single-glyph commands: edit the current glyph, then record the edit
+// under its history action; nothing at all without a current glyph.
+template <typename Edit> void EditCurrent(TFZXFont& font, int action, Edit edit) {
+    if (TFZXChar* glyph = font.GetCurrent()) {
+        edit(*glyph);
+        font.GlyphChanged(action);
     }
+}
+} // namespace
+
+void TFZXFont::FlipHorizontal() {
+    EditCurrent(*this, 23, [](TFZXChar& g) { g.FlipHorizontal(); });
 }
 
 void TFZXFont::FlipVertical() {
-    if (TFZXChar* glyph = GetCurrent()) {
-        glyph->FlipVertical();
-        GlyphChanged(24);
-    }
+    EditCurrent(*this, 24, [](TFZXChar& g) { g.FlipVertical(); });
 }
 
 void TFZXFont::RollUp(int n) {
-    if (TFZXChar* glyph = GetCurrent()) {
-        glyph->RollUp(n);
-        GlyphChanged(9);
-    }
+    EditCurrent(*this, 9, [n](TFZXChar& g) { g.RollUp(n); });
 }
 
 void TFZXFont::RollDown(int n) {
-    if (TFZXChar* glyph = GetCurrent()) {
-        glyph->RollDown(n);
-        GlyphChanged(10);
-    }
+    EditCurrent(*this, 10, [n](TFZXChar& g) { g.RollDown(n); });
 }
 
 void TFZXFont::RollLeft(int n) {
-    if (TFZXChar* glyph = GetCurrent()) {
-        glyph->RollLeft(n);
-        GlyphChanged(7);
-    }
+    EditCurrent(*this, 7, [n](TFZXChar& g) { g.RollLeft(n); });
 }
 
 void TFZXFont::RollRight(int n) {
-    if (TFZXChar* glyph = GetCurrent()) {
-        glyph->RollRight(n);
-        GlyphChanged(8);
-    }
+    EditCurrent(*this, 8, [n](TFZXChar& g) { g.RollRight(n); });
 }
 
 void TFZXFont::SetCurrentWidth(int width) {
