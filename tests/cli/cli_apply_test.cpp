@@ -14,6 +14,7 @@
 #include "font.h"
 #include "runcli.h"
 #include "shareddata.h"
+#include "tempdir.h"
 
 namespace fs = std::filesystem;
 
@@ -48,9 +49,6 @@ void ApplyInProcess(TFZXFont& font, const std::vector<TOp>& ops) {
 class CliApplyTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("quorrel-cli-apply-" + std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
         // Codes 32..35 in a body of 8: a blank space, a bar, a corner and a dot.
         TFZXFont font;
         font.SetLastChar(35);
@@ -60,11 +58,11 @@ class CliApplyTest : public ::testing::Test {
         font.Glyph(3).SetAll("01", 6, 2, 0);
         ASSERT_EQ(font.SaveFZX(Path("in.fzx")), "");
     }
-    void TearDown() override { fs::remove_all(dir); }
     std::string Path(const std::string& name) const { return (dir / name).string(); }
     TRun Run(const std::vector<std::string>& args) const { return RunCli(args); }
 
-    fs::path dir;
+    testdata::TempDir temp;
+    const fs::path& dir = temp.Path();
 };
 
 void ExpectSameFont(TFZXFont& a, TFZXFont& b) {

@@ -20,6 +20,7 @@
 #include "fontwarnings.h"
 #include "runcli.h"
 #include "shareddata.h"
+#include "tempdir.h"
 
 namespace fs = std::filesystem;
 
@@ -31,21 +32,11 @@ using testcli::TRun;
 
 class CliTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("quorrel-cli-" + std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
     std::string Path(const std::string& name) const { return (dir / name).string(); }
-    std::set<std::string> Entries() const {
-        std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir))
-            names.insert(entry.path().filename().string());
-        return names;
-    }
+    std::set<std::string> Entries() const { return temp.Entries(); }
 
-    fs::path dir;
+    testdata::TempDir temp;
+    const fs::path& dir = temp.Path();
 };
 
 // Codes 32..34, body 9, tracking 1: a 3-pixel space, a 12-pixel "!" reaching

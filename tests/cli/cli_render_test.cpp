@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "shareddata.h"
+#include "tempdir.h"
 
 #ifdef QUORREL_HAVE_PNG
 #include <QImage>
@@ -48,17 +49,11 @@ const std::vector<std::uint8_t> kFixture = {0x06, 0x01, 0x22, // header
 class CliRender : public ::testing::Test {
   protected:
     void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        Dir = fs::temp_directory_path() /
-              ("quorrel-render-" + std::to_string(getpid()) + "-" + info->name());
-        fs::remove_all(Dir);
-        fs::create_directories(Dir);
         Fixture = (Dir / "tiny.fzx").string();
         std::ofstream(Fixture, std::ios::binary)
             .write(reinterpret_cast<const char*>(kFixture.data()),
                    static_cast<std::streamsize>(kFixture.size()));
     }
-    void TearDown() override { fs::remove_all(Dir); }
 
     RunResult Render(const std::vector<std::string>& args) {
         const fs::path err = Dir / "stderr.txt";
@@ -74,7 +69,8 @@ class CliRender : public ::testing::Test {
 
     std::string Out() const { return (Dir / "out.png").string(); }
 
-    fs::path Dir;
+    testdata::TempDir Temp;
+    const fs::path& Dir = Temp.Path();
     std::string Fixture;
 };
 

@@ -14,6 +14,7 @@
 #include "fileio.h"
 #include "font.h"
 #include "shareddata.h"
+#include "tempdir.h"
 
 namespace fs = std::filesystem;
 
@@ -144,7 +145,8 @@ TEST(AsmFile, DefinitionLinesHoldTheFzxBytesForUnusualRows) {
 }
 
 TEST(AsmFile, SavingTouchesNothingInTheFont) {
-    const fs::path path = fs::temp_directory_path() / "quorrel-asm-save.asm";
+    const testdata::TempDir temp;
+    const fs::path path = temp.Path() / "save.asm";
     for (const bool modified : {true, false}) {
         TFZXFont font;
         MakeSample(font);
@@ -212,9 +214,8 @@ TEST(AsmFile, CharLabels) {
 TEST(AsmFile, PasmoBuildsTheFzxFile) {
     if (std::system("command -v pasmo >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "pasmo not found on PATH (scripts/install-deps.sh installs it)";
-    const fs::path dir = fs::temp_directory_path() / "quorrel-asm-pasmo";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const testdata::TempDir temp;
+    const fs::path& dir = temp.Path();
 
     auto check = [&](TFZXFont& font, const std::string& name) {
         SCOPED_TRACE(name);
@@ -255,7 +256,6 @@ TEST(AsmFile, PasmoBuildsTheFzxFile) {
         EXPECT_GT(kerned, 0);
         EXPECT_GT(wide, 0);
     }
-    fs::remove_all(dir);
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "font.h"
 #include "fontfiles.h"
 #include "shareddata.h"
+#include "tempdir.h"
 
 namespace fs = std::filesystem;
 
@@ -19,17 +20,10 @@ namespace {
 
 class ChrFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("quorrel-chr-" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
     std::string Path(const std::string& name) const { return (dir / name).string(); }
 
-    fs::path dir;
+    testdata::TempDir temp;
+    const fs::path& dir = temp.Path();
 };
 
 // A compatible font: codes 32..lastChar, every glyph empty and 8 wide.

@@ -10,6 +10,7 @@
 #include "font.h"
 #include "fontfiles.h"
 #include "fontwarnings.h"
+#include "tempdir.h"
 
 namespace fs = std::filesystem;
 
@@ -17,21 +18,14 @@ namespace {
 
 class FontFilesTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("quorrel-fontfiles-" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
     std::string Path(const std::string& name) const { return (dir / name).string(); }
     int FilesInDir() const {
         return static_cast<int>(
             std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
     }
 
-    fs::path dir;
+    testdata::TempDir temp;
+    const fs::path& dir = temp.Path();
 };
 
 // A CHR-compatible font of codes 32..33 with one pixel in "!".
