@@ -6,4 +6,5 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh -DQUORREL_BUILD_TESTS=ON
 scripts/fuzz.sh
+scripts/check-package.sh
 ctest --test-dir build --output-on-failure -j "$(nproc)"

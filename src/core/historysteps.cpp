@@ -26,3 +26,11 @@ int UndoRedoSteps(TFZXFont& font, std::uint8_t kind, int steps) {
     font.EndUpdate(taken > 0);
     return taken;
 }
+
+void KeepCurrentGlyph(TFZXFont& font, int previous) {
+    if (font.GetCurrent() || font.CurrentIndex() < 0 || font.Count() == 0) return;
+    const int target = previous >= 0 && previous < font.Count() ? previous : font.Count() - 1;
+    font.BeginUpdate();
+    font.SetCurrent(target);
+    font.EndUpdate(true);
+}

@@ -158,4 +158,32 @@ TEST(HistorySteps, HeaderClickUndoesAWholeGroup) {
     EXPECT_EQ(h.font.Glyph(1).Rows(), "011");
 }
 
+TEST(HistorySteps, UndoToADroppedGlyphKeepsAHeldGlyphCurrent) {
+    // Glyph 2 is edited, then the last character is lowered so that the
+    // empty glyph 2 is dropped while its entries stay in the history.
+    HistoryFont h;
+    h.Edit(2, {"", 0, 8, 0}, 1);
+    h.Edit(0, {"1", 0, 8, 0}, 1);
+    h.font.SetLastChar(33);
+    ASSERT_EQ(h.font.Count(), 2);
+
+    UndoRedoSteps(h.font, 0, 2); // back to the entry of glyph 2
+    EXPECT_EQ(h.font.CurrentIndex(), 2);
+    EXPECT_EQ(h.font.GetCurrent(), nullptr);
+    const int before = h.changes;
+    KeepCurrentGlyph(h.font, 0);
+    EXPECT_EQ(h.font.CurrentIndex(), 0);
+    EXPECT_EQ(h.changes, before + 1);
+
+    // Without a usable previous glyph the last one held becomes current.
+    UndoRedoSteps(h.font, 1, 1);
+    UndoRedoSteps(h.font, 0, 1);
+    KeepCurrentGlyph(h.font, 7);
+    EXPECT_EQ(h.font.CurrentIndex(), 1);
+
+    // A held current glyph, and no current glyph at all, stay as they are.
+    KeepCurrentGlyph(h.font, 0);
+    EXPECT_EQ(h.font.CurrentIndex(), 1);
+}
+
 } // namespace

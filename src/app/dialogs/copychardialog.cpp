@@ -1,0 +1,37 @@
+#include "copychardialog.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include "copycharanswer.h"
+#include "font.h"
+#include "platform/fonttext.h"
+
+void CopyCharActionExecute(QWidget* parent, TFZXFont& font) {
+    TFZXChar* current = font.GetCurrent();
+    if (!current) return;
+    const std::string proposed = ProposedCopyCharText(font.CurrentIndex() + 32);
+
+    QInputDialog input(parent);
+    input.setObjectName("CopyCharDialog");
+    input.setInputMode(QInputDialog::TextInput);
+    input.setWindowTitle("Copy from another character...");
+    input.setLabelText("Enter the character or index you want to copy from...");
+    input.setTextValue(FromFontText(proposed));
+    const std::string answer =
+        input.exec() == QDialog::Accepted ? ToFontText(input.textValue()) : proposed;
+
+    const int source = CopyCharSourceIndex(answer, font.Count());
+    if (source < 0) {
+        QMessageBox box(QMessageBox::Warning, "Quorrel",
+                        "Invalid input value or index out of range!", QMessageBox::Ok, parent);
+        box.setObjectName("CopyCharErrorBox");
+        box.exec();
+        return;
+    }
+    // One refresh for the whole command: the one GlyphChanged sends.
+    font.BeginUpdate();
+    current->CopyFrom(font.Glyph(source));
+    font.EndUpdate(false);
+    font.GlyphChanged(CopyCharacterAction);
+}

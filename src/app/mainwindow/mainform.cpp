@@ -1,0 +1,158 @@
+// Creation, first activation, close and destruction of the main window.
+
+#include "mainwindow/mainform.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
+
+#include "charranges.h"
+#include "dialogs/previewdialog.h"
+#include "dialogs/scalefactordialog.h"
+#include "drawtools.h"
+#include "icons/appicon.h"
+#include "widgets/previewpaintbox.h"
+#include "platform/application.h"
+#include "platform/fonttext.h"
+#include "widgets/chargrid.h"
+
+Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
+    : QMainWindow(parent), FFont(std::make_unique<TFZXFont>()), FArguments(arguments) {
+    setObjectName("Tmainform");
+    setWindowTitle(QStringLiteral("Quorrel v.0.9"));
+    setWindowIcon(AppIcon());
+    QFont interfaceFont("Arial");
+    interfaceFont.setPixelSize(13);
+    setFont(interfaceFont);
+    setAcceptDrops(true);
+    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
+
+    // The two dialogs live as long as the window, hidden until asked for.
+    FPreviewForm = new Ttestpreviewform(this);
+    FScaleForm = new TScaleFactorForm(this);
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBars();
+    CreateCentre();
+    CreateStatusBar();
+
+    // FormCreate
+    FFirstActivation = true;
+    FFont->OnChange = [this](TFZXFont&) { UpdateControls(); };
+    FFont->OnGetScaleFactors = [this](double& w, double& h) {
+        return FScaleForm && FScaleForm->GetScaleFactors(w, h);
+    };
+    FFont->OnMessage = [this](const std::string& text) { ShowMessage(text); };
+    FFont->UndoList().OnUndoRedo = [this](std::uint8_t kind, int steps) {
+        UndoRedoSteps(kind, steps);
+    };
+    FView.CharRanges = ParseCharRanges(ToFontText(FCharLimitsEdit->text()));
+    FView.Zoom = 8;
+    FPreviewPaintbox->SetDialog(FPreviewForm);
+    FStroke = std::make_unique<TToolStroke>(*FFont, FClipboardBitmap);
+
+    ConnectCommands();
+    ConnectEditors();
+    ConnectFileCommands();
+    NewFont();
+    JoinClipboardWatch();
+
+    resize(656 + 60, 446 + 120);
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - rect().center());
+    }
+}
+
+Tmainform::~Tmainform() {
+    // The callbacks point into this window; the font may outlive no widget.
+    FFont->OnChange = nullptr;
+    FFont->OnMessage = nullptr;
+    FFont->OnGetScaleFactors = nullptr;
+    FFont->UndoList().OnUndoRedo = nullptr;
+}
+
+QAction* Tmainform::Action(const QString& name) const {
+    const auto it = FActions.find(name);
+    return it == FActions.end() ? nullptr : it->second;
+}
+
+bool Tmainform::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::WindowActivate:
+        ApplicationEvents1Activate();
+        break;
+    case QEvent::Show:
+        // Some platforms (offscreen among them) never activate a window;
+        // the first activation then happens once the window is shown.
+        if (FFirstActivation)
+            QTimer::singleShot(0, this, [this] { ApplicationEvents1Activate(); });
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::event(event);
+}
+
+void Tmainform::ApplicationEvents1Activate() {
+    if (!FFirstActivation) return;
+    FFirstActivation = false;
+    if (FPreviewForm)
+        FPreviewForm->OnSettingsChanged = [this](Ttestpreviewform&, bool zoomChanged) {
+            PreviewChanged(zoomChanged);
+        };
+    LoadSettings();
+    const QString file = ReadCommandLineFile();
+    if (!file.isEmpty()) OpenFont(file);
+}
+
+void Tmainform::ApplicationEvents1Idle() {
+    FCharLimitsEdit->setEnabled(FCheckBox1->isChecked());
+    FGuideLinesEdit->setEnabled(FCheckBox2->isChecked());
+}
+
+void Tmainform::closeEvent(QCloseEvent* event) {
+    // FormCloseQuery: the window closes only when the changes are dealt
+    // with and the settings could be stored.
+    if (!QuerySaveChanges()) {
+        event->ignore();
+        return;
+    }
+    if (FPreviewForm) FPreviewForm->OnSettingsChanged = nullptr;
+    try {
+        StoreSettings();
+    } catch (const std::exception& e) {
+        // A value that cannot be stored keeps the window open.
+        if (FPreviewForm)
+            FPreviewForm->OnSettingsChanged = [this](Ttestpreviewform&, bool zoomChanged) {
+                PreviewChanged(zoomChanged);
+            };
+        event->ignore();
+        ShowErrorBox(this, e.what());
+        return;
+    }
+    event->accept();
+}
+
+void Tmainform::dragEnterEvent(QDragEnterEvent* event) {
+    const QMimeData* data = event->mimeData();
+    if (data->hasUrls() && data->urls().size() == 1 && data->urls().first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void Tmainform::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile()) return;
+    event->acceptProposedAction();
+    const QString path = urls.first().toLocalFile();
+    // Opening asks questions; let the drag finish before it does.
+    QTimer::singleShot(0, this, [this, path] { OpenFont(path); });
+}

@@ -1,0 +1,180 @@
+#pragma once
+// The editor's one main window: owns the font, offers every command as an
+// action, shows the font's values in editors and info lines, and follows
+// every change of the font through its OnChange callback (UpdateControls).
+// Handlers live in files by concern: mainform.cpp (creation and lifecycle),
+// mainform_layout.cpp, mainform_update.cpp (refresh, undo, new font),
+// mainform_commands.cpp, mainform_files.cpp, mainform_settings.cpp,
+// mainform_tools.cpp (drawing with the pointer), mainform_clipboard.cpp.
+
+#include <QMainWindow>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "font.h"
+#include "raster.h"
+#include "recentfiles.h"
+#include "widgets/canvasview.h"
+
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QScrollArea;
+class QSplitter;
+class QToolButton;
+class TDatabaseGrid;
+class TEditPaintBox;
+class TPreviewPaintBox;
+class TScaleFactorForm;
+class TToolStroke;
+class TValueEdit;
+class Ttestpreviewform;
+
+class Tmainform : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Builds the window and starts a new font. The command-line file (if
+    // any) is opened at the first activation.
+    explicit Tmainform(const QStringList& arguments = {}, QWidget* parent = nullptr);
+    ~Tmainform() override;
+
+    TFZXFont& Font() { return *FFont; }
+    // The action with this object name; nullptr for an unknown name.
+    QAction* Action(const QString& name) const;
+
+    // Brings every control into line with the font; schedules repaints.
+    void UpdateControls();
+    // 0 free hand .. 6 copy, from the action that is on in the tool group.
+    int CurrentTool() const;
+    // Walks count steps through the history (kind 0 undo, 1 redo).
+    void UndoRedoSteps(int kind, int count);
+    void NewFont();
+    // The preview dialog's settings changed; true when the zoom did.
+    void PreviewChanged(bool zoomChanged);
+    int Zoom() const { return FView.Zoom; }
+    void SetZoom(int zoom);
+    const TCanvasView& CanvasView() const { return FView; }
+
+    Ttestpreviewform* PreviewForm() const { return FPreviewForm; }
+    TScaleFactorForm* ScaleForm() const { return FScaleForm; }
+    TEditPaintBox* EditPaintBox() const { return FEditPaintBox; }
+    TDatabaseGrid* CharList() const { return FGrid; }
+
+    // --- files ------------------------------------------------------------
+    bool QuerySaveChanges();
+    void OpenFont(const QString& path);
+    bool SaveFont();
+    void SetFileName(const QString& path);
+    const QString& FileName() const { return FFileName; }
+    TRecentFiles& LastUsedFiles() { return FRecent; }
+    // Settings location for tests; "" uses the user's store.
+    void SetSettingsFile(const QString& fileName) { FSettingsFile = fileName; }
+    void LoadSettings();
+    void StoreSettings();
+
+    // The first activation: preview callback, settings, command-line file.
+    void ApplicationEvents1Activate();
+    // Enables the two text fields after their check boxes.
+    void ApplicationEvents1Idle();
+
+    // The black-and-white copy of the clipboard's picture.
+    const TRaster& ClipboardBitmap() const { return FClipboardBitmap; }
+    void ClipboardChanged();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    // mainform_layout.cpp
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBars();
+    void CreateCentre();
+    QWidget* CreateValuePanel();
+    void CreateStatusBar();
+    // mainform_commands.cpp
+    void ConnectCommands();
+    void ConnectEditors();
+    void CopyCharActionExecute();
+    void ShowMessage(const std::string& text);
+    // mainform_update.cpp
+    void UpdateSizeInfo(bool hasGlyph);
+    void UpdateHistoryButton(QToolButton* button, QAction* action, bool can, bool redo);
+    void SelectListRow(int row);
+    void UndoStep(int kind);
+    // mainform_files.cpp
+    void ConnectFileCommands();
+    void FileLoadActionAccept();
+    void FileSaveAsActionAccept();
+    void Menu_LastUsedFilesPopup();
+    void AddToRecent(const QString& path);
+    QString ReadCommandLineFile() const;
+    // mainform_tools.cpp
+    void EditPaintBoxMouseDown(Qt::MouseButton button, const QPoint& pos);
+    void EditPaintBoxMouseMove(const QPoint& pos);
+    void EditPaintBoxMouseUp(Qt::MouseButton button, const QPoint& pos);
+    struct TToolOptionsFromActions;
+    // mainform_clipboard.cpp
+    void JoinClipboardWatch();
+
+    std::unique_ptr<TFZXFont> FFont;
+    TCanvasView FView;
+    bool FPreviewResizePending = false;
+    bool FFirstActivation = true;
+    int FUndoBatchDepth = 0;
+    QString FFileName;
+    TRecentFiles FRecent;
+    QString FSettingsFile;
+    QStringList FArguments;
+    TRaster FClipboardBitmap;
+    std::unique_ptr<TToolStroke> FStroke;
+
+    std::map<QString, QAction*> FActions;
+    QActionGroup* FGroups[5] = {};
+    QToolButton* FUndoButton = nullptr;
+    QToolButton* FRedoButton = nullptr;
+    QMenu* FUndoMenu = nullptr;
+    QMenu* FRedoMenu = nullptr;
+    QMenu* FLastUsedMenu = nullptr;
+    QAction* FLastUsedMenuAction = nullptr;
+    QAction* FPreviewTextMenuItem = nullptr;
+
+    TDatabaseGrid* FGrid = nullptr;
+    QScrollArea* FEditPanel = nullptr;
+    TEditPaintBox* FEditPaintBox = nullptr;
+    QSplitter* FSplitter2 = nullptr;
+    QWidget* FPreviewTextPanel = nullptr;
+    TPreviewPaintBox* FPreviewPaintbox = nullptr;
+    QLabel* FSizeInfo = nullptr;
+    QLabel* FHeightInfo = nullptr;
+    QLabel* FWidthInfo = nullptr;
+    QLabel* FLastCharInfo = nullptr;
+    QLabel* FXYInfoLabel = nullptr;
+    QLabel* FModifiedInfoLabel = nullptr;
+    QLabel* FPathLabel = nullptr;
+
+    TValueEdit* FBaseLineEdit = nullptr;
+    TValueEdit* FTrackingEdit = nullptr;
+    TValueEdit* FLastCharEdit = nullptr;
+    TValueEdit* FCharWidthEdit = nullptr;
+    TValueEdit* FKernEdit = nullptr;
+    TValueEdit* FZoomEdit = nullptr;
+    QCheckBox* FShowVerticalLimits = nullptr;
+    QCheckBox* FShowPreviewText = nullptr;
+    QCheckBox* FShowFileSize = nullptr;
+    QCheckBox* FCheckBox1 = nullptr;
+    QCheckBox* FCheckBox2 = nullptr;
+    QLineEdit* FCharLimitsEdit = nullptr;
+    QLineEdit* FGuideLinesEdit = nullptr;
+
+    // Children of the window, alive as long as it is.
+    Ttestpreviewform* FPreviewForm = nullptr;
+    TScaleFactorForm* FScaleForm = nullptr;
+};

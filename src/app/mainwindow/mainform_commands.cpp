@@ -1,0 +1,141 @@
+// The commands of the Edit and Font menus, the value editors and the view
+// options.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSplitter>
+
+#include "charranges.h"
+#include "dialogs/aboutbox.h"
+#include "dialogs/copychardialog.h"
+#include "dialogs/previewdialog.h"
+#include "mainwindow/mainform.h"
+#include "platform/fonttext.h"
+#include "widgets/chargrid.h"
+#include "widgets/editcanvas.h"
+#include "widgets/previewpaintbox.h"
+#include "widgets/valueedit.h"
+
+namespace {
+
+struct TOperationAction {
+    const char* Name;
+    TCharOperation Code;
+};
+
+// The commands that run one glyph operation on the current glyph.
+const TOperationAction CurrentGlyphOperations[] = {
+    {"DeleteAction", coClear},          {"AdjustTopAction", coAdjustTop},
+    {"AdjustBottomAction", coAdjustBottom}, {"AdjustLeftAction", coAdjustLeft},
+    {"AdjustRightAction", coAdjustRight},   {"AdjustHCenterAction", coAdjustHCenter},
+    {"AdjustVCenterAction", coAdjustVCenter}, {"BoldAction", coBold},
+    {"ItalicAction", coItalic},         {"ScaleAction", coScale},
+};
+
+// The Font menu: the same operations on every glyph.
+const TOperationAction AllGlyphOperations[] = {
+    {"ItalicAllAction", coItalic},          {"BoldAllAction", coBold},
+    {"AdjustAllTopAction", coAdjustTop},    {"AdjustAllBottomAction", coAdjustBottom},
+    {"AdjustAllLeftAction", coAdjustLeft},  {"AdjustAllRightAction", coAdjustRight},
+    {"AdjustAllHCenterAction", coAdjustHCenter}, {"AdjustAllVCenterAction", coAdjustVCenter},
+    {"DeleteAllAction", coClear},           {"ScaleAllAction", coScale},
+};
+
+} // namespace
+
+void Tmainform::ShowMessage(const std::string& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Quorrel"), FromFontText(text),
+                    QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.exec();
+}
+
+void Tmainform::ConnectCommands() {
+    auto on = [this](const char* name, auto handler) {
+        connect(Action(QString::fromUtf8(name)), &QAction::triggered, this, handler);
+    };
+    for (const TOperationAction& op : CurrentGlyphOperations)
+        on(op.Name, [this, code = op.Code] { FFont->ApplyToCurrent(code); });
+    for (const TOperationAction& op : AllGlyphOperations)
+        on(op.Name, [this, code = op.Code] { FFont->ApplyToAll(code); });
+    on("FlipHorizontalAction", [this] { FFont->FlipHorizontal(); });
+    on("FlipVerticalAction", [this] { FFont->FlipVertical(); });
+    on("RollUpAction", [this] { FFont->RollUp(1); });
+    on("RollDownAction", [this] { FFont->RollDown(1); });
+    on("RollLeftAction", [this] { FFont->RollLeft(1); });
+    on("RollRightAction", [this] { FFont->RollRight(1); });
+    on("UndoAction", [this] { UndoStep(0); });
+    on("RedoAction", [this] { UndoStep(1); });
+    on("CopyCharAction", [this] { CopyCharActionExecute(); });
+    on("AboutAction", [this] { AboutActionExecute(this); });
+    on("FileExitAction", [this] { close(); });
+    // Choosing a tool lets the fill style and paste mode actions follow it.
+    for (const char* name : {"FreeHandAction", "LineAction", "RectangleAction", "EllipseAction",
+                             "RubberAction", "EditCopyAction", "EditPasteAction"})
+        on(name, [this] { UpdateControls(); });
+
+    auto showPreviewDialog = [this] {
+        if (FPreviewForm) FPreviewForm->exec();
+    };
+    connect(FPreviewTextMenuItem, &QAction::triggered, this, showPreviewDialog);
+    connect(FPreviewPaintbox, &TPreviewPaintBox::clicked, this, showPreviewDialog);
+
+    connect(FGrid, &TDatabaseGrid::CellPositionChanged, this,
+            [this](int row) { FFont->SetCurrent(row - 1); });
+    connect(FEditPaintBox, &TEditPaintBox::MousePressed, this, &Tmainform::EditPaintBoxMouseDown);
+    connect(FEditPaintBox, &TEditPaintBox::MouseMoved, this, &Tmainform::EditPaintBoxMouseMove);
+    connect(FEditPaintBox, &TEditPaintBox::MouseReleased, this, &Tmainform::EditPaintBoxMouseUp);
+}
+
+void Tmainform::CopyCharActionExecute() {
+    ::CopyCharActionExecute(this, *FFont);
+}
+
+void Tmainform::ConnectEditors() {
+    connect(FBaseLineEdit, &TValueEdit::ValueReported, this, [this](int v) {
+        FPreviewResizePending = true;
+        FFont->SetHeight(v);
+    });
+    connect(FTrackingEdit, &TValueEdit::ValueReported, this,
+            [this](int v) { FFont->SetTracking(v); });
+    connect(FLastCharEdit, &TValueEdit::ValueReported, this,
+            [this](int v) { FFont->SetLastChar(v); });
+    connect(FCharWidthEdit, &TValueEdit::ValueReported, this, [this](int v) {
+        if (const TFZXChar* glyph = FFont->GetCurrent(); glyph && glyph->Width() != v)
+            FFont->SetCurrentWidth(v);
+    });
+    connect(FKernEdit, &TValueEdit::ValueReported, this, [this](int v) {
+        if (const TFZXChar* glyph = FFont->GetCurrent(); glyph && glyph->Kern() != v)
+            FFont->SetCurrentKern(v);
+    });
+    connect(FZoomEdit, &TValueEdit::ValueReported, this, [this](int v) { SetZoom(v); });
+
+    connect(FShowVerticalLimits, &QCheckBox::toggled, this, [this](bool on) {
+        FView.ShowVerticalLimits = on;
+        FEditPaintBox->Refresh();
+    });
+    connect(FShowPreviewText, &QCheckBox::toggled, this, [this] { UpdateControls(); });
+    connect(FShowFileSize, &QCheckBox::toggled, this, [this] { UpdateControls(); });
+    // At most one of the two mark options is ticked; the text fields follow
+    // once the event loop is idle.
+    connect(FCheckBox1, &QCheckBox::toggled, this, [this](bool on) {
+        FView.ShowCharLimits = on;
+        if (on) FCheckBox2->setChecked(false);
+        FEditPaintBox->Refresh();
+    });
+    connect(FCheckBox2, &QCheckBox::toggled, this, [this](bool on) {
+        FView.ShowGuideLines = on;
+        if (on) FCheckBox1->setChecked(false);
+        FEditPaintBox->Refresh();
+    });
+    for (QCheckBox* box : {FCheckBox1, FCheckBox2})
+        connect(box, &QCheckBox::toggled, this, &Tmainform::ApplicationEvents1Idle,
+                Qt::QueuedConnection);
+    connect(FCharLimitsEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
+        FView.CharRanges = ParseCharRanges(ToFontText(text));
+        FEditPaintBox->Refresh();
+    });
+    connect(FGuideLinesEdit, &QLineEdit::textChanged, this, [this] { UpdateControls(); });
+}

@@ -1,0 +1,207 @@
+// New, Open, Save, Save As, the changed-file prompt, the path in the status
+// bar and the list of the last used files.
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+
+#include "commandline.h"
+#include "fileio.h"
+#include "fontfiles.h"
+#include "mainwindow/mainform.h"
+#include "pathellipsis.h"
+#include "platform/application.h"
+#include "widgets/chargrid.h"
+
+namespace {
+
+std::string ToPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+QString FromPath(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+QString Shortened(const QString& path, const QFontMetrics& metrics, int width) {
+    const std::string shortened =
+        ShortenPath(path.toStdString(), width, [&metrics](const std::string& text) {
+            return metrics.horizontalAdvance(QString::fromStdString(text));
+        });
+    return QString::fromStdString(shortened);
+}
+
+const char* const kOpenFilter = "All supported files (*.fzx, *.chr, *.udg) (*.fzx *.FZX *.chr "
+                                "*.CHR *.udg *.UDG);;FZX font files (*.fzx) (*.fzx *.FZX);;"
+                                "Character files (*.chr) (*.chr *.CHR);;"
+                                "user-defined graphics (*.udg) (*.udg *.UDG)";
+
+} // namespace
+
+void Tmainform::ConnectFileCommands() {
+    connect(Action("NewFileAction"), &QAction::triggered, this, [this] {
+        if (QuerySaveChanges()) NewFont();
+    });
+    connect(Action("FileLoadAction"), &QAction::triggered, this, &Tmainform::FileLoadActionAccept);
+    connect(Action("FileSaveAction"), &QAction::triggered, this, [this] { SaveFont(); });
+    connect(Action("FileSaveAsAction"), &QAction::triggered, this,
+            &Tmainform::FileSaveAsActionAccept);
+}
+
+bool Tmainform::QuerySaveChanges() {
+    if (!FFont->Modified()) return true;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Quorrel"),
+                    QStringLiteral("Your file has changed. Do you want to save it?"),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+    box.setObjectName(QStringLiteral("QuerySaveChangesBox"));
+    box.setDefaultButton(QMessageBox::Yes);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return SaveFont();
+    case QMessageBox::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Tmainform::OpenFont(const QString& path) {
+    if (!QuerySaveChanges()) return;
+    FPreviewResizePending = true;
+    std::string error;
+    try {
+        error = LoadFontFile(*FFont, ToPath(path));
+    } catch (const TFileError& e) {
+        // The file could not be opened: font, name and list stay as they were.
+        ShowErrorBox(this, FromPath(e.what()));
+        return;
+    }
+    if (error.empty()) {
+        SetFileName(path);
+        AddToRecent(path);
+        FGrid->Refresh();
+        return;
+    }
+    ShowMessage(error);
+    if (QuerySaveChanges()) NewFont();
+    UpdateControls();
+}
+
+void Tmainform::FileLoadActionAccept() {
+    QFileDialog dialog(this, QStringLiteral("Open"));
+    dialog.setObjectName(QStringLiteral("OpenDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("fzx"));
+    dialog.setNameFilter(QString::fromUtf8(kOpenFilter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    OpenFont(dialog.selectedFiles().first());
+}
+
+// Writes the font by the extension of path; shows what went wrong.
+static bool WriteFont(Tmainform& window, TFZXFont& font, const QString& path, bool allowASM) {
+    std::string error;
+    try {
+        error = SaveFontFile(font, QFile::encodeName(path).toStdString(), allowASM);
+    } catch (const TFileError& e) {
+        ShowErrorBox(&window, QFile::decodeName(e.what()));
+        return false;
+    }
+    if (error.empty()) return true;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Quorrel"), QString::fromStdString(error),
+                    QMessageBox::Ok, &window);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.exec();
+    return false;
+}
+
+bool Tmainform::SaveFont() {
+    if (FFileName.isEmpty()) {
+        QFileDialog dialog(this, QStringLiteral("Save As"));
+        dialog.setObjectName(QStringLiteral("SaveDialog"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("fzx"));
+        dialog.setNameFilter(QStringLiteral("FZX font files (*.fzx) (*.fzx *.FZX)"));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+        SetFileName(dialog.selectedFiles().first());
+    }
+    // Plain Save never exports assembler source.
+    if (!WriteFont(*this, *FFont, FFileName, false)) return false;
+    AddToRecent(FFileName);
+    return true;
+}
+
+void Tmainform::FileSaveAsActionAccept() {
+    QFileDialog dialog(this, QStringLiteral("Save As"));
+    dialog.setObjectName(QStringLiteral("SaveAsDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    dialog.setDefaultSuffix(QStringLiteral("fzx"));
+    QStringList filters = {QStringLiteral("FZX font files (*.fzx) (*.fzx *.FZX)"),
+                           QStringLiteral("assembler files (*.asm) (*.asm *.ASM)")};
+    const bool chr = FFont->IsCHRCompatible();
+    if (chr)
+        filters << QStringLiteral("character files (*.chr) (*.chr *.CHR)")
+                << QStringLiteral("user-defined graphics (*.udg) (*.udg *.UDG)");
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.value(chr ? 2 : 0));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString name = dialog.selectedFiles().first();
+    if (name.isEmpty()) return;
+    const std::string ext = UpperExtension(ToPath(name));
+    if (ext == ".ASM") {
+        // An export: the font keeps its file, its list entry and its state.
+        WriteFont(*this, *FFont, name, true);
+        return;
+    }
+    if (!WriteFont(*this, *FFont, name, false)) return;
+    SetFileName(name);
+    AddToRecent(name);
+}
+
+void Tmainform::SetFileName(const QString& path) {
+    if (path == FFileName) return;
+    FFileName = path;
+    const QString shown = path.isEmpty() ? QStringLiteral("<empty>") : path;
+    FPathLabel->setToolTip(path);
+    FPathLabel->setText(Shortened(shown, FPathLabel->fontMetrics(),
+                                  std::max(60, FPathLabel->width() - 8)));
+}
+
+void Tmainform::AddToRecent(const QString& path) {
+    FRecent.Add(ToPath(path), ToPath(QDir::currentPath()));
+}
+
+void Tmainform::Menu_LastUsedFilesPopup() {
+    FLastUsedMenu->clear();
+    const QFontMetrics metrics(FLastUsedMenu->font());
+    for (const std::string& entry : FRecent.Entries()) {
+        const QString path = FromPath(entry);
+        QString caption = Shortened(path, metrics, 240);
+        caption.replace('&', QStringLiteral("&&"));
+        QAction* item = FLastUsedMenu->addAction(caption);
+        item->setToolTip(path);
+        connect(item, &QAction::triggered, this, [this, path] {
+            if (QFileInfo::exists(path)) OpenFont(path);
+        });
+    }
+    FLastUsedMenu->addSeparator();
+    QAction* clear = FLastUsedMenu->addAction(QStringLiteral("&Clear last used files list"));
+    clear->setObjectName(QStringLiteral("ClearLastUsedFilesItem"));
+    connect(clear, &QAction::triggered, this, [this] { FRecent.Clear(); });
+}
+
+QString Tmainform::ReadCommandLineFile() const {
+    std::vector<std::string> args;
+    for (const QString& a : FArguments) args.push_back(ToPath(a));
+#ifdef _WIN32
+    const bool windowsRules = true;
+#else
+    const bool windowsRules = false;
+#endif
+    return FromPath(::ReadCommandLineFile(args, windowsRules));
+}

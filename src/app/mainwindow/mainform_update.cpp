@@ -1,0 +1,224 @@
+// The refresh after every change of the font, undo and redo, a new font.
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSplitter>
+#include <QToolButton>
+
+#include "dialogs/previewdialog.h"
+#include "fontwarnings.h"
+#include "historysteps.h"
+#include "icons/historyimagelist.h"
+#include "mainwindow/mainform.h"
+#include "platform/fonttext.h"
+#include "widgets/chargrid.h"
+#include "widgets/editcanvas.h"
+#include "widgets/previewpaintbox.h"
+#include "widgets/valueedit.h"
+
+namespace {
+
+void SetInfoLine(QLabel* label, const std::string& text) {
+    label->setText(QString::fromStdString(text));
+    label->setVisible(!text.empty());
+}
+
+// The history menu as the core lists it: entries, group headers, separators.
+void FillHistoryMenu(QMenu* menu, const THistoryMenu& items, Tundolist& history) {
+    menu->clear();
+    for (const THistoryMenuItem& item : items) {
+        if (item.Kind == THistoryMenuItem::Separator) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(FromFontText(item.Caption));
+        if (item.Icon >= 0) action->setIcon(HistoryImageList().Icon(item.Icon));
+        if (item.Kind == THistoryMenuItem::Header) {
+            QFont bold = action->font();
+            bold.setBold(true);
+            action->setFont(bold);
+        }
+        QObject::connect(action, &QAction::triggered, menu,
+                         [&history, item] { history.Click(item); });
+    }
+}
+
+} // namespace
+
+void Tmainform::UpdateControls() {
+    TFZXFont& font = *FFont;
+    // 1. Repaints are only scheduled; painting happens once the event loop
+    // is idle.
+    FEditPaintBox->Refresh();
+    FGrid->Refresh();
+    FPreviewPaintbox->update();
+    // 2.
+    FView.GuideRows = font.ParseGuideLines(ToFontText(FGuideLinesEdit->text()));
+    // 3.
+    const bool strip = FShowPreviewText->isChecked();
+    FPreviewTextPanel->setVisible(strip);
+    if (QSplitterHandle* handle = FSplitter2->handle(1)) handle->setVisible(strip);
+    // 4.
+    FModifiedInfoLabel->setText(font.Modified() ? QStringLiteral("modified") : QString());
+    Action("FileSaveAction")->setEnabled(font.Modified());
+    // 5.
+    TFZXChar* current = font.GetCurrent();
+    const bool a = current != nullptr;
+    FZoomEdit->setValue(FView.Zoom);
+    // 6. and 7.
+    if (font.Count() == 0) {
+        FPreviewTextPanel->setMinimumHeight(16);
+        for (TValueEdit* edit : {FBaseLineEdit, FTrackingEdit, FLastCharEdit})
+            edit->setEnabled(false);
+        for (QLabel* info : {FSizeInfo, FHeightInfo, FWidthInfo, FLastCharInfo})
+            SetInfoLine(info, std::string());
+    } else {
+        const int pz = FPreviewForm ? FPreviewForm->GetPreviewZoom() : 1;
+        FPreviewTextPanel->setMinimumHeight(font.Height() * pz);
+        if (FPreviewResizePending) {
+            FPreviewResizePending = false;
+            const int wanted = 2 * font.Height() * pz;
+            QList<int> sizes = FSplitter2->sizes();
+            if (sizes.size() == 2) {
+                const int total = sizes[0] + sizes[1];
+                sizes[1] = wanted;
+                sizes[0] = std::max(0, total - wanted);
+                FSplitter2->setSizes(sizes);
+            }
+            FPreviewTextPanel->resize(FPreviewTextPanel->width(), wanted);
+        }
+        for (TValueEdit* edit : {FBaseLineEdit, FTrackingEdit, FLastCharEdit})
+            edit->setEnabled(true);
+        FBaseLineEdit->setValue(font.Height());
+        FTrackingEdit->setValue(font.Tracking());
+        FLastCharEdit->setValue(font.LastChar());
+        UpdateSizeInfo(a);
+        const TFontWarnings warnings = GetFontWarnings(font);
+        SetInfoLine(FLastCharInfo, warnings.LastChar);
+        SetInfoLine(FWidthInfo, warnings.Width);
+        SetInfoLine(FHeightInfo, warnings.Height);
+    }
+    // 8.
+    const int t = CurrentTool();
+    for (QWidget* edit : {static_cast<QWidget*>(FKernEdit), static_cast<QWidget*>(FCharWidthEdit)})
+        edit->setEnabled(a);
+    for (const char* name : {"SetPixelsAction", "ResetPixelsAction"}) Action(name)->setEnabled(a);
+    // 9.
+    UpdateHistoryButton(FUndoButton, Action("UndoAction"), font.CanUndo(), false);
+    UpdateHistoryButton(FRedoButton, Action("RedoAction"), font.CanRedo(), true);
+    // 10.
+    for (const char* name :
+         {"FreeHandAction", "LineAction", "RectangleAction", "EllipseAction", "RubberAction",
+          "DeleteAction", "ScaleAction", "CopyCharAction", "FlipHorizontalAction",
+          "FlipVerticalAction", "RollUpAction", "RollDownAction", "RollLeftAction",
+          "RollRightAction"})
+        Action(name)->setEnabled(a);
+    const bool figure = a && (t == 2 || t == 3);
+    for (const char* name : {"DrawingLinesAction", "DrawingLinesBrushedWhiteAction",
+                             "DrawingLinesBrushedBlackAction", "DrawingBrushWhiteAction"})
+        Action(name)->setEnabled(figure);
+    for (const char* name : {"OverlappingAction", "TransparentAction"})
+        Action(name)->setEnabled(a && t == 5);
+    // 11.
+    if (a) {
+        FKernEdit->setValue(current->Kern());
+        FCharWidthEdit->setValue(current->Width());
+    }
+}
+
+void Tmainform::UpdateSizeInfo(bool hasGlyph) {
+    TFZXFont& font = *FFont;
+    std::string text;
+    if (FShowFileSize->isChecked()) {
+        if (font.IsCHRCompatible()) {
+            text = "File size: 768 bytes (std. 8x8 pixels)";
+        } else {
+            text = "File size: " + std::to_string(font.FZXFileSize()) + " bytes";
+            if (hasGlyph)
+                text += "; char size: " + std::to_string(font.GetCurrent()->DataSize()) + " bytes";
+        }
+    }
+    SetInfoLine(FSizeInfo, text);
+}
+
+void Tmainform::UpdateHistoryButton(QToolButton* button, QAction* action, bool can, bool redo) {
+    action->setEnabled(can);
+    QMenu* menu = redo ? FRedoMenu : FUndoMenu;
+    if (can) {
+        THistoryMenu items;
+        const Tundolist& history = FFont->UndoList();
+        if (redo ? history.FillRedoMenu(50, items) : history.FillUndoMenu(50, items))
+            FillHistoryMenu(menu, items, FFont->UndoList());
+        button->setMenu(menu);
+        button->setPopupMode(QToolButton::MenuButtonPopup);
+    } else {
+        // A disabled button shows no arrow.
+        button->setMenu(nullptr);
+        button->setPopupMode(QToolButton::DelayedPopup);
+    }
+}
+
+int Tmainform::CurrentTool() const {
+    static const char* const order[] = {"LineAction",   "RectangleAction", "EllipseAction",
+                                        "RubberAction", "EditPasteAction", "EditCopyAction"};
+    for (int i = 0; i < 6; ++i)
+        if (Action(order[i])->isChecked()) return i + 1;
+    return 0;
+}
+
+void Tmainform::SelectListRow(int row) {
+    if (row >= 1 && row <= 224) FGrid->SelectRow(row);
+}
+
+void Tmainform::UndoStep(int kind) {
+    // One step from the action: the list follows the glyph at once.
+    const int before = FFont->CurrentIndex();
+    if (::UndoRedoSteps(*FFont, static_cast<std::uint8_t>(kind), 1) == 0) return;
+    KeepCurrentGlyph(*FFont, before);
+    if (FUndoBatchDepth == 0 && FFont->CurrentIndex() >= 0)
+        SelectListRow(FFont->CurrentIndex() + 1);
+}
+
+void Tmainform::UndoRedoSteps(int kind, int count) {
+    const int before = FFont->CurrentIndex();
+    ++FUndoBatchDepth;
+    ::UndoRedoSteps(*FFont, static_cast<std::uint8_t>(kind), count);
+    --FUndoBatchDepth;
+    KeepCurrentGlyph(*FFont, before);
+    // The list follows the glyph once, at the end.
+    if (FFont->CurrentIndex() >= 0) SelectListRow(FFont->CurrentIndex() + 1);
+}
+
+void Tmainform::NewFont() {
+    TFZXFont& font = *FFont;
+    font.BeginUpdate();
+    font.Clear();
+    font.SetLastChar(32);
+    SelectListRow(1);
+    font.SetCurrent(0);
+    font.ApplyToCurrent(coClear);
+    font.SetModified(false);
+    font.EndUpdate(true);
+    font.RecordUndo(11, 0);
+}
+
+void Tmainform::PreviewChanged(bool zoomChanged) {
+    if (zoomChanged) {
+        FPreviewResizePending = true;
+        UpdateControls();
+    } else {
+        FPreviewPaintbox->update();
+    }
+}
+
+void Tmainform::SetZoom(int zoom) {
+    zoom = std::clamp(zoom, 1, 80);
+    if (zoom == FView.Zoom) return;
+    FView.Zoom = zoom;
+    FZoomEdit->setValue(zoom);
+    FEditPaintBox->Refresh();
+}
