@@ -1,5 +1,6 @@
 #include "platform/application.h"
 
+#include <QFont>
 #include <QMessageBox>
 #include <exception>
 
@@ -7,6 +8,10 @@ TQuorrelApplication::TQuorrelApplication(int& argc, char** argv) : QApplication(
     setApplicationName(QStringLiteral("Quorrel"));
     setOrganizationName(QStringLiteral("Kestrune"));
     setApplicationVersion(QStringLiteral(QUORREL_VERSION));
+    // The interface font of every window and dialog.
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(13);
+    setFont(font);
 }
 
 bool TQuorrelApplication::notify(QObject* receiver, QEvent* event) {
