@@ -5,11 +5,13 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev
+  libpng-dev
+  qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   pasmo
-  xvfb xauth
+  xvfb xauth xdotool
+  dpkg-dev file desktop-file-utils shared-mime-info
 )
 
 missing=()

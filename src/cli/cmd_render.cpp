@@ -7,12 +7,10 @@
 #include "font.h"
 #include "fontfiles.h"
 #include "latin1.h"
+#include "pngwriter.h"
 #include "previewstrip.h"
 #include "raster.h"
 #include "textrows.h"
-#ifdef QUORREL_HAVE_PNG
-#include "pngwriter.h"
-#endif
 
 namespace {
 
@@ -79,9 +77,6 @@ int RunRender(const TArgs& args) {
     TRenderOptions o;
     const std::string usage = ParseArgs(args, o);
     if (!usage.empty()) return UsageError("render: " + usage);
-#ifndef QUORREL_HAVE_PNG
-    return Fail("render: this quorrel-cli was built without Qt, so it cannot write PNG pictures");
-#else
     TFZXFont font;
     const std::string error = LoadFontFile(font, o.FontPath);
     if (!error.empty()) return Fail(o.FontPath + ": " + error);
@@ -89,11 +84,9 @@ int RunRender(const TArgs& args) {
     // Lines as the dialog would hold them; none means the code sequence.
     TStringList lines;
     if (o.HaveText) {
-        // Characters typed in a UTF-8 shell become the font's one-byte codes;
-        // text that is not UTF-8 is taken byte for byte.
-        std::string text = o.Text;
-        Utf8ToLatin1(o.Text, text);
-        SplitText(lines, text, '\n');
+        // Characters typed in a UTF-8 shell become the font's one-byte codes,
+        // as in the window's text fields: "?" for what one byte cannot hold.
+        SplitText(lines, Utf8ToLatin1Lossy(o.Text), '\n');
         for (std::string& line : lines)
             if (!line.empty() && line.back() == '\r') line.pop_back();
     }
@@ -105,5 +98,4 @@ int RunRender(const TArgs& args) {
     PaintPreviewStrip(font, raster, &lines, o.Zoom, o.Endless, clWhite);
     const std::string written = WritePNG(raster, o.OutputPath);
     return written.empty() ? 0 : Fail(written);
-#endif
 }

@@ -14,5 +14,6 @@ int RunApply(const TArgs& args);
 
 // Prints "quorrel-cli: " + text on standard error; returns 1.
 int Fail(const std::string& text);
-// Prints the usage on standard error; returns 2.
+// Prints "quorrel-cli: " + text and a pointer to --help on standard error;
+// returns 2.
 int UsageError(const std::string& text);

@@ -62,8 +62,7 @@ int Fail(const std::string& text) {
 }
 
 int UsageError(const std::string& text) {
-    if (!text.empty()) std::cerr << "quorrel-cli: " << text << '\n';
-    std::cerr << kUsage;
+    std::cerr << "quorrel-cli: " << text << "\nTry 'quorrel-cli --help'.\n";
     return 2;
 }
 

@@ -120,7 +120,12 @@ std::string TFZXFont::BuildASMText(const std::string& fileName) const {
     if (FLastChar < 32 || Count() < FLastChar - 31) return std::string();
 
     TLines out;
-    out.Add("; " + FileNameOnly(fileName) + " - FZX font file");
+    // A line break in the name would end the comment and start a line of
+    // source, so control characters are shown as "?".
+    std::string name = FileNameOnly(fileName);
+    for (char& c : name)
+        if (static_cast<unsigned char>(c) < 32 || c == 127) c = '?';
+    out.Add("; " + name + " - FZX font file");
     out.Add("; created with Quorrel");
     out.Add("");
     out.Add("\torg\t0");

@@ -7,17 +7,19 @@
 namespace {
 constexpr std::size_t kBlockSize = 8;
 constexpr std::size_t kMaxBlocks = 96;
+constexpr const char* kCHRSizeError = "File size must be 8..768 bytes!";
 } // namespace
 
 std::string TFZXFont::LoadCHR(const std::string& fileName) {
-    const std::vector<std::uint8_t> bytes = ReadFileBytes(fileName);
+    // A larger file gets the size message without being read.
+    std::vector<std::uint8_t> bytes;
+    if (!ReadFileBytes(fileName, kMaxBlocks * kBlockSize, bytes)) return kCHRSizeError;
     return LoadCHRBytes(bytes.data(), bytes.size());
 }
 
 std::string TFZXFont::LoadCHRBytes(const std::uint8_t* data, std::size_t size) {
     const std::size_t blocks = size / kBlockSize;
-    if (blocks < 1 || blocks > kMaxBlocks || size != blocks * kBlockSize)
-        return "File size must be 8..768 bytes!";
+    if (blocks < 1 || blocks > kMaxBlocks || size != blocks * kBlockSize) return kCHRSizeError;
 
     // The empty font is announced before the blocks are read.
     Clear();

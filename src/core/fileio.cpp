@@ -1,6 +1,8 @@
 #include "fileio.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -24,16 +26,28 @@ static TFileError MakeError(const std::string& what, const std::string& fileName
     return TFileError(what + " \"" + FullPath(fileName) + "\": " + std::strerror(error));
 }
 
-std::vector<std::uint8_t> ReadFileBytes(const std::string& fileName) {
+bool ReadFileBytes(const std::string& fileName, std::size_t maxSize,
+                   std::vector<std::uint8_t>& bytes) {
+    bytes.clear();
     std::error_code ec;
-    if (fs::is_directory(fs::path(fileName), ec))
-        throw MakeError("Cannot open file", fileName, EISDIR);
+    const fs::path path(fileName);
+    if (fs::is_directory(path, ec)) throw MakeError("Cannot open file", fileName, EISDIR);
     std::FILE* file = std::fopen(fileName.c_str(), "rb");
     if (!file) throw MakeError("Cannot open file", fileName, errno);
-    std::vector<std::uint8_t> bytes;
+    if (fs::is_regular_file(path, ec)) {
+        const std::uintmax_t size = fs::file_size(path, ec);
+        if (!ec && size > maxSize) {
+            std::fclose(file);
+            return false;
+        }
+        if (!ec) bytes.reserve(static_cast<std::size_t>(size));
+    }
+    // One byte past the limit is enough to tell that a file is too large.
+    const std::size_t limit = maxSize == SIZE_MAX ? maxSize : maxSize + 1;
     std::uint8_t buffer[65536];
     for (;;) {
-        const std::size_t n = std::fread(buffer, 1, sizeof buffer, file);
+        const std::size_t wanted = std::min(sizeof buffer, limit - bytes.size());
+        const std::size_t n = wanted == 0 ? 0 : std::fread(buffer, 1, wanted, file);
         bytes.insert(bytes.end(), buffer, buffer + n);
         if (n < sizeof buffer) break;
     }
@@ -41,6 +55,16 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& fileName) {
     const int error = errno;
     std::fclose(file);
     if (failed) throw MakeError("Cannot read file", fileName, error ? error : EIO);
+    if (bytes.size() > maxSize) {
+        bytes = {};
+        return false;
+    }
+    return true;
+}
+
+std::vector<std::uint8_t> ReadFileBytes(const std::string& fileName) {
+    std::vector<std::uint8_t> bytes;
+    ReadFileBytes(fileName, SIZE_MAX, bytes);
     return bytes;
 }
 
@@ -101,7 +125,11 @@ bool WriteFileReplacing(const std::string& name, const std::uint8_t* data, std::
 }
 
 std::string FileNameOnly(const std::string& fileName) {
+#ifdef _WIN32
     const std::size_t slash = fileName.find_last_of("/\\");
+#else
+    const std::size_t slash = fileName.rfind('/');
+#endif
     return slash == std::string::npos ? fileName : fileName.substr(slash + 1);
 }
 

@@ -18,6 +18,12 @@ class TFileError : public std::runtime_error {
 
 // The whole file; throws TFileError when it cannot be opened or read.
 std::vector<std::uint8_t> ReadFileBytes(const std::string& fileName);
+// The whole file into bytes, or false (bytes empty) when it holds more than
+// maxSize bytes. A file's size is looked at before anything is read, and no
+// more than maxSize + 1 bytes are ever read (a device or pipe has no size),
+// so an oversized file costs neither time nor memory. Throws as above.
+bool ReadFileBytes(const std::string& fileName, std::size_t maxSize,
+                   std::vector<std::uint8_t>& bytes);
 
 // Writes data to a temporary file beside fileName and renames it over
 // fileName (over the file a link points to, for a link). Throws TFileError
@@ -29,7 +35,8 @@ inline bool WriteFileReplacing(const std::string& fileName, const std::vector<st
     return WriteFileReplacing(fileName, data.data(), data.size());
 }
 
-// The file name without its folders ("demo.asm" for "/a/b/demo.asm").
+// The file name without its folders ("demo.asm" for "/a/b/demo.asm"). A
+// backslash separates folders only on Windows; elsewhere it is part of a name.
 std::string FileNameOnly(const std::string& fileName);
 // The extension in upper case, with its dot (".FZX"), or "".
 std::string UpperExtension(const std::string& fileName);

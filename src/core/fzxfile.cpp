@@ -9,10 +9,24 @@ namespace {
 int Word(const std::uint8_t* p) {
     return p[0] | (p[1] << 8);
 }
+
+// The most bytes the reader can use from any file. Codes 32 to 255 give at
+// most 224 table entries, so the terminator word lies at 3 + 3 * 224 at the
+// latest and the definitions end at most 0xFFFF bytes behind it (the reader
+// takes that word unmasked). The definitions are read one after the other from
+// behind the terminator; their lengths add up to that end minus the first
+// definition's position, which is 3 at the least. Anything longer is bytes the
+// reader never looks at, so refusing it never refuses a usable font.
+constexpr std::size_t kMaxTableEnd = 3 + 3 * 224;
+constexpr std::size_t kMaxDefinitionsEnd = kMaxTableEnd + 0xFFFF;
+constexpr std::size_t kMaxFZXFileSize = kMaxTableEnd + 2 + kMaxDefinitionsEnd - 3;
+static_assert(kMaxFZXFileSize == 66884);
+constexpr const char* kFZXTooLarge = "File is too large for an FZX font!";
 } // namespace
 
 std::string TFZXFont::LoadFZX(const std::string& fileName) {
-    const std::vector<std::uint8_t> bytes = ReadFileBytes(fileName);
+    std::vector<std::uint8_t> bytes;
+    if (!ReadFileBytes(fileName, kMaxFZXFileSize, bytes)) return kFZXTooLarge;
     return LoadFZXBytes(bytes.data(), bytes.size());
 }
 

@@ -152,7 +152,9 @@ TEST_F(CliApplyTest, MistakesAreUsageErrors) {
         SCOPED_TRACE(extra.empty() ? "(none)" : extra.back());
         const TRun run = Run(args);
         EXPECT_EQ(run.Status, 2);
-        EXPECT_NE(run.Err.find("Usage: quorrel-cli"), std::string::npos);
+        // One line naming the mistake, then where to look; not the whole usage.
+        EXPECT_EQ(run.Err.rfind("quorrel-cli: apply: ", 0), 0u) << run.Err;
+        EXPECT_EQ(run.Err.substr(run.Err.find('\n')), "\nTry 'quorrel-cli --help'.\n");
         EXPECT_FALSE(fs::exists(Path("out.fzx")));
     }
 }

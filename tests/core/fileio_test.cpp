@@ -233,7 +233,12 @@ TEST(FileIo, FileNameOnlyAndUpperExtension) {
     };
     const Case cases[] = {
         {"/a/b/demo.fzx", "demo.fzx", ".FZX"},
+#ifdef _WIN32
         {"C:\\fonts\\Demo.Chr", "Demo.Chr", ".CHR"},
+#else
+        // A backslash is an ordinary character in names here.
+        {"/fonts/old\\Demo.Chr", "old\\Demo.Chr", ".CHR"},
+#endif
         {"plain", "plain", ""},
         {"/a.b/plain", "plain", ""},
         {"font.tar.udg", "font.tar.udg", ".UDG"},

@@ -1,0 +1,133 @@
+// Files larger than any font of their kind are refused before they are read:
+// a huge file must cost neither memory nor time, and no usable font may be
+// refused on the way.
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "fileio.h"
+#include "font.h"
+#include "tempdir.h"
+#include "watchedfont.h"
+
+namespace fs = std::filesystem;
+
+// The largest single allocation since it was last set to 0 (see
+// largestallocation.cpp), to see whether reading asks for memory in
+// proportion to a file's size.
+extern std::atomic<std::size_t> gLargestAllocation;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr std::uintmax_t k300MB = 300u * 1024 * 1024;
+constexpr std::size_t kLargestFZX = 66884;
+
+// A font with a current glyph and unsaved changes, so any touch shows.
+void MakeBusyFont(TFZXFont& font) {
+    font.SetLastChar(40);
+    font.Glyph(1).SetAll("0110|1001", 2, 4, 1);
+    font.SetCurrent(1);
+    font.SetModified(true);
+}
+
+void ExpectBusyFont(const Watched& w) {
+    EXPECT_EQ(w.notes, 0);
+    EXPECT_EQ(w.font.LastChar(), 40);
+    EXPECT_EQ(w.font.CurrentIndex(), 1);
+    EXPECT_TRUE(w.font.Modified());
+    ASSERT_EQ(w.font.Count(), 9);
+    EXPECT_EQ(w.font.Glyph(1).Rows(), "0110|1001");
+}
+
+TEST(Oversize, HugeFilesAreRefusedUnreadAndLeaveTheFontAlone) {
+    const testdata::TempDir dir;
+    const struct {
+        const char* Name;
+        const char* Message;
+    } cases[] = {
+        {"huge.fzx", "File is too large for an FZX font!"},
+        {"huge.chr", "File size must be 8..768 bytes!"},
+        {"huge.udg", "File size must be 8..768 bytes!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const std::string path = dir.File(c.Name);
+        testdata::WriteAll(path, {});
+        fs::resize_file(path, k300MB); // sparse: takes no room on disk
+        Watched w;
+        MakeBusyFont(w.font);
+        w.notes = 0;
+        gLargestAllocation = 0;
+        const bool isFZX = std::string(c.Name).find(".fzx") != std::string::npos;
+        const std::string message = isFZX ? w.font.LoadFZX(path) : w.font.LoadCHR(path);
+        EXPECT_LT(gLargestAllocation.load(), std::size_t{1} << 20);
+        EXPECT_EQ(message, c.Message);
+        ExpectBusyFont(w);
+    }
+}
+
+// Codes 32..255, every table entry pointing at itself, and a terminator word
+// of 0xFFFF: the definitions run from position 3 to the end the terminator
+// gives, and are read from behind it. No file gives the reader more to read.
+Bytes LargestFZX() {
+    Bytes bytes = {8, 0, 255};
+    for (int code = 32; code <= 255; ++code)
+        bytes.insert(bytes.end(), {0, 0, 0x07}); // offset 0, width 8
+    bytes.insert(bytes.end(), {0xFF, 0xFF});
+    bytes.resize(kLargestFZX, 0x81);
+    return bytes;
+}
+
+TEST(Oversize, TheFZXLimitIsTheLargestFileTheReaderCanUse) {
+    const testdata::TempDir dir;
+    const std::string path = dir.File("largest.fzx");
+    Bytes bytes = LargestFZX();
+    testdata::WriteAll(path, bytes);
+    TFZXFont font;
+    ASSERT_EQ(font.LoadFZX(path), "");
+    // The last definition spans all the reader takes after the first 223.
+    const std::size_t lastRows = kLargestFZX - (3 + 3 * 224 + 2) - 3 * 223;
+    EXPECT_EQ(font.Glyph(223).RowCount(), static_cast<int>(lastRows));
+
+    // One byte more is one the reader would never have looked at.
+    bytes.push_back(0);
+    testdata::WriteAll(path, bytes);
+    EXPECT_EQ(font.LoadFZX(path), "File is too large for an FZX font!");
+
+    // Trailing bytes below the limit are still ignored, as before.
+    Bytes small = {8, 0, 32, 5, 0, 0x07, 2, 0}; // one empty glyph
+    small.resize(1000, 0xEE);
+    testdata::WriteAll(path, small);
+    EXPECT_EQ(font.LoadFZX(path), "");
+}
+
+TEST(Oversize, ReadingUpToALimit) {
+    const testdata::TempDir dir;
+    const std::string path = dir.File("data");
+    const Bytes data(100, 0x5A);
+    testdata::WriteAll(path, data);
+    Bytes bytes;
+    EXPECT_TRUE(ReadFileBytes(path, 100, bytes));
+    EXPECT_EQ(bytes, data);
+    EXPECT_FALSE(ReadFileBytes(path, 99, bytes));
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_THROW(ReadFileBytes(dir.File("missing"), 100, bytes), TFileError);
+#ifndef _WIN32
+    // A device has no size to look at; reading stops one byte past the limit.
+    if (fs::exists("/dev/zero")) {
+        gLargestAllocation = 0;
+        EXPECT_FALSE(ReadFileBytes("/dev/zero", 1000, bytes));
+        EXPECT_LT(gLargestAllocation.load(), std::size_t{1} << 20);
+    }
+#endif
+}
+
+} // namespace
