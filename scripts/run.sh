@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and starts the editor; extra arguments
-# (a font file) go to the program.
+# Installs what is missing, builds and starts the editor; a font file given
+# as argument is opened at start-up.
 set -euo pipefail
+args=()
+for a in "$@"; do
+  # The script changes folder; a relative font path must still be found.
+  if [ -e "$a" ]; then args+=("$(realpath -- "$a")"); else args+=("$a"); fi
+done
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
-if [ -x build/src/app/quorrel ]; then
-  exec build/src/app/quorrel "$@"
-fi
-exec build/src/cli/quorrel-cli --help
+exec build/src/app/quorrel "${args[@]}"

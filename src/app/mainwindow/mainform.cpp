@@ -65,7 +65,7 @@ Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
     NewFont();
     JoinClipboardWatch();
 
-    resize(656 + 60, 446 + 120);
+    resize(656, 446);
     if (const QScreen* screen = this->screen()) {
         const QRect area = screen->availableGeometry();
         move(area.center() - rect().center());
@@ -105,6 +105,10 @@ bool Tmainform::event(QEvent* event) {
 void Tmainform::ApplicationEvents1Activate() {
     if (!FFirstActivation) return;
     FFirstActivation = false;
+    // The list reports its current cell when it is first painted, which
+    // comes before the first activation: a file opened now stays without a
+    // current glyph until the user picks one.
+    FGrid->FirstPaintReport();
     if (FPreviewForm)
         FPreviewForm->OnSettingsChanged = [this](Ttestpreviewform&, bool zoomChanged) {
             PreviewChanged(zoomChanged);

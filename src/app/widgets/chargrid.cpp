@@ -18,7 +18,7 @@ constexpr int CharacterWidth = 44;
 } // namespace
 
 TDatabaseGrid::TDatabaseGrid(TFZXFont& font, QWidget* parent)
-    : QTableView(parent), FModel(new TCharGridModel(this)),
+    : QTableView(parent), FFont(font), FModel(new TCharGridModel(this)),
       FDelegate(new TPreviewDelegate(font, this)) {
     setObjectName(QStringLiteral("DatabaseGrid1"));
     setModel(FModel);
@@ -75,6 +75,7 @@ void TDatabaseGrid::SelectRow(int row) {
     const QModelIndex current = currentIndex();
     const int column = current.isValid() ? current.column() : TCharGridModel::PreviewColumn;
     const QModelIndex target = FModel->index(row - 1, column);
+    GrowGlyphRows();
     scrollTo(target);
     if (target == current)
         ReportCurrent();
@@ -83,7 +84,20 @@ void TDatabaseGrid::SelectRow(int row) {
 }
 
 void TDatabaseGrid::Refresh() {
+    GrowGlyphRows();
     viewport()->update();
+}
+
+void TDatabaseGrid::GrowGlyphRows() {
+    // Every picture is one body high (small bodies are zoomed to at most a
+    // default row), so the rows of all glyphs can take their height before
+    // they come into view: scrolling to a row then lands where it is drawn.
+    const int height = FFont.Height();
+    if (height <= 0) return;
+    const int wanted = RowSectionFor(height >= CharListRowHeight ? height : CharListRowHeight);
+    const int rows = std::min(FFont.Count(), TCharGridModel::RecordCount);
+    for (int row = 0; row < rows; ++row)
+        if (rowHeight(row) < wanted) setRowHeight(row, wanted);
 }
 
 void TDatabaseGrid::keyboardSearch(const QString& search) {
@@ -107,6 +121,12 @@ void TDatabaseGrid::paintEvent(QPaintEvent* event) {
     FPaintedOnce = true;
     // After this paint event: the window's answer repaints the list again.
     QTimer::singleShot(0, this, &TDatabaseGrid::ReportCurrent);
+}
+
+void TDatabaseGrid::FirstPaintReport() {
+    if (FPaintedOnce) return;
+    FPaintedOnce = true;
+    ReportCurrent();
 }
 
 void TDatabaseGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {

@@ -30,6 +30,9 @@ class TDatabaseGrid : public QTableView {
     void SelectRow(int row);
     // Schedules a repaint of every cell, to follow a change of the font.
     void Refresh();
+    // Gives the report of the first painting now, if the list has not been
+    // painted yet; later paints report nothing.
+    void FirstPaintReport();
 
   signals:
     // A row (1..224) was chosen; code = row + 31, glyph index = row - 1.
@@ -45,9 +48,11 @@ class TDatabaseGrid : public QTableView {
 
   private:
     void GrowRow(int row, int pictureHeight);
+    void GrowGlyphRows();
     void ApplyRowHeights();
     void ReportCurrent();
 
+    TFZXFont& FFont;
     TCharGridModel* FModel;
     TPreviewDelegate* FDelegate;
     // Heights asked for while painting, applied after the paint event so the
