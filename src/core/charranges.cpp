@@ -3,19 +3,9 @@
 #include <cctype>
 
 #include "textrows.h"
+#include "wholenumber.h"
 
 namespace {
-
-// Removes blanks and control characters (codes up to 32) at both ends.
-std::string Trim(const std::string& text) {
-    auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
-    std::size_t begin = 0, end = text.size();
-    while (begin < end && blank(text[begin]))
-        ++begin;
-    while (end > begin && blank(text[end - 1]))
-        --end;
-    return text.substr(begin, end - begin);
-}
 
 std::string Lower(std::string text) {
     for (char& c : text)
@@ -23,42 +13,9 @@ std::string Lower(std::string text) {
     return text;
 }
 
-int DigitValue(char c, int base) {
-    int value = -1;
-    if (c >= '0' && c <= '9')
-        value = c - '0';
-    else if (c >= 'a' && c <= 'f')
-        value = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F')
-        value = c - 'A' + 10;
-    return value < base ? value : -1;
-}
-
-// The whole-number forms of the element syntax: optional sign, then decimal
-// digits or hex digits after "$", "x" or "0x". -1 for anything else,
-// including numbers too large to read.
+// A number element: -1 for anything that is no whole number.
 long long ReadNumber(const std::string& text) {
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    int base = 10;
-    if (i < text.size() && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
-        base = 16;
-        ++i;
-    } else if (i + 1 < text.size() && text[i] == '0' &&
-               (text[i + 1] == 'x' || text[i + 1] == 'X')) {
-        base = 16;
-        i += 2;
-    }
-    if (i >= text.size()) return -1;
-    long long value = 0;
-    for (; i < text.size(); ++i) {
-        const int digit = DigitValue(text[i], base);
-        if (digit < 0) return -1;
-        value = value * base + digit;
-        if (value > 0xFFFFFFFFLL) return -1;
-    }
-    return negative ? -value : value;
+    return ReadWholeNumber(text).value_or(-1);
 }
 
 constexpr int AllCodes = -2;
@@ -92,10 +49,10 @@ Tcharrangearray ParseCharRanges(const std::string& text) {
     TStringList items, elements;
     SplitText(items, source, ',');
     for (const std::string& item : items) {
-        SplitTextByString(elements, Trim(item), "..");
+        SplitTextByString(elements, TrimBlanks(item), "..");
         int first = -1, last = -1;
         for (std::size_t n = 0; n < elements.size(); ++n) {
-            const int code = ElementCode(Trim(elements[n]));
+            const int code = ElementCode(TrimBlanks(elements[n]));
             if (code == AllCodes) {
                 first = 32;
                 last = 255;

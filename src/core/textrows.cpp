@@ -72,3 +72,13 @@ std::string NthPart(const std::string& text, int n, char separator) {
     if (end == std::string::npos) end = text.size();
     return text.substr(pos, end - pos);
 }
+
+std::string TrimBlanks(const std::string& text) {
+    auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+    std::size_t begin = 0, end = text.size();
+    while (begin < end && blank(text[begin]))
+        ++begin;
+    while (end > begin && blank(text[end - 1]))
+        --end;
+    return text.substr(begin, end - begin);
+}

@@ -22,3 +22,5 @@ std::string PadText(const std::string& text, int length, char fill, int mode);
 int CountParts(const std::string& text, char separator);
 // The n-th part counted from 1; "" when there is no such part.
 std::string NthPart(const std::string& text, int n, char separator);
+// The text without blanks and control characters (codes up to 32) at either end.
+std::string TrimBlanks(const std::string& text);
