@@ -12,6 +12,7 @@ packages=(
   pasmo
   xvfb xauth xdotool
   dpkg-dev file desktop-file-utils shared-mime-info
+  imagemagick python3
 )
 
 missing=()

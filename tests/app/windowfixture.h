@@ -5,12 +5,15 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "mainwindow/mainform.h"
 
@@ -53,4 +56,85 @@ inline void AnswerBox(QMessageBox::StandardButton button, QString* text = nullpt
         if (text) *text = box->text();
         box->button(button)->click();
     });
+}
+
+// Answers the modal widgets that open one after the other, in order, and
+// records what each one showed: a message box's text, else the object name.
+// A modal beyond the answers is closed and recorded as "unexpected: ...", an
+// answer that leaves its widget open as "still open: ...", so a surprise
+// fails the comparison of Seen() instead of hanging the test. The watching
+// stops when the script is destroyed.
+class TModalScript {
+  public:
+    using TAnswer = std::function<void(QWidget*)>;
+
+    explicit TModalScript(std::vector<TAnswer> answers = {}) : FState(std::make_shared<TState>()) {
+        FState->answers = std::move(answers);
+        Watch(FState);
+    }
+    QStringList Seen() const { return FState->seen; }
+
+  private:
+    struct TState {
+        std::vector<TAnswer> answers;
+        std::size_t next = 0;
+        QStringList seen;
+        QPointer<QWidget> answering;
+    };
+    static void Watch(std::weak_ptr<TState> weak) {
+        QTimer::singleShot(5, qApp, [weak] {
+            const std::shared_ptr<TState> state = weak.lock();
+            if (!state) return;
+            // Watch on while an answer runs: it may open a nested box.
+            Watch(weak);
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal || !modal->isVisible() || modal == state->answering) return;
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            const QString what = box ? box->text() : modal->objectName();
+            QPointer<QWidget> guard(modal);
+            const QPointer<QWidget> outer = state->answering;
+            if (state->next < state->answers.size()) {
+                state->seen << what;
+                state->answering = modal;
+                state->answers[state->next++](modal);
+            } else {
+                state->seen << QStringLiteral("unexpected: ") + what;
+            }
+            if (guard && guard->isVisible()) {
+                if (state->answering == guard) state->seen << QStringLiteral("still open: ") + what;
+                if (auto* dialog = qobject_cast<QDialog*>(guard.data())) dialog->reject();
+            }
+            state->answering = outer;
+        });
+    }
+    std::shared_ptr<TState> FState;
+};
+
+// Clicks a button of a message box.
+inline TModalScript::TAnswer Click(QMessageBox::StandardButton button) {
+    return [button](QWidget* w) {
+        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->button(button))
+            box->button(button)->click();
+    };
+}
+
+// Accepts a file dialog with path; records its filters and the preselected one.
+inline TModalScript::TAnswer ChooseFile(const QString& path, QStringList* filters = nullptr,
+                                        QString* selectedFilter = nullptr) {
+    return [path, filters, selectedFilter](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        if (!dialog) return;
+        if (filters) *filters = dialog->nameFilters();
+        if (selectedFilter) *selectedFilter = dialog->selectedNameFilter();
+        dialog->selectFile(path);
+        // Through the base class: the file dialog's own accept() is protected.
+        static_cast<QDialog*>(dialog)->accept();
+    };
+}
+
+// Closes the dialog as its Cancel button would.
+inline TModalScript::TAnswer Dismiss() {
+    return [](QWidget* w) {
+        if (auto* dialog = qobject_cast<QDialog*>(w)) dialog->reject();
+    };
 }

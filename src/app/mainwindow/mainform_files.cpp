@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -35,6 +36,43 @@ QString Shortened(const QString& path, const QFontMetrics& metrics, int width) {
     return QString::fromStdString(shortened);
 }
 
+// Shows path (or "<empty>") in the label, shortened to the label's width;
+// the tool tip keeps the whole path.
+void ShowPath(QLabel* label, const QString& path) {
+    const QString shown = path.isEmpty() ? QStringLiteral("<empty>") : path;
+    label->setToolTip(path);
+    label->setText(
+        Shortened(shown, label->fontMetrics(), std::max(1, label->contentsRect().width())));
+}
+
+// Fits the path again whenever the label's width changes, so that a wider
+// window shows more folders and a narrower one never cuts the file name.
+class TPathLabelFit : public QObject {
+  public:
+    explicit TPathLabelFit(QLabel* label) : QObject(label), FLabel(label) {
+        label->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == FLabel && event->type() == QEvent::Resize)
+            ShowPath(FLabel, FLabel->toolTip());
+        return false;
+    }
+
+  private:
+    QLabel* FLabel;
+};
+
+// The toolkit's own dialogs on every platform, so that they behave the same
+// everywhere; the filter lists show their descriptions only, the patterns
+// list both letter cases for case-sensitive file systems.
+void PrepareDialog(QFileDialog& dialog, const char* name, QFileDialog::AcceptMode mode) {
+    dialog.setObjectName(QString::fromUtf8(name));
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    dialog.setAcceptMode(mode);
+    dialog.setDefaultSuffix(QStringLiteral("fzx"));
+}
+
 const char* const kOpenFilter = "All supported files (*.fzx, *.chr, *.udg) (*.fzx *.FZX *.chr "
                                 "*.CHR *.udg *.UDG);;FZX font files (*.fzx) (*.fzx *.FZX);;"
                                 "Character files (*.chr) (*.chr *.CHR);;"
@@ -43,6 +81,7 @@ const char* const kOpenFilter = "All supported files (*.fzx, *.chr, *.udg) (*.fz
 } // namespace
 
 void Tmainform::ConnectFileCommands() {
+    new TPathLabelFit(FPathLabel);
     connect(Action("NewFileAction"), &QAction::triggered, this, [this] {
         if (QuerySaveChanges()) NewFont();
     });
@@ -93,10 +132,8 @@ void Tmainform::OpenFont(const QString& path) {
 
 void Tmainform::FileLoadActionAccept() {
     QFileDialog dialog(this, QStringLiteral("Open"));
-    dialog.setObjectName(QStringLiteral("OpenDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    PrepareDialog(dialog, "OpenDialog", QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(QStringLiteral("fzx"));
     dialog.setNameFilter(QString::fromUtf8(kOpenFilter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     OpenFont(dialog.selectedFiles().first());
@@ -122,9 +159,7 @@ static bool WriteFont(Tmainform& window, TFZXFont& font, const QString& path, bo
 bool Tmainform::SaveFont() {
     if (FFileName.isEmpty()) {
         QFileDialog dialog(this, QStringLiteral("Save As"));
-        dialog.setObjectName(QStringLiteral("SaveDialog"));
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("fzx"));
+        PrepareDialog(dialog, "SaveDialog", QFileDialog::AcceptSave);
         dialog.setNameFilter(QStringLiteral("FZX font files (*.fzx) (*.fzx *.FZX)"));
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
         SetFileName(dialog.selectedFiles().first());
@@ -137,10 +172,8 @@ bool Tmainform::SaveFont() {
 
 void Tmainform::FileSaveAsActionAccept() {
     QFileDialog dialog(this, QStringLiteral("Save As"));
-    dialog.setObjectName(QStringLiteral("SaveAsDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    PrepareDialog(dialog, "SaveAsDialog", QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    dialog.setDefaultSuffix(QStringLiteral("fzx"));
     QStringList filters = {QStringLiteral("FZX font files (*.fzx) (*.fzx *.FZX)"),
                            QStringLiteral("assembler files (*.asm) (*.asm *.ASM)")};
     const bool chr = FFont->IsCHRCompatible();
@@ -166,10 +199,7 @@ void Tmainform::FileSaveAsActionAccept() {
 void Tmainform::SetFileName(const QString& path) {
     if (path == FFileName) return;
     FFileName = path;
-    const QString shown = path.isEmpty() ? QStringLiteral("<empty>") : path;
-    FPathLabel->setToolTip(path);
-    FPathLabel->setText(Shortened(shown, FPathLabel->fontMetrics(),
-                                  std::max(60, FPathLabel->width() - 8)));
+    ShowPath(FPathLabel, FFileName);
 }
 
 void Tmainform::AddToRecent(const QString& path) {
@@ -197,7 +227,8 @@ void Tmainform::Menu_LastUsedFilesPopup() {
 
 QString Tmainform::ReadCommandLineFile() const {
     std::vector<std::string> args;
-    for (const QString& a : FArguments) args.push_back(ToPath(a));
+    for (const QString& a : FArguments)
+        args.push_back(ToPath(a));
 #ifdef _WIN32
     const bool windowsRules = true;
 #else

@@ -2,9 +2,11 @@
 // events in its own coordinates, the core stroke does the drawing.
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QKeyEvent>
 
 #include "drawtools.h"
 #include "mainwindow/mainform.h"
@@ -47,12 +49,32 @@ struct Tmainform::TToolOptionsFromActions {
     }
 };
 
+bool Tmainform::eventFilter(QObject* watched, QEvent* event) {
+    // Between the pointer events of a stroke the keyboard would still reach
+    // the list, the shortcuts and the editors; a key that changed the
+    // current glyph would leave the stroke drawing on another glyph. Keys
+    // wait until the button is released.
+    if (FStroke->StrokeButton() != 0) {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+            return true;
+        default:
+            break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void Tmainform::EditPaintBoxMouseDown(Qt::MouseButton button, const QPoint& pos) {
     int column = 0, row = 0;
     bool inside = false;
     if (!FEditPaintBox->PointToPixel(pos.x(), pos.y(), column, row, inside)) return;
     if (!FStroke->Press(TToolOptionsFromActions::Read(*this), ToolButton(button), column, row))
         return;
+    qApp->installEventFilter(this);
     FView.StrokeButton = FStroke->StrokeButton();
     FEditPaintBox->Refresh();
 }
@@ -69,6 +91,7 @@ void Tmainform::EditPaintBoxMouseMove(const QPoint& pos) {
 
 void Tmainform::EditPaintBoxMouseUp(Qt::MouseButton, const QPoint&) {
     const bool stroke = FStroke->StrokeButton() != 0;
+    qApp->removeEventFilter(this);
     std::optional<TRaster> picture = FStroke->Release(TToolOptionsFromActions::Read(*this));
     FView.StrokeButton = 0;
     if (picture && !picture->Empty())

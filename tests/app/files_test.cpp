@@ -1,0 +1,614 @@
+// The file commands of the real window: open and save with their failures,
+// the changed-file prompt, Save As, the recent list and its menu, the path
+// in the status bar, the command line and dropped files. Every test works in
+// its own temporary folder with its own settings file.
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
+#include <QtTest>
+
+#include "windowfixture.h"
+
+namespace {
+
+const QString kPrompt = QStringLiteral("Your file has changed. Do you want to save it?");
+const QString kIllegal = QStringLiteral("Illegal file extension! File not saved.");
+
+// A font file readable by the window, with glyphs for 32..lastChar.
+void MakeFontFile(const QString& path, int lastChar = 40) {
+    TFZXFont font;
+    font.SetLastChar(lastChar);
+    const std::string error = path.endsWith(".fzx", Qt::CaseInsensitive)
+                                  ? font.SaveFZX(QFile::encodeName(path).toStdString())
+                                  : font.SaveCHR(QFile::encodeName(path).toStdString());
+    QVERIFY2(error.empty(), error.c_str());
+}
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// An edit that keeps the font CHR-compatible: one more glyph.
+void Edit(TWindowFixture& f) {
+    f.Font().SetLastChar(f.Font().LastChar() + 1);
+    QVERIFY(f.Font().Modified());
+}
+
+QStringList Recent(TWindowFixture& f) {
+    QStringList list;
+    for (const std::string& entry : f.window->LastUsedFiles().Entries())
+        list << QFile::decodeName(QByteArray::fromStdString(entry));
+    return list;
+}
+
+QString PathLabel(TWindowFixture& f) {
+    return f.Find<QLabel>("PathLabel")->text();
+}
+
+// The recent files submenu as the user finds it when opening it.
+QMenu* OpenRecentMenu(TWindowFixture& f) {
+    auto* menu = f.Find<QMenu>("LastUsedFilesMenu");
+    emit menu->aboutToShow();
+    return menu;
+}
+
+// Notes the save dialog's filters and the preselected one, then cancels.
+TModalScript::TAnswer ReadFilters(QStringList* filters, QString* selected) {
+    return [filters, selected](QWidget* w) {
+        if (auto* dialog = qobject_cast<QFileDialog*>(w)) {
+            *filters = dialog->nameFilters();
+            *selected = dialog->selectedNameFilter();
+        }
+        Dismiss()(w);
+    };
+}
+
+// Runs the tests in a temporary current folder and restores the old one.
+struct TCurrentFolder {
+    QString old = QDir::currentPath();
+    explicit TCurrentFolder(const QString& path) { QDir::setCurrent(path); }
+    ~TCurrentFolder() { QDir::setCurrent(old); }
+};
+
+} // namespace
+
+class FilesTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void openFailures_data();
+    void openFailures();
+    void openFileThatCannotBeRead();
+    void saveFailures();
+    void fileThatCannotBeCreatedKeepsTheWindowOpen();
+    void promptGuardsNewOpenAndClose_data();
+    void promptGuardsNewOpenAndClose();
+    void failedOpenAsksAgainOnlyWhileModified_data();
+    void failedOpenAsksAgainOnlyWhileModified();
+    void closeWithUnsavedFontAndCancelledSaveDialog();
+    void saveAsFiltersFollowTheFont();
+    void saveAsAssemblerIsAnExport();
+    void saveAsStoresTheNewName();
+    void newKeepsThePathAndSaveWritesThere();
+    void openFromDialogAndExtensionCase();
+    void recentListRules();
+    void recentMenu();
+    void pathLabelShortensLongPaths();
+    void commandLineOpensJoinedName();
+    void commandLineMissingFile();
+    void droppedFileOpensWithPrompt();
+};
+
+// Failed opens give a message, then a new font; the file name stays.
+void FilesTest::openFailures_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("wrong extension")
+        << "font.txt" << QByteArray("\x08\x00\x20", 3) << "Invalid file extension!";
+    QTest::newRow("short fzx") << "broken.fzx" << QByteArray("\x08", 1)
+                               << "Unexpected end of file while reading header!";
+    QTest::newRow("fzx last char") << "low.fzx" << QByteArray("\x08\x00\x10", 3)
+                                   << "Last character value must be in the range 32..255!";
+}
+
+void FilesTest::openFailures() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    TWindowFixture f;
+    const QString good = f.dir.filePath("good.fzx");
+    MakeFontFile(good);
+    f.window->OpenFont(good);
+    QCOMPARE(f.Font().Count(), 9);
+    const QString bad = f.dir.filePath(name);
+    QFile file(bad);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+
+    TModalScript script({Click(QMessageBox::Ok)});
+    f.window->OpenFont(bad);
+    QCOMPARE(script.Seen(), QStringList{message});
+    // A new font: one current empty glyph, nothing to save.
+    QCOMPARE(f.Font().Count(), 1);
+    QCOMPARE(f.Font().CurrentIndex(), 0);
+    QVERIFY(!f.Font().Modified());
+    QCOMPARE(f.window->FileName(), good);
+    QCOMPARE(PathLabel(f), good);
+    QCOMPARE(Recent(f), QStringList{good});
+}
+
+void FilesTest::openFileThatCannotBeRead() {
+    TWindowFixture f;
+    const QString good = f.dir.filePath("good.fzx");
+    MakeFontFile(good);
+    f.window->OpenFont(good);
+    Edit(f);
+    const int count = f.Font().Count();
+
+    TModalScript script({Click(QMessageBox::No), Click(QMessageBox::Ok)});
+    // Relative, so the box has to name the full path itself.
+    TCurrentFolder here(f.dir.path());
+    f.window->OpenFont(QStringLiteral("missing.fzx"));
+    const QStringList seen = script.Seen();
+    QCOMPARE(seen.size(), 2);
+    QCOMPARE(seen[0], kPrompt);
+    QVERIFY2(seen[1].contains(f.dir.filePath("missing.fzx")), qPrintable(seen[1]));
+    QVERIFY2(seen[1].contains("No such file or directory"), qPrintable(seen[1]));
+    QCOMPARE(f.Font().Count(), count);
+    QVERIFY(f.Font().Modified());
+    QCOMPARE(f.window->FileName(), good);
+    QCOMPARE(Recent(f), QStringList{good});
+}
+
+// Writes that fail keep the font unsaved: Modified, history, name, list.
+void FilesTest::saveFailures() {
+    TWindowFixture f;
+    // The first Save stores the name before it finds the extension illegal,
+    // and every later Save repeats the message.
+    Edit(f);
+    const QString asm_ = f.dir.filePath("first.asm");
+    {
+        TModalScript script({ChooseFile(asm_), Click(QMessageBox::Ok)});
+        f.window->Action("FileSaveAction")->trigger();
+        QCOMPARE(script.Seen(), QStringList({"SaveDialog", kIllegal}));
+    }
+    QCOMPARE(f.window->FileName(), asm_);
+    {
+        TModalScript script({Click(QMessageBox::Ok)});
+        f.window->Action("FileSaveAction")->trigger();
+        QCOMPARE(script.Seen(), QStringList{kIllegal});
+    }
+    QVERIFY(!QFile::exists(asm_));
+    QVERIFY(Recent(f).isEmpty());
+
+    // Save As to an unknown extension writes nothing and keeps the name.
+    {
+        TModalScript script({ChooseFile(f.dir.filePath("x.txt")), Click(QMessageBox::Ok)});
+        f.window->Action("FileSaveAsAction")->trigger();
+        QCOMPARE(script.Seen(), QStringList({"SaveAsDialog", kIllegal}));
+    }
+    QVERIFY(!QFile::exists(f.dir.filePath("x.txt")));
+
+    // A writer's own error: the glyph is too wide for FZX.
+    f.Font().SetCurrentWidth(17);
+    const int history = f.Font().UndoList().Count();
+    const QString wide = f.dir.filePath("wide.fzx");
+    {
+        TModalScript script({ChooseFile(wide), Click(QMessageBox::Ok)});
+        f.window->Action("FileSaveAsAction")->trigger();
+        QCOMPARE(
+            script.Seen(),
+            QStringList({"SaveAsDialog", "Character width exceeds 16 pixels! File not saved."}));
+    }
+    QVERIFY(!QFile::exists(wide));
+    QVERIFY(f.Font().Modified());
+    QCOMPARE(f.Font().UndoList().Count(), history);
+    QVERIFY(f.window->Action("UndoAction")->isEnabled());
+    QCOMPARE(f.window->FileName(), asm_);
+    QVERIFY(Recent(f).isEmpty());
+}
+
+void FilesTest::fileThatCannotBeCreatedKeepsTheWindowOpen() {
+    TWindowFixture f;
+    Edit(f);
+    const QString target = f.dir.filePath("no folder/font.fzx");
+    f.window->SetFileName(target);
+
+    TModalScript script({Click(QMessageBox::Yes), Click(QMessageBox::Ok)});
+    QVERIFY(!f.window->close());
+    const QStringList seen = script.Seen();
+    QCOMPARE(seen.size(), 2);
+    QCOMPARE(seen[0], kPrompt);
+    QVERIFY2(seen[1].contains(target) && seen[1].contains("No such file or directory"),
+             qPrintable(seen[1]));
+    QVERIFY(f.window->isVisible());
+    QVERIFY(f.Font().Modified());
+    QVERIFY(Recent(f).isEmpty());
+    // The refused close stored no settings either.
+    QVERIFY(!QFile::exists(f.dir.filePath("settings.ini")));
+}
+
+// The prompt on New, Open and close: Cancel stops, No drops the changes,
+// Yes saves first.
+void FilesTest::promptGuardsNewOpenAndClose_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("goesOn");
+    const struct { const char* command; } commands[] = {{"new"}, {"open"}, {"close"}};
+    for (const auto& c : commands) {
+        QTest::addRow("%s cancel", c.command) << c.command << int(QMessageBox::Cancel) << false;
+        QTest::addRow("%s no", c.command) << c.command << int(QMessageBox::No) << true;
+        QTest::addRow("%s yes", c.command) << c.command << int(QMessageBox::Yes) << true;
+    }
+}
+
+void FilesTest::promptGuardsNewOpenAndClose() {
+    QFETCH(QString, command);
+    QFETCH(int, answer);
+    QFETCH(bool, goesOn);
+    TWindowFixture f;
+    const QString current = f.dir.filePath("current.fzx");
+    const QString other = f.dir.filePath("other.fzx");
+    MakeFontFile(current, 33);
+    MakeFontFile(other, 50);
+    f.window->OpenFont(current);
+    Edit(f);
+    const QByteArray before = FileBytes(current);
+    const QString settings = f.dir.filePath("settings.ini");
+
+    TModalScript script({Click(QMessageBox::StandardButton(answer))});
+    bool closed = false;
+    if (command == "new")
+        f.window->Action("NewFileAction")->trigger();
+    else if (command == "open")
+        f.window->OpenFont(other);
+    else
+        closed = f.window->close();
+    QCOMPARE(script.Seen(), QStringList{kPrompt});
+
+    // Yes wrote the edited font (one glyph more) to its file.
+    const bool saved = answer == QMessageBox::Yes;
+    QCOMPARE(FileBytes(current) != before, saved);
+    if (!goesOn) {
+        QCOMPARE(f.Font().Count(), 3);
+        QVERIFY(f.Font().Modified());
+        QVERIFY(f.window->isVisible());
+        QVERIFY(!QFile::exists(settings));
+        return;
+    }
+    if (command == "new") QCOMPARE(f.Font().Count(), 1);
+    if (command == "open") QCOMPARE(f.window->FileName(), other);
+    // No leaves the edit in a closed window; the other commands drop it.
+    QCOMPARE(f.Font().Modified(), command == "close" && !saved);
+    if (command == "close") {
+        QVERIFY(closed);
+        QVERIFY(!f.window->isVisible());
+        QVERIFY(QFile::exists(settings));
+    }
+}
+
+// After a failed open the prompt comes back only if the font is still
+// modified, that is after No, not after Yes (which saved it).
+void FilesTest::failedOpenAsksAgainOnlyWhileModified_data() {
+    QTest::addColumn<int>("firstAnswer");
+    QTest::addColumn<QStringList>("seen");
+    QTest::addRow("no") << int(QMessageBox::No)
+                        << QStringList({kPrompt, "Invalid file extension!", kPrompt});
+    QTest::addRow("yes") << int(QMessageBox::Yes)
+                         << QStringList({kPrompt, "Invalid file extension!"});
+}
+
+void FilesTest::failedOpenAsksAgainOnlyWhileModified() {
+    QFETCH(int, firstAnswer);
+    QFETCH(QStringList, seen);
+    TWindowFixture f;
+    const QString current = f.dir.filePath("current.fzx");
+    MakeFontFile(current, 33);
+    f.window->OpenFont(current);
+    Edit(f);
+    const QString text = f.dir.filePath("notes.txt");
+    QFile(text).open(QIODevice::WriteOnly);
+
+    TModalScript script({Click(QMessageBox::StandardButton(firstAnswer)), Click(QMessageBox::Ok),
+                         Click(QMessageBox::No)});
+    f.window->OpenFont(text);
+    QCOMPARE(script.Seen(), seen);
+    QCOMPARE(f.Font().Count(), 1);
+    QVERIFY(!f.Font().Modified());
+    QCOMPARE(f.window->FileName(), current);
+}
+
+void FilesTest::closeWithUnsavedFontAndCancelledSaveDialog() {
+    TWindowFixture f;
+    Edit(f);
+    TModalScript script({Click(QMessageBox::Yes), Dismiss()});
+    QVERIFY(!f.window->close());
+    QCOMPARE(script.Seen(), QStringList({kPrompt, "SaveDialog"}));
+    QVERIFY(f.window->isVisible());
+    QVERIFY(f.Font().Modified());
+    QVERIFY(f.window->FileName().isEmpty());
+}
+
+// CHR and UDG are offered only for a CHR-compatible font, preselected then.
+void FilesTest::saveAsFiltersFollowTheFont() {
+    TWindowFixture f;
+    const QStringList fzxAsm = {"FZX font files (*.fzx) (*.fzx *.FZX)",
+                                "assembler files (*.asm) (*.asm *.ASM)"};
+    const QStringList chrUdg = {"character files (*.chr) (*.chr *.CHR)",
+                                "user-defined graphics (*.udg) (*.udg *.UDG)"};
+    QStringList filters;
+    QString selected;
+    {
+        TModalScript script({ReadFilters(&filters, &selected)});
+        f.window->Action("FileSaveAsAction")->trigger();
+        QCOMPARE(script.Seen(), QStringList{"SaveAsDialog"});
+    }
+    QCOMPARE(filters, fzxAsm + chrUdg);
+    QCOMPARE(selected, QString("character files (*.chr)"));
+
+    f.Font().SetTracking(1);
+    QVERIFY(!f.Font().IsCHRCompatible());
+    {
+        TModalScript script({ReadFilters(&filters, &selected)});
+        f.window->Action("FileSaveAsAction")->trigger();
+    }
+    QCOMPARE(filters, fzxAsm);
+    QCOMPARE(selected, QString("FZX font files (*.fzx)"));
+    // Cancelling changed nothing.
+    QVERIFY(f.window->FileName().isEmpty());
+    QVERIFY(f.Font().Modified());
+}
+
+void FilesTest::saveAsAssemblerIsAnExport() {
+    TWindowFixture f;
+    const QString current = f.dir.filePath("current.fzx");
+    MakeFontFile(current, 33);
+    f.window->OpenFont(current);
+    Edit(f);
+    const int history = f.Font().UndoList().Count();
+    const QString source = f.dir.filePath("export.asm");
+    TModalScript script({ChooseFile(source)});
+    f.window->Action("FileSaveAsAction")->trigger();
+    QCOMPARE(script.Seen(), QStringList{"SaveAsDialog"});
+    const QByteArray text = FileBytes(source);
+    QVERIFY2(text.contains("defb"), text.left(200).constData());
+    QVERIFY(f.Font().Modified());
+    QCOMPARE(f.Font().UndoList().Count(), history);
+    QCOMPARE(f.window->FileName(), current);
+    QCOMPARE(Recent(f), QStringList{current});
+}
+
+void FilesTest::saveAsStoresTheNewName() {
+    TWindowFixture f;
+    Edit(f);
+    const QString chr = f.dir.filePath("font.chr");
+    TModalScript script({ChooseFile(chr)});
+    f.window->Action("FileSaveAsAction")->trigger();
+    QCOMPARE(script.Seen(), QStringList{"SaveAsDialog"});
+    QCOMPARE(FileBytes(chr).size(), 16); // codes 32 and 33
+    QVERIFY(!f.Font().Modified());
+    QVERIFY(!f.window->Action("FileSaveAction")->isEnabled());
+    QCOMPARE(f.window->FileName(), chr);
+    QCOMPARE(PathLabel(f), chr);
+    QCOMPARE(Recent(f), QStringList{chr});
+}
+
+void FilesTest::newKeepsThePathAndSaveWritesThere() {
+    TWindowFixture f;
+    const QString path = f.dir.filePath("kept.fzx");
+    MakeFontFile(path, 60);
+    f.window->OpenFont(path);
+    TModalScript script;
+    f.window->Action("NewFileAction")->trigger();
+    QCOMPARE(f.Font().Count(), 1);
+    QCOMPARE(PathLabel(f), path);
+    QVERIFY(!f.window->Action("FileSaveAction")->isEnabled());
+    Edit(f);
+    QVERIFY(f.window->Action("FileSaveAction")->isEnabled());
+    f.window->Action("FileSaveAction")->trigger();
+    QCOMPARE(script.Seen(), QStringList());
+    TFZXFont written;
+    QCOMPARE(written.LoadFZX(QFile::encodeName(path).toStdString()), std::string());
+    QCOMPARE(written.LastChar(), 33);
+}
+
+// Upper- and lower-case extensions choose the same reader.
+void FilesTest::openFromDialogAndExtensionCase() {
+    TWindowFixture f;
+    const QString upper = f.dir.filePath("FONT.fzx");
+    const QString mixed = f.dir.filePath("other.FZX");
+    const QString chr = f.dir.filePath("eight.UDG");
+    MakeFontFile(upper, 45);
+    MakeFontFile(mixed, 50);
+    MakeFontFile(chr, 127);
+    const struct {
+        QString path;
+        int count;
+    } cases[] = {{upper, 14}, {mixed, 19}, {chr, 96}};
+    for (const auto& c : cases) {
+        TModalScript script({ChooseFile(c.path)});
+        f.window->Action("FileLoadAction")->trigger();
+        QCOMPARE(script.Seen(), QStringList{"OpenDialog"});
+        QCOMPARE(f.Font().Count(), c.count);
+        QCOMPARE(f.window->FileName(), c.path);
+        // The reader leaves no glyph current until one is chosen.
+        QCOMPARE(f.Font().CurrentIndex(), -1);
+    }
+    QCOMPARE(Recent(f), QStringList({chr, mixed, upper}));
+}
+
+void FilesTest::recentListRules() {
+    TWindowFixture f;
+    QStringList paths;
+    for (int i = 0; i < 11; ++i) {
+        paths << f.dir.filePath(QStringLiteral("f%1.fzx").arg(i));
+        MakeFontFile(paths.last());
+    }
+    for (const QString& p : paths)
+        f.window->OpenFont(p);
+    QStringList expected;
+    for (int i = 10; i >= 1; --i)
+        expected << paths[i];
+    QCOMPARE(Recent(f), expected);
+
+    // Reopening moves the entry to the top.
+    f.window->OpenFont(paths[5]);
+    expected.removeAll(paths[5]);
+    expected.prepend(paths[5]);
+    QCOMPARE(Recent(f), expected);
+
+    // Another spelling of the same name is the same entry, with the new spelling.
+    const QString upper = f.dir.filePath("F3.FZX");
+    MakeFontFile(upper);
+    f.window->OpenFont(upper);
+    expected.removeAll(paths[3]);
+    expected.prepend(upper);
+    QCOMPARE(Recent(f), expected);
+
+    // A relative name is made absolute.
+    TCurrentFolder here(f.dir.path());
+    f.window->OpenFont(QStringLiteral("f7.fzx"));
+    QCOMPARE(Recent(f).first(), paths[7]);
+    QCOMPARE(Recent(f).size(), 10);
+}
+
+void FilesTest::recentMenu() {
+    TWindowFixture f;
+    auto* fileMenu = f.Find<QMenu>("FileMenu");
+    auto* recentItem = f.Find<QMenu>("LastUsedFilesMenu")->menuAction();
+    emit fileMenu->aboutToShow();
+    QVERIFY(!recentItem->isEnabled());
+
+    const QString a = f.dir.filePath("a.fzx");
+    const QString b = f.dir.filePath("b&c.fzx");
+    MakeFontFile(a, 33);
+    MakeFontFile(b, 34);
+    f.window->OpenFont(a);
+    f.window->OpenFont(b);
+    emit fileMenu->aboutToShow();
+    QVERIFY(recentItem->isEnabled());
+
+    QMenu* menu = OpenRecentMenu(f);
+    QList<QAction*> items = menu->actions();
+    QCOMPARE(items.size(), 4);
+    QCOMPARE(QString(items[0]->text()).replace("&&", "&"), b);
+    QCOMPARE(items[1]->text(), a);
+    QVERIFY(items[2]->isSeparator());
+    QCOMPARE(items[3]->text(), QString("&Clear last used files list"));
+
+    items[1]->trigger();
+    QCOMPARE(f.window->FileName(), a);
+    QCOMPARE(Recent(f), QStringList({a, b}));
+
+    // A vanished file is not opened and stays listed.
+    QVERIFY(QFile::remove(b));
+    TModalScript script;
+    items = OpenRecentMenu(f)->actions();
+    items[1]->trigger();
+    QCOMPARE(script.Seen(), QStringList());
+    QCOMPARE(f.window->FileName(), a);
+    QCOMPARE(f.Font().Count(), 2);
+    QCOMPARE(Recent(f), QStringList({a, b}));
+
+    // Rebuilt on every opening; clearing empties the list.
+    items = OpenRecentMenu(f)->actions();
+    QCOMPARE(items.size(), 4);
+    items[3]->trigger();
+    QVERIFY(Recent(f).isEmpty());
+    QCOMPARE(OpenRecentMenu(f)->actions().size(), 2);
+    emit fileMenu->aboutToShow();
+    QVERIFY(!recentItem->isEnabled());
+}
+
+void FilesTest::pathLabelShortensLongPaths() {
+    TWindowFixture f;
+    QString folder = f.dir.path();
+    for (int i = 0; i < 12; ++i)
+        folder += QStringLiteral("/a_rather_long_folder_name_%1").arg(i);
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + "/deep.fzx";
+    MakeFontFile(path);
+    f.window->OpenFont(path);
+    auto* label = f.Find<QLabel>("PathLabel");
+    const QString shown = label->text();
+    QVERIFY2(shown.startsWith(QStringLiteral("/\u2026/")), qPrintable(shown));
+    QVERIFY(shown.endsWith("/a_rather_long_folder_name_11/deep.fzx"));
+    QVERIFY(label->fontMetrics().horizontalAdvance(shown) <= label->width());
+    QCOMPARE(label->toolTip(), path);
+    // The label fits the path again when the window changes its width.
+    int previousLength = 0;
+    for (const int width : {560, 1200}) {
+        f.window->resize(width, 500);
+        QTRY_COMPARE(f.window->width(), width);
+        const QString text = label->text();
+        QVERIFY2(text.endsWith("/deep.fzx"), qPrintable(text));
+        QVERIFY(label->fontMetrics().horizontalAdvance(text) <= label->width());
+        QVERIFY(text.size() > previousLength);
+        previousLength = int(text.size());
+    }
+    // The menu entry is shortened to its own width.
+    const QString caption = OpenRecentMenu(f)->actions().first()->text();
+    QVERIFY2(caption.contains(QStringLiteral("\u2026")) && caption.endsWith("deep.fzx"),
+             qPrintable(caption));
+    QVERIFY(f.Find<QMenu>("LastUsedFilesMenu")->fontMetrics().horizontalAdvance(caption) <= 240);
+}
+
+// The shell split "my font.fzx" at its blank; the parameters are joined
+// again, and a switch after the name is no part of it.
+void FilesTest::commandLineOpensJoinedName() {
+    QTemporaryDir cwd;
+    TCurrentFolder here(cwd.path());
+    MakeFontFile(cwd.filePath("my font.fzx"), 70);
+    TWindowFixture f({"my", "font.fzx", "--x"});
+    QCOMPARE(f.Font().Count(), 39);
+    QCOMPARE(QFileInfo(f.window->FileName()).absoluteFilePath(), cwd.filePath("my font.fzx"));
+    QCOMPARE(Recent(f), QStringList{cwd.filePath("my font.fzx")});
+}
+
+void FilesTest::commandLineMissingFile() {
+    QTemporaryDir cwd;
+    TCurrentFolder here(cwd.path());
+    TWindowFixture f({"missing.fzx"}, false);
+    TModalScript script({Click(QMessageBox::Ok)});
+    f.Show();
+    QTRY_COMPARE(script.Seen().size(), 1);
+    QVERIFY2(script.Seen()[0].contains(cwd.filePath("missing.fzx")), qPrintable(script.Seen()[0]));
+    QCOMPARE(f.Font().Count(), 1);
+    QCOMPARE(f.Font().CurrentIndex(), 0);
+    QVERIFY(!f.Font().Modified());
+    QVERIFY(f.window->FileName().isEmpty());
+    QCOMPARE(PathLabel(f), QString("<empty>"));
+    QVERIFY(Recent(f).isEmpty());
+}
+
+void FilesTest::droppedFileOpensWithPrompt() {
+    TWindowFixture f;
+    const QString path = f.dir.filePath("dropped.fzx");
+    MakeFontFile(path, 48);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    const QPointF at(100, 100);
+
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(f.window.get(), &enter);
+    QVERIFY(enter.isAccepted());
+
+    Edit(f);
+    TModalScript script({Click(QMessageBox::No)});
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(f.window.get(), &drop);
+    QTRY_COMPARE(f.window->FileName(), path);
+    QCOMPARE(script.Seen(), QStringList{kPrompt});
+    QCOMPARE(f.Font().Count(), 17);
+    QCOMPARE(Recent(f), QStringList{path});
+}
+
+QTEST_MAIN(FilesTest)
+#include "files_test.moc"
