@@ -54,7 +54,11 @@ class TFZXChar {
     void CopyFrom(const TFZXChar& source);
 
     // --- queries ---------------------------------------------------------
-    int RowCount() const { return CountParts(FRows, '|'); }
+    // Counted once per change of the rows: every refresh asks all glyphs.
+    int RowCount() const {
+        if (FRowCount < 0) FRowCount = CountParts(FRows, '|');
+        return FRowCount;
+    }
     // Bytes of the FZX definition: bytes per row times rows.
     int DataSize() const;
     // 1 for widths up to 8, 2 for 9 to 16, and so on.
@@ -121,6 +125,7 @@ class TFZXChar {
     int FWidth = 0;
     int FDataLength = 0;
     std::string FRows;
+    mutable int FRowCount = -1; // RowCount of FRows; -1 when not yet counted
     int FUpdateLock = 0;
 
     friend class TFZXFont;

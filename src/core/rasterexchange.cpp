@@ -19,7 +19,10 @@ void TFZXChar::ToBitmap(std::string& rows, TRaster& raster) {
 }
 
 void TFZXChar::RowsToBitmap(bool assign, const std::string& rows, TRaster& raster) {
-    if (assign) FRows = rows;
+    if (assign) {
+        FRows = rows;
+        FRowCount = -1;
+    }
     raster.SetSize(FWidth, FontHeight());
     const int width = raster.Width();
     const int height = raster.Height();
@@ -61,6 +64,7 @@ void TFZXChar::FromBitmap(const TRaster& raster, bool anySize) {
         }
     }
     FRows = std::move(rows);
+    FRowCount = -1;
     EndUpdate();
 }
 

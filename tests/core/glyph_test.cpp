@@ -9,6 +9,7 @@
 
 #include "font.h"
 #include "glyph.h"
+#include "raster.h"
 #include "watchedfont.h"
 
 namespace {
@@ -275,6 +276,39 @@ TEST(GlyphModel, DataSizeCountsBytesPerRow) {
         TFZXChar g(nullptr);
         g.SetAll(c.rows, 0, c.width, 0);
         EXPECT_EQ(g.DataSize(), c.want) << c.rows << " width " << c.width;
+    }
+}
+
+TEST(GlyphModel, RowCountFollowsEveryWayTheRowsChange) {
+    // The count is kept between changes; after each kind of edit it must
+    // still equal a fresh count of the row text.
+    Watched w;
+    w.font.SetLastChar(33);
+    TFZXChar& g = w.font.Glyph(0);
+    TFZXChar& other = w.font.Glyph(1);
+    other.SetRows(Rows(3, "11000000"));
+    TRaster raster;
+    std::string rows;
+    const std::vector<std::pair<const char*, std::function<void()>>> edits = {
+        {"SetRows", [&] { g.SetRows(Rows(2, "10000001")); }},
+        {"SetAll", [&] { g.SetAll(Rows(5, "01"), 1, 8, 0); }},
+        {"Bold", [&] { g.Bold(); }},
+        {"Italic", [&] { g.Italic(); }},
+        {"Expand", [&] { g.Expand(); }},
+        {"Normalize", [&] { g.Normalize(); }},
+        {"RollDown", [&] { g.RollDown(1); }},
+        {"FlipVertical", [&] { g.FlipVertical(); }},
+        {"Scale", [&] { g.Scale(2.0, 0.5); }},
+        {"ToBitmap", [&] { g.ToBitmap(rows, raster); }},
+        {"RowsToBitmap", [&] { g.RowsToBitmap(true, Rows(4, "1"), raster); }},
+        {"FromBitmap", [&] { g.FromBitmap(raster, true); }},
+        {"CopyFrom", [&] { g.CopyFrom(other); }},
+        {"Clear", [&] { g.Clear(); }},
+    };
+    for (const auto& [name, edit] : edits) {
+        (void)g.RowCount(); // the count is cached before the edit
+        edit();
+        EXPECT_EQ(g.RowCount(), CountParts(g.Rows(), '|')) << name;
     }
 }
 

@@ -15,6 +15,14 @@ QImage THistoryImageList::Image(int action) const {
 }
 
 QIcon THistoryImageList::Icon(int action) const {
+    if (action < 0 || action >= Count()) return QIcon();
+    if (FIcons.empty()) FIcons.resize(static_cast<std::size_t>(Count()));
+    QIcon& icon = FIcons[static_cast<std::size_t>(action)];
+    if (icon.isNull()) icon = MakeIcon(action);
+    return icon;
+}
+
+QIcon THistoryImageList::MakeIcon(int action) const {
     const QImage color = Image(action);
     if (color.isNull()) return QIcon();
     QIcon icon;

@@ -4,6 +4,7 @@
 
 #include <QIcon>
 #include <QImage>
+#include <vector>
 
 class THistoryImageList {
   public:
@@ -12,7 +13,12 @@ class THistoryImageList {
     QImage Image(int action) const;
     // Colour for the normal, active and selected modes, embossed when disabled,
     // crisp at device pixel ratios 1 and 2; a null icon outside 0..Count()-1.
+    // Made once per action and kept: the menus are rebuilt at every refresh.
     QIcon Icon(int action) const;
+
+  private:
+    QIcon MakeIcon(int action) const;
+    mutable std::vector<QIcon> FIcons;
 };
 
 // The history icon list of the main window, built on first use.
