@@ -37,7 +37,8 @@ void TypeInto(QSpinBox* edit, const QString& text) {
 
 QStringList MenuTexts(QMenu* menu) {
     QStringList texts;
-    for (QAction* a : menu->actions()) texts << (a->isSeparator() ? QString("|") : a->text());
+    for (QAction* a : menu->actions())
+        texts << (a->isSeparator() ? QString("|") : a->text());
     return texts;
 }
 
@@ -63,9 +64,10 @@ void MainFormTest::startState() {
     const struct {
         const char* name;
         int value;
-    } editors[] = {{"BaseLineEdit", 8}, {"TrackingEdit", 0}, {"LastCharEdit", 32},
+    } editors[] = {{"BaseLineEdit", 8},  {"TrackingEdit", 0}, {"LastCharEdit", 32},
                    {"CharWidthEdit", 8}, {"KernEdit", 0},     {"ZoomEdit", 8}};
-    for (const auto& e : editors) QCOMPARE(f.Find<QSpinBox>(e.name)->value(), e.value);
+    for (const auto& e : editors)
+        QCOMPARE(f.Find<QSpinBox>(e.name)->value(), e.value);
     QCOMPARE(Text(f, "SizeInfo"), QString("File size: 768 bytes (std. 8x8 pixels)"));
     for (const char* empty : {"HeightInfo", "WidthInfo", "LastCharInfo", "ModifiedInfoLabel"})
         QVERIFY2(Text(f, empty).isEmpty(), empty);
@@ -73,7 +75,8 @@ void MainFormTest::startState() {
     QCOMPARE(Text(f, "PathLabel"), QString("<empty>"));
     for (const char* off : {"FileSaveAction", "UndoAction", "RedoAction"})
         QVERIFY2(!f.window->Action(off)->isEnabled(), off);
-    for (const char* on : {"DeleteAction", "FlipHorizontalAction", "BoldAllAction", "FreeHandAction"})
+    for (const char* on :
+         {"DeleteAction", "FlipHorizontalAction", "BoldAllAction", "FreeHandAction"})
         QVERIFY2(f.window->Action(on)->isEnabled(), on);
     // Fill styles wait for rectangles or ellipses, paste modes for paste.
     QVERIFY(!f.window->Action("DrawingLinesAction")->isEnabled());
@@ -235,7 +238,7 @@ void MainFormTest::undoToADroppedGlyphKeepsAValidGlyph() {
     TWindowFixture f;
     TypeInto(f.Find<QSpinBox>("LastCharEdit"), "40");
     auto* grid = f.Find<TDatabaseGrid>("DatabaseGrid1");
-    grid->SelectRow(9); // code 40
+    grid->SelectRow(9);                          // code 40
     f.window->Action("RollUpAction")->trigger(); // an empty glyph: stays empty
     grid->SelectRow(1);
     TypeInto(f.Find<QSpinBox>("LastCharEdit"), "32"); // drops the empty glyphs

@@ -10,12 +10,8 @@ struct SplitCase {
 };
 
 TEST(TextRows, SplitTextTable) {
-    const SplitCase cases[] = {{"", {}},
-                               {"a|b", {"a", "b"}},
-                               {"a||b", {"a", "", "b"}},
-                               {"|a", {"", "a"}},
-                               {"a|", {"a"}},
-                               {"a||", {"a", ""}},
+    const SplitCase cases[] = {{"", {}},          {"a|b", {"a", "b"}}, {"a||b", {"a", "", "b"}},
+                               {"|a", {"", "a"}}, {"a|", {"a"}},       {"a||", {"a", ""}},
                                {"|", {""}}};
     for (const auto& c : cases) {
         TStringList list{"stale"};
@@ -25,7 +21,8 @@ TEST(TextRows, SplitTextTable) {
 }
 
 TEST(TextRows, SplitTextByStringTable) {
-    const SplitCase cases[] = {{"", {""}}, {"a, b", {"a", "b"}}, {"a, ", {"a", ""}}, {", a", {"", "a"}}};
+    const SplitCase cases[] = {
+        {"", {""}}, {"a, b", {"a", "b"}}, {"a, ", {"a", ""}}, {", a", {"", "a"}}};
     for (const auto& c : cases) {
         TStringList list{"stale"};
         SplitTextByString(list, c.Text, ", ");

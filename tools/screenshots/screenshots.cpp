@@ -23,8 +23,10 @@ namespace {
 void Save(QWidget* widget, const QString& folder, const char* name) {
     QTest::qWait(30);
     const QString path = QDir(folder).filePath(QString::fromUtf8(name));
-    if (!widget->grab().save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    else std::printf("%s\n", qPrintable(path));
+    if (!widget->grab().save(path))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    else
+        std::printf("%s\n", qPrintable(path));
 }
 
 void SetEditor(Tmainform& w, const char* name, int value) {

@@ -4,10 +4,10 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QScreen>
 #include <QTimer>
@@ -18,10 +18,10 @@
 #include "dialogs/scalefactordialog.h"
 #include "drawtools.h"
 #include "icons/appicon.h"
-#include "widgets/previewpaintbox.h"
 #include "platform/application.h"
 #include "platform/fonttext.h"
 #include "widgets/chargrid.h"
+#include "widgets/previewpaintbox.h"
 
 Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent), FFont(std::make_unique<TFZXFont>()), FArguments(arguments) {
@@ -93,8 +93,7 @@ bool Tmainform::event(QEvent* event) {
     case QEvent::Show:
         // Some platforms (offscreen among them) never activate a window;
         // the first activation then happens once the window is shown.
-        if (FFirstActivation)
-            QTimer::singleShot(0, this, [this] { ApplicationEvents1Activate(); });
+        if (FFirstActivation) QTimer::singleShot(0, this, [this] { ApplicationEvents1Activate(); });
         break;
     default:
         break;
@@ -109,13 +108,20 @@ void Tmainform::ApplicationEvents1Activate() {
     // comes before the first activation: a file opened now stays without a
     // current glyph until the user picks one.
     FGrid->FirstPaintReport();
-    if (FPreviewForm)
-        FPreviewForm->OnSettingsChanged = [this](Ttestpreviewform&, bool zoomChanged) {
-            PreviewChanged(zoomChanged);
-        };
+    ConnectPreviewForm(true);
     LoadSettings();
     const QString file = ReadCommandLineFile();
     if (!file.isEmpty()) OpenFont(file);
+}
+
+void Tmainform::ConnectPreviewForm(bool connected) {
+    if (!connected) {
+        FPreviewForm->OnSettingsChanged = nullptr;
+        return;
+    }
+    FPreviewForm->OnSettingsChanged = [this](Ttestpreviewform&, bool zoomChanged) {
+        PreviewChanged(zoomChanged);
+    };
 }
 
 void Tmainform::ApplicationEvents1Idle() {
@@ -124,26 +130,26 @@ void Tmainform::ApplicationEvents1Idle() {
 }
 
 void Tmainform::closeEvent(QCloseEvent* event) {
-    // FormCloseQuery: the window closes only when the changes are dealt
-    // with and the settings could be stored.
-    if (!QuerySaveChanges()) {
+    if (FormCloseQuery())
+        event->accept();
+    else
         event->ignore();
-        return;
-    }
-    if (FPreviewForm) FPreviewForm->OnSettingsChanged = nullptr;
+}
+
+bool Tmainform::FormCloseQuery() {
+    // The window closes only when the changes are dealt with and the
+    // settings could be stored.
+    if (!QuerySaveChanges()) return false;
+    ConnectPreviewForm(false);
     try {
         StoreSettings();
     } catch (const std::exception& e) {
         // A value that cannot be stored keeps the window open.
-        if (FPreviewForm)
-            FPreviewForm->OnSettingsChanged = [this](Ttestpreviewform&, bool zoomChanged) {
-                PreviewChanged(zoomChanged);
-            };
-        event->ignore();
-        ShowErrorBox(this, e.what());
-        return;
+        ConnectPreviewForm(true);
+        ShowErrorBox(this, QString::fromLocal8Bit(e.what()));
+        return false;
     }
-    event->accept();
+    return true;
 }
 
 void Tmainform::dragEnterEvent(QDragEnterEvent* event) {

@@ -20,6 +20,7 @@
 class QAction;
 class QActionGroup;
 class QCheckBox;
+class QFileDialog;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -105,6 +106,14 @@ class Tmainform : public QMainWindow {
     void ConnectEditors();
     void CopyCharActionExecute();
     void ShowMessage(const std::string& text);
+    void CharLimitsEditChange(const QString& text);
+    void PreviewPaintboxClick();
+    void PreviewTextMenuItemClick();
+    void DatabaseGrid1CellPositionChanged(int row);
+    // mainform.cpp
+    bool FormCloseQuery();
+    // The preview dialog reports its changes to the window while connected.
+    void ConnectPreviewForm(bool connected);
     // mainform_update.cpp
     void UpdateSizeInfo(bool hasGlyph);
     void UpdateHistoryButton(QToolButton* button, QAction* action, bool can, bool redo);
@@ -112,8 +121,13 @@ class Tmainform : public QMainWindow {
     void UndoStep(int kind);
     // mainform_files.cpp
     void ConnectFileCommands();
+    void NewFileActionExecute();
     void FileLoadActionAccept();
-    void FileSaveAsActionAccept();
+    void FileSaveActionExecute();
+    void FileSaveAsActionExecute();
+    void FileSaveAsActionBeforeExecute(QFileDialog& dialog);
+    void FileSaveAsActionAccept(const QString& name);
+    void Menu_FilePopup();
     void Menu_LastUsedFilesPopup();
     void AddToRecent(const QString& path);
     QString ReadCommandLineFile() const;

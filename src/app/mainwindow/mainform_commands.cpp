@@ -27,20 +27,30 @@ struct TOperationAction {
 
 // The commands that run one glyph operation on the current glyph.
 const TOperationAction CurrentGlyphOperations[] = {
-    {"DeleteAction", coClear},          {"AdjustTopAction", coAdjustTop},
-    {"AdjustBottomAction", coAdjustBottom}, {"AdjustLeftAction", coAdjustLeft},
-    {"AdjustRightAction", coAdjustRight},   {"AdjustHCenterAction", coAdjustHCenter},
-    {"AdjustVCenterAction", coAdjustVCenter}, {"BoldAction", coBold},
-    {"ItalicAction", coItalic},         {"ScaleAction", coScale},
+    {"DeleteAction", coClear},
+    {"AdjustTopAction", coAdjustTop},
+    {"AdjustBottomAction", coAdjustBottom},
+    {"AdjustLeftAction", coAdjustLeft},
+    {"AdjustRightAction", coAdjustRight},
+    {"AdjustHCenterAction", coAdjustHCenter},
+    {"AdjustVCenterAction", coAdjustVCenter},
+    {"BoldAction", coBold},
+    {"ItalicAction", coItalic},
+    {"ScaleAction", coScale},
 };
 
 // The Font menu: the same operations on every glyph.
 const TOperationAction AllGlyphOperations[] = {
-    {"ItalicAllAction", coItalic},          {"BoldAllAction", coBold},
-    {"AdjustAllTopAction", coAdjustTop},    {"AdjustAllBottomAction", coAdjustBottom},
-    {"AdjustAllLeftAction", coAdjustLeft},  {"AdjustAllRightAction", coAdjustRight},
-    {"AdjustAllHCenterAction", coAdjustHCenter}, {"AdjustAllVCenterAction", coAdjustVCenter},
-    {"DeleteAllAction", coClear},           {"ScaleAllAction", coScale},
+    {"ItalicAllAction", coItalic},
+    {"BoldAllAction", coBold},
+    {"AdjustAllTopAction", coAdjustTop},
+    {"AdjustAllBottomAction", coAdjustBottom},
+    {"AdjustAllLeftAction", coAdjustLeft},
+    {"AdjustAllRightAction", coAdjustRight},
+    {"AdjustAllHCenterAction", coAdjustHCenter},
+    {"AdjustAllVCenterAction", coAdjustVCenter},
+    {"DeleteAllAction", coClear},
+    {"ScaleAllAction", coScale},
 };
 
 } // namespace
@@ -76,17 +86,32 @@ void Tmainform::ConnectCommands() {
                              "RubberAction", "EditCopyAction", "EditPasteAction"})
         on(name, [this] { UpdateControls(); });
 
-    auto showPreviewDialog = [this] {
-        if (FPreviewForm) FPreviewForm->exec();
-    };
-    connect(FPreviewTextMenuItem, &QAction::triggered, this, showPreviewDialog);
-    connect(FPreviewPaintbox, &TPreviewPaintBox::clicked, this, showPreviewDialog);
-
+    connect(FPreviewTextMenuItem, &QAction::triggered, this, &Tmainform::PreviewTextMenuItemClick);
+    connect(FPreviewPaintbox, &TPreviewPaintBox::clicked, this, &Tmainform::PreviewPaintboxClick);
     connect(FGrid, &TDatabaseGrid::CellPositionChanged, this,
-            [this](int row) { FFont->SetCurrent(row - 1); });
+            &Tmainform::DatabaseGrid1CellPositionChanged);
     connect(FEditPaintBox, &TEditPaintBox::MousePressed, this, &Tmainform::EditPaintBoxMouseDown);
     connect(FEditPaintBox, &TEditPaintBox::MouseMoved, this, &Tmainform::EditPaintBoxMouseMove);
     connect(FEditPaintBox, &TEditPaintBox::MouseReleased, this, &Tmainform::EditPaintBoxMouseUp);
+}
+
+void Tmainform::PreviewPaintboxClick() {
+    // The dialog stays open until OK or its close button; the strip follows
+    // every change meanwhile.
+    FPreviewForm->exec();
+}
+
+void Tmainform::PreviewTextMenuItemClick() {
+    FPreviewForm->exec();
+}
+
+void Tmainform::DatabaseGrid1CellPositionChanged(int row) {
+    FFont->SetCurrent(row - 1);
+}
+
+void Tmainform::CharLimitsEditChange(const QString& text) {
+    FView.CharRanges = ParseCharRanges(ToFontText(text));
+    FEditPaintBox->Refresh();
 }
 
 void Tmainform::CopyCharActionExecute() {
@@ -133,9 +158,6 @@ void Tmainform::ConnectEditors() {
     for (QCheckBox* box : {FCheckBox1, FCheckBox2})
         connect(box, &QCheckBox::toggled, this, &Tmainform::ApplicationEvents1Idle,
                 Qt::QueuedConnection);
-    connect(FCharLimitsEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
-        FView.CharRanges = ParseCharRanges(ToFontText(text));
-        FEditPaintBox->Refresh();
-    });
+    connect(FCharLimitsEdit, &QLineEdit::textChanged, this, &Tmainform::CharLimitsEditChange);
     connect(FGuideLinesEdit, &QLineEdit::textChanged, this, [this] { UpdateControls(); });
 }

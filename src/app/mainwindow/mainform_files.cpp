@@ -62,12 +62,11 @@ class TPathLabelFit : public QObject {
     QLabel* FLabel;
 };
 
-// The toolkit's own dialogs on every platform, so that they behave the same
-// everywhere; the filter lists show their descriptions only, the patterns
-// list both letter cases for case-sensitive file systems.
+// The platform's own dialogs where it has them; the filter lists show their
+// descriptions only, the patterns list both letter cases for case-sensitive
+// file systems.
 void PrepareDialog(QFileDialog& dialog, const char* name, QFileDialog::AcceptMode mode) {
     dialog.setObjectName(QString::fromUtf8(name));
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     dialog.setAcceptMode(mode);
     dialog.setDefaultSuffix(QStringLiteral("fzx"));
@@ -82,13 +81,23 @@ const char* const kOpenFilter = "All supported files (*.fzx, *.chr, *.udg) (*.fz
 
 void Tmainform::ConnectFileCommands() {
     new TPathLabelFit(FPathLabel);
-    connect(Action("NewFileAction"), &QAction::triggered, this, [this] {
-        if (QuerySaveChanges()) NewFont();
-    });
+    connect(Action("NewFileAction"), &QAction::triggered, this, &Tmainform::NewFileActionExecute);
     connect(Action("FileLoadAction"), &QAction::triggered, this, &Tmainform::FileLoadActionAccept);
-    connect(Action("FileSaveAction"), &QAction::triggered, this, [this] { SaveFont(); });
+    connect(Action("FileSaveAction"), &QAction::triggered, this, &Tmainform::FileSaveActionExecute);
     connect(Action("FileSaveAsAction"), &QAction::triggered, this,
-            &Tmainform::FileSaveAsActionAccept);
+            &Tmainform::FileSaveAsActionExecute);
+}
+
+void Tmainform::NewFileActionExecute() {
+    if (QuerySaveChanges()) NewFont();
+}
+
+void Tmainform::FileSaveActionExecute() {
+    SaveFont();
+}
+
+void Tmainform::Menu_FilePopup() {
+    FLastUsedMenuAction->setEnabled(!FRecent.Empty());
 }
 
 bool Tmainform::QuerySaveChanges() {
@@ -170,8 +179,14 @@ bool Tmainform::SaveFont() {
     return true;
 }
 
-void Tmainform::FileSaveAsActionAccept() {
+void Tmainform::FileSaveAsActionExecute() {
     QFileDialog dialog(this, QStringLiteral("Save As"));
+    FileSaveAsActionBeforeExecute(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    FileSaveAsActionAccept(dialog.selectedFiles().first());
+}
+
+void Tmainform::FileSaveAsActionBeforeExecute(QFileDialog& dialog) {
     PrepareDialog(dialog, "SaveAsDialog", QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     QStringList filters = {QStringLiteral("FZX font files (*.fzx) (*.fzx *.FZX)"),
@@ -182,8 +197,9 @@ void Tmainform::FileSaveAsActionAccept() {
                 << QStringLiteral("user-defined graphics (*.udg) (*.udg *.UDG)");
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.value(chr ? 2 : 0));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    const QString name = dialog.selectedFiles().first();
+}
+
+void Tmainform::FileSaveAsActionAccept(const QString& name) {
     if (name.isEmpty()) return;
     const std::string ext = UpperExtension(ToPath(name));
     if (ext == ".ASM") {

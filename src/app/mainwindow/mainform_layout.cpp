@@ -37,7 +37,8 @@ QFont InterfaceFont(int pixels, bool bold = false) {
 
 QString ToolTipText(const TActionSpec& spec, const QKeySequence& keys) {
     QString tip = QString::fromUtf8(spec.Hint).trimmed();
-    if (!keys.isEmpty()) tip += QStringLiteral(" (%1)").arg(keys.toString(QKeySequence::NativeText));
+    if (!keys.isEmpty())
+        tip += QStringLiteral(" (%1)").arg(keys.toString(QKeySequence::NativeText));
     return tip;
 }
 
@@ -67,10 +68,12 @@ void Tmainform::CreateActions() {
     }
     // The usual undo and redo keys work besides the program's own.
     Action("UndoAction")->setShortcuts({QKeySequence("Alt+Backspace"), QKeySequence::Undo});
-    Action("RedoAction")->setShortcuts(
-        {QKeySequence("Alt+Shift+Backspace"), QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
+    Action("RedoAction")
+        ->setShortcuts({QKeySequence("Alt+Shift+Backspace"), QKeySequence("Ctrl+Y"),
+                        QKeySequence("Ctrl+Shift+Z")});
     // Shortcuts work wherever the focus is in the window.
-    for (auto& entry : FActions) entry.second->setShortcutContext(Qt::WindowShortcut);
+    for (auto& entry : FActions)
+        entry.second->setShortcutContext(Qt::WindowShortcut);
 }
 
 void Tmainform::CreateMenus() {
@@ -89,8 +92,7 @@ void Tmainform::CreateMenus() {
     FLastUsedMenu->setObjectName("LastUsedFilesMenu");
     FLastUsedMenuAction = FLastUsedMenu->menuAction();
     add(file, {"|", "FileExitAction"});
-    connect(file, &QMenu::aboutToShow, this,
-            [this] { FLastUsedMenuAction->setEnabled(!FRecent.Empty()); });
+    connect(file, &QMenu::aboutToShow, this, &Tmainform::Menu_FilePopup);
     connect(FLastUsedMenu, &QMenu::aboutToShow, this, &Tmainform::Menu_LastUsedFilesPopup);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -114,10 +116,10 @@ void Tmainform::CreateMenus() {
 
     QMenu* font = menuBar()->addMenu(QStringLiteral("F&ont"));
     font->setObjectName("FontMenu");
-    add(font, {"ItalicAllAction", "BoldAllAction", "|", "AdjustAllTopAction",
-               "AdjustAllBottomAction", "AdjustAllLeftAction", "AdjustAllRightAction",
-               "AdjustAllHCenterAction", "AdjustAllVCenterAction", "|", "DeleteAllAction", "|",
-               "ScaleAllAction"});
+    add(font,
+        {"ItalicAllAction", "BoldAllAction", "|", "AdjustAllTopAction", "AdjustAllBottomAction",
+         "AdjustAllLeftAction", "AdjustAllRightAction", "AdjustAllHCenterAction",
+         "AdjustAllVCenterAction", "|", "DeleteAllAction", "|", "ScaleAllAction"});
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->setObjectName("ToolsMenu");

@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 
 #include "drawtools.h"
 #include "mainwindow/mainform.h"

@@ -106,16 +106,16 @@ void Tmainform::UpdateControls() {
     const int t = CurrentTool();
     for (QWidget* edit : {static_cast<QWidget*>(FKernEdit), static_cast<QWidget*>(FCharWidthEdit)})
         edit->setEnabled(a);
-    for (const char* name : {"SetPixelsAction", "ResetPixelsAction"}) Action(name)->setEnabled(a);
+    for (const char* name : {"SetPixelsAction", "ResetPixelsAction"})
+        Action(name)->setEnabled(a);
     // 9.
     UpdateHistoryButton(FUndoButton, Action("UndoAction"), font.CanUndo(), false);
     UpdateHistoryButton(FRedoButton, Action("RedoAction"), font.CanRedo(), true);
     // 10.
-    for (const char* name :
-         {"FreeHandAction", "LineAction", "RectangleAction", "EllipseAction", "RubberAction",
-          "DeleteAction", "ScaleAction", "CopyCharAction", "FlipHorizontalAction",
-          "FlipVerticalAction", "RollUpAction", "RollDownAction", "RollLeftAction",
-          "RollRightAction"})
+    for (const char* name : {"FreeHandAction", "LineAction", "RectangleAction", "EllipseAction",
+                             "RubberAction", "DeleteAction", "ScaleAction", "CopyCharAction",
+                             "FlipHorizontalAction", "FlipVerticalAction", "RollUpAction",
+                             "RollDownAction", "RollLeftAction", "RollRightAction"})
         Action(name)->setEnabled(a);
     const bool figure = a && (t == 2 || t == 3);
     for (const char* name : {"DrawingLinesAction", "DrawingLinesBrushedWhiteAction",

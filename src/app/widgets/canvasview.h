@@ -7,11 +7,11 @@
 #include "font.h"
 
 struct TCanvasView {
-    int Zoom = 8;                    // ZoomEdit, 1..80
-    bool ShowVerticalLimits = true;  // showverticallimitsCheckBox
-    bool ShowCharLimits = true;      // CheckBox1
-    bool ShowGuideLines = false;     // CheckBox2
-    Tcharrangearray CharRanges;      // parsed from CharLimitsEdit
-    Tintarray GuideRows;             // parsed from GuideLinesEdit
-    int StrokeButton = 0;            // 1 left, -1 right, 0 no stroke
+    int Zoom = 8;                   // ZoomEdit, 1..80
+    bool ShowVerticalLimits = true; // showverticallimitsCheckBox
+    bool ShowCharLimits = true;     // CheckBox1
+    bool ShowGuideLines = false;    // CheckBox2
+    Tcharrangearray CharRanges;     // parsed from CharLimitsEdit
+    Tintarray GuideRows;            // parsed from GuideLinesEdit
+    int StrokeButton = 0;           // 1 left, -1 right, 0 no stroke
 };

@@ -74,8 +74,8 @@ QCursor ArtCursor(const char* const art[], int hotX, int hotY) {
             if (c == '-') image.setPixel(x, y, qRgb(255, 255, 255));
         }
     // Twice the size reads better on today's screens; still crisp.
-    QPixmap pixmap = QPixmap::fromImage(image.scaled(32, 32, Qt::IgnoreAspectRatio,
-                                                     Qt::FastTransformation));
+    QPixmap pixmap =
+        QPixmap::fromImage(image.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     return QCursor(pixmap, hotX * 2, hotY * 2);
 }
 

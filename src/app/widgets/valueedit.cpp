@@ -46,6 +46,8 @@ int TValueEdit::valueFromText(const QString& text) const {
 }
 
 void TValueEdit::fixup(QString& input) const {
-    if (IsWholeNumber(input)) input = textFromValue(valueFromText(input));
-    else input = textFromValue(value());
+    if (IsWholeNumber(input))
+        input = textFromValue(valueFromText(input));
+    else
+        input = textFromValue(value());
 }
