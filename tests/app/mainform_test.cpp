@@ -83,6 +83,9 @@ void MainFormTest::startState() {
     QVERIFY(!f.window->Action("OverlappingAction")->isEnabled());
     auto* undo = f.Find<QToolButton>("UndoButton");
     QVERIFY(undo->menu() == nullptr);
+    const QString tip = f.window->Action("RollUpAction")->toolTip();
+    QVERIFY2(tip.contains("rolls the character one pixel up") && tip.contains("Up"),
+             qPrintable(tip));
     QCOMPARE(f.Font().UndoList().Count(), 1);
 }
 
@@ -94,6 +97,8 @@ void MainFormTest::valueEditorsReachTheFontAndInfoLines() {
     QCOMPARE(height->value(), 192);
     TypeInto(height, "8");
     QCOMPARE(f.Font().Height(), 8);
+    TypeInto(f.Find<QSpinBox>("ZoomEdit"), "200");
+    QCOMPARE(f.window->Zoom(), 80);
 
     TypeInto(f.Find<QSpinBox>("TrackingEdit"), "1");
     QCOMPARE(f.Font().Tracking(), 1);
