@@ -14,6 +14,7 @@
 
 #include "mainwindow/mainform.h"
 #include "platform/application.h"
+#include "shotwindow.h"
 #include "widgets/chargrid.h"
 #include "widgets/editcanvas.h"
 
@@ -30,14 +31,7 @@ struct TSession {
         const int z = w.Zoom();
         return {area.Left + c * z + z / 2, area.Top + r * z + z / 2};
     }
-    void Save(const char* name) const {
-        QTest::qWait(30);
-        const QString path = QDir(folder).filePath(QString::fromUtf8(name));
-        if (!w.grab().save(path))
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        else
-            std::printf("%s\n", qPrintable(path));
-    }
+    void Save(const char* name) const { SaveShot(&w, folder, name); }
     void Choose(const char* action) const {
         QAction* a = w.Action(QString::fromUtf8(action));
         if (!a->isEnabled()) std::fprintf(stderr, "%s is disabled\n", action);
@@ -69,13 +63,8 @@ int main(int argc, char** argv) {
     const QString font = QString::fromLocal8Bit(argv[1]);
     const QString folder = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(folder);
-    QTemporaryDir settings;
-
-    Tmainform w({font});
-    w.SetSettingsFile(settings.filePath("settings.ini"));
-    w.resize(900, 640);
-    w.show();
-    QTest::qWait(50);
+    TShotWindow shot(font);
+    Tmainform& w = shot.window;
     w.findChild<TDatabaseGrid*>("DatabaseGrid1")->SelectRow('g' - 31);
     w.findChild<QSpinBox*>("ZoomEdit")->setValue(16);
     w.findChild<QCheckBox*>("CheckBox1")->setChecked(true);

@@ -16,18 +16,10 @@
 #include "dialogs/previewdialog.h"
 #include "mainwindow/mainform.h"
 #include "platform/application.h"
+#include "shotwindow.h"
 #include "widgets/chargrid.h"
 
 namespace {
-
-void Save(QWidget* widget, const QString& folder, const char* name) {
-    QTest::qWait(30);
-    const QString path = QDir(folder).filePath(QString::fromUtf8(name));
-    if (!widget->grab().save(path))
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    else
-        std::printf("%s\n", qPrintable(path));
-}
 
 void SetEditor(Tmainform& w, const char* name, int value) {
     w.findChild<QSpinBox*>(QString::fromUtf8(name))->setValue(value);
@@ -44,35 +36,30 @@ int main(int argc, char** argv) {
     const QString font = QString::fromLocal8Bit(argv[1]);
     const QString folder = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(folder);
-    QTemporaryDir settings;
-
-    Tmainform w({font});
-    w.SetSettingsFile(settings.filePath("settings.ini"));
-    w.resize(900, 640);
-    w.show();
-    QTest::qWait(50);
+    TShotWindow shot(font);
+    Tmainform& w = shot.window;
     auto* grid = w.findChild<TDatabaseGrid*>("DatabaseGrid1");
     grid->SelectRow('g' - 31);
     w.PreviewForm()->SetPreviewText("The quick brown fox jumps over the lazy dog.\r"
                                     "Quorrel [127] 2026: FZX fonts!");
     w.findChild<QCheckBox*>("CheckBox1")->setChecked(false);
-    Save(&w, folder, "window-zoom8.png");
+    SaveShot(&w, folder, "window-zoom8.png");
 
     SetEditor(w, "ZoomEdit", 20);
     w.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
-    Save(&w, folder, "window-zoom20-limits.png");
+    SaveShot(&w, folder, "window-zoom20-limits.png");
 
     SetEditor(w, "ZoomEdit", 12);
     grid->SelectRow('A' - 31);
     w.findChild<QCheckBox*>("CheckBox2")->setChecked(true);
     w.findChild<QLineEdit*>("GuideLinesEdit")->setText("2, 4, 9");
-    Save(&w, folder, "window-guides.png");
+    SaveShot(&w, folder, "window-guides.png");
 
     Ttestpreviewform* preview = w.PreviewForm();
     preview->SetPreviewZoom(2);
     preview->show();
-    Save(preview, folder, "preview-dialog.png");
+    SaveShot(preview, folder, "preview-dialog.png");
     preview->hide();
-    Save(&w, folder, "window-preview-zoom2.png");
+    SaveShot(&w, folder, "window-preview-zoom2.png");
     return 0;
 }

@@ -1,0 +1,34 @@
+#pragma once
+// What both picture programs share: the window with a real font, its own
+// settings and a size that shows everything, and saving a picture.
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+#include <cstdio>
+
+#include "mainwindow/mainform.h"
+
+// Saves a picture of widget as folder/name and prints the path.
+inline void SaveShot(QWidget* widget, const QString& folder, const char* name) {
+    QTest::qWait(30);
+    const QString path = QDir(folder).filePath(QString::fromUtf8(name));
+    if (!widget->grab().save(path))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    else
+        std::printf("%s\n", qPrintable(path));
+}
+
+// The window with font opened from its command line, shown and activated.
+struct TShotWindow {
+    QTemporaryDir settings;
+    Tmainform window;
+
+    explicit TShotWindow(const QString& font) : window({font}) {
+        window.SetSettingsFile(settings.filePath("settings.ini"));
+        window.resize(900, 640);
+        window.show();
+        QTest::qWait(50);
+    }
+};
