@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QSplitter>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include "dialogs/previewdialog.h"
@@ -56,6 +57,7 @@ class MainFormTest : public QObject {
     void undoToADroppedGlyphKeepsAValidGlyph();
     void previewStripFollowsTheDialog();
     void copyFromCharacterAndScaleDialogs();
+    void ctrlWheelZoomsTheCanvas();
 };
 
 void MainFormTest::startState() {
@@ -318,6 +320,30 @@ void MainFormTest::copyFromCharacterAndScaleDialogs() {
     });
     f.window->Action("ScaleAction")->trigger();
     QCOMPARE(f.Font().GetCurrent()->Width(), 16);
+}
+
+void MainFormTest::ctrlWheelZoomsTheCanvas() {
+    TWindowFixture f;
+    QWidget* canvas = f.Find<QWidget>("EditPaintBox");
+    auto wheel = [canvas](int delta, Qt::KeyboardModifiers modifiers) {
+        QWheelEvent event(QPointF(20, 20), canvas->mapToGlobal(QPointF(20, 20)), QPoint(),
+                          QPoint(0, delta), Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(canvas, &event);
+    };
+    wheel(120, Qt::ControlModifier);
+    QCOMPARE(f.window->Zoom(), 10);
+    QCOMPARE(f.Find<QSpinBox>("ZoomEdit")->value(), 10);
+    wheel(-120, Qt::ControlModifier);
+    QCOMPARE(f.window->Zoom(), 8);
+    wheel(60, Qt::ControlModifier); // half a notch waits for the other half
+    QCOMPARE(f.window->Zoom(), 8);
+    wheel(60, Qt::ControlModifier);
+    QCOMPARE(f.window->Zoom(), 10);
+    wheel(120, Qt::NoModifier); // plain wheel scrolls, it does not zoom
+    QCOMPARE(f.window->Zoom(), 10);
+    for (int i = 0; i < 40; ++i)
+        wheel(-120, Qt::ControlModifier);
+    QCOMPARE(f.window->Zoom(), 1);
 }
 
 QTEST_MAIN(MainFormTest)

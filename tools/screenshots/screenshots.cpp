@@ -7,10 +7,13 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 #include <cstdio>
 
 #include "dialogs/previewdialog.h"
@@ -61,5 +64,16 @@ int main(int argc, char** argv) {
     SaveShot(preview, folder, "preview-dialog.png");
     preview->hide();
     SaveShot(&w, folder, "window-preview-zoom2.png");
+
+    // The undo drop-down after a command on every glyph and two edits.
+    w.Action("BoldAllAction")->trigger();
+    w.Action("RollUpAction")->trigger();
+    w.Action("FlipHorizontalAction")->trigger();
+    auto* undo = w.findChild<QToolButton*>("UndoButton");
+    QTimer::singleShot(100, [&] {
+        SaveShot(undo->menu(), folder, "history-menu.png");
+        undo->menu()->close();
+    });
+    undo->showMenu();
     return 0;
 }

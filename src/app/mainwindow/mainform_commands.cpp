@@ -93,6 +93,15 @@ void Tmainform::ConnectCommands() {
     connect(FEditPaintBox, &TEditPaintBox::MousePressed, this, &Tmainform::EditPaintBoxMouseDown);
     connect(FEditPaintBox, &TEditPaintBox::MouseMoved, this, &Tmainform::EditPaintBoxMouseMove);
     connect(FEditPaintBox, &TEditPaintBox::MouseReleased, this, &Tmainform::EditPaintBoxMouseUp);
+    connect(FEditPaintBox, &TEditPaintBox::ZoomWheel, this, [this](int steps) {
+        // About a quarter more or less per step, at least one.
+        int zoom = FView.Zoom;
+        for (; steps > 0; --steps)
+            zoom = std::max(zoom + 1, zoom * 5 / 4);
+        for (; steps < 0; ++steps)
+            zoom = std::min(zoom - 1, zoom * 4 / 5);
+        SetZoom(zoom);
+    });
 }
 
 void Tmainform::PreviewPaintboxClick() {

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QtMath>
 
 #include "platform/fonttext.h"
@@ -167,4 +168,17 @@ void TEditPaintBox::mouseMoveEvent(QMouseEvent* event) {
 
 void TEditPaintBox::mouseReleaseEvent(QMouseEvent* event) {
     emit MouseReleased(event->button(), CanvasPoint(event));
+}
+
+void TEditPaintBox::wheelEvent(QWheelEvent* event) {
+    // Without Ctrl the wheel scrolls the panel as usual.
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        event->ignore();
+        return;
+    }
+    FWheelAngle += event->angleDelta().y();
+    const int steps = FWheelAngle / 120;
+    FWheelAngle -= steps * 120;
+    if (steps != 0) emit ZoomWheel(steps);
+    event->accept();
 }

@@ -16,6 +16,7 @@
 class QPainter;
 class QPaintEvent;
 class QMouseEvent;
+class QWheelEvent;
 
 class TEditPaintBox : public QWidget {
     Q_OBJECT
@@ -59,12 +60,15 @@ class TEditPaintBox : public QWidget {
     void MousePressed(Qt::MouseButton button, QPoint pos);
     void MouseMoved(QPoint pos);
     void MouseReleased(Qt::MouseButton button, QPoint pos);
+    // Ctrl with the wheel: steps up (positive) or down the zoom.
+    void ZoomWheel(int steps);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     TCanvasLayout Layout() const;
@@ -80,4 +84,5 @@ class TEditPaintBox : public QWidget {
     QFont FLabelFont;
     int FTextHeight = 0;
     QSize FLastRasterSize{0, 0};
+    int FWheelAngle = 0; // wheel turn not yet used for a zoom step
 };
