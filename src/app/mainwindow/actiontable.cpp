@@ -3,7 +3,7 @@
 #include <cstring>
 
 // clang-format off
-const TActionSpec ActionTable[] = {
+const TActionRow ActionTable[] = {
     // File
     {"NewFileAction", "&New", "creates a new empty font", "Alt+N", 23, 0, false},
     {"FileLoadAction", "&Open file ...", "open a FZX font file ...", "Ctrl+O", 0, 0, false},
@@ -65,8 +65,8 @@ const TActionSpec ActionTable[] = {
 
 const std::size_t ActionTableSize = sizeof(ActionTable) / sizeof(ActionTable[0]);
 
-const TActionSpec* FindActionSpec(const char* name) {
-    for (const TActionSpec& spec : ActionTable)
-        if (std::strcmp(spec.Name, name) == 0) return &spec;
+const TActionRow* FindActionRow(const char* name) {
+    for (const TActionRow& row : ActionTable)
+        if (std::strcmp(row.Name, name) == 0) return &row;
     return nullptr;
 }

@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-struct TActionSpec {
+struct TActionRow {
     const char* Name;     // objectName, e.g. "BoldAllAction"
     const char* Caption;  // menu text with its mnemonic
     const char* Hint;     // status tip; with the shortcut, the tool tip
@@ -15,8 +15,8 @@ struct TActionSpec {
     bool Checked;         // on at start (check groups only)
 };
 
-extern const TActionSpec ActionTable[];
+extern const TActionRow ActionTable[];
 extern const std::size_t ActionTableSize;
 
 // The row of an action by object name; nullptr for an unknown name.
-const TActionSpec* FindActionSpec(const char* name);
+const TActionRow* FindActionRow(const char* name);

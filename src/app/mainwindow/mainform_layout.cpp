@@ -35,8 +35,8 @@ QFont InterfaceFont(int pixels, bool bold = false) {
     return font;
 }
 
-QString ToolTipText(const TActionSpec& spec, const QKeySequence& keys) {
-    QString tip = QString::fromUtf8(spec.Hint).trimmed();
+QString ToolTipText(const TActionRow& row, const QKeySequence& keys) {
+    QString tip = QString::fromUtf8(row.Hint).trimmed();
     if (!keys.isEmpty())
         tip += QStringLiteral(" (%1)").arg(keys.toString(QKeySequence::NativeText));
     return tip;
@@ -50,19 +50,19 @@ void Tmainform::CreateActions() {
         FGroups[g]->setExclusive(true);
     }
     for (std::size_t i = 0; i < ActionTableSize; ++i) {
-        const TActionSpec& spec = ActionTable[i];
-        auto* action = new QAction(QString::fromUtf8(spec.Caption), this);
-        action->setObjectName(QString::fromUtf8(spec.Name));
-        action->setStatusTip(QString::fromUtf8(spec.Hint).trimmed());
+        const TActionRow& row = ActionTable[i];
+        auto* action = new QAction(QString::fromUtf8(row.Caption), this);
+        action->setObjectName(QString::fromUtf8(row.Name));
+        action->setStatusTip(QString::fromUtf8(row.Hint).trimmed());
         QList<QKeySequence> keys;
-        if (*spec.Shortcut) keys << QKeySequence(QString::fromUtf8(spec.Shortcut));
+        if (*row.Shortcut) keys << QKeySequence(QString::fromUtf8(row.Shortcut));
         action->setShortcuts(keys);
-        action->setToolTip(ToolTipText(spec, keys.value(0)));
-        if (spec.Icon >= 0) action->setIcon(ToolbarImageList().Icon(spec.Icon));
-        if (spec.Group > 0) {
+        action->setToolTip(ToolTipText(row, keys.value(0)));
+        if (row.Icon >= 0) action->setIcon(ToolbarImageList().Icon(row.Icon));
+        if (row.Group > 0) {
             action->setCheckable(true);
-            action->setChecked(spec.Checked);
-            FGroups[spec.Group]->addAction(action);
+            action->setChecked(row.Checked);
+            FGroups[row.Group]->addAction(action);
         }
         FActions[action->objectName()] = action;
     }
