@@ -32,13 +32,8 @@ void SetEditor(Tmainform& w, const char* name, int value) {
 
 int main(int argc, char** argv) {
     TQuorrelApplication app(argc, argv);
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: quorrel_screenshots FONT.fzx OUTPUT_FOLDER\n");
-        return 2;
-    }
-    const QString font = QString::fromLocal8Bit(argv[1]);
-    const QString folder = QString::fromLocal8Bit(argv[2]);
-    QDir().mkpath(folder);
+    QString font, folder;
+    if (!ShotArguments(argc, argv, font, folder)) return 2;
     TShotWindow shot(font);
     Tmainform& w = shot.window;
     auto* grid = w.findChild<TDatabaseGrid*>("DatabaseGrid1");

@@ -20,6 +20,19 @@ inline void SaveShot(QWidget* widget, const QString& folder, const char* name) {
         std::printf("%s\n", qPrintable(path));
 }
 
+// Reads FONT.fzx and OUTPUT_FOLDER from the command line and makes the
+// folder; false (usage printed) when they are missing.
+inline bool ShotArguments(int argc, char** argv, QString& font, QString& folder) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s FONT.fzx OUTPUT_FOLDER\n", argv[0]);
+        return false;
+    }
+    font = QString::fromLocal8Bit(argv[1]);
+    folder = QString::fromLocal8Bit(argv[2]);
+    QDir().mkpath(folder);
+    return true;
+}
+
 // The window with font opened from its command line, shown and activated.
 struct TShotWindow {
     QTemporaryDir settings;
