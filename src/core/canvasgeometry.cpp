@@ -34,7 +34,7 @@ void AddKernMark(TCanvasLayout& out, TExtent& extent, int kern, int zoom,
 }
 
 void AddCharLimits(TCanvasLayout& out, TExtent& extent, const TFZXFont& font,
-                   const TCanvasMarkOptions& options, const TCanvasTextMetrics& metrics) {
+                   const TCanvasView& options, const TCanvasTextMetrics& metrics) {
     const TRect& a = out.GlyphArea;
     const int zoom = options.Zoom;
     const int th = metrics.TextHeight;
@@ -65,7 +65,7 @@ void AddCharLimits(TCanvasLayout& out, TExtent& extent, const TFZXFont& font,
     }
 }
 
-void AddGuideLines(TCanvasLayout& out, TExtent& extent, const TCanvasMarkOptions& options) {
+void AddGuideLines(TCanvasLayout& out, TExtent& extent, const TCanvasView& options) {
     const TRect& a = out.GlyphArea;
     const int zoom = options.Zoom;
     for (const int g : options.GuideRows) {
@@ -98,8 +98,7 @@ std::string CharRangeLabel(int first, int last) {
 }
 
 TCanvasLayout LayoutEditCanvas(const TFZXFont& font, const TFZXChar* glyph,
-                               const TCanvasMarkOptions& options,
-                               const TCanvasTextMetrics& metrics) {
+                               const TCanvasView& options, const TCanvasTextMetrics& metrics) {
     TCanvasLayout out;
     if (!glyph) return out;
     out.HasGlyph = true;

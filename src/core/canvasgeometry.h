@@ -45,14 +45,17 @@ struct TCanvasText {
     std::string Text;
 };
 
-// What the window's view options ask the canvas to mark.
-struct TCanvasMarkOptions {
-    int Zoom = 8;
-    bool ShowCharLimits = true;
-    bool ShowGuideLines = false;
-    Tcharrangearray CharRanges;
-    Tintarray GuideRows;
-    int StrokeButton = 0; // limits are hidden while a stroke is in progress
+// What the window's view options tell the canvas: zoom, which marks to draw,
+// and whether a stroke is in progress. The window owns it and keeps it in
+// line with its controls; the canvas only reads it.
+struct TCanvasView {
+    int Zoom = 8;                   // ZoomEdit, 1..80
+    bool ShowVerticalLimits = true; // showverticallimitsCheckBox
+    bool ShowCharLimits = true;     // CheckBox1
+    bool ShowGuideLines = false;    // CheckBox2
+    Tcharrangearray CharRanges;     // parsed from CharLimitsEdit
+    Tintarray GuideRows;            // parsed from GuideLinesEdit
+    int StrokeButton = 0;           // 1 left, -1 right, 0 no stroke; hides the limits
 };
 
 // The label font as the window measures it: TextHeight is the height of "X",
@@ -87,5 +90,4 @@ std::string CharRangeLabel(int first, int last);
 // and the list is not empty, replace the guide lines; a range whose glyphs
 // are all empty, or every range during a stroke, leaves no mark and no gap.
 TCanvasLayout LayoutEditCanvas(const TFZXFont& font, const TFZXChar* glyph,
-                               const TCanvasMarkOptions& options,
-                               const TCanvasTextMetrics& metrics);
+                               const TCanvasView& options, const TCanvasTextMetrics& metrics);

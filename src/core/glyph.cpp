@@ -37,8 +37,7 @@ void TFZXChar::SetLeading(int value) {
 
 void TFZXChar::SetRows(const std::string& value) {
     if (value == FRows) return;
-    FRows = value;
-    FRowCount = -1;
+    AssignRows(value);
     Changed();
 }
 
@@ -60,8 +59,7 @@ void TFZXChar::SetWidth(int value) {
 
 void TFZXChar::SetAll(const std::string& rows, int leading, int width, int kern) {
     BeginUpdate();
-    FRows = rows;
-    FRowCount = -1;
+    AssignRows(rows);
     FLeading = leading;
     FWidth = width;
     FKern = kern;

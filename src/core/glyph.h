@@ -118,6 +118,13 @@ class TFZXChar {
     bool Draw(TRaster& raster, int zoom, bool grid, bool transparent, bool resize, bool kernShift);
 
   private:
+    // Every change of the row text goes through here, so the kept row count
+    // is never stale.
+    void AssignRows(std::string rows) {
+        FRows = std::move(rows);
+        FRowCount = -1;
+    }
+
     TFZXFont* FFont;
     int FDataOffset = 0;
     int FKern = 0;

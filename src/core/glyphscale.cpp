@@ -37,8 +37,7 @@ bool TFZXChar::Scale(double widthFactor, double heightFactor) {
         }
         // The new width, leading 0 and the picture's rows: widening or
         // cutting the old rows first would only be overwritten.
-        FRows.clear();
-        FRowCount = -1;
+        AssignRows(std::string());
         FLeading = 0;
         FWidth = width;
         FromBitmap(picture, true);

@@ -9,6 +9,10 @@ bool RestoreStep(TFZXFont& font, std::uint8_t kind) {
     TGlyphSnapshot snapshot;
     Tundolist& history = font.UndoList();
     if (!(kind == 0 ? history.Undo(snapshot) : history.Redo(snapshot))) return false;
+    // The last character may have been lowered since the entry was recorded:
+    // a glyph no longer held has nothing to restore, and the current glyph
+    // stays current rather than an index without a glyph.
+    if (snapshot.CharIndex < 0 || snapshot.CharIndex >= font.Count()) return true;
     if (snapshot.CharIndex != font.CurrentIndex()) font.SetCurrent(snapshot.CharIndex);
     if (TFZXChar* glyph = font.GetCurrent())
         glyph->SetAll(snapshot.Rows, snapshot.Leading, snapshot.Width, snapshot.Kern);
@@ -25,12 +29,4 @@ int UndoRedoSteps(TFZXFont& font, std::uint8_t kind, int steps) {
         ++taken;
     font.EndUpdate(taken > 0);
     return taken;
-}
-
-void KeepCurrentGlyph(TFZXFont& font, int previous) {
-    if (font.GetCurrent() || font.CurrentIndex() < 0 || font.Count() == 0) return;
-    const int target = previous >= 0 && previous < font.Count() ? previous : font.Count() - 1;
-    font.BeginUpdate();
-    font.SetCurrent(target);
-    font.EndUpdate(true);
 }

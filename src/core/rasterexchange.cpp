@@ -19,10 +19,7 @@ void TFZXChar::ToBitmap(std::string& rows, TRaster& raster) {
 }
 
 void TFZXChar::RowsToBitmap(bool assign, const std::string& rows, TRaster& raster) {
-    if (assign) {
-        FRows = rows;
-        FRowCount = -1;
-    }
+    if (assign) AssignRows(rows);
     raster.SetSize(FWidth, FontHeight());
     const int width = raster.Width();
     const int height = raster.Height();
@@ -63,8 +60,7 @@ void TFZXChar::FromBitmap(const TRaster& raster, bool anySize) {
             out += width + 1;
         }
     }
-    FRows = std::move(rows);
-    FRowCount = -1;
+    AssignRows(std::move(rows));
     EndUpdate();
 }
 

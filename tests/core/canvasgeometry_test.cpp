@@ -19,8 +19,8 @@ void MakeFont(TFZXFont& font, int height, int lastChar) {
     font.SetLastChar(lastChar);
 }
 
-TCanvasMarkOptions Options(int zoom) {
-    TCanvasMarkOptions o;
+TCanvasView Options(int zoom) {
+    TCanvasView o;
     o.Zoom = zoom;
     o.ShowCharLimits = false;
     return o;
@@ -108,7 +108,7 @@ TEST(CanvasLayout, KernMarkBelowTheAreaAtKernColumns) {
 // Digits with Leading 1 and 7 rows, letters empty: ranges 0..9, a..z, A..Z.
 struct LimitsFixture {
     TFZXFont font;
-    TCanvasMarkOptions options = Options(8);
+    TCanvasView options = Options(8);
     LimitsFixture() {
         MakeFont(font, 8, 'z');
         for (int c = '0'; c <= '9'; ++c)

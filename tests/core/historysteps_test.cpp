@@ -167,23 +167,20 @@ TEST(HistorySteps, UndoToADroppedGlyphKeepsAHeldGlyphCurrent) {
     h.font.SetLastChar(33);
     ASSERT_EQ(h.font.Count(), 2);
 
-    UndoRedoSteps(h.font, 0, 2); // back to the entry of glyph 2
-    EXPECT_EQ(h.font.CurrentIndex(), 2);
-    EXPECT_EQ(h.font.GetCurrent(), nullptr);
+    // The second step names glyph 2, which is no longer held: it is taken
+    // and changes nothing, and glyph 0 stays current.
     const int before = h.changes;
-    KeepCurrentGlyph(h.font, 0);
+    EXPECT_EQ(UndoRedoSteps(h.font, 0, 2), 2);
+    EXPECT_EQ(h.font.UndoList().Position(), 2);
     EXPECT_EQ(h.font.CurrentIndex(), 0);
+    ASSERT_NE(h.font.GetCurrent(), nullptr);
+    EXPECT_EQ(h.font.Glyph(0).Rows(), ""); // its own step was restored
     EXPECT_EQ(h.changes, before + 1);
 
-    // Without a usable previous glyph the last one held becomes current.
-    UndoRedoSteps(h.font, 1, 1);
-    UndoRedoSteps(h.font, 0, 1);
-    KeepCurrentGlyph(h.font, 7);
-    EXPECT_EQ(h.font.CurrentIndex(), 1);
-
-    // A held current glyph, and no current glyph at all, stay as they are.
-    KeepCurrentGlyph(h.font, 0);
-    EXPECT_EQ(h.font.CurrentIndex(), 1);
+    // Redoing past it restores the held glyph as usual.
+    UndoRedoSteps(h.font, 1, 2);
+    EXPECT_EQ(h.font.CurrentIndex(), 0);
+    EXPECT_EQ(h.font.Glyph(0).Rows(), "1");
 }
 
 } // namespace

@@ -1,10 +1,10 @@
 #include "copychardialog.h"
 
 #include <QInputDialog>
-#include <QMessageBox>
 
 #include "copycharanswer.h"
 #include "font.h"
+#include "platform/application.h"
 #include "platform/fonttext.h"
 
 void CopyCharActionExecute(QWidget* parent, TFZXFont& font) {
@@ -23,10 +23,7 @@ void CopyCharActionExecute(QWidget* parent, TFZXFont& font) {
 
     const int source = CopyCharSourceIndex(answer, font.Count());
     if (source < 0) {
-        QMessageBox box(QMessageBox::Warning, "Quorrel",
-                        "Invalid input value or index out of range!", QMessageBox::Ok, parent);
-        box.setObjectName("CopyCharErrorBox");
-        box.exec();
+        ShowMessageBox(parent, QStringLiteral("Invalid input value or index out of range!"));
         return;
     }
     // One refresh for the whole command: the one GlyphChanged sends.

@@ -1,7 +1,5 @@
 #include "mainwindow/actiontable.h"
 
-#include <cstring>
-
 // clang-format off
 const TActionRow ActionTable[] = {
     // File
@@ -64,9 +62,3 @@ const TActionRow ActionTable[] = {
 // clang-format on
 
 const std::size_t ActionTableSize = sizeof(ActionTable) / sizeof(ActionTable[0]);
-
-const TActionRow* FindActionRow(const char* name) {
-    for (const TActionRow& row : ActionTable)
-        if (std::strcmp(row.Name, name) == 0) return &row;
-    return nullptr;
-}

@@ -17,6 +17,3 @@ struct TActionRow {
 
 extern const TActionRow ActionTable[];
 extern const std::size_t ActionTableSize;
-
-// The row of an action by object name; nullptr for an unknown name.
-const TActionRow* FindActionRow(const char* name);

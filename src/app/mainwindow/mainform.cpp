@@ -28,9 +28,7 @@ Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
     setObjectName("Tmainform");
     setWindowTitle(QStringLiteral("Quorrel v.0.9"));
     setWindowIcon(AppIcon());
-    QFont interfaceFont("Arial");
-    interfaceFont.setPixelSize(13);
-    setFont(interfaceFont);
+    setFont(InterfaceFont());
     setAcceptDrops(true);
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
 
@@ -48,14 +46,13 @@ Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
     FFirstActivation = true;
     FFont->OnChange = [this](TFZXFont&) { UpdateControls(); };
     FFont->OnGetScaleFactors = [this](double& w, double& h) {
-        return FScaleForm && FScaleForm->GetScaleFactors(w, h);
+        return FScaleForm->GetScaleFactors(w, h);
     };
     FFont->OnMessage = [this](const std::string& text) { ShowMessage(text); };
     FFont->UndoList().OnUndoRedo = [this](std::uint8_t kind, int steps) {
         UndoRedoSteps(kind, steps);
     };
     FView.CharRanges = ParseCharRanges(ToFontText(FCharLimitsEdit->text()));
-    FView.Zoom = 8;
     FPreviewPaintbox->SetDialog(FPreviewForm);
     FStroke = std::make_unique<TToolStroke>(*FFont, FClipboardBitmap);
 

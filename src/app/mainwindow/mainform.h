@@ -12,10 +12,10 @@
 #include <memory>
 #include <string>
 
+#include "canvasgeometry.h"
 #include "font.h"
 #include "raster.h"
 #include "recentfiles.h"
-#include "widgets/canvasview.h"
 
 class QAction;
 class QActionGroup;
@@ -118,7 +118,6 @@ class Tmainform : public QMainWindow {
     void UpdateSizeInfo(bool hasGlyph);
     void UpdateHistoryButton(QToolButton* button, QAction* action, bool can, bool redo);
     void SelectListRow(int row);
-    void UndoStep(int kind);
     // mainform_files.cpp
     void ConnectFileCommands();
     void NewFileActionExecute();
@@ -143,7 +142,6 @@ class Tmainform : public QMainWindow {
     TCanvasView FView;
     bool FPreviewResizePending = false;
     bool FFirstActivation = true;
-    int FUndoBatchDepth = 0;
     QString FFileName;
     TRecentFiles FRecent;
     QString FSettingsFile;

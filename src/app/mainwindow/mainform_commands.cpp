@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QSplitter>
 
 #include "charranges.h"
@@ -12,6 +11,7 @@
 #include "dialogs/copychardialog.h"
 #include "dialogs/previewdialog.h"
 #include "mainwindow/mainform.h"
+#include "platform/application.h"
 #include "platform/fonttext.h"
 #include "widgets/chargrid.h"
 #include "widgets/editcanvas.h"
@@ -20,64 +20,48 @@
 
 namespace {
 
-struct TOperationAction {
-    const char* Name;
+// Each glyph operation as a command on the current glyph and on all glyphs.
+struct TOperationActions {
     TCharOperation Code;
+    const char* Current;
+    const char* All;
 };
 
-// The commands that run one glyph operation on the current glyph.
-const TOperationAction CurrentGlyphOperations[] = {
-    {"DeleteAction", coClear},
-    {"AdjustTopAction", coAdjustTop},
-    {"AdjustBottomAction", coAdjustBottom},
-    {"AdjustLeftAction", coAdjustLeft},
-    {"AdjustRightAction", coAdjustRight},
-    {"AdjustHCenterAction", coAdjustHCenter},
-    {"AdjustVCenterAction", coAdjustVCenter},
-    {"BoldAction", coBold},
-    {"ItalicAction", coItalic},
-    {"ScaleAction", coScale},
-};
-
-// The Font menu: the same operations on every glyph.
-const TOperationAction AllGlyphOperations[] = {
-    {"ItalicAllAction", coItalic},
-    {"BoldAllAction", coBold},
-    {"AdjustAllTopAction", coAdjustTop},
-    {"AdjustAllBottomAction", coAdjustBottom},
-    {"AdjustAllLeftAction", coAdjustLeft},
-    {"AdjustAllRightAction", coAdjustRight},
-    {"AdjustAllHCenterAction", coAdjustHCenter},
-    {"AdjustAllVCenterAction", coAdjustVCenter},
-    {"DeleteAllAction", coClear},
-    {"ScaleAllAction", coScale},
+const TOperationActions GlyphOperations[] = {
+    {coItalic, "ItalicAction", "ItalicAllAction"},
+    {coBold, "BoldAction", "BoldAllAction"},
+    {coAdjustTop, "AdjustTopAction", "AdjustAllTopAction"},
+    {coAdjustBottom, "AdjustBottomAction", "AdjustAllBottomAction"},
+    {coAdjustLeft, "AdjustLeftAction", "AdjustAllLeftAction"},
+    {coAdjustRight, "AdjustRightAction", "AdjustAllRightAction"},
+    {coAdjustHCenter, "AdjustHCenterAction", "AdjustAllHCenterAction"},
+    {coAdjustVCenter, "AdjustVCenterAction", "AdjustAllVCenterAction"},
+    {coClear, "DeleteAction", "DeleteAllAction"},
+    {coScale, "ScaleAction", "ScaleAllAction"},
 };
 
 } // namespace
 
 void Tmainform::ShowMessage(const std::string& text) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Quorrel"), FromFontText(text),
-                    QMessageBox::Ok, this);
-    box.setObjectName(QStringLiteral("MessageBox"));
-    box.exec();
+    ShowMessageBox(this, FromFontText(text));
 }
 
 void Tmainform::ConnectCommands() {
     auto on = [this](const char* name, auto handler) {
         connect(Action(QString::fromUtf8(name)), &QAction::triggered, this, handler);
     };
-    for (const TOperationAction& op : CurrentGlyphOperations)
-        on(op.Name, [this, code = op.Code] { FFont->ApplyToCurrent(code); });
-    for (const TOperationAction& op : AllGlyphOperations)
-        on(op.Name, [this, code = op.Code] { FFont->ApplyToAll(code); });
+    for (const TOperationActions& op : GlyphOperations) {
+        on(op.Current, [this, code = op.Code] { FFont->ApplyToCurrent(code); });
+        on(op.All, [this, code = op.Code] { FFont->ApplyToAll(code); });
+    }
     on("FlipHorizontalAction", [this] { FFont->FlipHorizontal(); });
     on("FlipVerticalAction", [this] { FFont->FlipVertical(); });
     on("RollUpAction", [this] { FFont->RollUp(1); });
     on("RollDownAction", [this] { FFont->RollDown(1); });
     on("RollLeftAction", [this] { FFont->RollLeft(1); });
     on("RollRightAction", [this] { FFont->RollRight(1); });
-    on("UndoAction", [this] { UndoStep(0); });
-    on("RedoAction", [this] { UndoStep(1); });
+    on("UndoAction", [this] { UndoRedoSteps(0, 1); });
+    on("RedoAction", [this] { UndoRedoSteps(1, 1); });
     on("CopyCharAction", [this] { CopyCharActionExecute(); });
     on("AboutAction", [this] { AboutActionExecute(this); });
     on("FileExitAction", [this] { close(); });
@@ -136,14 +120,11 @@ void Tmainform::ConnectEditors() {
             [this](int v) { FFont->SetTracking(v); });
     connect(FLastCharEdit, &TValueEdit::ValueReported, this,
             [this](int v) { FFont->SetLastChar(v); });
-    connect(FCharWidthEdit, &TValueEdit::ValueReported, this, [this](int v) {
-        if (const TFZXChar* glyph = FFont->GetCurrent(); glyph && glyph->Width() != v)
-            FFont->SetCurrentWidth(v);
-    });
-    connect(FKernEdit, &TValueEdit::ValueReported, this, [this](int v) {
-        if (const TFZXChar* glyph = FFont->GetCurrent(); glyph && glyph->Kern() != v)
-            FFont->SetCurrentKern(v);
-    });
+    // Both setters ignore a missing glyph and an unchanged value.
+    connect(FCharWidthEdit, &TValueEdit::ValueReported, this,
+            [this](int v) { FFont->SetCurrentWidth(v); });
+    connect(FKernEdit, &TValueEdit::ValueReported, this,
+            [this](int v) { FFont->SetCurrentKern(v); });
     connect(FZoomEdit, &TValueEdit::ValueReported, this, [this](int v) { SetZoom(v); });
 
     connect(FShowVerticalLimits, &QCheckBox::toggled, this, [this](bool on) {

@@ -152,16 +152,13 @@ void Tmainform::FileLoadActionAccept() {
 static bool WriteFont(Tmainform& window, TFZXFont& font, const QString& path, bool allowASM) {
     std::string error;
     try {
-        error = SaveFontFile(font, QFile::encodeName(path).toStdString(), allowASM);
+        error = SaveFontFile(font, ToPath(path), allowASM);
     } catch (const TFileError& e) {
-        ShowErrorBox(&window, QFile::decodeName(e.what()));
+        ShowErrorBox(&window, FromPath(e.what()));
         return false;
     }
     if (error.empty()) return true;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Quorrel"), QString::fromStdString(error),
-                    QMessageBox::Ok, &window);
-    box.setObjectName(QStringLiteral("MessageBox"));
-    box.exec();
+    ShowMessageBox(&window, QString::fromStdString(error));
     return false;
 }
 

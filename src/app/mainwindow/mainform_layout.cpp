@@ -20,6 +20,7 @@
 #include "icons/staticimagelist.h"
 #include "mainwindow/actiontable.h"
 #include "mainwindow/mainform.h"
+#include "platform/application.h"
 #include "widgets/chargrid.h"
 #include "widgets/editcanvas.h"
 #include "widgets/editpanel.h"
@@ -27,13 +28,6 @@
 #include "widgets/valueedit.h"
 
 namespace {
-
-QFont InterfaceFont(int pixels, bool bold = false) {
-    QFont font("Arial");
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 QString ToolTipText(const TActionRow& row, const QKeySequence& keys) {
     QString tip = QString::fromUtf8(row.Hint).trimmed();

@@ -32,11 +32,9 @@ void Tmainform::LoadSettings() {
     FCheckBox2->setChecked(ReadBoolDefault(reg, "ShowGuideLines", false));
     FGuideLinesEdit->setText(ReadStringDefault(reg, "GuideLines", "8, 16, 24"));
     FZoomEdit->setValue(ReadIntegerDefault(reg, "ZoomFactor", 8));
-    if (FPreviewForm) {
-        FPreviewForm->SetPreviewText(ToFontText(ReadStringDefault(reg, "PreviewText", QString())));
-        FPreviewForm->SetPreviewZoom(ReadIntegerDefault(reg, "PreviewTextZoom", 1));
-        FPreviewForm->SetPreviewEndless(ReadBoolDefault(reg, "PreviewTextEndless", true));
-    }
+    FPreviewForm->SetPreviewText(ToFontText(ReadStringDefault(reg, "PreviewText", QString())));
+    FPreviewForm->SetPreviewZoom(ReadIntegerDefault(reg, "PreviewTextZoom", 1));
+    FPreviewForm->SetPreviewEndless(ReadBoolDefault(reg, "PreviewTextEndless", true));
     ReadRecentFiles(reg, FRecent);
     reg.CloseKey();
     ApplicationEvents1Idle();
@@ -58,11 +56,9 @@ void Tmainform::StoreSettings() {
     reg.WriteBool("ShowGuideLines", FCheckBox2->isChecked());
     reg.WriteString("GuideLines", FGuideLinesEdit->text());
     reg.WriteInteger("ZoomFactor", FZoomEdit->value());
-    if (FPreviewForm) {
-        reg.WriteString("PreviewText", FromFontText(FPreviewForm->GetPreviewText()));
-        reg.WriteInteger("PreviewTextZoom", FPreviewForm->GetPreviewZoom());
-        reg.WriteBool("PreviewTextEndless", FPreviewForm->GetPreviewEndless());
-    }
+    reg.WriteString("PreviewText", FromFontText(FPreviewForm->GetPreviewText()));
+    reg.WriteInteger("PreviewTextZoom", FPreviewForm->GetPreviewZoom());
+    reg.WriteBool("PreviewTextEndless", FPreviewForm->GetPreviewEndless());
     WriteRecentFiles(reg, FRecent);
     reg.CloseKey();
 }

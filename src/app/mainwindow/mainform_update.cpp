@@ -77,7 +77,7 @@ void Tmainform::UpdateControls() {
         for (QLabel* info : {FSizeInfo, FHeightInfo, FWidthInfo, FLastCharInfo})
             SetInfoLine(info, std::string());
     } else {
-        const int pz = FPreviewForm ? FPreviewForm->GetPreviewZoom() : 1;
+        const int pz = FPreviewForm->GetPreviewZoom();
         FPreviewTextPanel->setMinimumHeight(font.Height() * pz);
         if (FPreviewResizePending) {
             FPreviewResizePending = false;
@@ -174,21 +174,8 @@ void Tmainform::SelectListRow(int row) {
     if (row >= 1 && row <= 224) FGrid->SelectRow(row);
 }
 
-void Tmainform::UndoStep(int kind) {
-    // One step from the action: the list follows the glyph at once.
-    const int before = FFont->CurrentIndex();
-    if (::UndoRedoSteps(*FFont, static_cast<std::uint8_t>(kind), 1) == 0) return;
-    KeepCurrentGlyph(*FFont, before);
-    if (FUndoBatchDepth == 0 && FFont->CurrentIndex() >= 0)
-        SelectListRow(FFont->CurrentIndex() + 1);
-}
-
 void Tmainform::UndoRedoSteps(int kind, int count) {
-    const int before = FFont->CurrentIndex();
-    ++FUndoBatchDepth;
     ::UndoRedoSteps(*FFont, static_cast<std::uint8_t>(kind), count);
-    --FUndoBatchDepth;
-    KeepCurrentGlyph(*FFont, before);
     // The list follows the glyph once, at the end.
     if (FFont->CurrentIndex() >= 0) SelectListRow(FFont->CurrentIndex() + 1);
 }

@@ -9,9 +9,7 @@ TQuorrelApplication::TQuorrelApplication(int& argc, char** argv) : QApplication(
     setOrganizationName(QStringLiteral("Kestrune"));
     setApplicationVersion(QStringLiteral(QUORREL_VERSION));
     // The interface font of every window and dialog.
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(13);
-    setFont(font);
+    setFont(InterfaceFont());
 }
 
 bool TQuorrelApplication::notify(QObject* receiver, QEvent* event) {
@@ -25,9 +23,24 @@ bool TQuorrelApplication::notify(QObject* receiver, QEvent* event) {
     return false;
 }
 
-void ShowErrorBox(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Quorrel"), text, QMessageBox::Ok,
-                    parent);
-    box.setObjectName(QStringLiteral("ErrorBox"));
+namespace {
+void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+    QMessageBox box(icon, QStringLiteral("Quorrel"), text, QMessageBox::Ok, parent);
     box.exec();
+}
+} // namespace
+
+void ShowMessageBox(QWidget* parent, const QString& text) {
+    ShowBox(parent, QMessageBox::Warning, text);
+}
+
+void ShowErrorBox(QWidget* parent, const QString& text) {
+    ShowBox(parent, QMessageBox::Critical, text);
+}
+
+QFont InterfaceFont(int pixels, bool bold) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
 }

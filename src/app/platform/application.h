@@ -4,6 +4,7 @@
 // an error box with its text, and the main loop goes on.
 
 #include <QApplication>
+#include <QFont>
 
 class TQuorrelApplication : public QApplication {
   public:
@@ -11,5 +12,11 @@ class TQuorrelApplication : public QApplication {
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
-// The error box: the text and one OK button.
+// The program's message boxes: the text and one OK button, as a warning
+// (the texts of readers, writers and commands) or as an error (failures that
+// no command handles).
+void ShowMessageBox(QWidget* parent, const QString& text);
 void ShowErrorBox(QWidget* parent, const QString& text);
+
+// The interface font, Arial (Liberation Sans on Linux) at a pixel size.
+QFont InterfaceFont(int pixels = 13, bool bold = false);

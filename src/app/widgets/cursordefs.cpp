@@ -1,63 +1,64 @@
 #include "widgets/cursordefs.h"
 
-#include <QBitmap>
 #include <QImage>
 #include <QPixmap>
 
+#include "icons/iconart.h"
+
 namespace {
 
-// 'X' black, '-' white, '.' transparent; the hot spot is given separately.
+// Icon art ('k' black, 'w' white, '.' transparent); hot spots are given apart.
 // clang-format off
 const char* const PencilArt[] = {
-    "...........XXX..",
-    "..........X---X.",
-    ".........X-X--X.",
-    "........X-X-XX..",
-    ".......X-X-X.X..",
-    "......X-X-X.X...",
-    ".....X-X-X.X....",
-    "....X-X-X.X.....",
-    "...X-X-X.X......",
-    "..X-X-X.X.......",
-    "..XX-X.X........",
-    ".X--XXX.........",
-    ".X---X..........",
-    "X--XX...........",
-    "XXX.............",
-    "X...............",
+    "...........kkk..",
+    "..........kwwwk.",
+    ".........kwkwwk.",
+    "........kwkwkk..",
+    ".......kwkwk.k..",
+    "......kwkwk.k...",
+    ".....kwkwk.k....",
+    "....kwkwk.k.....",
+    "...kwkwk.k......",
+    "..kwkwk.k.......",
+    "..kkwk.k........",
+    ".kwwkkk.........",
+    ".kwwwk..........",
+    "kwwkk...........",
+    "kkk.............",
+    "k...............",
 };
 const char* const CrossArt[] = {
-    ".......X........",
-    ".......X........",
-    ".......X........",
-    ".......X........",
-    ".......X........",
-    ".......X........",
+    ".......k........",
+    ".......k........",
+    ".......k........",
+    ".......k........",
+    ".......k........",
+    ".......k........",
     "................",
-    "XXXXXX...XXXXXX.",
+    "kkkkkk...kkkkkk.",
     "................",
-    ".......X........",
-    ".......X........",
-    ".......X........",
-    ".......X........",
-    ".......X........",
-    ".......X........",
+    ".......k........",
+    ".......k........",
+    ".......k........",
+    ".......k........",
+    ".......k........",
+    ".......k........",
     "................",
 };
 const char* const EraserArt[] = {
     "................",
-    "........XXXXXX..",
-    ".......X-----XX.",
-    "......X-----X-X.",
-    ".....X-----X--X.",
-    "....X-----X--X..",
-    "...XXXXXXX--X...",
-    "..X-X---X--X....",
-    ".X---X---XX.....",
-    "X-----X-X.......",
-    "X------X........",
-    ".X----X.........",
-    "..XXXX..........",
+    "........kkkkkk..",
+    ".......kwwwwwkk.",
+    "......kwwwwwkwk.",
+    ".....kwwwwwkwwk.",
+    "....kwwwwwkwwk..",
+    "...kkkkkkkwwk...",
+    "..kwkwwwkwwk....",
+    ".kwwwkwwwkk.....",
+    "kwwwwwkwk.......",
+    "kwwwwwwk........",
+    ".kwwwwk.........",
+    "..kkkk..........",
     "................",
     "................",
     "................",
@@ -65,14 +66,7 @@ const char* const EraserArt[] = {
 // clang-format on
 
 QCursor ArtCursor(const char* const art[], int hotX, int hotY) {
-    QImage image(16, 16, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
-            const char c = art[y][x];
-            if (c == 'X') image.setPixel(x, y, qRgb(0, 0, 0));
-            if (c == '-') image.setPixel(x, y, qRgb(255, 255, 255));
-        }
+    const QImage image = ArtImage(art);
     // Twice the size reads better on today's screens; still crisp.
     QPixmap pixmap =
         QPixmap::fromImage(image.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::FastTransformation));

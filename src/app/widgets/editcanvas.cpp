@@ -9,6 +9,7 @@
 #include <QWheelEvent>
 #include <QtMath>
 
+#include "platform/application.h"
 #include "platform/fonttext.h"
 #include "platform/qtraster.h"
 #include "raster.h"
@@ -47,8 +48,7 @@ TEditPaintBox::TEditPaintBox(TFZXFont& font, const TCanvasView& view, QWidget* p
     setMouseTracking(true);
     // Every pixel is painted, so Qt need not clear the background first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    FLabelFont = QFont(QStringLiteral("Arial"));
-    FLabelFont.setPixelSize(13);
+    FLabelFont = InterfaceFont();
     FTextHeight = QFontMetrics(FLabelFont).boundingRect(QStringLiteral("X")).height();
     // An explicit size keeps QScrollArea::setWidget from applying a default.
     resize(0, 0);
@@ -87,18 +87,11 @@ void TEditPaintBox::Refresh() {
 }
 
 TCanvasLayout TEditPaintBox::Layout() const {
-    TCanvasMarkOptions options;
-    options.Zoom = FView.Zoom;
-    options.ShowCharLimits = FView.ShowCharLimits;
-    options.ShowGuideLines = FView.ShowGuideLines;
-    options.CharRanges = FView.CharRanges;
-    options.GuideRows = FView.GuideRows;
-    options.StrokeButton = FView.StrokeButton;
     const QFontMetrics metrics(FLabelFont);
     const TCanvasTextMetrics text{FTextHeight, [&metrics](const std::string& s) {
                                       return metrics.horizontalAdvance(FromFontText(s));
                                   }};
-    return LayoutEditCanvas(FFont, FFont.GetCurrent(), options, text);
+    return LayoutEditCanvas(FFont, FFont.GetCurrent(), FView, text);
 }
 
 void TEditPaintBox::ApplyLayout(const TCanvasLayout& layout) {

@@ -10,7 +10,6 @@
 #include <QWidget>
 
 #include "canvasgeometry.h"
-#include "canvasview.h"
 #include "font.h"
 
 class QPainter;

@@ -4,7 +4,7 @@
 
 #include <QScrollArea>
 
-#include "canvasview.h"
+#include "canvasgeometry.h"
 #include "editcanvas.h"
 #include "font.h"
 

@@ -11,20 +11,15 @@ bool IsWholeNumber(const QString& text) {
 }
 } // namespace
 
-TValueEdit::TValueEdit(int minimum, int maximum, QWidget* parent)
-    : QSpinBox(parent), FReported(minimum) {
+TValueEdit::TValueEdit(int minimum, int maximum, QWidget* parent) : QSpinBox(parent) {
     setRange(minimum, maximum);
     setValue(minimum);
-    FReported = value();
     // Typing reports when the entry is confirmed (Enter, focus loss), so a
     // half-typed number never reaches the font; the arrows report at once.
     setKeyboardTracking(false);
     setAccelerated(true);
-    connect(this, &QSpinBox::valueChanged, this, [this](int v) {
-        if (v == FReported) return;
-        FReported = v;
-        emit ValueReported(v);
-    });
+    // The spin box itself reports a value only when it differs.
+    connect(this, &QSpinBox::valueChanged, this, &TValueEdit::ValueReported);
 }
 
 QValidator::State TValueEdit::validate(QString& input, int& pos) const {

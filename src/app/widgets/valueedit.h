@@ -18,7 +18,4 @@ class TValueEdit : public QSpinBox {
     QValidator::State validate(QString& input, int& pos) const override;
     int valueFromText(const QString& text) const override;
     void fixup(QString& input) const override;
-
-  private:
-    int FReported;
 };
