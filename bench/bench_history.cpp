@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "undolist.h"
+#include "model/undolist.h"
 
 namespace {
 constexpr int kLimit = 5000;

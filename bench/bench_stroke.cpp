@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "benchfonts.h"
-#include "drawtools.h"
+#include "drawing/drawtools.h"
 
 namespace {
 void StrokeBench(benchmark::State& state, std::unique_ptr<TFZXFont> font) {

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "font.h"
+#include "model/font.h"
 
 // 224 glyphs of 256 x 192 pixels in a body 192 high, about a third inked.
 std::unique_ptr<TFZXFont> MakeLargestFont();

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "font.h"
+#include "model/font.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     TFZXFont font;

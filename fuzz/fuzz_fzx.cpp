@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "font.h"
+#include "model/font.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     TFZXFont font;

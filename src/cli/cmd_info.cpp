@@ -5,9 +5,9 @@
 #include <sstream>
 
 #include "commands.h"
-#include "font.h"
-#include "fontfiles.h"
-#include "fontwarnings.h"
+#include "model/font.h"
+#include "formats/fontfiles.h"
+#include "shell/fontwarnings.h"
 
 namespace {
 

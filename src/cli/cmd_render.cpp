@@ -4,13 +4,13 @@
 #include <string>
 
 #include "commands.h"
-#include "font.h"
-#include "fontfiles.h"
-#include "latin1.h"
+#include "model/font.h"
+#include "formats/fontfiles.h"
+#include "text/latin1.h"
 #include "pngwriter.h"
-#include "previewstrip.h"
-#include "raster.h"
-#include "textrows.h"
+#include "shell/previewstrip.h"
+#include "raster/raster.h"
+#include "text/textrows.h"
 
 namespace {
 

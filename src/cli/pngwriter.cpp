@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "fileio.h"
-#include "raster.h"
+#include "formats/fileio.h"
+#include "raster/raster.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <filesystem>
 
-#include "font.h"
+#include "model/font.h"
 #include "widgets/chargrid.h"
 
 namespace {

@@ -20,7 +20,7 @@
 #include "dialogs/copychardialog.h"
 #include "dialogs/previewdialog.h"
 #include "dialogs/scalefactordialog.h"
-#include "font.h"
+#include "model/font.h"
 #include "platform/qtraster.h"
 #include "widgets/previewpaintbox.h"
 

@@ -5,9 +5,9 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "canvasgeometry.h"
-#include "charranges.h"
-#include "font.h"
+#include "drawing/canvasgeometry.h"
+#include "drawing/charranges.h"
+#include "model/font.h"
 #include "widgets/editcanvas.h"
 #include "widgets/editpanel.h"
 

@@ -9,7 +9,7 @@
 #include <climits>
 
 #include "platform/safesettings.h"
-#include "recentfiles.h"
+#include "shell/recentfiles.h"
 
 namespace {
 

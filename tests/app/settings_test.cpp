@@ -12,7 +12,7 @@
 
 #include "dialogs/previewdialog.h"
 #include "platform/safesettings.h"
-#include "recentfiles.h"
+#include "shell/recentfiles.h"
 #include "windowfixture.h"
 
 #ifdef Q_OS_UNIX

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "fileio.h"
-#include "font.h"
+#include "formats/fileio.h"
+#include "model/font.h"
 #include "runcli.h"
 #include "shareddata.h"
 #include "tempdir.h"

@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "fileio.h"
-#include "font.h"
-#include "fontwarnings.h"
+#include "formats/fileio.h"
+#include "model/font.h"
+#include "shell/fontwarnings.h"
 #include "runcli.h"
 #include "shareddata.h"
 #include "tempdir.h"

@@ -16,8 +16,8 @@
 
 #include <png.h>
 
-#include "font.h"
-#include "glyph.h"
+#include "model/font.h"
+#include "model/glyph.h"
 #include "shareddata.h"
 #include "tempdir.h"
 

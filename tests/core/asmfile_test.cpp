@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
-#include "asmfile.h"
-#include "fileio.h"
-#include "font.h"
+#include "formats/asmfile.h"
+#include "formats/fileio.h"
+#include "model/font.h"
 #include "shareddata.h"
 #include "tempdir.h"
 

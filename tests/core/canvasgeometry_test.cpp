@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "canvasgeometry.h"
-#include "font.h"
+#include "drawing/canvasgeometry.h"
+#include "model/font.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "charranges.h"
+#include "drawing/charranges.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "fileio.h"
-#include "font.h"
-#include "fontfiles.h"
+#include "formats/fileio.h"
+#include "model/font.h"
+#include "formats/fontfiles.h"
 #include "shareddata.h"
 #include "tempdir.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "copycharanswer.h"
+#include "text/copycharanswer.h"
 
 namespace {
 

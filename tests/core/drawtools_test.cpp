@@ -3,8 +3,8 @@
 #include <optional>
 #include <vector>
 
-#include "drawtools.h"
-#include "font.h"
+#include "drawing/drawtools.h"
+#include "model/font.h"
 #include "rasterart.h"
 
 using testdata::ArtRaster;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "font.h"
+#include "model/font.h"
 #include "watchedfont.h"
 
 namespace {

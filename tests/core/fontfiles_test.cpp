@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "fileio.h"
-#include "font.h"
-#include "fontfiles.h"
-#include "fontwarnings.h"
+#include "formats/fileio.h"
+#include "model/font.h"
+#include "formats/fontfiles.h"
+#include "shell/fontwarnings.h"
 #include "tempdir.h"
 
 namespace fs = std::filesystem;

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "fileio.h"
-#include "font.h"
+#include "formats/fileio.h"
+#include "model/font.h"
 #include "shareddata.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "font.h"
-#include "glyph.h"
-#include "raster.h"
+#include "model/font.h"
+#include "model/glyph.h"
+#include "raster/raster.h"
 #include "watchedfont.h"
 
 namespace {

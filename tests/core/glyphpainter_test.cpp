@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "font.h"
-#include "raster.h"
-#include "textrows.h"
+#include "model/font.h"
+#include "raster/raster.h"
+#include "text/textrows.h"
 
 namespace {
 

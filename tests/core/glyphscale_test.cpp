@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "font.h"
-#include "raster.h"
+#include "model/font.h"
+#include "raster/raster.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "font.h"
+#include "model/font.h"
 
 namespace {
 

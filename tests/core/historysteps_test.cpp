@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "font.h"
-#include "historysteps.h"
+#include "model/font.h"
+#include "shell/historysteps.h"
 
 namespace {
 

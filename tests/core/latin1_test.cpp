@@ -3,7 +3,7 @@
 #include <string>
 #include <utility>
 
-#include "latin1.h"
+#include "text/latin1.h"
 
 namespace {
 

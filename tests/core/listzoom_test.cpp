@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "listzoom.h"
+#include "shell/listzoom.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "fileio.h"
-#include "font.h"
+#include "formats/fileio.h"
+#include "model/font.h"
 #include "tempdir.h"
 #include "watchedfont.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "pathellipsis.h"
+#include "text/pathellipsis.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "font.h"
-#include "previewstrip.h"
-#include "raster.h"
+#include "model/font.h"
+#include "shell/previewstrip.h"
+#include "raster/raster.h"
 
 namespace {
 

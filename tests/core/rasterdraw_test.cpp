@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <functional>
 
-#include "raster.h"
+#include "raster/raster.h"
 #include "rasterart.h"
 
 using testdata::RasterArt;

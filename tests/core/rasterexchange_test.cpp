@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "font.h"
-#include "raster.h"
+#include "model/font.h"
+#include "raster/raster.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "recentfiles.h"
+#include "shell/recentfiles.h"
 
 namespace {
 

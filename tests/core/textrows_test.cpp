@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "textrows.h"
+#include "text/textrows.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "fileio.h"
-#include "font.h"
-#include "historysteps.h"
+#include "formats/fileio.h"
+#include "model/font.h"
+#include "shell/historysteps.h"
 #include "shareddata.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "undolist.h"
+#include "model/undolist.h"
 
 static void PrintTo(const THistoryMenuItem& item, std::ostream* os) {
     static const char* const kinds[] = {"Separator", "Entry", "Header"};

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "raster.h"
+#include "raster/raster.h"
 
 namespace testdata {
 

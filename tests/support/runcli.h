@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "fileio.h"
+#include "formats/fileio.h"
 
 namespace testcli {
 

@@ -1,7 +1,7 @@
 #pragma once
 // A font that counts the change notifications it sends to its window.
 
-#include "font.h"
+#include "model/font.h"
 
 struct Watched {
     TFZXFont font;

@@ -2,8 +2,8 @@
 
 #include <QInputDialog>
 
-#include "copycharanswer.h"
-#include "font.h"
+#include "text/copycharanswer.h"
+#include "model/font.h"
 #include "platform/application.h"
 #include "platform/fonttext.h"
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "textrows.h"
+#include "text/textrows.h"
 
 class QAbstractButton;
 class QButtonGroup;

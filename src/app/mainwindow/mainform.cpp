@@ -13,10 +13,10 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "charranges.h"
+#include "drawing/charranges.h"
 #include "dialogs/previewdialog.h"
 #include "dialogs/scalefactordialog.h"
-#include "drawtools.h"
+#include "drawing/drawtools.h"
 #include "icons/appicon.h"
 #include "platform/application.h"
 #include "platform/fonttext.h"

@@ -12,10 +12,10 @@
 #include <memory>
 #include <string>
 
-#include "canvasgeometry.h"
-#include "font.h"
-#include "raster.h"
-#include "recentfiles.h"
+#include "drawing/canvasgeometry.h"
+#include "model/font.h"
+#include "raster/raster.h"
+#include "shell/recentfiles.h"
 
 class QAction;
 class QActionGroup;

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QSplitter>
 
-#include "charranges.h"
+#include "drawing/charranges.h"
 #include "dialogs/aboutbox.h"
 #include "dialogs/copychardialog.h"
 #include "dialogs/previewdialog.h"

@@ -11,11 +11,11 @@
 #include <QMenu>
 #include <QMessageBox>
 
-#include "commandline.h"
-#include "fileio.h"
-#include "fontfiles.h"
+#include "text/commandline.h"
+#include "formats/fileio.h"
+#include "formats/fontfiles.h"
 #include "mainwindow/mainform.h"
-#include "pathellipsis.h"
+#include "text/pathellipsis.h"
 #include "platform/application.h"
 #include "widgets/chargrid.h"
 

@@ -8,7 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-#include "drawtools.h"
+#include "drawing/drawtools.h"
 #include "mainwindow/mainform.h"
 #include "platform/qtraster.h"
 #include "widgets/cursordefs.h"

@@ -10,8 +10,8 @@
 #include <QToolButton>
 
 #include "dialogs/previewdialog.h"
-#include "fontwarnings.h"
-#include "historysteps.h"
+#include "shell/fontwarnings.h"
+#include "shell/historysteps.h"
 #include "icons/historyimagelist.h"
 #include "mainwindow/mainform.h"
 #include "platform/fonttext.h"

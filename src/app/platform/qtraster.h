@@ -5,7 +5,7 @@
 #include <QColor>
 #include <QImage>
 
-#include "raster.h"
+#include "raster/raster.h"
 
 // A QImage over the raster's memory; valid while the raster is alive and
 // keeps its size. An empty raster gives a null image.

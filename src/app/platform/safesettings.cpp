@@ -4,8 +4,8 @@
 #include <limits>
 #include <map>
 
-#include "modulekey.h"
-#include "recentfiles.h"
+#include "shell/modulekey.h"
+#include "shell/recentfiles.h"
 
 const QString TSafeRegistry::SettingsKey = QStringLiteral("Settings");
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "listzoom.h"
+#include "shell/listzoom.h"
 #include "widgets/chargridmodel.h"
 #include "widgets/previewdelegate.h"
 

@@ -7,7 +7,7 @@
 #include <QHash>
 #include <QTableView>
 
-#include "font.h"
+#include "model/font.h"
 
 class TCharGridModel;
 class TPreviewDelegate;

@@ -1,8 +1,8 @@
 #include "chargridmodel.h"
 
-#include "charcaption.h"
+#include "text/charcaption.h"
 #include "platform/fonttext.h"
-#include "textrows.h"
+#include "text/textrows.h"
 
 TCharGridModel::TCharGridModel(QObject* parent) : QAbstractTableModel(parent) {
     FTexts.reserve(RecordCount);

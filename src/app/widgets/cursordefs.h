@@ -4,7 +4,7 @@
 
 #include <QCursor>
 
-#include "drawtools.h"
+#include "drawing/drawtools.h"
 
 // The cursor for a shape; Default gives the arrow.
 QCursor PointerCursor(TPointerShape shape);

@@ -12,7 +12,7 @@
 #include "platform/application.h"
 #include "platform/fonttext.h"
 #include "platform/qtraster.h"
-#include "raster.h"
+#include "raster/raster.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <QSize>
 #include <QWidget>
 
-#include "canvasgeometry.h"
-#include "font.h"
+#include "drawing/canvasgeometry.h"
+#include "model/font.h"
 
 class QPainter;
 class QPaintEvent;

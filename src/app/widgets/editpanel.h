@@ -4,9 +4,9 @@
 
 #include <QScrollArea>
 
-#include "canvasgeometry.h"
+#include "drawing/canvasgeometry.h"
 #include "editcanvas.h"
-#include "font.h"
+#include "model/font.h"
 
 class TEditPanel : public QScrollArea {
     Q_OBJECT

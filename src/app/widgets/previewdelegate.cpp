@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QTableView>
 
-#include "listzoom.h"
+#include "shell/listzoom.h"
 #include "platform/qtraster.h"
 #include "widgets/chargridmodel.h"
 

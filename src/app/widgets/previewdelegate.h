@@ -6,8 +6,8 @@
 #include <QStyledItemDelegate>
 #include <functional>
 
-#include "font.h"
-#include "raster.h"
+#include "model/font.h"
+#include "raster/raster.h"
 
 class TPreviewDelegate : public QStyledItemDelegate {
     Q_OBJECT

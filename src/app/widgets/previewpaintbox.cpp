@@ -4,9 +4,9 @@
 #include <QPainter>
 
 #include "dialogs/previewdialog.h"
-#include "font.h"
+#include "model/font.h"
 #include "platform/qtraster.h"
-#include "previewstrip.h"
+#include "shell/previewstrip.h"
 
 TPreviewPaintBox::TPreviewPaintBox(TFZXFont& font, QWidget* parent) : QWidget(parent), FFont(font) {
     setObjectName("PreviewPaintbox");

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "raster.h"
+#include "raster/raster.h"
 
 class TFZXFont;
 class Ttestpreviewform;

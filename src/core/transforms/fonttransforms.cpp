@@ -1,0 +1,144 @@
+// Glyph commands of the font: the transforms on the current glyph or on all
+// glyphs, each leaving its snapshot in the history.
+
+#include <cstdio>
+
+#include "model/font.h"
+
+namespace {
+
+constexpr int kSelectChar = 12;
+constexpr int kFirstOperationAction = 13;
+
+// Runs the glyph operation of codes 0 to 8; scaling is dispatched by the callers.
+void RunOperation(TFZXChar& glyph, TCharOperation code) {
+    switch (code) {
+    case coItalic:
+        glyph.Italic();
+        break;
+    case coBold:
+        glyph.Bold();
+        break;
+    case coAdjustTop:
+        glyph.AdjustTop();
+        break;
+    case coAdjustBottom:
+        glyph.AdjustBottom();
+        break;
+    case coAdjustLeft:
+        glyph.AdjustLeft();
+        break;
+    case coAdjustRight:
+        glyph.AdjustRight();
+        break;
+    case coAdjustHCenter:
+        glyph.AdjustHCenter();
+        break;
+    case coAdjustVCenter:
+        glyph.AdjustVCenter();
+        break;
+    case coClear:
+        glyph.Clear();
+        break;
+    case coScale:
+        break;
+    }
+}
+
+bool IsOperation(TCharOperation code) {
+    return code >= coItalic && code <= coScale;
+}
+
+} // namespace
+
+void TFZXFont::ApplyToCurrent(TCharOperation code) {
+    TFZXChar* glyph = GetCurrent();
+    if (glyph == nullptr || !IsOperation(code)) return;
+    if (code == coScale) {
+        double widthFactor = 1.0, heightFactor = 1.0;
+        if (OnGetScaleFactors && OnGetScaleFactors(widthFactor, heightFactor) &&
+            !ScaleCurrent(widthFactor, heightFactor))
+            Message("Illegal destination size!");
+    } else {
+        RunOperation(*glyph, code);
+    }
+    // Recorded also when nothing changed or the factors were not given.
+    GlyphChanged(kFirstOperationAction + code);
+}
+
+void TFZXFont::ApplyToAll(TCharOperation code) {
+    if (!IsOperation(code)) return;
+    double widthFactor = 1.0, heightFactor = 1.0;
+    if (code == coScale && OnGetScaleFactors && !OnGetScaleFactors(widthFactor, heightFactor))
+        return;
+    int errors = 0;
+    const int group = FUndoList.NewGroup();
+    for (int i = 0; i < Count(); ++i) {
+        RecordUndoFor(kSelectChar, i, group);
+        BeginUpdate();
+        if (code == coScale) {
+            if (!Glyph(i).Scale(widthFactor, heightFactor)) ++errors;
+        } else {
+            RunOperation(Glyph(i), code);
+        }
+        EndUpdate(false);
+        RecordUndoFor(kFirstOperationAction + code, i, group);
+    }
+    // Marked before the one notification, so the refresh shows the flag.
+    SetModified(true);
+    Changed();
+    if (errors > 0) {
+        char text[64];
+        std::snprintf(text, sizeof text, "There were %d scaling errors!", errors);
+        Message(text);
+    }
+}
+
+namespace {
+// The single-glyph commands: edit the current glyph, then record the edit
+// under its history action; nothing at all without a current glyph.
+template <typename Edit> void EditCurrent(TFZXFont& font, int action, Edit edit) {
+    if (TFZXChar* glyph = font.GetCurrent()) {
+        edit(*glyph);
+        font.GlyphChanged(action);
+    }
+}
+} // namespace
+
+void TFZXFont::FlipHorizontal() {
+    EditCurrent(*this, 23, [](TFZXChar& g) { g.FlipHorizontal(); });
+}
+
+void TFZXFont::FlipVertical() {
+    EditCurrent(*this, 24, [](TFZXChar& g) { g.FlipVertical(); });
+}
+
+void TFZXFont::RollUp(int n) {
+    EditCurrent(*this, 9, [n](TFZXChar& g) { g.RollUp(n); });
+}
+
+void TFZXFont::RollDown(int n) {
+    EditCurrent(*this, 10, [n](TFZXChar& g) { g.RollDown(n); });
+}
+
+void TFZXFont::RollLeft(int n) {
+    EditCurrent(*this, 7, [n](TFZXChar& g) { g.RollLeft(n); });
+}
+
+void TFZXFont::RollRight(int n) {
+    EditCurrent(*this, 8, [n](TFZXChar& g) { g.RollRight(n); });
+}
+
+void TFZXFont::SetCurrentWidth(int width) {
+    TFZXChar* glyph = GetCurrent();
+    if (glyph == nullptr || glyph->Width() == width) return;
+    glyph->SetWidth(width);
+    GlyphChanged(0);
+}
+
+void TFZXFont::SetCurrentKern(int kern) {
+    TFZXChar* glyph = GetCurrent();
+    if (glyph == nullptr || glyph->Kern() == kern) return;
+    glyph->SetKern(kern);
+    GlyphChanged(25);
+}
