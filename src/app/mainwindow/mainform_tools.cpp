@@ -69,6 +69,7 @@ bool Tmainform::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Tmainform::EditPaintBoxMouseDown(Qt::MouseButton button, const QPoint& pos) {
+    CommitPendingEdits();
     int column = 0, row = 0;
     bool inside = false;
     if (!FEditPaintBox->PointToPixel(pos.x(), pos.y(), column, row, inside)) return;
