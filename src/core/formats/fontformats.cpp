@@ -2,9 +2,12 @@
 
 #include <cctype>
 
+#include "formats/bdffile.h"
+
 const std::vector<TFontFormat>& FontFormats() {
     static const std::vector<TFontFormat> formats = {
         // One row a format.
+        {"BDF", "BDF fonts", {".bdf"}, false, false, kMaxBDFFileSize, ReadBDF, WriteBDF, {}, {}},
     };
     return formats;
 }
@@ -20,7 +23,7 @@ bool EndsWithIgnoringCase(const std::string& text, const std::string& tail) {
     }
     return true;
 }
-}  // namespace
+} // namespace
 
 const TFontFormat* FindFontFormat(const std::string& path) {
     const TFontFormat* best = nullptr;

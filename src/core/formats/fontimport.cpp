@@ -11,6 +11,9 @@ constexpr int kFZXMaxWidth = 16;
 constexpr int kEditorMaxWidth = 256;
 constexpr int kEditorMaxRows = 192;
 
+std::string RowsText(int n) {
+    return std::to_string(n) + (n == 1 ? " row" : " rows");
+}
 std::string Pixels(int n) {
     return std::to_string(n) + (n == 1 ? " pixel" : " pixels");
 }
@@ -158,12 +161,16 @@ std::string TFontImport::Fill(TFZXFont& font) {
     int height = Height;
     if (raise > 0) {
         height += raise;
-        FReport.Lines.push_back(
-            std::to_string(raised) + " character" + (raised == 1 ? " reaches" : "s reach") +
-            " up to " + std::to_string(raise) + " rows above the line: every character moved " +
-            std::to_string(raise) + " rows down, height raised from " + std::to_string(Height) +
-            " to " + std::to_string(height));
+        FReport.Lines.push_back(std::to_string(raised) + " character" +
+                                (raised == 1 ? " reaches" : "s reach") + " up to " +
+                                RowsText(raise) + " above the line: every character moved " +
+                                RowsText(raise) + " down, height raised from " +
+                                std::to_string(Height) + " to " + std::to_string(height));
     }
+
+    if (height > 255)
+        FReport.Lines.push_back("Height " + std::to_string(height) +
+                                " is more than the 255 FZX holds (lower it before saving FZX)");
 
     int lastCode = 32;
     for (const TSourceGlyph& g : FGlyphs)
