@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <map>
 
+#include "formats/baseline.h"
 #include "formats/fontimport.h"
 #include "formats/textlines.h"
 #include "model/font.h"
@@ -294,21 +295,6 @@ std::string ReadBDF(TFZXFont& font, const std::vector<std::uint8_t>& bytes,
 
 namespace {
 
-// Where the baseline lies below the top of the line: the most common bottom
-// of the digits and capitals, else the whole height; never below it.
-int GuessAscent(const TFZXFont& font, int glyphs) {
-    std::map<int, int> bottoms;
-    for (int code = 32; code < 32 + glyphs; ++code) {
-        if (!std::isdigit(code) && !std::isupper(code)) continue;
-        const TFZXChar& g = font.Glyph(code - 32);
-        if (g.RowCount() > 0) ++bottoms[g.Leading() + g.RowCount()];
-    }
-    int best = font.Height(), count = 0;
-    for (const auto& [bottom, n] : bottoms)
-        if (n >= count) best = bottom, count = n;
-    return std::max(0, std::min(best, font.Height()));
-}
-
 // A name fit for the fields of an X11 font name: printable ASCII without the
 // characters that separate or quote them.
 std::string XName(const std::string& name) {
@@ -346,7 +332,7 @@ std::string WriteBDF(const TFZXFont& font, const TExportOptions& options,
     const TCharset charset = options.ZxCharset ? TCharset::ZX : TCharset::Latin1;
     const int height = font.Height();
     const int tracking = font.Tracking();
-    const int ascent = GuessAscent(font, glyphs);
+    const int ascent = GuessBaseline(font, glyphs);
     const int descent = height - ascent;
     const int pixelSize = std::max(1, height);
     const std::string name = XName(options.FontName);

@@ -3,11 +3,13 @@
 #include <cctype>
 
 #include "formats/bdffile.h"
+#include "formats/yafffile.h"
 
 const std::vector<TFontFormat>& FontFormats() {
     static const std::vector<TFontFormat> formats = {
         // One row a format.
         {"BDF", "BDF fonts", {".bdf"}, false, false, kMaxBDFFileSize, ReadBDF, WriteBDF, {}, {}},
+        {"yaff", "yaff fonts", {".yaff"}, false, false, kMaxYaffFileSize, ReadYaff, WriteYaff, {}, {}},
     };
     return formats;
 }
