@@ -17,8 +17,7 @@
 
 namespace {
 
-// Sizes and offsets beyond this many pixels are no bitmap font for a Spectrum.
-constexpr int kLimit = 512;
+constexpr int kLimit = kMaxGlyphPixels;
 constexpr const char* kTrackingProperty = "FZX_TRACKING";
 
 std::string Upper(std::string text) {
@@ -336,6 +335,9 @@ std::string WriteBDF(const TFZXFont& font, const TExportOptions& options,
     const int descent = height - ascent;
     const int pixelSize = std::max(1, height);
     const std::string name = XName(options.FontName);
+    if (!WithinGlyphPixels(height) || tracking < 0 || tracking > 255)
+        return "The font's height (up to 512) or tracking (0 to 255) is beyond what BDF files "
+               "take here.";
 
     int minX = 0, minY = 0, maxX = 0, maxY = 0, totalAdvance = 0;
     std::string chars;
@@ -347,6 +349,10 @@ std::string WriteBDF(const TFZXFont& font, const TExportOptions& options,
         const int advance = width + tracking - g.Kern();
         const int x = -g.Kern();
         const int y = ascent - g.Leading() - rows;
+        if (!WithinGlyphPixels(width) || !WithinGlyphPixels(rows) || !WithinGlyphPixels(advance) ||
+            !WithinGlyphPixels(y))
+            return CharacterName(code, "") +
+                   " is too large for a BDF file (sizes and offsets up to 512 pixels).";
         if (i == 0) minX = x, minY = y, maxX = x + width, maxY = y + rows;
         minX = std::min(minX, x), maxX = std::max(maxX, x + width);
         minY = std::min(minY, y), maxY = std::max(maxY, y + rows);

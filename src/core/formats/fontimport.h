@@ -11,6 +11,14 @@
 #include "formats/fontformats.h"
 #include "text/textrows.h"
 
+// Sizes and offsets in pixels the text formats (BDF, yaff) take, reading and
+// writing alike; no bitmap font for a Spectrum comes near them.
+inline constexpr int kMaxGlyphPixels = 512;
+// Whether a value lies within -kMaxGlyphPixels..kMaxGlyphPixels.
+inline bool WithinGlyphPixels(int value) {
+    return value >= -kMaxGlyphPixels && value <= kMaxGlyphPixels;
+}
+
 // One character of a source font.
 struct TSourceGlyph {
     int Code = -1;     // editor code 32..255; anything else is skipped and counted

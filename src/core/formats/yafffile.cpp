@@ -14,8 +14,7 @@
 
 namespace {
 
-// Sizes and offsets beyond this many pixels are no bitmap font for a Spectrum.
-constexpr int kLimit = 512;
+constexpr int kLimit = kMaxGlyphPixels;
 
 std::string At(std::size_t index, const std::string& what) {
     return "Line " + std::to_string(index + 1) + ": " + what;
@@ -473,6 +472,9 @@ std::string WriteYaff(const TFZXFont& font, const TExportOptions& options,
     if (glyphs < 1) return "The font has no characters to write.";
     const TCharset charset = options.ZxCharset ? TCharset::ZX : TCharset::Latin1;
     const int ascent = GuessBaseline(font, glyphs);
+    if (!WithinGlyphPixels(font.Height()) || font.Tracking() < 0 || font.Tracking() > 255)
+        return "The font's height (up to 512) or tracking (0 to 255) is beyond what yaff files "
+               "take here.";
 
     std::string text;
     text += "# Converted from FZX. The tracking is the font's right-bearing,\n";
@@ -493,6 +495,10 @@ std::string WriteYaff(const TFZXFont& font, const TExportOptions& options,
         const int code = i + 32;
         const int width = std::max(1, g.Width());
         const int rows = g.RowCount();
+        const int shift = ascent - g.Leading() - rows;
+        if (!WithinGlyphPixels(width) || !WithinGlyphPixels(rows) || !WithinGlyphPixels(shift))
+            return CharacterName(code, "") +
+                   " is too large for a yaff file (sizes and offsets up to 512 pixels).";
         std::snprintf(label, sizeof label, "\n0x%02X:\n", code);
         text += label;
         const long character = UnicodeFromCode(code, charset);
@@ -510,7 +516,6 @@ std::string WriteYaff(const TFZXFont& font, const TExportOptions& options,
             text += "    " + line + "\n";
         }
         // An empty glyph has no raster to measure its advance: the bearing holds it.
-        const int shift = ascent - g.Leading() - rows;
         std::string metrics;
         if (g.Kern() != 0) metrics += "    left-bearing: " + std::to_string(-g.Kern()) + "\n";
         if (list.empty()) metrics += "    right-bearing: " + std::to_string(width) + "\n";
