@@ -109,19 +109,24 @@ ENDFONT
 )";
 
 TEST(BDFReader, PlacesGlyphsByBoxAndAscent) {
-    TFZXFont font;
-    TImportReport report;
-    ASSERT_EQ(Read(font, kSmallBDF, report), "");
-    EXPECT_EQ(font.Height(), 7);
-    EXPECT_EQ(font.Tracking(), 1);
-    EXPECT_EQ(font.LastChar(), 163);
-    ExpectGlyph(font, {32, "", 3, 5, 0});
-    ExpectGlyph(font, {65, "0100|1010|1110", 4, 2, 0});
-    // Starts one column left of the pen: kern 1; advance 3 = 3 + 1 - 1.
-    ExpectGlyph(font, {106, "001|001|001|110", 3, 3, 1});
-    ExpectGlyph(font, {163, "100", 3, 4, 0});
-    EXPECT_EQ(report.Skipped, 2); // the up arrow and the unencoded glyph
-    EXPECT_FALSE(font.Modified());
+    std::string crlf;
+    for (const char* c = kSmallBDF; *c; ++c)
+        crlf += *c == '\n' ? std::string("\r\n") : std::string(1, *c);
+    for (const std::string& text : {std::string(kSmallBDF), crlf}) {
+        TFZXFont font;
+        TImportReport report;
+        ASSERT_EQ(Read(font, text, report), "");
+        EXPECT_EQ(font.Height(), 7);
+        EXPECT_EQ(font.Tracking(), 1);
+        EXPECT_EQ(font.LastChar(), 163);
+        ExpectGlyph(font, {32, "", 3, 5, 0});
+        ExpectGlyph(font, {65, "0100|1010|1110", 4, 2, 0});
+        // Starts one column left of the pen: kern 1; advance 3 = 3 + 1 - 1.
+        ExpectGlyph(font, {106, "001|001|001|110", 3, 3, 1});
+        ExpectGlyph(font, {163, "100", 3, 4, 0});
+        EXPECT_EQ(report.Skipped, 2); // the up arrow and the unencoded glyph
+        EXPECT_FALSE(font.Modified());
+    }
 }
 
 TEST(BDFReader, ZXCharsetPutsArrowAndPoundInTheirPlaces) {
@@ -326,6 +331,32 @@ TEST(BDFRealFonts, X11FacesImportAsTheBDFSays) {
                           "0000001|0000000|0000010|0000010|0000100|0000100|0000100|0001000|"
                           "0001000|0010000|0010000|1100000",
                           7, 3, 3});
+}
+
+TEST(BDFWriter, MapsZXCharactersAndRefusesWhatItCannotReadBack) {
+    TFZXFont font;
+    font.SetLastChar(169);
+    std::vector<std::uint8_t> bytes;
+    TExportOptions options;
+    options.ZxCharset = true;
+    ASSERT_EQ(WriteBDF(font, options, bytes), "");
+    const std::string text(bytes.begin(), bytes.end());
+    for (const char* part :
+         {"STARTCHAR uni2191\nENCODING 8593\n", "STARTCHAR uni00A3\nENCODING 163\n",
+          "STARTCHAR code163\nENCODING -1 163\n", "CHARSET_REGISTRY \"ISO10646\"\n"})
+        EXPECT_NE(text.find(part), std::string::npos) << part;
+    // Pound and copyright moved to 96 and 127: their Latin-1 places stay empty.
+    TFZXFont back;
+    TImportReport report;
+    TImportOptions in;
+    in.ZxCharset = true;
+    ASSERT_EQ(ReadBDF(back, bytes, in, report), "");
+    EXPECT_EQ(back.LastChar(), 168);
+    EXPECT_EQ(report.Skipped, 2);
+
+    font.Glyph(5).SetAll(std::string(600, '1'), 0, 600, 0);
+    EXPECT_EQ(WriteBDF(font, TExportOptions(), bytes),
+              "Character 37 is too large for a BDF file (sizes and offsets up to 512 pixels).");
 }
 
 TEST(BDFFormat, IsARowOfTheFormatTable) {

@@ -15,7 +15,8 @@
 // Larger files are refused before they are read.
 inline constexpr std::size_t kMaxYaffFileSize = 64u << 20;
 
-// "" and the font filled, or "Line N: ..." naming what is wrong.
+// "" and the font filled, or "Line N: ..." naming what is wrong (callers put
+// the file's name in front).
 std::string ReadYaff(TFZXFont& font, const std::vector<std::uint8_t>& bytes,
                      const TImportOptions& options, TImportReport& report);
 // "" and the yaff text of codes 32 to LastChar, or why the font cannot be written.
