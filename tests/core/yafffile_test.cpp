@@ -84,6 +84,10 @@ const char* const kSmallYaff = "# a test font\r\n"
                                "u+0066, u+0066:\r\n"
                                "    @\r\n"
                                "0o174:\r\n"
+                               "    @\r\n"
+                               "',':\r\n"
+                               "    @\r\n"
+                               "''':\r\n"
                                "    @\r\n";
 
 TEST(YaffReader, FindsCharactersByLabelAndPlacesThemByMetrics) {
@@ -101,6 +105,8 @@ TEST(YaffReader, FindsCharactersByLabelAndPlacesThemByMetrics) {
     // One column left of the pen: kern 1; advance -1 + 3 + 1 = 3.
     ExpectGlyph(font, {106, "001|001|110", 3, 2, 1});
     ExpectGlyph(font, {124, "1", 1, 3, 0}); // 0o174
+    ExpectGlyph(font, {44, "1", 1, 3, 0});  // a quoted comma
+    ExpectGlyph(font, {39, "1", 1, 3, 0});  // a quoted quote
     ExpectGlyph(font, {233, "1", 1, 3, 0});
     // The up arrow, the tag and the ligature.
     EXPECT_EQ(report.Skipped, 3);
@@ -158,6 +164,7 @@ TEST(YaffReader, NamesTheLineAndTheFault) {
         {"65:\n    @\n\n    shift-up: high\n", "Line 4: shift-up needs a whole number up to 512"},
         {"ascent: 9999\n65:\n    @\n", "Line 1: ascent needs a whole number up to 512"},
         {"65:\n    " + std::string(513, '@') + "\n", "Line 2: glyph row wider than 512 pixels"},
+        {"levels: 4\n", "Line 1: greyscale glyphs (levels: 4) are not supported"},
         {"", "The file holds no characters with codes 32 to 255."},
     };
     for (const auto& c : cases) {

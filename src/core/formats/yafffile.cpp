@@ -114,6 +114,14 @@ std::vector<std::string> SplitElements(const std::string& text) {
     }
 }
 
+// 'text' in single quotes, or u+ and hexadecimal digits up to U+10FFFF.
+bool IsCharacterElement(const std::string& part) {
+    if (part.size() >= 3 && part.front() == '\'' && part.back() == '\'') return true;
+    long value;
+    return part.size() >= 3 && (part[0] == 'u' || part[0] == 'U') && part[1] == '+' &&
+           ParseUnsigned("0x" + part.substr(2), 0x10FFFF, value);
+}
+
 std::string ParseLabel(const std::string& text, std::size_t line, TLabel& label) {
     const std::string bad = "label \"" + text + "\" ";
     std::vector<char32_t> characters;
@@ -135,22 +143,21 @@ std::string ParseLabel(const std::string& text, std::size_t line, TLabel& label)
     const bool quoted = text.size() >= 3 && text.front() == '\'' && text.back() == '\'';
     if (quoted || text.rfind("u+", 0) == 0 || text.rfind("U+", 0) == 0) {
         label.Kind = TLabel::Character;
-        const std::vector<std::string> parts =
-            quoted && text.find("','") == std::string::npos && text.find(", ") == std::string::npos
-                ? std::vector<std::string>{text}
-                : SplitElements(text);
+        // Elements split at commas, unless that breaks a quoted one: ',' is a comma.
+        std::vector<std::string> parts = SplitElements(text);
+        if (quoted && !std::all_of(parts.begin(), parts.end(), IsCharacterElement)) parts = {text};
         for (const std::string& part : parts) {
-            if (part.size() >= 3 && part.front() == '\'' && part.back() == '\'') {
+            if (!IsCharacterElement(part))
+                return At(line, bad + "is no character (u+ and hexadecimal digits, or "
+                                      "characters in single quotes)");
+            if (part.front() == '\'') {
                 if (!DecodeUtf8(part.substr(1, part.size() - 2), characters))
                     return At(line, bad + "is not valid UTF-8");
                 for (char32_t c : characters)
                     label.Values.push_back(static_cast<long>(c));
             } else {
-                long value;
-                if (part.size() < 3 || (part[0] != 'u' && part[0] != 'U') || part[1] != '+' ||
-                    !ParseUnsigned("0x" + part.substr(2), 0x10FFFF, value))
-                    return At(line, bad + "is no character (u+ and hexadecimal digits, or "
-                                          "characters in single quotes)");
+                long value = 0;
+                ParseUnsigned("0x" + part.substr(2), 0x10FFFF, value);
                 label.Values.push_back(value);
             }
         }
@@ -236,6 +243,8 @@ class TYaffReader {
             if (!SplitProperty(text, key, value))
                 return At(i, "neither a property (name: value), a label (ending in \":\") nor a "
                              "comment (starting with \"#\")");
+            if (key == "levels" && value != "2")
+                return At(i, "greyscale glyphs (levels: " + value + ") are not supported");
             Properties[key] = value;
             PropertyLine[key] = i;
             ++i;
