@@ -154,7 +154,8 @@ TEST(FontImport, FillsTheFontAndReportsWhatItChanged) {
     EXPECT_EQ(w.font.Glyph(2).Rows(), "");
 
     const std::vector<std::string> expected = {
-        "Character 35 (numbersign): also given as A; the first one is kept",
+        "Character 35 (numbersign): the code is taken by an earlier glyph (A); this one is left "
+        "out",
         "1 character reaches up to 2 rows above the line: every character moved 2 rows down, "
         "height raised from 6 to 8",
         "Not in the file, left empty: 33, 34",

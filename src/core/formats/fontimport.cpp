@@ -133,11 +133,10 @@ void TFontImport::Add(TSourceGlyph glyph) {
     }
     const int kept = FIndexOfCode[static_cast<std::size_t>(glyph.Code)];
     if (kept >= 0) {
-        FReport.Lines.push_back(CharacterName(glyph.Code, glyph.Label) + ": also given as " +
-                                (FGlyphs[static_cast<std::size_t>(kept)].Label.empty()
-                                     ? std::string("an earlier character")
-                                     : FGlyphs[static_cast<std::size_t>(kept)].Label) +
-                                "; the first one is kept");
+        const std::string& first = FGlyphs[static_cast<std::size_t>(kept)].Label;
+        FReport.Lines.push_back(
+            CharacterName(glyph.Code, glyph.Label) + ": the code is taken by an earlier glyph" +
+            (first.empty() ? std::string() : " (" + first + ")") + "; this one is left out");
         return;
     }
     FIndexOfCode[static_cast<std::size_t>(glyph.Code)] = Count();
