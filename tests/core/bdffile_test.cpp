@@ -11,6 +11,7 @@
 #include "formats/bdffile.h"
 #include "formats/fileio.h"
 #include "formats/fontformats.h"
+#include "formats/yafffile.h"
 #include "model/font.h"
 #include "shareddata.h"
 #include "tempdir.h"
@@ -331,6 +332,34 @@ TEST(BDFRealFonts, X11FacesImportAsTheBDFSays) {
                           "0000001|0000000|0000010|0000010|0000100|0000100|0000100|0001000|"
                           "0001000|0010000|0010000|1100000",
                           7, 3, 3});
+}
+
+// The yaff sample of the reference folder was made from the same X11 face by
+// other tools: both readers must give the same font.
+TEST(BDFRealFonts, MiscFixedAgreesWithTheYaffMadeFromIt) {
+    const std::string pcf = "/usr/share/fonts/X11/misc/4x6.pcf.gz";
+    const std::string yaff = std::string(QUORREL_SHARED_DIR) + "/reference/sample-4x6.yaff";
+    if (!HaveTool("pcf2bdf") || !std::filesystem::exists(pcf))
+        GTEST_SKIP()
+            << "pcf2bdf or the X11 misc fonts not installed (packages pcf2bdf, xfonts-base)";
+    if (!std::filesystem::exists(yaff)) GTEST_SKIP() << "reference sample not found at " << yaff;
+    testdata::TempDir dir;
+    const std::string bdf = dir.File("4x6.bdf");
+    ASSERT_EQ(std::system(("pcf2bdf -o '" + bdf + "' '" + pcf + "' 2>&1").c_str()), 0);
+
+    TFZXFont fromBDF, fromYaff;
+    TImportReport bdfReport, yaffReport;
+    ASSERT_EQ(ReadBDF(fromBDF, ReadFileBytes(bdf), TImportOptions(), bdfReport), "");
+    ASSERT_EQ(ReadYaff(fromYaff, ReadFileBytes(yaff), TImportOptions(), yaffReport), "");
+    std::vector<std::uint8_t> a, b;
+    ASSERT_EQ(fromBDF.BuildFZXImage(a), "");
+    ASSERT_EQ(fromYaff.BuildFZXImage(b), "");
+    EXPECT_EQ(a, b);
+    EXPECT_EQ(fromBDF.Height(), 6);
+    // '!' in a 4 x 6 cell: BBX 4 6 0 -1 with FONT_ASCENT 5.
+    ExpectGlyph(fromBDF, {33, "0100|0100|0100|0000|0100", 4, 0, 0});
+    EXPECT_EQ(bdfReport.Lines, yaffReport.Lines);
+    EXPECT_EQ(bdfReport.Skipped, yaffReport.Skipped);
 }
 
 TEST(BDFWriter, MapsZXCharactersAndRefusesWhatItCannotReadBack) {
