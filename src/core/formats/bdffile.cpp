@@ -383,10 +383,12 @@ std::string WriteBDF(const TFZXFont& font, const TExportOptions& options,
     text += "STARTFONT 2.1\n";
     text += "COMMENT Converted from FZX; kern is the bitmap's start left of the pen,\n";
     text += "COMMENT tracking the property " + std::string(kTrackingProperty) + ".\n";
-    std::snprintf(line, sizeof line, "FONT -FZX-%s-Medium-R-Normal--%d-%d-72-72-P-%ld-%s\n",
-                  name.c_str(), pixelSize, pixelSize * 10, averageWidth,
-                  zx ? "ISO10646-1" : "ISO8859-1");
-    text += line;
+    // X11 font names write a negative number with a tilde: a minus separates fields.
+    const std::string average = (averageWidth < 0 ? "~" : "") +
+                                std::to_string(averageWidth < 0 ? -averageWidth : averageWidth);
+    text += "FONT -FZX-" + name + "-Medium-R-Normal--" + std::to_string(pixelSize) + "-" +
+            std::to_string(pixelSize * 10) + "-72-72-P-" + average + "-" +
+            (zx ? "ISO10646-1" : "ISO8859-1") + "\n";
     std::snprintf(line, sizeof line, "SIZE %d 72 72\nFONTBOUNDINGBOX %d %d %d %d\n", pixelSize,
                   maxX - minX, maxY - minY, minX, minY);
     text += line;
