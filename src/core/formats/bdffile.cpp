@@ -236,6 +236,7 @@ bool IsUnicodeRegistry(const std::string& registry, const std::string& encoding)
 
 std::string ReadBDF(TFZXFont& font, const std::vector<std::uint8_t>& bytes,
                     const TImportOptions& options, TImportReport& report) {
+    if (bytes.size() > kMaxBDFFileSize) return "File is too large for a BDF font!";
     TBDFReader reader(bytes);
     const std::string error = reader.Read();
     if (!error.empty()) return error;
