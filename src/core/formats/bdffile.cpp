@@ -101,8 +101,8 @@ class TBDFReader {
             } else if (key == "FONTBOUNDINGBOX") {
                 if (!Numbers(words, 4, kLimit, v) || v[0] < 0 || v[1] < 0)
                     error = At(FNext, "FONTBOUNDINGBOX needs a width, a height and two offsets");
-                FHaveBox = error.empty();
-                if (FHaveBox) FBoxHeight = v[1], FBoxY = v[3];
+                HaveBox = error.empty();
+                if (HaveBox) BoxHeight = v[1], BoxY = v[3];
             } else if (key == "DWIDTH") {
                 if (!Numbers(words, 1, kLimit, v))
                     error = At(FNext, "DWIDTH needs a whole number of pixels up to " +
@@ -121,8 +121,8 @@ class TBDFReader {
     std::map<std::string, std::string> Properties;
     std::map<std::string, std::size_t> PropertyLine;
     std::vector<TBDFGlyph> Glyphs;
-    bool FHaveBox = false;
-    int FBoxHeight = 0, FBoxY = 0;
+    bool HaveBox = false;
+    int BoxHeight = 0, BoxY = 0;
 
   private:
     std::string ReadProperties() {
@@ -256,10 +256,10 @@ std::string ReadBDF(TFZXFont& font, const std::vector<std::uint8_t>& bytes,
           number(kTrackingProperty, tracking, haveTracking)})
         if (!e.empty()) return e;
     if (!haveAscent || !haveDescent) {
-        if (!reader.FHaveBox)
+        if (!reader.HaveBox)
             return "The font has neither FONT_ASCENT and FONT_DESCENT nor FONTBOUNDINGBOX.";
-        if (!haveAscent) ascent = reader.FBoxHeight + reader.FBoxY;
-        if (!haveDescent) descent = -reader.FBoxY;
+        if (!haveAscent) ascent = reader.BoxHeight + reader.BoxY;
+        if (!haveDescent) descent = -reader.BoxY;
     }
     if (tracking < 0 || tracking > 255)
         return At(reader.PropertyLine[kTrackingProperty],
