@@ -172,7 +172,14 @@ class TBDFReader {
                 haveBox = true;
             } else if (key == "BITMAP") {
                 if (!haveBox) return At(FNext, who + " has no BBX before BITMAP");
-                const std::string error = ReadBitmap(boxWidth, boxHeight, glyph.Rows);
+                // Glyphs no code can take are checked but not decoded: a
+                // Unicode font holds thousands of them.
+                const bool wanted =
+                    glyph.Encoded &&
+                    (glyph.Encoding <= 255 ||
+                     CodeFromUnicode(static_cast<char32_t>(glyph.Encoding), TCharset::ZX) >= 0);
+                const std::string error =
+                    ReadBitmap(boxWidth, boxHeight, wanted ? &glyph.Rows : nullptr);
                 if (!error.empty()) return error;
                 haveBitmap = true;
             } else if (key == "ENDCHAR") {
@@ -194,20 +201,27 @@ class TBDFReader {
         return At(FLines.size() - 1, "the file ends inside " + who);
     }
 
-    std::string ReadBitmap(int width, int height, TStringList& rows) {
+    // Reads height rows of hexadecimal digits into rows, or only checks them
+    // when rows is nullptr.
+    std::string ReadBitmap(int width, int height, TStringList* rows) {
         const std::size_t digits = static_cast<std::size_t>((width + 7) / 8 * 2);
-        rows.clear();
+        if (rows) rows->clear();
         for (int r = 0; r < height; ++r) {
             ++FNext;
             if (FNext >= FLines.size())
                 return At(FLines.size() - 1, "the file ends inside a bitmap");
-            const std::vector<std::string> words = SplitWords(FLines[FNext]);
-            const std::string hex = words.empty() ? std::string() : words[0];
-            if (words.size() > 1 || hex.size() < digits)
-                return At(FNext, "bitmap row \"" + FLines[FNext] + "\" should hold " +
+            const std::string& line = FLines[FNext];
+            std::size_t start = 0, end = line.size();
+            while (start < end && (line[start] == ' ' || line[start] == '\t'))
+                ++start;
+            while (end > start && (line[end - 1] == ' ' || line[end - 1] == '\t'))
+                --end;
+            const std::string hex = line.substr(start, end - start);
+            if (hex.size() < digits || hex.find_first_of(" \t") != std::string::npos)
+                return At(FNext, "bitmap row \"" + line + "\" should hold " +
                                      std::to_string(digits) + " hexadecimal digits for width " +
                                      std::to_string(width));
-            std::string row(static_cast<std::size_t>(width), '0');
+            std::string row(rows ? static_cast<std::size_t>(width) : 0, '0');
             for (std::size_t d = 0; d < hex.size(); ++d) {
                 const int nibble = HexDigit(hex[d]);
                 if (nibble < 0) return At(FNext, "bitmap row \"" + hex + "\" is not hexadecimal");
@@ -216,7 +230,7 @@ class TBDFReader {
                     if (x < row.size() && (nibble & (8 >> b))) row[x] = '1';
                 }
             }
-            rows.push_back(std::move(row));
+            if (rows) rows->push_back(std::move(row));
         }
         return std::string();
     }
