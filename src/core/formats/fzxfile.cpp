@@ -137,6 +137,8 @@ std::string TFZXFont::BuildFZXImage(std::vector<std::uint8_t>& image) const {
     // nothing coherent to write.
     if (FLastChar < 32 || Count() < FLastChar - 31) return kFileWriteError;
 
+    // A byte holds the height: a larger one (from an import) would be cut.
+    if (FHeight > 255) return "Body height exceeds 255 pixels! File not saved.";
     image.reserve(static_cast<std::size_t>(FZXFileSize()));
     image.push_back(static_cast<std::uint8_t>(FHeight));
     image.push_back(static_cast<std::uint8_t>(FTracking));
