@@ -19,7 +19,7 @@ const char* const kUsage =
     "  info FONT [--json]          describe a .fzx, .chr or .udg font\n"
     "  convert INPUT OUTPUT        write INPUT as .fzx, .chr, .udg or .asm\n"
     "  render FONT OUTPUT.png [--text TEXT] [--zoom 1..4] [--width PX]\n"
-    "         [--height PX] [--endless]\n"
+    "         [--height PX] [--endless | [--wrap] [--at X,Y]]\n"
     "                              set text in the font as a picture\n"
     "  apply FONT OUTPUT --op OP [--op OP ...]\n"
     "                              reshape every character and save; OP is one of\n"
@@ -49,7 +49,7 @@ bool AsksForHelp(const TArgs& args) {
         const std::string& arg = args[i];
         if (IsHelp(arg)) return true;
         if (arg == "--text" || arg == "--zoom" || arg == "--width" || arg == "--height" ||
-            arg == "--op")
+            arg == "--op" || arg == "--at")
             ++i;
     }
     return false;
