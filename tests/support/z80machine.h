@@ -62,6 +62,23 @@ class TZ80Machine {
     long long Tstates = 0;
     unsigned IY = 0;
 
+    // Runs from pc with the stack at sp until the processor halts; false
+    // when it has not within limit T-states.
+    bool RunToHalt(unsigned pc, unsigned sp, long long limit = 200000000LL) {
+        z80ex_reset(FCpu);
+        z80ex_set_reg(FCpu, regSP, static_cast<Z80EX_WORD>(sp));
+        z80ex_set_reg(FCpu, regPC, static_cast<Z80EX_WORD>(pc));
+        z80ex_set_reg(FCpu, regIY, 0x5C3A);
+        Tstates = 0;
+        while (Tstates < limit) {
+            Tstates += z80ex_step(FCpu);
+            if (z80ex_doing_halt(FCpu)) return true;
+        }
+        return false;
+    }
+    // The last value written to the ULA's port (any even port), or -1.
+    int Ula = -1;
+
     // The screen bitmap at 0x4000, decoded from its interleaved rows: black
     // for a set bit, white for a clear one.
     TRaster Screen() const {
@@ -88,7 +105,9 @@ class TZ80Machine {
         m->Memory[addr] = value;
     }
     static Z80EX_BYTE PortRead(Z80EX_CONTEXT*, Z80EX_WORD, void*) { return 0xFF; }
-    static void PortWrite(Z80EX_CONTEXT*, Z80EX_WORD, Z80EX_BYTE, void*) {}
+    static void PortWrite(Z80EX_CONTEXT*, Z80EX_WORD port, Z80EX_BYTE value, void* self) {
+        if ((port & 1) == 0) static_cast<TZ80Machine*>(self)->Ula = value;
+    }
     static Z80EX_BYTE IntRead(Z80EX_CONTEXT*, void*) { return 0xFF; }
 
     Z80EX_CONTEXT* FCpu = nullptr;
