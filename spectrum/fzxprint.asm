@@ -145,22 +145,10 @@ fz_next:
         and     15
         inc     a
         ld      (fz_width),a
-        ; masks of the pixels within the width, per byte of a row
         cp      9
-        jr      nc,fz_wide
-        call    fz_leftbits
-        ld      (fz_wm0),a
-        xor     a
-        ld      (fz_wm1),a
-        jr      fz_rows
-fz_wide:
+        jr      c,fz_rows
         srl     h               ; two bytes a row
         rr      l
-        sub     8
-        call    fz_leftbits
-        ld      (fz_wm1),a
-        ld      a,0xFF
-        ld      (fz_wm0),a
 fz_rows:
         ld      a,h             ; rows, at most 255 (the body holds fewer)
         or      a
@@ -291,17 +279,14 @@ fz_home:
         ld      (fz_any),a
         ret
 
-; A = n (0..8) -> A = a byte with its n leftmost bits set. Changes B.
-fz_leftbits:
-        ld      b,a
-        xor     a
-        inc     b
-        jr      fz_leftbits2
-fz_leftbits1:
-        scf
-        rra
-fz_leftbits2:
-        djnz    fz_leftbits1
+; A = n (0..16) -> A = a byte with its min(n, 8) leftmost bits set, HL =
+; its place in fz_bits1; 17 bytes further on, the byte with max(n - 8, 0).
+fz_bits:
+        ld      e,a
+        ld      d,0
+        ld      hl,fz_bits1
+        add     hl,de
+        ld      a,(hl)
         ret
 
 ; A = y (0..191) -> HL = screen address of the row's first byte.
@@ -324,16 +309,6 @@ fz_rowaddr:
         ld      l,a
         ret
 
-; A = byte, B = s -> A rotated right s times (B = 0 leaves it).
-fz_rotate:
-        inc     b
-        jr      fz_rotate2
-fz_rotate1:
-        rrca
-fz_rotate2:
-        djnz    fz_rotate1
-        ret
-
 ; ---------------------------------------------------------------------------
 ; Fast paths: the character lies wholly within the screen's columns. Each row
 ; is rotated right by s = gx mod 8 and split between neighbouring bytes by
@@ -341,12 +316,10 @@ fz_rotate2:
 fz_fast:
         ld      a,l
         and     7
-        ld      (fz_shift),a
+        ld      b,a             ; B = s
         cpl                     ; jump displacement 7 - s skips 7 - s RRCAs
         add     a,8
-        ld      (fz_nj+1),a
-        ld      (fz_wj0+1),a
-        ld      (fz_wj1+1),a
+        ld      (fz_jump),a
         ld      a,l
         rrca
         rrca
@@ -361,25 +334,24 @@ fz_fast:
         ld      a,h
         ld      (fz_scr+1),a
         ; M: the bits of a byte that stay in it after the shift
-        ld      a,(fz_shift)
-        call    fz_leftbits
+        ld      a,b
+        call    fz_bits
         cpl
         ld      c,a             ; C = M
-        ld      a,(fz_shift)
-        ld      b,a
         ld      a,(fz_width)
         cp      9
         jr      nc,fz_fastwide
-
-        ld      a,(fz_wm0)
-        call    fz_rotate
-        ld      b,a
+        ; a row's pixels after the shift: s..s+w-1 of two bytes
+        add     a,b
+        call    fz_bits
         and     c
         ld      (fz_nm0+1),a
-        ld      a,c
-        cpl
-        and     b
+        ld      de,17
+        add     hl,de
+        ld      a,(hl)
         ld      (fz_nm1+1),a
+        ld      a,(fz_jump)
+        ld      (fz_nj+1),a
         ld      hl,(fz_scr)
         ld      de,(fz_data)
         ld      a,(fz_count)
@@ -428,15 +400,19 @@ fz_fastwide:
         ld      (fz_wm0m+1),a
         cpl
         ld      (fz_wm0n+1),a
-        ld      a,(fz_wm1)
-        call    fz_rotate
-        ld      b,a
+        ld      a,(fz_width)
+        sub     8
+        add     a,b
+        call    fz_bits
         and     c
         ld      (fz_wm1m+1),a
-        ld      a,c
-        cpl
-        and     b
+        ld      de,17
+        add     hl,de
+        ld      a,(hl)
         ld      (fz_wm1n+1),a
+        ld      a,(fz_jump)
+        ld      (fz_wj0+1),a
+        ld      (fz_wj1+1),a
         ld      hl,(fz_scr)
         ld      de,(fz_data)
         ld      a,(fz_count)
@@ -506,6 +482,13 @@ fz_wfix:
 ; row becomes three bytes shifted right by s; only the bytes whose column
 ; lies on the screen are drawn.
 fz_slow:
+        ld      a,(fz_width)    ; pixels within the width, per byte of a row
+        call    fz_bits
+        ld      (fz_wm0),a
+        ld      de,17
+        add     hl,de
+        ld      a,(hl)
+        ld      (fz_wm1),a
         ld      hl,(fz_gx)
         ld      a,l
         and     7
@@ -589,6 +572,11 @@ fz_sbyte1:
         jp      fz_advance
 
 ; ---------------------------------------------------------------------------
+fz_bits1:       defb 0x00, 0x80, 0xC0, 0xE0, 0xF0, 0xF8, 0xFC, 0xFE, 0xFF
+                defb 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF
+fz_bits2:       defb 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00
+                defb 0x80, 0xC0, 0xE0, 0xF0, 0xF8, 0xFC, 0xFE, 0xFF
+
 fz_text:        defw 0          ; next character of the text
 fz_table:       defw 0          ; the font's character table
 fz_x:           defw 0          ; pen position
@@ -607,6 +595,7 @@ fz_lead:        defb 0
 fz_count:       defb 0          ; rows to draw
 fz_top:         defb 0          ; screen row of the first of them
 fz_shift:       defb 0
+fz_jump:        defb 0          ; 7 - shift: where the fast paths enter their RRCAs
 fz_wm0:         defb 0          ; pixels within the width, first byte
 fz_wm1:         defb 0          ; and second byte
 fz_col:         defb 0
