@@ -11,7 +11,7 @@
 ; Entry fzx_print (offset 3):
 ;   HL = text, DE = font (the bytes of an FZX file),
 ;   B = top of the first line (0..191), C = its left edge (0..255).
-; Changes AF, BC, DE, HL, IX and AF'; keeps IY and BC', DE', HL', so it can
+; Changes AF, BC, DE, HL and AF'; keeps IX, IY and BC', DE', HL', so it can
 ; be called from BASIC with RANDOMIZE USR. Uses no ROM routine. The code
 ; changes itself, so it must run from RAM.
 ;
@@ -104,7 +104,7 @@ fz_next:
         ld      a,(fz_last)
         cp      c
         ret     c
-        ; IX = table entry of the code: table + 3 * (code - 32)
+        ; HL = table entry of the code: table + 3 * (code - 32)
         ld      a,c
         sub     32
         ld      l,a
@@ -115,33 +115,39 @@ fz_next:
         add     hl,de
         ld      de,(fz_table)
         add     hl,de
-        push    hl
-        pop     ix
-        ld      a,(ix+1)        ; kern: top two bits of the offset word
+        ld      c,(hl)          ; offset word: BC = offset, kern in the top bits
+        inc     hl
+        ld      a,(hl)
+        inc     hl
+        ld      b,a
         rlca
         rlca
         and     3
         ld      (fz_kern),a
-        ld      e,(ix+0)        ; definition: entry + offset
-        ld      a,(ix+1)
-        and     0x3F
-        ld      d,a
-        add     hl,de
-        ld      (fz_data),hl
-        ex      de,hl           ; DE = definition
-        ld      c,(ix+3)        ; next definition: entry + 3 + next offset
-        ld      a,(ix+4)
+        ld      a,b
         and     0x3F
         ld      b,a
-        push    ix
+        ld      a,(hl)          ; leading and width - 1
+        ld      (fz_info),a
+        inc     hl
+        push    hl              ; the next entry
+        dec     hl              ; definition: entry + offset
+        dec     hl
+        dec     hl
+        add     hl,bc
+        ld      (fz_data),hl
+        ex      de,hl
         pop     hl
+        ld      c,(hl)          ; next definition: next entry + its offset
         inc     hl
-        inc     hl
-        inc     hl
+        ld      a,(hl)
+        and     0x3F
+        ld      b,a
+        dec     hl
         add     hl,bc
         or      a
         sbc     hl,de           ; HL = length of the definition
-        ld      a,(ix+2)
+        ld      a,(fz_info)
         and     15
         inc     a
         ld      (fz_width),a
@@ -155,7 +161,7 @@ fz_rows:
         jr      z,fz_rows1
         ld      l,255
 fz_rows1:
-        ld      a,(ix+2)        ; leading
+        ld      a,(fz_info)     ; leading
         rrca
         rrca
         rrca
@@ -590,6 +596,7 @@ fz_height:      defb 0
 fz_track:       defb 0
 fz_last:        defb 0
 fz_kern:        defb 0
+fz_info:        defb 0
 fz_width:       defb 0
 fz_lead:        defb 0
 fz_count:       defb 0          ; rows to draw
