@@ -1,6 +1,7 @@
 // Creation, first activation, close and destruction of the main window.
 
 #include "mainwindow/mainform.h"
+#include "mainwindow/spectrumcommands.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -59,6 +60,7 @@ Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
     ConnectCommands();
     ConnectEditors();
     ConnectFileCommands();
+    new TSpectrumCommands(*this);
     NewFont();
     JoinClipboardWatch();
 

@@ -82,6 +82,7 @@ void Tmainform::CreateMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName("FileMenu");
     add(file, {"NewFileAction", "FileLoadAction", "FileSaveAction", "FileSaveAsAction", "|"});
+    add(file, {"SpectrumExportAction", "|"});
     FLastUsedMenu = file->addMenu(QStringLiteral("Last used files..."));
     FLastUsedMenu->setObjectName("LastUsedFilesMenu");
     FLastUsedMenuAction = FLastUsedMenu->menuAction();
@@ -121,6 +122,7 @@ void Tmainform::CreateMenus() {
     FPreviewTextMenuItem->setObjectName("PreviewTextMenuItem");
     FPreviewTextMenuItem->setShortcut(QKeySequence("Alt+T"));
     addAction(FPreviewTextMenuItem);
+    add(tools, {"|", "RunInEmulatorAction"});
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName("HelpMenu");
