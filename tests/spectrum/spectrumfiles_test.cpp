@@ -176,7 +176,8 @@ TEST(SpectrumSource, AssemblesToTheBytesOfTheProgram) {
     testdata::TempDir dir;
     const std::string asmPath = (dir.Path() / "demo.asm").string();
     const std::string binPath = (dir.Path() / "demo.bin").string();
-    const std::string text = BuildSpectrumSource(program, "demo.fzx");
+    // A name with a line break in it stays in the comment.
+    const std::string text = BuildSpectrumSource(program, "two\nlines.fzx");
     ASSERT_TRUE(WriteFileReplacing(asmPath, TBytes(text.begin(), text.end())));
     std::string command = QUORREL_ASSEMBLER_COMMAND;
     command.replace(command.find("SOURCE"), 6, "'" + asmPath + "'");

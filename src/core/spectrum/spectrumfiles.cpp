@@ -146,8 +146,11 @@ std::string BuildSpectrumSource(const TSpectrumProgram& program, const std::stri
     SetParameter(routine, "fz_p_attr", std::to_string((o.Paper & 7) * 8 + (o.Ink & 7)));
     SetParameter(routine, "fz_p_border", std::to_string(o.Border & 7));
 
+    std::string name = fontName;
+    for (char& ch : name) // keeps the comment on its line
+        if (static_cast<unsigned char>(ch) < 32) ch = '?';
     std::ostringstream out;
-    out << "; The font " << fontName << " with Quorrel's FZX print routine.\n"
+    out << "; The font " << name << " with Quorrel's FZX print routine.\n"
         << ";\n"
         << "; Assemble with pasmo or z80asm. To print a text of your own:\n"
         << ";       ld      hl,text         ; codes; 13 = new line, 0 = end\n"
