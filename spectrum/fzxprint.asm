@@ -189,16 +189,22 @@ fz_place:
         or      a
         sbc     hl,de
         ld      (fz_gx),hl
+        ; does it pass the right edge, gx + width > 256?
+        ld      a,h
+        or      a
+        jr      z,fz_place1
+        bit     7,h
+        jr      z,fz_passes     ; it starts right of the screen
+        jr      fz_vert         ; it starts left of it
+fz_place1:
+        ld      a,(fz_width)
+        dec     a
+        add     a,l
+        jr      nc,fz_vert
+fz_passes:
         ld      a,(fz_any)      ; a line's first character never wraps
         or      a
         jr      z,fz_vert
-        ld      a,(fz_width)
-        ld      e,a
-        add     hl,de
-        ld      de,-257
-        add     hl,de
-        bit     7,h
-        jr      nz,fz_vert      ; gx + width <= 256: it fits
         call    fz_feed
         ret     c
         jr      fz_place
@@ -295,7 +301,7 @@ fz_bits:
         ld      a,(hl)
         ret
 
-; A = y (0..191) -> HL = screen address of the row's first byte.
+; A = y (0..191), C = column (0..31) -> HL = screen address of that byte.
 fz_rowaddr:
         ld      l,a
         and     7
@@ -312,35 +318,30 @@ fz_rowaddr:
         rla
         rla
         and     0xE0
+        or      c
         ld      l,a
         ret
 
-; ---------------------------------------------------------------------------
-; Fast paths: the character lies wholly within the screen's columns. Each row
-; is rotated right by s = gx mod 8 and split between neighbouring bytes by
-; masks patched into the code; a byte beyond the character gets no ink.
-fz_fast:
-        ld      a,l
-        and     7
-        ld      b,a             ; B = s
-        cpl                     ; jump displacement 7 - s skips 7 - s RRCAs
-        add     a,8
-        ld      (fz_jump),a
-        ld      a,l
+; HL = screen address of the current character's first row and byte.
+fz_screen:
+        ld      a,(fz_gx)
         rrca
         rrca
         rrca
         and     31
         ld      c,a
         ld      a,(fz_top)
-        call    fz_rowaddr
+        jr      fz_rowaddr
+
+; ---------------------------------------------------------------------------
+; Fast paths: the character lies wholly within the screen's columns. Each row
+; is rotated right by s = gx mod 8 and split between neighbouring bytes by
+; masks patched into the code; a byte beyond the character gets no ink.
+fz_fast:
+        ; M: the bits of a byte that stay in it after the shift s
         ld      a,l
-        or      c
-        ld      (fz_scr),a
-        ld      a,h
-        ld      (fz_scr+1),a
-        ; M: the bits of a byte that stay in it after the shift
-        ld      a,b
+        and     7
+        ld      b,a             ; B = s
         call    fz_bits
         cpl
         ld      c,a             ; C = M
@@ -356,9 +357,11 @@ fz_fast:
         add     hl,de
         ld      a,(hl)
         ld      (fz_nm1+1),a
-        ld      a,(fz_jump)
+        ld      a,b             ; jump displacement 7 - s skips 7 - s RRCAs
+        cpl
+        add     a,8
         ld      (fz_nj+1),a
-        ld      hl,(fz_scr)
+        call    fz_screen
         ld      de,(fz_data)
         ld      a,(fz_count)
         ld      b,a
@@ -416,10 +419,12 @@ fz_fastwide:
         add     hl,de
         ld      a,(hl)
         ld      (fz_wm1n+1),a
-        ld      a,(fz_jump)
+        ld      a,b
+        cpl
+        add     a,8
         ld      (fz_wj0+1),a
         ld      (fz_wj1+1),a
-        ld      hl,(fz_scr)
+        call    fz_screen
         ld      de,(fz_data)
         ld      a,(fz_count)
         ld      b,a
@@ -549,6 +554,7 @@ fz_srow3:
         ld      a,c
         ld      (fz_bytes+2),a
         push    de
+        ld      c,0
         ld      a,(fz_row)
         call    fz_rowaddr
         ld      de,fz_bytes
@@ -588,7 +594,6 @@ fz_table:       defw 0          ; the font's character table
 fz_x:           defw 0          ; pen position
 fz_gx:          defw 0          ; left edge of the current character
 fz_data:        defw 0          ; its definition
-fz_scr:         defw 0          ; screen address of its first row
 fz_x0:          defb 0          ; left edge of every line
 fz_y:           defb 0          ; top of the current line
 fz_any:         defb 0          ; nonzero once the line holds a character
@@ -602,7 +607,6 @@ fz_lead:        defb 0
 fz_count:       defb 0          ; rows to draw
 fz_top:         defb 0          ; screen row of the first of them
 fz_shift:       defb 0
-fz_jump:        defb 0          ; 7 - shift: where the fast paths enter their RRCAs
 fz_wm0:         defb 0          ; pixels within the width, first byte
 fz_wm1:         defb 0          ; and second byte
 fz_col:         defb 0
