@@ -1,7 +1,6 @@
 // Creation, first activation, close and destruction of the main window.
 
 #include "mainwindow/mainform.h"
-#include "mainwindow/spectrumcommands.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -19,6 +18,7 @@
 #include "dialogs/scalefactordialog.h"
 #include "drawing/drawtools.h"
 #include "icons/appicon.h"
+#include "mainwindow/spectrumcommands.h"
 #include "platform/application.h"
 #include "platform/fonttext.h"
 #include "widgets/chargrid.h"
