@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QTest>
 
@@ -51,6 +52,25 @@ class SpectrumTest : public QObject {
         TSpectrumProgram program;
         QCOMPARE(BuildSpectrumProgram(f.Font(), o, program), std::string());
         QVERIFY(ReadFileBytes(QFile::encodeName(path).toStdString()) == BuildSpectrumTape(program));
+    }
+
+    void ChoosingATypeChangesTheExtension() {
+        TWindowFixture f;
+        MakeFont(f.Font());
+        const QString path = f.dir.filePath("font.fzx");
+        QCOMPARE(f.Font().SaveFZX(QFile::encodeName(path).toStdString()), std::string());
+        f.window->OpenFont(path);
+        TModalScript script({[](QWidget* w) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            if (!dialog) return;
+            dialog->selectNameFilter(dialog->nameFilters().value(1));
+            emit dialog->filterSelected(dialog->nameFilters().value(1));
+            static_cast<QDialog*>(dialog)->accept();
+        }});
+        f.window->Action("SpectrumExportAction")->trigger();
+        QCOMPARE(script.Seen(), QStringList{"SpectrumExportDialog"});
+        QVERIFY(QFile::exists(f.dir.filePath("font.z80")));
+        QCOMPARE(QFileInfo(f.dir.filePath("font.z80")).size(), qint64(30 + 49152));
     }
 
     void RunInEmulatorStartsFuseOnASnapshot() {

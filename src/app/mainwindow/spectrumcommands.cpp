@@ -85,10 +85,18 @@ void TSpectrumCommands::ExportActionExecute() {
         dialog.setDirectory(font.absolutePath());
         dialog.selectFile(font.completeBaseName() + QStringLiteral(".tap"));
     }
-    // The suffix follows the chosen type.
+    // The suffix, and the name's extension, follow the chosen type.
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
         const int star = filter.indexOf(QStringLiteral("*."));
-        if (star >= 0) dialog.setDefaultSuffix(filter.mid(star + 2, 3));
+        if (star < 0) return;
+        const QString suffix = filter.mid(star + 2, 3);
+        dialog.setDefaultSuffix(suffix);
+        const QStringList chosen = dialog.selectedFiles();
+        if (chosen.isEmpty()) return;
+        const QFileInfo name(chosen.first());
+        const QString old = name.suffix().toLower();
+        if (old == "tap" || old == "z80" || old == "asm")
+            dialog.selectFile(name.completeBaseName() + '.' + suffix);
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     ExportTo(dialog.selectedFiles().first());
