@@ -110,12 +110,13 @@ void TSpectrumCommands::RunInEmulatorExecute() {
                        QStringLiteral("Run in emulator ") + QString::fromUtf8(launch.Hint));
         return;
     }
-    if (!FSnapshots.isValid()) {
+    if (!FSnapshots) FSnapshots = std::make_unique<QTemporaryDir>();
+    if (!FSnapshots->isValid()) {
         ShowMessageBox(&FWindow,
                        QStringLiteral("Cannot create a temporary folder for the snapshot."));
         return;
     }
-    const QString snapshot = FSnapshots.filePath(QStringLiteral("quorrel-%1.z80").arg(++FRuns));
+    const QString snapshot = FSnapshots->filePath(QStringLiteral("quorrel-%1.z80").arg(++FRuns));
     if (!ExportTo(snapshot)) return;
     QStringList arguments;
     for (const std::string& a : launch.Arguments)

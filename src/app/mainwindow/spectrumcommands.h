@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QTemporaryDir>
+#include <memory>
 #include <string>
 
 class Tmainform;
@@ -27,6 +28,8 @@ class TSpectrumCommands : public QObject {
     void UpdateEmulatorAction();
 
     Tmainform& FWindow;
-    QTemporaryDir FSnapshots; // Fuse reads its snapshot at start; gone when the window is
+    // Made at the first run; Fuse reads its snapshot at start, and the
+    // folder goes with the window.
+    std::unique_ptr<QTemporaryDir> FSnapshots;
     int FRuns = 0;
 };
