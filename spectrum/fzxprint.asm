@@ -11,9 +11,9 @@
 ; Entry fzx_print (offset 3):
 ;   HL = text, DE = font (the bytes of an FZX file),
 ;   B = top of the first line (0..191), C = its left edge (0..255).
-; Changes AF, BC, DE, HL and AF'; keeps IX, IY and BC', DE', HL', so it can
-; be called from BASIC with RANDOMIZE USR. Uses no ROM routine. The code
-; changes itself, so it must run from RAM.
+; Changes AF, BC, DE and HL only, so it can be called from BASIC with
+; RANDOMIZE USR. Uses no ROM routine. The code changes itself, so it must
+; run from RAM.
 ;
 ; Entry fz_start (offset 0) is the start-up used by Quorrel's tapes and
 ; snapshots: it clears the screen to the colours in its parameters, sets the

@@ -22,7 +22,7 @@ struct TOutcome {
     bool Returned = false;
     int StrayWrites = 0;
     unsigned FirstStray = 0;
-    bool IYKept = false;
+    bool KeptRegisters = false;
     long long Tstates = 0;
     TRaster Screen;
 };
@@ -63,7 +63,7 @@ TOutcome RunOnSpectrum(const TFZXFont& font, const std::string& text, int x, int
                                 program.FontAddress(), static_cast<unsigned>(y * 256 + x));
     out.StrayWrites = machine.StrayWrites;
     out.FirstStray = machine.FirstStray;
-    out.IYKept = machine.IY == 0x5C3A;
+    out.KeptRegisters = machine.KeptRegisters;
     out.Tstates = machine.Tstates;
     out.Screen = machine.Screen();
     return out;
@@ -100,7 +100,7 @@ void ExpectSameAsRender(TFZXFont& font, const std::string& text, int x, int y,
     const TOutcome out = RunOnSpectrum(font, text, x, y, junk);
     ASSERT_TRUE(out.Returned) << "the routine did not return";
     EXPECT_EQ(out.StrayWrites, 0) << "first stray write at " << out.FirstStray;
-    EXPECT_TRUE(out.IYKept);
+    EXPECT_TRUE(out.KeptRegisters) << "IX, IY or an alternate register changed";
     EXPECT_EQ(Difference(out.Screen, RenderPicture(font, text, x, y)), "");
 }
 

@@ -48,19 +48,26 @@ class TZ80Machine {
         z80ex_set_reg(FCpu, regHL, static_cast<Z80EX_WORD>(hl));
         z80ex_set_reg(FCpu, regDE, static_cast<Z80EX_WORD>(de));
         z80ex_set_reg(FCpu, regBC, static_cast<Z80EX_WORD>(bc));
-        z80ex_set_reg(FCpu, regIY, 0x5C3A);
+        // Registers a caller may keep: IX, IY and the alternate set.
+        const Z80_REG_T kept[] = {regIX, regIY, regAF_, regBC_, regDE_, regHL_};
+        const Z80EX_WORD values[] = {0x1357, 0x5C3A, 0x2468, 0x1122, 0x3344, 0x5566};
+        for (int i = 0; i < 6; ++i)
+            z80ex_set_reg(FCpu, kept[i], values[i]);
         Tstates = 0;
         while (Tstates < limit) {
             Tstates += z80ex_step(FCpu);
             if (z80ex_last_op_type(FCpu) == 0 && z80ex_get_reg(FCpu, regPC) == 0) {
-                IY = z80ex_get_reg(FCpu, regIY);
+                KeptRegisters = true;
+                for (int i = 0; i < 6; ++i)
+                    KeptRegisters = KeptRegisters && z80ex_get_reg(FCpu, kept[i]) == values[i];
                 return true;
             }
         }
         return false;
     }
     long long Tstates = 0;
-    unsigned IY = 0;
+    // After Call: IX, IY, AF', BC', DE' and HL' hold what they held before.
+    bool KeptRegisters = false;
 
     // Runs from pc with the stack at sp until the processor halts; false
     // when it has not within limit T-states.

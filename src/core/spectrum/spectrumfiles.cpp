@@ -158,7 +158,7 @@ std::string BuildSpectrumSource(const TSpectrumProgram& program, const std::stri
         << ";       ld      b,top           ; 0..191\n"
         << ";       ld      c,left          ; 0..255\n"
         << ";       call    fzx_print\n"
-        << "; It changes AF, BC, DE, HL, IX and AF'. Running from fz_start instead\n"
+        << "; It changes AF, BC, DE and HL only. Running from fz_start instead\n"
         << "; clears the screen, prints fz_sample and waits for ever.\n\n"
         << "        org     " << program.Org << "\n\n"
         << routine << "\n; The font: the bytes of its FZX file.\nfz_font:\n";
