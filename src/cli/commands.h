@@ -11,6 +11,7 @@ int RunInfo(const TArgs& args);
 int RunConvert(const TArgs& args);
 int RunRender(const TArgs& args);
 int RunApply(const TArgs& args);
+int RunSpectrum(const TArgs& args);
 
 // Prints "quorrel-cli: " + text on standard error; returns 1.
 int Fail(const std::string& text);

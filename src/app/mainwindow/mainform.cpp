@@ -18,6 +18,7 @@
 #include "drawing/charranges.h"
 #include "drawing/drawtools.h"
 #include "icons/appicon.h"
+#include "mainwindow/spectrumcommands.h"
 #include "platform/application.h"
 #include "platform/filepath.h"
 #include "platform/fonttext.h"
@@ -72,6 +73,7 @@ Tmainform::Tmainform(const std::vector<std::string>& arguments, QWidget* parent)
     ConnectCommands();
     ConnectEditors();
     ConnectFileCommands();
+    new TSpectrumCommands(*this);
     NewFont();
     JoinClipboardWatch();
 
