@@ -7,7 +7,7 @@
 #include "model/font.h"
 #include "formats/fontfiles.h"
 #include "text/latin1.h"
-#include "pngwriter.h"
+#include "pngcodec.h"
 #include "shell/previewstrip.h"
 #include "raster/raster.h"
 #include "text/textrows.h"

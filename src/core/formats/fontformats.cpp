@@ -2,9 +2,47 @@
 
 #include <cctype>
 
+#include "formats/psffile.h"
+#include "formats/sheet.h"
+
+namespace {
+// A sheet of 256 x 256 cells of 64 x 64 pixels as a PNG file is far smaller.
+constexpr std::size_t kMaxSheetFileSize = 64u * 1024 * 1024;
+} // namespace
+
 const std::vector<TFontFormat>& FontFormats() {
     static const std::vector<TFontFormat> formats = {
         // One row a format.
+        {"PSF",
+         "PSF console fonts, gzip-compressed",
+         {".psf.gz"},
+         true,
+         false,
+         kMaxPSFFileSize,
+         ReadPSF,
+         WritePSF,
+         nullptr,
+         nullptr},
+        {"PSF",
+         "PSF console fonts",
+         {".psf"},
+         false,
+         false,
+         kMaxPSFFileSize,
+         ReadPSF,
+         WritePSF,
+         nullptr,
+         nullptr},
+        {"picture sheet",
+         "Picture sheets (PNG)",
+         {".png"},
+         false,
+         true,
+         kMaxSheetFileSize,
+         nullptr,
+         nullptr,
+         ReadSheet,
+         WriteSheet},
     };
     return formats;
 }
@@ -20,7 +58,7 @@ bool EndsWithIgnoringCase(const std::string& text, const std::string& tail) {
     }
     return true;
 }
-}  // namespace
+} // namespace
 
 const TFontFormat* FindFontFormat(const std::string& path) {
     const TFontFormat* best = nullptr;

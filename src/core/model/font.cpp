@@ -29,6 +29,24 @@ void TFZXFont::Clear() {
     SetModified(false);
 }
 
+void TFZXFont::TakeOver(TFZXFont& source) {
+    if (&source == this) return;
+    BeginUpdate();
+    FGlyphs = std::move(source.FGlyphs);
+    source.FGlyphs.clear();
+    for (auto& glyph : FGlyphs)
+        glyph->FFont = this;
+    FHeight = source.FHeight;
+    FTracking = source.FTracking;
+    FLastChar = source.FLastChar;
+    FTerminusOffset = source.FTerminusOffset;
+    FUndoList.Clear();
+    FCurrentIndex = -1;
+    source.Clear();
+    FModified = false;
+    EndUpdate(true);
+}
+
 void TFZXFont::EndUpdate(bool notify) {
     --FUpdateLock;
     if (notify) Changed();

@@ -48,6 +48,10 @@ class TFZXFont {
     // --- lifecycle and notification -------------------------------------
     // Empty font, Height 8, Tracking 0, LastChar 0, no history; notifies.
     void Clear();
+    // Takes the header values and glyphs of source, which is left empty, the
+    // way a file read does: no history, not modified, no current glyph;
+    // notifies once. Imports read into a scratch font and then take it over.
+    void TakeOver(TFZXFont& source);
     void BeginUpdate() { ++FUpdateLock; }
     void EndUpdate(bool notify);
     void Changed();
