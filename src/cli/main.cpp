@@ -58,8 +58,7 @@ std::string FormatLines() {
         std::string names;
         for (const std::string& ext : format.Extensions)
             names += (names.empty() ? "" : ", ") + ext;
-        const bool reads = format.Picture ? bool(format.ReadPicture) : bool(format.ReadBytes);
-        const bool writes = format.Picture ? bool(format.WritePicture) : bool(format.WriteBytes);
+        const bool reads = format.CanRead(), writes = format.CanWrite();
         std::string line = "  " + names;
         line.resize(std::max<std::size_t>(line.size() + 1, 30), ' ');
         text += line + format.Description + " (" +

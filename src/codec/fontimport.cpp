@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "formats/fileio.h"
+#include "formats/sheet.h"
 #include "gzipcodec.h"
 #include "model/font.h"
 #include "pngcodec.h"
@@ -14,31 +15,48 @@ std::string InFile(const std::string& path, const std::string& message) {
 }
 } // namespace
 
-std::string ImportFontFile(TFZXFont& font, const std::string& path, const TImportOptions& options,
-                           TImportReport& report) {
-    const TFontFormat* format = FindFontFormat(path);
-    if (!format || !(format->Picture ? bool(format->ReadPicture) : bool(format->ReadBytes)))
-        return InFile(path, "not a font format that can be imported");
+namespace {
+
+// The file's plain bytes, checked and unpacked; "" or the message without
+// the file's name.
+std::string ReadContent(const std::string& path, const TFontFormat& format,
+                        std::vector<std::uint8_t>& bytes) {
     // A pipe or device would block or never end; a folder is no font.
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
     if (!ec && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
-        return InFile(path, "not a regular file");
+        return "not a regular file";
+    if (!ReadFileBytes(path, format.MaxFileSize, bytes))
+        return "file is larger than " + std::to_string(format.MaxFileSize) +
+               " bytes, too large for a " + format.Name + " font";
+    if (!format.Gzip) return "";
+    std::vector<std::uint8_t> plain;
+    const std::string error = Gunzip(bytes, format.MaxFileSize, plain);
+    bytes.swap(plain);
+    return error;
+}
 
+std::string TakeOverIfRead(TFZXFont& font, TFZXFont& scratch, TImportReport& report,
+                           TImportReport& scratchReport, const std::string& error) {
+    if (!error.empty()) return error;
+    font.TakeOver(scratch);
+    report = std::move(scratchReport);
+    return "";
+}
+
+} // namespace
+
+std::string ImportFontFile(TFZXFont& font, const std::string& path, const TImportOptions& options,
+                           TImportReport& report) {
+    const TFontFormat* format = FindFontFormat(path);
+    if (!(format && format->CanRead()))
+        return InFile(path, "not a font format that can be imported");
     std::vector<std::uint8_t> bytes;
-    if (!ReadFileBytes(path, format->MaxFileSize, bytes))
-        return InFile(path, "file is larger than " + std::to_string(format->MaxFileSize) +
-                                " bytes, too large for a " + format->Name + " font");
-    if (format->Gzip) {
-        std::vector<std::uint8_t> plain;
-        const std::string error = Gunzip(bytes, format->MaxFileSize, plain);
-        if (!error.empty()) return InFile(path, error);
-        bytes.swap(plain);
-    }
+    std::string error = ReadContent(path, *format, bytes);
+    if (!error.empty()) return InFile(path, error);
 
     TFZXFont scratch;
     TImportReport scratchReport;
-    std::string error;
     if (format->Picture) {
         TRaster picture;
         error = DecodePNG(bytes, picture);
@@ -47,15 +65,32 @@ std::string ImportFontFile(TFZXFont& font, const std::string& path, const TImpor
         error = format->ReadBytes(scratch, bytes, options, scratchReport);
     }
     if (!error.empty()) return InFile(path, error);
-    font.TakeOver(scratch);
-    report = std::move(scratchReport);
-    return "";
+    return TakeOverIfRead(font, scratch, report, scratchReport, "");
+}
+
+std::string ReadSheetPicture(const std::string& path, TRaster& picture) {
+    picture = TRaster();
+    const TFontFormat* format = FindFontFormat(path);
+    if (!(format && format->CanRead()) || !format->Picture)
+        return InFile(path, "not a picture sheet");
+    std::vector<std::uint8_t> bytes;
+    std::string error = ReadContent(path, *format, bytes);
+    if (error.empty()) error = DecodePNG(bytes, picture);
+    return error.empty() ? "" : InFile(path, error);
+}
+
+std::string ImportSheetPicture(TFZXFont& font, const TRaster& picture,
+                               const TImportOptions& options, TImportReport& report) {
+    TFZXFont scratch;
+    TImportReport scratchReport;
+    const std::string error = ReadSheet(scratch, picture, options, scratchReport);
+    return TakeOverIfRead(font, scratch, report, scratchReport, error);
 }
 
 std::string ExportFontFile(const TFZXFont& font, const std::string& path,
                            const TExportOptions& options) {
     const TFontFormat* format = FindFontFormat(path);
-    if (!format || !(format->Picture ? bool(format->WritePicture) : bool(format->WriteBytes)))
+    if (!format || !format->CanWrite())
         return InFile(path, "not a font format that can be exported");
     std::vector<std::uint8_t> bytes;
     std::string error;

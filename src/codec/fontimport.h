@@ -18,6 +18,15 @@ class TFZXFont;
 std::string ImportFontFile(TFZXFont& font, const std::string& path, const TImportOptions& options,
                            TImportReport& report);
 
+// The first steps of ImportFontFile for a picture sheet: the checks, then the
+// decoded picture, for a caller that asks for the sheet's layout before the
+// import. "" or the message naming the file; throws as ImportFontFile does.
+std::string ReadSheetPicture(const std::string& path, TRaster& picture);
+// The last step: reads the font from the picture as ImportFontFile does,
+// leaving font untouched on failure.
+std::string ImportSheetPicture(TFZXFont& font, const TRaster& picture,
+                               const TImportOptions& options, TImportReport& report);
+
 // Writes font to path in the format its extension names. "" on success, else
 // the message; an existing file survives every failure. Throws TFileError
 // when the file cannot be created.

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 #include <string>
 #include <tuple>
@@ -93,6 +94,19 @@ TEST(Sheet, WhatCountsAsInk) {
     EXPECT_FALSE(IsLightSheet(light));
 }
 
+TEST(Sheet, GuessWithoutAGrid) {
+    // 16 columns of square cells where the height allows, else one row.
+    for (const auto& [w, h, cw, ch] :
+         {std::array<int, 4>{128, 48, 8, 8}, std::array<int, 4>{160, 8, 10, 8},
+          std::array<int, 4>{10, 300, 1, 1}}) {
+        const TImportOptions o = GuessSheetOptions(TRaster(w, h));
+        EXPECT_EQ(o.Columns, 16);
+        EXPECT_EQ(o.CellWidth, cw) << w << 'x' << h;
+        EXPECT_EQ(o.CellHeight, ch) << w << 'x' << h;
+        EXPECT_EQ(o.MarginX + o.GapX, 0);
+    }
+}
+
 TEST(Sheet, WrongSettingsExplained) {
     const TRaster picture(16, 8);
     struct TCase {
@@ -160,6 +174,15 @@ TEST(Sheet, CommunityFontsThroughSheetsAndBack) {
         ASSERT_GE(back.LastChar(), font.LastChar());
         EXPECT_EQ(Ink(back, font.LastChar()), Ink(font, font.LastChar()));
         EXPECT_EQ(back.Glyph(0).Width(), in.CellWidth);
+
+        // A sheet with a grid shows the window its own layout.
+        if (out.Grid) {
+            const TImportOptions guess = GuessSheetOptions(sheet);
+            EXPECT_EQ(
+                std::tie(guess.CellWidth, guess.CellHeight, guess.Columns, guess.GapX,
+                         guess.MarginX, guess.MarginY),
+                std::tie(in.CellWidth, in.CellHeight, in.Columns, in.GapX, in.MarginX, in.MarginY));
+        }
 
         // The sheet of what was read is the same picture.
         TRaster again;

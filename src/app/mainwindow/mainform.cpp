@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QScreen>
@@ -59,6 +60,7 @@ Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
     ConnectCommands();
     ConnectEditors();
     ConnectFileCommands();
+    ConnectImportCommands();
     NewFont();
     JoinClipboardWatch();
 
@@ -161,5 +163,10 @@ void Tmainform::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     const QString path = urls.first().toLocalFile();
     // Opening asks questions; let the drag finish before it does.
-    QTimer::singleShot(0, this, [this, path] { OpenFont(path); });
+    QTimer::singleShot(0, this, [this, path] {
+        if (FindFontFormat(QFile::encodeName(path).toStdString()))
+            ImportFont(path);
+        else
+            OpenFont(path);
+    });
 }

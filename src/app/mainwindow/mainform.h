@@ -5,7 +5,8 @@
 // Handlers live in files by concern: mainform.cpp (creation and lifecycle),
 // mainform_layout.cpp, mainform_update.cpp (refresh, undo, new font),
 // mainform_commands.cpp, mainform_files.cpp, mainform_settings.cpp,
-// mainform_tools.cpp (drawing with the pointer), mainform_clipboard.cpp.
+// mainform_tools.cpp (drawing with the pointer), mainform_clipboard.cpp,
+// mainform_import.cpp (import and export of the further formats).
 
 #include <QMainWindow>
 #include <map>
@@ -13,6 +14,7 @@
 #include <string>
 
 #include "drawing/canvasgeometry.h"
+#include "formats/fontformats.h"
 #include "model/font.h"
 #include "raster/raster.h"
 #include "shell/recentfiles.h"
@@ -72,6 +74,13 @@ class Tmainform : public QMainWindow {
     void SetFileName(const QString& path);
     const QString& FileName() const { return FFileName; }
     TRecentFiles& LastUsedFiles() { return FRecent; }
+    // Imports a file of the formats table as a new, untitled font, after the
+    // changed-file question; picture sheets ask for their layout first
+    // (mainform_import.cpp).
+    void ImportFont(const QString& path);
+    // Exports the font in the format path's extension names, after asking
+    // for the format's options; the font keeps its file and state.
+    void ExportFont(const QString& path);
     // Settings location for tests; "" uses the user's store.
     void SetSettingsFile(const QString& fileName) { FSettingsFile = fileName; }
     void LoadSettings();
@@ -130,6 +139,10 @@ class Tmainform : public QMainWindow {
     void Menu_LastUsedFilesPopup();
     void AddToRecent(const QString& path);
     QString ReadCommandLineFile() const;
+    // mainform_import.cpp
+    void ConnectImportCommands();
+    void ImportActionExecute();
+    void ExportActionExecute();
     // mainform_tools.cpp
     void EditPaintBoxMouseDown(Qt::MouseButton button, const QPoint& pos);
     void EditPaintBoxMouseMove(const QPoint& pos);
@@ -147,6 +160,7 @@ class Tmainform : public QMainWindow {
     QString FSettingsFile;
     QStringList FArguments;
     TRaster FClipboardBitmap;
+    TExportOptions FExportOptions;
     std::unique_ptr<TToolStroke> FStroke;
 
     std::map<QString, QAction*> FActions;

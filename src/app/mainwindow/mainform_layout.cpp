@@ -82,6 +82,7 @@ void Tmainform::CreateMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName("FileMenu");
     add(file, {"NewFileAction", "FileLoadAction", "FileSaveAction", "FileSaveAsAction", "|"});
+    add(file, {"ImportAction", "ExportAction", "ZxCharsetAction", "|"});
     FLastUsedMenu = file->addMenu(QStringLiteral("Last used files..."));
     FLastUsedMenu->setObjectName("LastUsedFilesMenu");
     FLastUsedMenuAction = FLastUsedMenu->menuAction();

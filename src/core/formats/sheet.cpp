@@ -195,6 +195,66 @@ std::string WriteSheet(const TFZXFont& font, const TExportOptions& options, TRas
     return "";
 }
 
+namespace {
+// Positions along one side where a grid line of colour c runs the picture's
+// whole length from start on; vertical lines when columns is set.
+std::vector<int> GridLines(const TRaster& p, TColor c, bool columns, int start) {
+    std::vector<int> lines;
+    const int along = columns ? p.Width() : p.Height(), across = columns ? p.Height() : p.Width();
+    for (int a = 0; a < along; ++a) {
+        bool line = true;
+        for (int b = start; b < across && line; ++b)
+            line = (columns ? p.Pixel(a, b) : p.Pixel(b, a)) == c;
+        if (line) lines.push_back(a);
+    }
+    return lines;
+}
+
+// Equal steps of more than one pixel between lines: the cells and the count.
+bool EvenSteps(const std::vector<int>& lines, int& cell, int& count) {
+    if (lines.size() < 2) return false;
+    const int step = lines[1] - lines[0];
+    for (std::size_t i = 1; i < lines.size(); ++i)
+        if (lines[i] - lines[i - 1] != step) return false;
+    cell = step - 1;
+    count = static_cast<int>(lines.size()) - 1;
+    return cell >= 1 && cell <= kMaxCellSide;
+}
+} // namespace
+
+TImportOptions GuessSheetOptions(const TRaster& picture) {
+    TImportOptions o;
+    const int w = picture.Width(), h = picture.Height();
+    if (w < 1 || h < 1) return o;
+    // A grid closes at the right and bottom edges: its colour is in the corner.
+    const TColor c = picture.Pixel(w - 1, h - 1);
+    if (c != clWhite && !IsInk(c, false)) {
+        // The lines run from the grid's first row and column to the edges.
+        int top = 0, left = 0;
+        while (picture.Pixel(w - 1, top) != c)
+            ++top;
+        while (picture.Pixel(left, h - 1) != c)
+            ++left;
+        const std::vector<int> verticals = GridLines(picture, c, true, top);
+        const std::vector<int> horizontals = GridLines(picture, c, false, left);
+        int cw, ch, columns, rows;
+        if (EvenSteps(verticals, cw, columns) && EvenSteps(horizontals, ch, rows)) {
+            o.CellWidth = cw;
+            o.CellHeight = ch;
+            o.Columns = columns;
+            o.GapX = o.GapY = 1;
+            o.MarginX = verticals.front() + 1;
+            o.MarginY = horizontals.front() + 1;
+            return o;
+        }
+    }
+    o.Columns = 16;
+    o.CellWidth = std::clamp(w / 16, 1, kMaxCellSide);
+    const int rowCount = std::max(1, h / o.CellWidth);
+    o.CellHeight = std::clamp(h / rowCount, 1, kMaxCellSide);
+    return o;
+}
+
 TImportOptions SheetImportOptions(const TFZXFont& font, const TExportOptions& options) {
     TSheetLayout l;
     TImportOptions o;

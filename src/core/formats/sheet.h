@@ -48,5 +48,11 @@ std::string ReadSheet(TFZXFont& font, const TRaster& picture, const TImportOptio
 // the sheet back with SheetImportOptions gives the same glyphs.
 std::string WriteSheet(const TFZXFont& font, const TExportOptions& options, TRaster& picture);
 
+// A first guess at a sheet's layout for the window to start from: a sheet
+// with a grid of one colour around its cells (as WriteSheet draws one) gives
+// its exact cells, gaps and margins; any other sheet 16 cells a row, square
+// cells where the height allows.
+TImportOptions GuessSheetOptions(const TRaster& picture);
+
 // The import options that read a sheet written by WriteSheet from font.
 TImportOptions SheetImportOptions(const TFZXFont& font, const TExportOptions& options);
