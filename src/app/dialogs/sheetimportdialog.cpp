@@ -216,8 +216,10 @@ void TSheetImportDialog::OptionsChanged() {
     OKButton->setEnabled(error.empty());
     QString status;
     if (error.empty()) {
-        status = QStringLiteral("%1 characters, codes 32 to %2.")
-                     .arg(FPreview.LastChar() - 31)
+        const int first = std::max(32, o.FirstCode);
+        status = QStringLiteral("%1 characters, codes %2 to %3.")
+                     .arg(FPreview.LastChar() - first + 1)
+                     .arg(first)
                      .arg(FPreview.LastChar());
         for (const std::string& line : report.Lines)
             status += QLatin1Char(' ') + QString::fromStdString(line);

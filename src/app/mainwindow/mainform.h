@@ -142,6 +142,8 @@ class Tmainform : public QMainWindow {
     // mainform_import.cpp
     void ConnectImportCommands();
     void ImportActionExecute();
+    // ImportFont after the changed-file question was answered.
+    void ImportAsked(const QString& path);
     void ExportActionExecute();
     // mainform_tools.cpp
     void EditPaintBoxMouseDown(Qt::MouseButton button, const QPoint& pos);

@@ -53,6 +53,8 @@ void Tmainform::ConnectImportCommands() {
 }
 
 void Tmainform::ImportActionExecute() {
+    // The changed-file question comes first, before a file is chosen.
+    if (!QuerySaveChanges()) return;
     QFileDialog dialog(this, QStringLiteral("Import"));
     dialog.setObjectName("ImportDialog");
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
@@ -65,10 +67,14 @@ void Tmainform::ImportActionExecute() {
     filters.prepend(QStringLiteral("All fonts that can be imported (%1)").arg(all.join(' ')));
     dialog.setNameFilters(filters);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    ImportFont(dialog.selectedFiles().first());
+    ImportAsked(dialog.selectedFiles().first());
 }
 
 void Tmainform::ImportFont(const QString& path) {
+    if (QuerySaveChanges()) ImportAsked(path);
+}
+
+void Tmainform::ImportAsked(const QString& path) {
     const std::string file = ToPath(path);
     const TFontFormat* format = FindFontFormat(file);
     if (!format) {
@@ -76,7 +82,6 @@ void Tmainform::ImportFont(const QString& path) {
                        QStringLiteral("\"%1\": not a font format that can be imported").arg(path));
         return;
     }
-    if (!QuerySaveChanges()) return;
     TImportOptions options;
     options.ZxCharset = Action("ZxCharsetAction")->isChecked();
     TImportReport report;
