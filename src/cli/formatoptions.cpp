@@ -2,7 +2,7 @@
 
 #include <iostream>
 
-#include "fontimport.h"
+#include "formatfiles.h"
 #include "formats/fontfiles.h"
 #include "formats/sheet.h"
 #include "model/font.h"

@@ -16,7 +16,7 @@
 #include "dialogs/exportoptionsdialog.h"
 #include "dialogs/sheetimportdialog.h"
 #include "fontfilefixture.h"
-#include "fontimport.h"
+#include "formatfiles.h"
 #include "windowfixture.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <QTimer>
 
 #include "dialogs/sheetimportdialog.h"
-#include "fontimport.h"
+#include "formatfiles.h"
 #include "formats/sheet.h"
 #include "platform/application.h"
 #include "shotwindow.h"

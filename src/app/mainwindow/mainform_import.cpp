@@ -9,7 +9,7 @@
 
 #include "dialogs/exportoptionsdialog.h"
 #include "dialogs/sheetimportdialog.h"
-#include "fontimport.h"
+#include "formatfiles.h"
 #include "formats/fileio.h"
 #include "mainwindow/mainform.h"
 #include "platform/application.h"

@@ -1,4 +1,4 @@
-#include "fontimport.h"
+#include "formatfiles.h"
 
 #include <filesystem>
 #include <system_error>

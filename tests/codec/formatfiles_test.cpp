@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "fontimport.h"
+#include "formatfiles.h"
 #include "formats/fileio.h"
 #include "formats/psffile.h"
 #include "formats/sheet.h"
@@ -35,7 +35,7 @@ std::string Import(TFZXFont& font, const std::string& path, TImportReport* repor
     return ImportFontFile(font, path, TImportOptions(), report ? *report : local);
 }
 
-TEST(FontImport, ExportThenImportEveryWritableRow) {
+TEST(FormatFiles, ExportThenImportEveryWritableRow) {
     testdata::TempDir temp;
     TFZXFont font;
     MakeFont(font);
@@ -58,7 +58,7 @@ TEST(FontImport, ExportThenImportEveryWritableRow) {
     EXPECT_EQ(gz[1], 0x8B);
 }
 
-TEST(FontImport, FailuresLeaveTheFontAsItWas) {
+TEST(FormatFiles, FailuresLeaveTheFontAsItWas) {
     testdata::TempDir temp;
     // A damaged PSF, a PSF that is really gzip-less, a picture that is no PNG,
     // a folder, a pipe, an oversized file and an unknown extension.
@@ -99,7 +99,7 @@ TEST(FontImport, FailuresLeaveTheFontAsItWas) {
     EXPECT_THROW(Import(font, temp.File("missing.psf")), TFileError);
 }
 
-TEST(FontImport, FailedExportKeepsTheOldFile) {
+TEST(FormatFiles, FailedExportKeepsTheOldFile) {
     testdata::TempDir temp;
     const std::string path = temp.File("old.psf");
     testdata::WriteAll(path, {'o', 'l', 'd'});
@@ -114,7 +114,7 @@ TEST(FontImport, FailedExportKeepsTheOldFile) {
 
 // The console fonts of console-setup-linux, with characters compared by hand
 // with what the file holds (decoded separately from the PSF 1 table).
-TEST(FontImport, ConsoleFonts) {
+TEST(FormatFiles, ConsoleFonts) {
     const fs::path folder = "/usr/share/consolefonts";
     if (!fs::exists(folder / "Lat15-Fixed16.psf.gz"))
         GTEST_SKIP() << "console fonts not found in " << folder << " (install console-setup-linux)";
