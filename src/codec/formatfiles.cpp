@@ -1,5 +1,6 @@
 #include "formatfiles.h"
 
+#include <cctype>
 #include <filesystem>
 #include <system_error>
 
@@ -88,10 +89,25 @@ std::string ImportSheetPicture(TFZXFont& font, const TRaster& picture,
 }
 
 std::string ExportFontFile(const TFZXFont& font, const std::string& path,
-                           const TExportOptions& options) {
+                           const TExportOptions& exportOptions) {
     const TFontFormat* format = FindFontFormat(path);
     if (!format || !format->CanWrite())
         return InFile(path, "not a font format that can be exported");
+    TExportOptions options = exportOptions;
+    if (options.FontName.empty()) {
+        // The file's name without folders and without the format's extension.
+        const std::string name = FileNameOnly(path);
+        std::string lower = name;
+        for (char& c : lower)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        options.FontName = name;
+        for (const std::string& ext : format->Extensions)
+            if (lower.size() > ext.size() &&
+                lower.compare(lower.size() - ext.size(), ext.size(), ext) == 0) {
+                options.FontName = name.substr(0, name.size() - ext.size());
+                break;
+            }
+    }
     std::vector<std::uint8_t> bytes;
     std::string error;
     if (format->Picture) {

@@ -27,7 +27,8 @@ std::string ReadSheetPicture(const std::string& path, TRaster& picture);
 std::string ImportSheetPicture(TFZXFont& font, const TRaster& picture,
                                const TImportOptions& options, TImportReport& report);
 
-// Writes font to path in the format its extension names. "" on success, else
+// Writes font to path in the format its extension names, named (where the
+// format holds a name) after the file unless options name it. "" on success, else
 // the message; an existing file survives every failure. Throws TFileError
 // when the file cannot be created.
 std::string ExportFontFile(const TFZXFont& font, const std::string& path,

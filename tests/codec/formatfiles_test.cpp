@@ -52,6 +52,11 @@ TEST(FormatFiles, ExportThenImportEveryWritableRow) {
         EXPECT_EQ(back.Glyph('A' - 32).Leading(), 3);
         EXPECT_FALSE(back.Modified());
     }
+    // Formats that hold a name take the file's.
+    ASSERT_EQ(ExportFontFile(font, temp.File("My Font.BDF"), TExportOptions()), "");
+    const TBytes bdf = testdata::ReadAll(temp.File("My Font.BDF"));
+    EXPECT_NE(std::string(bdf.begin(), bdf.end()).find("My Font"), std::string::npos);
+
     const TBytes gz = testdata::ReadAll(temp.File("f.psf.gz"));
     ASSERT_GE(gz.size(), 2u);
     EXPECT_EQ(gz[0], 0x1F);
