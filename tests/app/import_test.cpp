@@ -162,7 +162,8 @@ void ImportTest::sheetDialogPreviewsAsTheUserTypes() {
     f.window->ImportFont(sheet);
     QCOMPARE(script.Seen(), QStringList{"SheetImportDialog"});
     QCOMPARE(seen, QStringList(
-                       {"8x8 8 40 characters, codes 32 to 71.", "40 characters, codes 65 to 104.",
+                       {"8x8 8 40 characters, codes 32 to 71.",
+                        "40 characters, codes 65 to 104. Not in the file, left empty: 32 to 64",
                         "2", "Not one cell of 8 x 200 pixels fits the picture of 86 x 53.", "0"}));
     QCOMPARE(f.Font().LastChar(), 71);
     // Fitted widths: the ink plus one column.
@@ -199,7 +200,10 @@ void ImportTest::exportWritesEveryFormatAndKeepsTheFont() {
     struct {
         QString typed, written;
     } cases[] = {
-        {"a.psf", "a.psf"}, {"b.PSF.GZ", "b.PSF.GZ"}, {"c.png", "c.png"}, {"d.bdf", "d.bdf"},
+        {"a.psf", "a.psf"},
+        {"b.PSF.GZ", "b.PSF.GZ"},
+        {"c.png", "c.png"},
+        {"d.bdf", "d.bdf"},
         {"e.yaff", "e.yaff"},
         // A name without an extension gets the first filter's.
         {"plain", "plain" + QString::fromStdString(FontFormats().front().Extensions.front())}};

@@ -64,13 +64,13 @@ TEST_F(CliFormats, SheetOptionsAndTheImportReport) {
     TFZXFont font;
     MakeFixture(font);
     ASSERT_EQ(font.SaveFZX(Path("in.fzx")), "");
-    TRun run = RunCli({"convert", Path("in.fzx"), Path("s.png"), "--grid", "--captions",
-                       "--columns", "4"});
+    TRun run = RunCli(
+        {"convert", Path("in.fzx"), Path("s.png"), "--grid", "--captions", "--columns", "4"});
     ASSERT_EQ(run.Status, 0) << run.Err;
     EXPECT_EQ(run.Err, Path("s.png") + ": read back with --cell 8x8 --columns 4 --gap 1 "
                                        "--margin 14x8\n");
-    run = RunCli({"info", Path("s.png"), "--json", "--cell", "8x8", "--columns", "4", "--gap",
-                  "1", "--margin", "14x8", "--first-code", "33", "--fit-width", "2"});
+    run = RunCli({"info", Path("s.png"), "--json", "--cell", "8x8", "--columns", "4", "--gap", "1",
+                  "--margin", "14x8", "--first-code", "33", "--fit-width", "2"});
     ASSERT_EQ(run.Status, 0) << run.Err;
     // Cell 0 (code 32, blank) would be code 33 now, '!' is 34 and so on;
     // the last of the 12 cells is code 44.
@@ -79,14 +79,14 @@ TEST_F(CliFormats, SheetOptionsAndTheImportReport) {
                            "\"rows\":[\"0001100\",\"0001100\"]}"),
               std::string::npos)
         << run.Out;
-    EXPECT_EQ(run.Err, "");
+    EXPECT_EQ(run.Err, Path("s.png") + ": Not in the file, left empty: 32\n");
 
     // Cells before code 32 that hold ink ('!' as code 31) are reported on
     // standard error.
     run = RunCli({"info", Path("s.png"), "--columns", "4", "--gap", "1", "--margin", "14x8",
                   "--first-code", "30"});
     EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(run.Err, Path("s.png") + ": 1 character(s) outside codes 32..255 left out.\n");
+    EXPECT_EQ(run.Err, Path("s.png") + ": 1 character outside codes 32 to 255 left out\n");
 }
 
 TEST_F(CliFormats, WrongOptionsAreUsageErrors) {
@@ -112,8 +112,8 @@ TEST_F(CliFormats, WrongOptionsAreUsageErrors) {
             const TRun run = RunCli(args);
             SCOPED_TRACE(command + " " + options[0]);
             EXPECT_EQ(run.Status, 2);
-            EXPECT_EQ(run.Err, "quorrel-cli: " + command + ": " + message +
-                                   "\nTry 'quorrel-cli --help'.\n");
+            EXPECT_EQ(run.Err,
+                      "quorrel-cli: " + command + ": " + message + "\nTry 'quorrel-cli --help'.\n");
         }
     }
     EXPECT_FALSE(std::filesystem::exists(Path("out.psf")));

@@ -46,8 +46,9 @@ TEST(Sheet, CellsGapsMarginsAndFittedWidths) {
     EXPECT_EQ(font.Glyph('A' - 32).Rows(), "100|110");
     EXPECT_EQ(font.Glyph('B' - 32).Rows(), "111");
     EXPECT_EQ(font.Glyph('C' - 32).Width(), 3);
-    EXPECT_EQ(font.Glyph(0).Width(), 3); // codes before the first cell: blank
-    EXPECT_TRUE(report.Lines.empty());
+    // Codes before the first cell: blank, as wide as a missing space.
+    EXPECT_EQ(font.Glyph(0).Width(), 8);
+    EXPECT_EQ(report.Lines, std::vector<std::string>{"Not in the file, left empty: 32 to 63"});
 
     o.FitWidth = true;
     o.Spacing = 1;
@@ -65,7 +66,7 @@ TEST(Sheet, CellsGapsMarginsAndFittedWidths) {
     ASSERT_EQ(ReadSheet(font, picture, o, report), "");
     EXPECT_EQ(font.LastChar(), 255);
     EXPECT_EQ(report.Skipped, 1);
-    EXPECT_EQ(report.Lines.back(), "1 character(s) outside codes 32..255 left out.");
+    EXPECT_EQ(report.Lines.back(), "1 character outside codes 32 to 255 left out");
 }
 
 TEST(Sheet, WhatCountsAsInk) {

@@ -9,8 +9,9 @@
 
 #include <algorithm>
 
-#include "formats/cellglyphs.h"
+#include "formats/fontimport.h"
 #include "model/font.h"
+#include "text/charmap.h"
 #include "text/textrows.h"
 
 namespace {
@@ -85,69 +86,41 @@ std::string ReadHeader(const std::vector<std::uint8_t>& b, TPSFLayout& l) {
     return At(0, "not a PSF font (no PSF 1 or PSF 2 signature)");
 }
 
-// Decodes one UTF-8 character at pos; false for a malformed one.
-bool NextUtf8(const std::vector<std::uint8_t>& b, std::size_t& pos, unsigned long& cp) {
-    const std::uint8_t lead = b[pos];
-    int extra;
-    if (lead < 0x80) {
-        cp = lead;
-        extra = 0;
-    } else if ((lead & 0xE0) == 0xC0) {
-        cp = lead & 0x1F;
-        extra = 1;
-    } else if ((lead & 0xF0) == 0xE0) {
-        cp = lead & 0x0F;
-        extra = 2;
-    } else if ((lead & 0xF8) == 0xF0) {
-        cp = lead & 0x07;
-        extra = 3;
-    } else {
-        return false;
-    }
-    if (b.size() - pos <= static_cast<std::size_t>(extra)) return false;
-    for (int i = 1; i <= extra; ++i) {
-        if ((b[pos + i] & 0xC0) != 0x80) return false;
-        cp = (cp << 6) | (b[pos + i] & 0x3F);
-    }
-    pos += 1 + extra;
-    return true;
-}
-
 // The characters of each glyph from the table at pos (sequences skipped).
 std::string ReadTable(const std::vector<std::uint8_t>& b, std::size_t pos, const TPSFLayout& l,
-                      std::vector<std::vector<unsigned long>>& chars) {
+                      std::vector<std::vector<char32_t>>& chars) {
     chars.assign(l.Count, {});
+    std::vector<char32_t> decoded;
     for (std::size_t g = 0; g < l.Count; ++g) {
         bool inSequence = false;
         for (;;) {
             if (pos >= b.size() || (!l.Utf8 && pos + 1 >= b.size()))
                 return At(pos, "the Unicode table ends before the list of glyph " +
                                    std::to_string(g) + " does");
-            unsigned long cp;
             if (l.Utf8) {
-                if (b[pos] == 0xFF) {
-                    ++pos;
-                    break;
-                }
-                if (b[pos] == 0xFE) {
-                    inSequence = true;
-                    ++pos;
-                    continue;
-                }
+                // One character, or a sequence, up to the next separator.
                 const std::size_t start = pos;
-                if (!NextUtf8(b, pos, cp))
+                while (pos < b.size() && b[pos] != 0xFE && b[pos] != 0xFF)
+                    ++pos;
+                if (pos == b.size()) continue; // reported above
+                if (!DecodeUtf8(std::string(b.begin() + static_cast<std::ptrdiff_t>(start),
+                                            b.begin() + static_cast<std::ptrdiff_t>(pos)),
+                                decoded))
                     return At(start, "malformed UTF-8 in the Unicode table (glyph " +
                                          std::to_string(g) + ")");
+                if (!inSequence) chars[g].insert(chars[g].end(), decoded.begin(), decoded.end());
+                const bool end = b[pos++] == 0xFF;
+                if (end) break;
+                inSequence = true;
             } else {
-                cp = b[pos] | (b[pos + 1] << 8);
+                const char32_t cp = b[pos] | (b[pos + 1] << 8);
                 pos += 2;
                 if (cp == 0xFFFF) break;
-                if (cp == 0xFFFE) {
+                if (cp == 0xFFFE)
                     inSequence = true;
-                    continue;
-                }
+                else if (!inSequence)
+                    chars[g].push_back(cp);
             }
-            if (!inSequence) chars[g].push_back(cp);
         }
     }
     return "";
@@ -168,54 +141,53 @@ std::string ReadPSF(TFZXFont& font, const std::vector<std::uint8_t>& bytes,
         return At(bytes.size(), "the file ends before glyph " +
                                     std::to_string((bytes.size() - l.GlyphStart) / l.GlyphBytes) +
                                     " of " + std::to_string(l.Count));
-    std::vector<std::vector<unsigned long>> chars;
+    std::vector<std::vector<char32_t>> chars;
     if (l.Table) {
         error = ReadTable(bytes, l.GlyphStart + l.Count * l.GlyphBytes, l, chars);
         if (!error.empty()) return error;
     }
 
-    // glyphOf[code - 32]: the glyph that shows the code, or -1.
-    std::vector<long> glyphOf(224, -1);
-    int lastChar = 0;
-    for (std::size_t g = 0; g < l.Count; ++g) {
-        bool placed = false;
-        auto place = [&](int code) {
-            if (code < 32 || glyphOf[code - 32] >= 0) return;
-            glyphOf[code - 32] = static_cast<long>(g);
-            lastChar = std::max(lastChar, code);
-            placed = true;
-        };
-        if (l.Table) {
-            for (const unsigned long cp : chars[g])
-                place(CodeOfUnicode(cp, options.ZxCharset));
-        } else if (g <= 255) {
-            place(static_cast<int>(g));
-        }
-        if (!placed && GlyphHasInk(&bytes[l.GlyphStart + g * l.GlyphBytes], l.GlyphBytes))
-            ++report.Skipped;
-    }
-    if (lastChar < 32)
-        return "no glyph of the font stands for a character with a code from 32 to 255";
-
-    StartCellFont(font, lastChar, l.Height, l.Width);
+    const TCharset charset = options.ZxCharset ? TCharset::ZX : TCharset::Latin1;
+    TFontImport import(report);
+    import.Height = l.Height;
     const std::size_t rowBytes = (static_cast<std::size_t>(l.Width) + 7) / 8;
-    std::vector<std::string> rows(static_cast<std::size_t>(l.Height));
-    for (int code = 32; code <= lastChar; ++code) {
-        const long g = glyphOf[code - 32];
-        if (g < 0) continue;
-        const std::uint8_t* p = &bytes[l.GlyphStart + static_cast<std::size_t>(g) * l.GlyphBytes];
-        for (auto& row : rows) {
+    TSourceGlyph source;
+    source.Advance = l.Width;
+    source.Rows.resize(static_cast<std::size_t>(l.Height));
+    for (std::size_t g = 0; g < l.Count; ++g) {
+        const std::uint8_t* p = &bytes[l.GlyphStart + g * l.GlyphBytes];
+        std::vector<int> codes;
+        if (l.Table) {
+            for (const char32_t c : chars[g])
+                codes.push_back(CodeFromUnicode(c, charset));
+        } else {
+            codes.push_back(g >= 32 && g <= 255 ? static_cast<int>(g) : -1);
+        }
+        // A glyph for no code of the list counts once, and only with ink.
+        std::sort(codes.begin(), codes.end());
+        codes.erase(std::unique(codes.begin(), codes.end()), codes.end());
+        codes.erase(std::remove(codes.begin(), codes.end(), -1), codes.end());
+        if (codes.empty()) {
+            if (GlyphHasInk(p, l.GlyphBytes)) import.Add(TSourceGlyph());
+            continue;
+        }
+        for (auto& row : source.Rows) {
             row.clear();
             for (std::size_t k = 0; k < rowBytes; ++k)
                 row += ByteToBits(p[k]);
             row.resize(static_cast<std::size_t>(l.Width));
             p += rowBytes;
         }
-        PlaceCellRows(font.Glyph(code - 32), rows, l.Width);
+        for (const int code : codes) {
+            source.Code = code;
+            source.Label = "glyph " + std::to_string(g);
+            if (l.Table)
+                for (const char32_t c : chars[g])
+                    if (CodeFromUnicode(c, charset) == code) source.Label = UnicodeName(c);
+            import.Add(source);
+        }
     }
-    ReportFZXLimits(font, report);
-    font.SetModified(false);
-    return "";
+    return import.Fill(font);
 }
 
 std::string WritePSF(const TFZXFont& font, const TExportOptions& options,
@@ -257,18 +229,13 @@ std::string WritePSF(const TFZXFont& font, const TExportOptions& options,
         }
     }
     for (int code = 0; code < 256; ++code) {
-        if (code >= 32 && code <= last) {
-            const unsigned long cp = UnicodeOfCode(code, options.ZxCharset);
-            if (cp < 0x80) {
-                bytes.push_back(static_cast<std::uint8_t>(cp));
-            } else if (cp < 0x800) {
-                bytes.push_back(static_cast<std::uint8_t>(0xC0 | (cp >> 6)));
-                bytes.push_back(static_cast<std::uint8_t>(0x80 | (cp & 0x3F)));
-            } else {
-                bytes.push_back(static_cast<std::uint8_t>(0xE0 | (cp >> 12)));
-                bytes.push_back(static_cast<std::uint8_t>(0x80 | ((cp >> 6) & 0x3F)));
-                bytes.push_back(static_cast<std::uint8_t>(0x80 | (cp & 0x3F)));
-            }
+        const long character =
+            code <= last
+                ? UnicodeFromCode(code, options.ZxCharset ? TCharset::ZX : TCharset::Latin1)
+                : -1;
+        if (character >= 0) {
+            const std::string utf8 = EncodeUtf8(static_cast<char32_t>(character));
+            bytes.insert(bytes.end(), utf8.begin(), utf8.end());
         }
         bytes.push_back(0xFF);
     }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "formats/cellglyphs.h"
+#include "formats/fontimport.h"
 #include "model/font.h"
 #include "text/textrows.h"
 
@@ -124,14 +124,16 @@ std::string ReadSheet(TFZXFont& font, const TRaster& picture, const TImportOptio
                                " columns of cells fit the picture's width.");
 
     const bool light = IsLightSheet(picture);
-    StartCellFont(font, lastChar, grid.CellHeight, grid.CellWidth);
-    std::vector<std::string> rows(static_cast<std::size_t>(grid.CellHeight));
+    TFontImport import(report);
+    import.Height = grid.CellHeight;
+    TSourceGlyph source;
+    source.Rows.resize(static_cast<std::size_t>(grid.CellHeight));
     for (int cell = 0; cell < grid.Cells(); ++cell) {
         const int code = options.FirstCode + cell;
         const int left = grid.Left(cell), top = grid.Top(cell);
         int right = -1; // rightmost inked column
         for (int y = 0; y < grid.CellHeight; ++y) {
-            std::string& row = rows[static_cast<std::size_t>(y)];
+            std::string& row = source.Rows[static_cast<std::size_t>(y)];
             row.assign(static_cast<std::size_t>(grid.CellWidth), '0');
             const TColor* p =
                 picture.Bits() + static_cast<std::size_t>(top + y) * picture.Width() + left;
@@ -141,17 +143,15 @@ std::string ReadSheet(TFZXFont& font, const TRaster& picture, const TImportOptio
                 right = std::max(right, x);
             }
         }
-        if (code < 32 || code > 255) {
-            if (right >= 0) ++report.Skipped;
-            continue;
-        }
-        const int width =
+        // Blank cells outside 32..255 are no characters; inked ones count.
+        if ((code < 32 || code > 255) && right < 0) continue;
+        source.Code = code;
+        source.Label = "cell " + std::to_string(cell);
+        source.Advance =
             options.FitWidth && right >= 0 ? right + 1 + options.Spacing : grid.CellWidth;
-        PlaceCellRows(font.Glyph(code - 32), rows, width);
+        import.Add(source);
     }
-    ReportFZXLimits(font, report);
-    font.SetModified(false);
-    return "";
+    return import.Fill(font);
 }
 
 std::string WriteSheet(const TFZXFont& font, const TExportOptions& options, TRaster& picture) {
