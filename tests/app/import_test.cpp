@@ -239,12 +239,26 @@ void ImportTest::exportWritesEveryFormatAndKeepsTheFont() {
     QCOMPARE(ReadSheetPicture(Native(f.dir.filePath("grid.png")), picture), std::string());
     QCOMPARE(picture.Width(), 16 * 9 + 1);
     f.Font().Glyph(2).SetWidth(9);
-    TModalScript refused({ExportOptions(), Click(QMessageBox::Ok)});
-    f.window->ExportFont(f.dir.filePath("wide.psf"));
-    QCOMPARE(refused.Seen(),
-             QStringList({"ExportOptionsDialog",
-                          "Character [34] is 9 pixels wide: console fonts (PSF) take at most 8."}));
+    {
+        TModalScript refused({ExportOptions(), Click(QMessageBox::Ok)});
+        f.window->ExportFont(f.dir.filePath("wide.psf"));
+        QCOMPARE(
+            refused.Seen(),
+            QStringList({"ExportOptionsDialog",
+                         "Character [34] is 9 pixels wide: console fonts (PSF) take at most 8."}));
+    }
     QVERIFY(!QFile::exists(f.dir.filePath("wide.psf")));
+
+    // The Spectrum characters choice of the File menu starts the dialog's.
+    f.Font().Glyph(2).SetWidth(8);
+    f.Font().SetLastChar(100);
+    f.window->Action("ZxCharsetAction")->trigger();
+    bool zx = false;
+    TModalScript spectrum(
+        {ExportOptions([&zx](TExportOptionsDialog* d) { zx = d->ZxCharsetCheck->isChecked(); })});
+    f.window->ExportFont(f.dir.filePath("zx.psf"));
+    QVERIFY(zx);
+    QVERIFY(FileBytes(f.dir.filePath("zx.psf")).contains("\xE2\x86\x91")); // U+2191 in the table
 }
 
 QTEST_MAIN(ImportTest)

@@ -82,6 +82,7 @@ TEST(PsfFile, UnicodeTablePlacesGlyphs) {
     EXPECT_EQ(font.Glyph('A' - 32).Rows(), "01000");
     EXPECT_EQ(font.Glyph(0xC0 - 32).Rows(), font.Glyph('A' - 32).Rows());
     EXPECT_EQ(font.Glyph('B' - 32).RowCount(), 0); // sequences give no character
+    EXPECT_EQ(font.Glyph('B' - 32).Width(), 5);    // missing: as wide as the cells
     EXPECT_EQ(report.Skipped, 3);                  // glyph 0, the arrow and the Cyrillic glyph
     EXPECT_EQ(report.Lines.back(), "3 characters outside codes 32 to 255 left out");
 

@@ -46,8 +46,8 @@ TEST(Sheet, CellsGapsMarginsAndFittedWidths) {
     EXPECT_EQ(font.Glyph('A' - 32).Rows(), "100|110");
     EXPECT_EQ(font.Glyph('B' - 32).Rows(), "111");
     EXPECT_EQ(font.Glyph('C' - 32).Width(), 3);
-    // Codes before the first cell: blank, as wide as a missing space.
-    EXPECT_EQ(font.Glyph(0).Width(), 8);
+    // Codes before the first cell: blank, as wide as a cell.
+    EXPECT_EQ(font.Glyph(0).Width(), 3);
     EXPECT_EQ(report.Lines, std::vector<std::string>{"Not in the file, left empty: 32 to 63"});
 
     o.FitWidth = true;

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 
+#include "formats/cellfont.h"
 #include "formats/fontimport.h"
 #include "model/font.h"
 #include "text/charmap.h"
@@ -150,6 +151,7 @@ std::string ReadPSF(TFZXFont& font, const std::vector<std::uint8_t>& bytes,
     const TCharset charset = options.ZxCharset ? TCharset::ZX : TCharset::Latin1;
     TFontImport import(report);
     import.Height = l.Height;
+    std::vector<bool> given(256, false);
     const std::size_t rowBytes = (static_cast<std::size_t>(l.Width) + 7) / 8;
     TSourceGlyph source;
     source.Advance = l.Width;
@@ -179,6 +181,7 @@ std::string ReadPSF(TFZXFont& font, const std::vector<std::uint8_t>& bytes,
             p += rowBytes;
         }
         for (const int code : codes) {
+            given[static_cast<std::size_t>(code)] = true;
             source.Code = code;
             source.Label = "glyph " + std::to_string(g);
             if (l.Table)
@@ -187,7 +190,9 @@ std::string ReadPSF(TFZXFont& font, const std::vector<std::uint8_t>& bytes,
             import.Add(source);
         }
     }
-    return import.Fill(font);
+    error = import.Fill(font);
+    if (error.empty()) WidenMissing(font, given, l.Width);
+    return error;
 }
 
 std::string WritePSF(const TFZXFont& font, const TExportOptions& options,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "formats/cellfont.h"
 #include "formats/fontimport.h"
 #include "model/font.h"
 #include "text/textrows.h"
@@ -151,7 +152,14 @@ std::string ReadSheet(TFZXFont& font, const TRaster& picture, const TImportOptio
             options.FitWidth && right >= 0 ? right + 1 + options.Spacing : grid.CellWidth;
         import.Add(source);
     }
-    return import.Fill(font);
+    error = import.Fill(font);
+    if (error.empty()) {
+        std::vector<bool> given(256, false);
+        for (int code = std::max(32, options.FirstCode); code <= 255; ++code)
+            given[static_cast<std::size_t>(code)] = true;
+        WidenMissing(font, given, grid.CellWidth);
+    }
+    return error;
 }
 
 std::string WriteSheet(const TFZXFont& font, const TExportOptions& options, TRaster& picture) {
