@@ -11,12 +11,10 @@
 #include "pngcodec.h"
 
 namespace {
+
 std::string InFile(const std::string& path, const std::string& message) {
     return "\"" + path + "\": " + message;
 }
-} // namespace
-
-namespace {
 
 // The file's plain bytes, checked and unpacked; "" or the message without
 // the file's name.
@@ -37,6 +35,7 @@ std::string ReadContent(const std::string& path, const TFontFormat& format,
     return error;
 }
 
+// A scratch font that was read well becomes the caller's font.
 std::string TakeOverIfRead(TFZXFont& font, TFZXFont& scratch, TImportReport& report,
                            TImportReport& scratchReport, const std::string& error) {
     if (!error.empty()) return error;
@@ -65,8 +64,8 @@ std::string ImportFontFile(TFZXFont& font, const std::string& path, const TImpor
     } else {
         error = format->ReadBytes(scratch, bytes, options, scratchReport);
     }
-    if (!error.empty()) return InFile(path, error);
-    return TakeOverIfRead(font, scratch, report, scratchReport, "");
+    return TakeOverIfRead(font, scratch, report, scratchReport,
+                          error.empty() ? error : InFile(path, error));
 }
 
 std::string ReadSheetPicture(const std::string& path, TRaster& picture) {
