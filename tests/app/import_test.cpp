@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -187,6 +188,29 @@ void ImportTest::droppedFilesImport() {
     QTRY_COMPARE(f.Font().LastChar(), 70);
     QCOMPARE(f.Font().Glyph('A' - 32).Leading(), 3);
     QVERIFY(f.window->FileName().isEmpty());
+
+    // A picture of a kind only the toolkit reads is a sheet too.
+    const QString png = f.dir.filePath("sheet.png");
+    MakeFile(png);
+    const QString bmp = f.dir.filePath("sheet.BMP");
+    QVERIFY(QImage(png).save(bmp, "BMP"));
+    QVERIFY(f.window->CanImport(bmp));
+    QVERIFY(!f.window->CanImport(f.dir.filePath("notes.txt")));
+    f.Font().SetModified(false);
+    TModalScript script({[](QWidget* w) {
+        if (auto* d = qobject_cast<TSheetImportDialog*>(w)) d->OKButton->click();
+    }});
+    QMimeData pictureData;
+    pictureData.setUrls({QUrl::fromLocalFile(bmp)});
+    QDragEnterEvent enterPicture(at.toPoint(), Qt::CopyAction, &pictureData, Qt::LeftButton,
+                                 Qt::NoModifier);
+    QApplication::sendEvent(f.window.get(), &enterPicture);
+    QDropEvent dropPicture(at, Qt::CopyAction, &pictureData, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(f.window.get(), &dropPicture);
+    QTRY_COMPARE(script.Seen(), QStringList{"SheetImportDialog"});
+    // 16 x 3 cells of 8 x 8: codes 32 to 79, 'A' in place.
+    QCOMPARE(f.Font().LastChar(), 79);
+    QCOMPARE(f.Font().Glyph('A' - 32).Rows(), std::string("00100000|01110000"));
 }
 
 void ImportTest::exportWritesEveryFormatAndKeepsTheFont() {

@@ -164,7 +164,7 @@ void Tmainform::dropEvent(QDropEvent* event) {
     const QString path = urls.first().toLocalFile();
     // Opening asks questions; let the drag finish before it does.
     QTimer::singleShot(0, this, [this, path] {
-        if (FindFontFormat(QFile::encodeName(path).toStdString()))
+        if (CanImport(path))
             ImportFont(path);
         else
             OpenFont(path);

@@ -78,6 +78,9 @@ class Tmainform : public QMainWindow {
     // changed-file question; picture sheets ask for their layout first
     // (mainform_import.cpp).
     void ImportFont(const QString& path);
+    // True for files ImportFont takes: the formats table's, and pictures of
+    // the other kinds the toolkit reads (BMP, GIF ...) as sheets.
+    bool CanImport(const QString& path) const;
     // Exports the font in the format path's extension names, after asking
     // for the format's options; the font keeps its file and state.
     void ExportFont(const QString& path);

@@ -5,7 +5,11 @@
 #include <QAction>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
 #include <QStringList>
+#include <cstring>
 
 #include "dialogs/exportoptionsdialog.h"
 #include "dialogs/sheetimportdialog.h"
@@ -13,6 +17,7 @@
 #include "formats/fileio.h"
 #include "mainwindow/mainform.h"
 #include "platform/application.h"
+#include "pngcodec.h"
 #include "widgets/chargrid.h"
 
 namespace {
@@ -44,7 +49,47 @@ QStringList FormatFilters(bool writing, QStringList* extensions = nullptr) {
     return filters;
 }
 
+// Picture kinds the toolkit reads that the formats table does not list.
+QStringList ToolkitPictureSuffixes() {
+    QStringList suffixes;
+    for (const QByteArray& kind : QImageReader::supportedImageFormats()) {
+        const QString suffix = QString::fromLatin1(kind).toLower();
+        if (!FindFontFormat(("x." + suffix).toStdString())) suffixes << suffix;
+    }
+    return suffixes;
+}
+
+bool IsToolkitPicture(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return !suffix.isEmpty() && ToolkitPictureSuffixes().contains(suffix);
+}
+
+// The picture with its alpha as a raster, through the toolkit, with the
+// limits the codec sets for PNG.
+std::string ReadToolkitPicture(const QString& path, TRaster& picture) {
+    const QString named = "\"" + path + "\": ";
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) return (named + "not a regular file").toStdString();
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (size.isValid() &&
+        (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide ||
+         static_cast<std::size_t>(size.width()) * size.height() * 4 > kMaxPictureBytes))
+        return (named + "the picture is too large").toStdString();
+    const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
+    if (image.isNull()) return (named + reader.errorString()).toStdString();
+    picture = TRaster(image.width(), image.height());
+    for (int y = 0; y < image.height(); ++y)
+        std::memcpy(picture.Bits() + static_cast<std::size_t>(y) * image.width(),
+                    image.constScanLine(y), static_cast<std::size_t>(image.width()) * 4);
+    return "";
+}
+
 } // namespace
+
+bool Tmainform::CanImport(const QString& path) const {
+    return FindFontFormat(ToPath(path)) || IsToolkitPicture(path);
+}
 
 void Tmainform::ConnectImportCommands() {
     Action("ZxCharsetAction")->setCheckable(true);
@@ -64,6 +109,11 @@ void Tmainform::ImportActionExecute() {
     QStringList all;
     for (const QString& filter : filters)
         all << filter.section(QStringLiteral(") ("), 1).chopped(1);
+    QStringList pictures;
+    for (const QString& suffix : ToolkitPictureSuffixes())
+        pictures << "*." + suffix << "*." + suffix.toUpper();
+    filters << QStringLiteral("Other pictures as sheets (%1)").arg(pictures.join(' '));
+    all << pictures;
     filters.prepend(QStringLiteral("All fonts that can be imported (%1)").arg(all.join(' ')));
     dialog.setNameFilters(filters);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
@@ -77,7 +127,8 @@ void Tmainform::ImportFont(const QString& path) {
 void Tmainform::ImportAsked(const QString& path) {
     const std::string file = ToPath(path);
     const TFontFormat* format = FindFontFormat(file);
-    if (!format) {
+    const bool toolkitPicture = !format && IsToolkitPicture(path);
+    if (!format && !toolkitPicture) {
         ShowMessageBox(this,
                        QStringLiteral("\"%1\": not a font format that can be imported").arg(path));
         return;
@@ -87,9 +138,10 @@ void Tmainform::ImportAsked(const QString& path) {
     TImportReport report;
     std::string error;
     try {
-        if (format->Picture) {
+        if (toolkitPicture || format->Picture) {
             TRaster picture;
-            error = ReadSheetPicture(file, picture);
+            error = toolkitPicture ? ReadToolkitPicture(path, picture)
+                                   : ReadSheetPicture(file, picture);
             if (error.empty()) {
                 TSheetImportDialog dialog(picture, path, this);
                 if (dialog.exec() != QDialog::Accepted) return;
