@@ -234,3 +234,23 @@ TEST(YaffFormat, IsARowOfTheFormatTable) {
 }
 
 } // namespace
+
+namespace {
+
+// The readers refuse more bytes than the table's limit even when handed them.
+TEST(TextFormats, OversizedInputIsRefusedAndTheFontLeftAlone) {
+    for (const char* name : {"font.bdf", "font.yaff"}) {
+        SCOPED_TRACE(name);
+        const TFontFormat* format = FindFontFormat(name);
+        ASSERT_NE(format, nullptr);
+        const std::vector<std::uint8_t> bytes(format->MaxFileSize + 1, ' ');
+        TFZXFont font;
+        font.SetLastChar(40);
+        TImportReport report;
+        EXPECT_EQ(format->ReadBytes(font, bytes, TImportOptions(), report),
+                  "File is too large for a " + format->Name + " font!");
+        EXPECT_EQ(font.LastChar(), 40);
+    }
+}
+
+} // namespace

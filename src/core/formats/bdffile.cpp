@@ -101,8 +101,8 @@ class TBDFReader {
             } else if (key == "FONTBOUNDINGBOX") {
                 if (!Numbers(words, 4, kLimit, v) || v[0] < 0 || v[1] < 0)
                     error = At(FNext, "FONTBOUNDINGBOX needs a width, a height and two offsets");
-                FHaveBox = error.empty();
-                if (FHaveBox) FBoxHeight = v[1], FBoxY = v[3];
+                HaveBox = error.empty();
+                if (HaveBox) BoxHeight = v[1], BoxY = v[3];
             } else if (key == "DWIDTH") {
                 if (!Numbers(words, 1, kLimit, v))
                     error = At(FNext, "DWIDTH needs a whole number of pixels up to " +
@@ -121,8 +121,8 @@ class TBDFReader {
     std::map<std::string, std::string> Properties;
     std::map<std::string, std::size_t> PropertyLine;
     std::vector<TBDFGlyph> Glyphs;
-    bool FHaveBox = false;
-    int FBoxHeight = 0, FBoxY = 0;
+    bool HaveBox = false;
+    int BoxHeight = 0, BoxY = 0;
 
   private:
     std::string ReadProperties() {
@@ -172,7 +172,14 @@ class TBDFReader {
                 haveBox = true;
             } else if (key == "BITMAP") {
                 if (!haveBox) return At(FNext, who + " has no BBX before BITMAP");
-                const std::string error = ReadBitmap(boxWidth, boxHeight, glyph.Rows);
+                // Glyphs no code can take are checked but not decoded: a
+                // Unicode font holds thousands of them.
+                const bool wanted =
+                    glyph.Encoded &&
+                    (glyph.Encoding <= 255 ||
+                     CodeFromUnicode(static_cast<char32_t>(glyph.Encoding), TCharset::ZX) >= 0);
+                const std::string error =
+                    ReadBitmap(boxWidth, boxHeight, wanted ? &glyph.Rows : nullptr);
                 if (!error.empty()) return error;
                 haveBitmap = true;
             } else if (key == "ENDCHAR") {
@@ -194,20 +201,27 @@ class TBDFReader {
         return At(FLines.size() - 1, "the file ends inside " + who);
     }
 
-    std::string ReadBitmap(int width, int height, TStringList& rows) {
+    // Reads height rows of hexadecimal digits into rows, or only checks them
+    // when rows is nullptr.
+    std::string ReadBitmap(int width, int height, TStringList* rows) {
         const std::size_t digits = static_cast<std::size_t>((width + 7) / 8 * 2);
-        rows.clear();
+        if (rows) rows->clear();
         for (int r = 0; r < height; ++r) {
             ++FNext;
             if (FNext >= FLines.size())
                 return At(FLines.size() - 1, "the file ends inside a bitmap");
-            const std::vector<std::string> words = SplitWords(FLines[FNext]);
-            const std::string hex = words.empty() ? std::string() : words[0];
-            if (words.size() > 1 || hex.size() < digits)
-                return At(FNext, "bitmap row \"" + FLines[FNext] + "\" should hold " +
+            const std::string& line = FLines[FNext];
+            std::size_t start = 0, end = line.size();
+            while (start < end && (line[start] == ' ' || line[start] == '\t'))
+                ++start;
+            while (end > start && (line[end - 1] == ' ' || line[end - 1] == '\t'))
+                --end;
+            const std::string hex = line.substr(start, end - start);
+            if (hex.size() < digits || hex.find_first_of(" \t") != std::string::npos)
+                return At(FNext, "bitmap row \"" + line + "\" should hold " +
                                      std::to_string(digits) + " hexadecimal digits for width " +
                                      std::to_string(width));
-            std::string row(static_cast<std::size_t>(width), '0');
+            std::string row(rows ? static_cast<std::size_t>(width) : 0, '0');
             for (std::size_t d = 0; d < hex.size(); ++d) {
                 const int nibble = HexDigit(hex[d]);
                 if (nibble < 0) return At(FNext, "bitmap row \"" + hex + "\" is not hexadecimal");
@@ -216,7 +230,7 @@ class TBDFReader {
                     if (x < row.size() && (nibble & (8 >> b))) row[x] = '1';
                 }
             }
-            rows.push_back(std::move(row));
+            if (rows) rows->push_back(std::move(row));
         }
         return std::string();
     }
@@ -236,6 +250,7 @@ bool IsUnicodeRegistry(const std::string& registry, const std::string& encoding)
 
 std::string ReadBDF(TFZXFont& font, const std::vector<std::uint8_t>& bytes,
                     const TImportOptions& options, TImportReport& report) {
+    if (bytes.size() > kMaxBDFFileSize) return "File is too large for a BDF font!";
     TBDFReader reader(bytes);
     const std::string error = reader.Read();
     if (!error.empty()) return error;
@@ -255,10 +270,10 @@ std::string ReadBDF(TFZXFont& font, const std::vector<std::uint8_t>& bytes,
           number(kTrackingProperty, tracking, haveTracking)})
         if (!e.empty()) return e;
     if (!haveAscent || !haveDescent) {
-        if (!reader.FHaveBox)
+        if (!reader.HaveBox)
             return "The font has neither FONT_ASCENT and FONT_DESCENT nor FONTBOUNDINGBOX.";
-        if (!haveAscent) ascent = reader.FBoxHeight + reader.FBoxY;
-        if (!haveDescent) descent = -reader.FBoxY;
+        if (!haveAscent) ascent = reader.BoxHeight + reader.BoxY;
+        if (!haveDescent) descent = -reader.BoxY;
     }
     if (tracking < 0 || tracking > 255)
         return At(reader.PropertyLine[kTrackingProperty],

@@ -358,6 +358,7 @@ std::string EncodingKind(const std::string& encoding) {
 
 std::string ReadYaff(TFZXFont& font, const std::vector<std::uint8_t>& bytes,
                      const TImportOptions& options, TImportReport& report) {
+    if (bytes.size() > kMaxYaffFileSize) return "File is too large for a yaff font!";
     TYaffReader reader(bytes);
     std::string error = reader.Read();
     if (!error.empty()) return error;

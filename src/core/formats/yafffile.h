@@ -12,7 +12,8 @@
 
 #include "formats/fontformats.h"
 
-// Larger files are refused before they are read.
+// Larger files are refused before they are read ("File is too large for a
+// yaff font!", also from the reader).
 inline constexpr std::size_t kMaxYaffFileSize = 64u << 20;
 
 // "" and the font filled, or "Line N: ..." naming what is wrong (callers put
