@@ -121,6 +121,7 @@ TEST(PsfFile, DamagedFilesNameTheByte) {
         {"bad UTF-8", badUtf8, "byte 48: malformed UTF-8"},
         {"PSF 1 height 0", {0x36, 0x04, 0x00, 0x00}, "byte 3: the glyph height is 0"},
         {"PSF 1 cut", {0x36, 0x04, 0x00, 0x08, 0x00}, "the file ends before glyph 0 of 256"},
+        {"too large", TBytes(kMaxPSFFileSize + 1, 0), "File is too large for a PSF font!"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);

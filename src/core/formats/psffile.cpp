@@ -135,6 +135,7 @@ bool GlyphHasInk(const std::uint8_t* p, std::size_t size) {
 
 std::string ReadPSF(TFZXFont& font, const std::vector<std::uint8_t>& bytes,
                     const TImportOptions& options, TImportReport& report) {
+    if (bytes.size() > kMaxPSFFileSize) return "File is too large for a PSF font!";
     TPSFLayout l;
     std::string error = ReadHeader(bytes, l);
     if (!error.empty()) return error;
