@@ -8,7 +8,7 @@ runs=${FUZZ_RUNS:-20000}
 if [ ! -f fuzz/CMakeLists.txt ]; then exit 0; fi
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DQUORREL_BUILD_FUZZ=ON \
   -DQUORREL_BUILD_TESTS=OFF -DQUORREL_BUILD_APP=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-fuzz -j "$(nproc)" --target fuzz_fzx fuzz_chr fuzz_bdf fuzz_yaff
+cmake --build build-fuzz -j "$(nproc)" --target fuzz_fzx fuzz_chr fuzz_bdf fuzz_yaff fuzz_psf fuzz_sheet
 for harness in build-fuzz/fuzz/fuzz_*; do
   [ -x "$harness" ] || continue
   name=$(basename "$harness")
@@ -19,6 +19,7 @@ for harness in build-fuzz/fuzz/fuzz_*; do
     *chr*) [ -d ../shared/fonts/chr ] && seeds+=(../shared/fonts/chr) ;;
     *yaff*) seeds+=(fuzz/seeds/yaff); [ -d ../shared/reference ] && seeds+=(../shared/reference) ;;
     *bdf*) seeds+=(fuzz/seeds/bdf) ;;
+    *psf*) seeds+=(fuzz/seeds/psf) ;;
   esac
   echo "fuzzing $name for $runs runs"
   "$harness" -seed=1 -runs="$runs" -max_len=20000 "$corpus" "${seeds[@]}" >"$corpus.log" 2>&1 || {

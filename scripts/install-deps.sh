@@ -5,12 +5,13 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  libpng-dev
+  libpng-dev zlib1g-dev
   qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   pasmo libz80ex-dev libspectrum-dev
   fuse-emulator-sdl opense-basic
+  console-setup-linux
   xvfb xauth xdotool
   dpkg-dev file desktop-file-utils shared-mime-info
   imagemagick python3

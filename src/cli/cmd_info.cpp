@@ -1,11 +1,12 @@
-// `info FONT [--json]`: the header values, size and warnings of a font, or
-// the whole font as JSON for scripts.
+// `info FONT [--json] [format options]`: the header values, size and
+// warnings of a font of any format read, or the whole font as JSON for scripts.
 
 #include <iostream>
 #include <sstream>
 
 #include "commands.h"
 #include "formats/fontfiles.h"
+#include "formatoptions.h"
 #include "model/font.h"
 #include "shell/fontwarnings.h"
 
@@ -69,8 +70,13 @@ void PrintJson(const TFZXFont& font) {
 int RunInfo(const TArgs& args) {
     std::string path;
     bool json = false;
-    for (const auto& arg : args) {
-        if (arg == "--json") {
+    TFormatOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        std::string error;
+        if (TakeFormatOption(args, i, options, error)) {
+            if (!error.empty()) return UsageError("info: " + error);
+        } else if (arg == "--json") {
             json = true;
         } else if (arg.size() > 1 && arg[0] == '-') {
             return UsageError("info: unknown option '" + arg + "'");
@@ -83,7 +89,7 @@ int RunInfo(const TArgs& args) {
     if (path.empty()) return UsageError("info: no font given");
 
     TFZXFont font;
-    const std::string error = LoadFontFile(font, path);
+    const std::string error = LoadAnyFont(font, path, options);
     if (!error.empty()) return Fail(error);
     if (json)
         PrintJson(font);

@@ -1,11 +1,13 @@
 // quorrel-cli: look into FZX, CHR and UDG fonts and convert them from the shell.
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <exception>
 #include <iostream>
 
 #include "commands.h"
+#include "formats/fontformats.h"
 
 #ifndef QUORREL_VERSION
 #define QUORREL_VERSION "0.9.0"
@@ -16,8 +18,11 @@ const char* const kUsage =
     "Usage: quorrel-cli COMMAND [ARGUMENTS]\n"
     "\n"
     "Commands:\n"
-    "  info FONT [--json]          describe a .fzx, .chr or .udg font\n"
-    "  convert INPUT OUTPUT        write INPUT as .fzx, .chr, .udg or .asm\n"
+    "  info FONT [--json] [FORMAT OPTIONS]\n"
+    "                              describe a font of any format read\n"
+    "  convert INPUT OUTPUT [FORMAT OPTIONS]\n"
+    "                              write INPUT in the format OUTPUT's extension\n"
+    "                              names\n"
     "  render FONT OUTPUT.png [--text TEXT] [--zoom 1..4] [--width PX]\n"
     "         [--height PX] [--endless | [--wrap] [--at X,Y]]\n"
     "                              set text in the font as a picture\n"
@@ -31,9 +36,43 @@ const char* const kUsage =
     "                              the font and a text with a Z80 print routine,\n"
     "                              as a tape, a snapshot or assembler source\n"
     "\n"
+    "Format options:\n"
+    "  --cell WxH                  sheet cell size (default 8x8)\n"
+    "  --first-code N              code of a sheet's first cell (default 32)\n"
+    "  --columns N                 cells per sheet row (default 16)\n"
+    "  --gap N|XxY, --margin N|XxY space between cells, before the first cell\n"
+    "  --fit-width [SPACING]       widths fitted to the ink plus SPACING (1)\n"
+    "  --grid, --captions          draw a grid and codes into a written sheet\n"
+    "  --charset zx|latin1         map the Spectrum's up arrow, pound and\n"
+    "                              copyright to codes 94, 96, 127\n"
+    "\n"
     "Options:\n"
     "  -h, --help                  show this help\n"
-    "  -V, --version               show the version\n";
+    "  -V, --version               show the version\n"
+    "\n"
+    "Formats (by extension, any letter case):\n"
+    "  .fzx                        FZX fonts (read, write)\n"
+    "  .chr, .udg                  CHR/UDG character sets (read, write)\n"
+    "  .asm                        Z80 assembler source (write)\n";
+
+// The rows of the formats table, in the layout of the lines above.
+std::string FormatLines() {
+    std::string text;
+    for (const TFontFormat& format : FontFormats()) {
+        std::string names;
+        for (const std::string& ext : format.Extensions)
+            names += (names.empty() ? "" : ", ") + ext;
+        const bool reads = format.CanRead(), writes = format.CanWrite();
+        std::string line = "  " + names;
+        line.resize(std::max<std::size_t>(line.size() + 1, 30), ' ');
+        text += line + format.Description + " (" +
+                (reads && writes ? "read, write"
+                 : reads         ? "read"
+                                 : "write") +
+                ")\n";
+    }
+    return text;
+}
 
 struct TCommand {
     const char* Name;
@@ -57,7 +96,8 @@ bool AsksForHelp(const TArgs& args) {
         if (IsHelp(arg)) return true;
         if (arg == "--text" || arg == "--zoom" || arg == "--width" || arg == "--height" ||
             arg == "--op" || arg == "--at" || arg == "--ink" || arg == "--paper" ||
-            arg == "--border")
+            arg == "--border" || arg == "--cell" || arg == "--first-code" ||
+            arg == "--columns" || arg == "--gap" || arg == "--margin" || arg == "--charset")
             ++i;
     }
     return false;
@@ -78,7 +118,7 @@ int main(int argc, char** argv) {
     if (argc < 2) return UsageError("no command given");
     const std::string first = argv[1];
     if (IsHelp(first) || first == "help") {
-        std::cout << kUsage;
+        std::cout << kUsage << FormatLines();
         return 0;
     }
     if (first == "-V" || first == "--version") {
@@ -89,7 +129,7 @@ int main(int argc, char** argv) {
     for (const auto& command : kCommands) {
         if (first != command.Name) continue;
         if (AsksForHelp(args)) {
-            std::cout << kUsage;
+            std::cout << kUsage << FormatLines();
             return 0;
         }
         try {

@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QScreen>
@@ -74,6 +75,7 @@ Tmainform::Tmainform(const std::vector<std::string>& arguments, QWidget* parent)
     ConnectEditors();
     ConnectFileCommands();
     new TSpectrumCommands(*this);
+    ConnectImportCommands();
     NewFont();
     JoinClipboardWatch();
 
@@ -176,5 +178,10 @@ void Tmainform::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     const std::string path = UrlToPath(urls.first());
     // Opening asks questions; let the drag finish before it does.
-    QTimer::singleShot(0, this, [this, path] { OpenFontPath(path); });
+    QTimer::singleShot(0, this, [this, path] {
+        if (CanImport(FromPath(path)))
+            ImportFont(FromPath(path));
+        else
+            OpenFontPath(path);
+    });
 }

@@ -5,7 +5,8 @@
 // Handlers live in files by concern: mainform.cpp (creation and lifecycle),
 // mainform_layout.cpp, mainform_update.cpp (refresh, undo, new font),
 // mainform_commands.cpp, mainform_files.cpp, mainform_settings.cpp,
-// mainform_tools.cpp (drawing with the pointer), mainform_clipboard.cpp.
+// mainform_tools.cpp (drawing with the pointer), mainform_clipboard.cpp,
+// mainform_import.cpp (import and export of the further formats).
 
 #include <QMainWindow>
 #include <map>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "drawing/canvasgeometry.h"
+#include "formats/fontformats.h"
 #include "model/font.h"
 #include "raster/raster.h"
 #include "shell/recentfiles.h"
@@ -80,6 +82,16 @@ class Tmainform : public QMainWindow {
     QString FileName() const;
     const std::string& FilePath() const { return FFilePath; }
     TRecentFiles& LastUsedFiles() { return FRecent; }
+    // Imports a file of the formats table as a new, untitled font, after the
+    // changed-file question; picture sheets ask for their layout first
+    // (mainform_import.cpp).
+    void ImportFont(const QString& path);
+    // True for files ImportFont takes: the formats table's, and pictures of
+    // the other kinds the toolkit reads (BMP, GIF ...) as sheets.
+    bool CanImport(const QString& path) const;
+    // Exports the font in the format path's extension names, after asking
+    // for the format's options; the font keeps its file and state.
+    void ExportFont(const QString& path);
     // Settings location for tests; "" uses the user's store.
     void SetSettingsFile(const QString& fileName) { FSettingsFile = fileName; }
     void LoadSettings();
@@ -140,6 +152,12 @@ class Tmainform : public QMainWindow {
     void Menu_LastUsedFilesPopup();
     void AddToRecent(const std::string& path);
     std::string ReadCommandLineFile() const;
+    // mainform_import.cpp
+    void ConnectImportCommands();
+    void ImportActionExecute();
+    // ImportFont after the changed-file question was answered.
+    void ImportAsked(const QString& path);
+    void ExportActionExecute();
     // mainform_tools.cpp
     void EditPaintBoxMouseDown(Qt::MouseButton button, const QPoint& pos);
     void EditPaintBoxMouseMove(const QPoint& pos);
@@ -159,6 +177,7 @@ class Tmainform : public QMainWindow {
     QString FSettingsFile;
     std::vector<std::string> FArguments;
     TRaster FClipboardBitmap;
+    TExportOptions FExportOptions;
     std::unique_ptr<TToolStroke> FStroke;
 
     std::map<QString, QAction*> FActions;

@@ -3,13 +3,25 @@
 #include <cctype>
 
 #include "formats/bdffile.h"
+#include "formats/psffile.h"
+#include "formats/sheet.h"
 #include "formats/yafffile.h"
+
+namespace {
+// A sheet of 256 x 256 cells of 64 x 64 pixels as a PNG file is far smaller.
+constexpr std::size_t kMaxSheetFileSize = 64u * 1024 * 1024;
+} // namespace
 
 const std::vector<TFontFormat>& FontFormats() {
     static const std::vector<TFontFormat> formats = {
         // One row a format.
+        // clang-format off
         {"BDF", "BDF fonts", {".bdf"}, false, false, kMaxBDFFileSize, ReadBDF, WriteBDF, {}, {}},
+        {"PSF", "PSF console fonts, gzip-compressed", {".psf.gz"}, true, false, kMaxPSFFileSize, ReadPSF, WritePSF, {}, {}},
+        {"PSF", "PSF console fonts", {".psf"}, false, false, kMaxPSFFileSize, ReadPSF, WritePSF, {}, {}},
         {"yaff", "yaff fonts", {".yaff"}, false, false, kMaxYaffFileSize, ReadYaff, WriteYaff, {}, {}},
+        {"picture sheet", "Picture sheets (PNG)", {".png"}, false, true, kMaxSheetFileSize, {}, {}, ReadSheet, WriteSheet},
+        // clang-format on
     };
     return formats;
 }

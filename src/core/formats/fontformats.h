@@ -76,6 +76,9 @@ struct TFontFormat {
     TBytesWriter WriteBytes;              // may be empty: read-only format
     TPictureReader ReadPicture;           // set when Picture
     TPictureWriter WritePicture;
+
+    bool CanRead() const { return Picture ? bool(ReadPicture) : bool(ReadBytes); }
+    bool CanWrite() const { return Picture ? bool(WritePicture) : bool(WriteBytes); }
 };
 
 // Every importable/exportable format, in the order dialogs list them.

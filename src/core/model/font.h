@@ -51,7 +51,8 @@ class TFZXFont {
     // Takes over what source holds (a font read on its own, so that a file
     // that fails to read leaves this font untouched): header values, glyphs,
     // current glyph and Modified. The history starts empty, the callbacks
-    // stay this font's, source is left empty; notifies once.
+    // stay this font's, source is left empty; notifies once. Opens and
+    // imports read into a scratch font and then take it over.
     void TakeOver(TFZXFont& source);
     void BeginUpdate() { ++FUpdateLock; }
     void EndUpdate(bool notify);

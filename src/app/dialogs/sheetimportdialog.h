@@ -1,0 +1,71 @@
+#pragma once
+// The picture sheet import dialog: the sheet with its cell grid laid over it
+// and a live preview of the first characters, as the user sets the cell
+// size, first code, columns, gaps, margins and fitted widths.
+
+#include <QDialog>
+#include <QWidget>
+
+#include "formats/fontformats.h"
+#include "model/font.h"
+#include "raster/raster.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+
+// The sheet, zoomed, with the cells of the current options outlined; cells
+// whose codes lie outside 32..255 are greyed.
+class TSheetView : public QWidget {
+    Q_OBJECT
+  public:
+    TSheetView(const TRaster& picture, QWidget* parent = nullptr);
+    void SetOptions(const TImportOptions& options);
+    int Zoom() const { return FZoom; }
+    QSize sizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QImage FImage;
+    TImportOptions FOptions;
+    int FZoom = 1;
+};
+
+class TSheetImportDialog : public QDialog {
+    Q_OBJECT
+  public:
+    // Starts from the layout guessed from the picture.
+    TSheetImportDialog(const TRaster& picture, const QString& fileName, QWidget* parent = nullptr);
+
+    TImportOptions Options() const;
+    void SetOptions(const TImportOptions& options);
+    // What the current options read from the sheet (empty while they fail).
+    const TFZXFont& PreviewFont() const { return FPreview; }
+
+    QSpinBox* CellWidthEdit = nullptr;
+    QSpinBox* CellHeightEdit = nullptr;
+    QSpinBox* FirstCodeEdit = nullptr;
+    QSpinBox* ColumnsEdit = nullptr;
+    QSpinBox* GapXEdit = nullptr;
+    QSpinBox* GapYEdit = nullptr;
+    QSpinBox* MarginXEdit = nullptr;
+    QSpinBox* MarginYEdit = nullptr;
+    QCheckBox* FitWidthCheck = nullptr;
+    QSpinBox* SpacingEdit = nullptr;
+    TSheetView* SheetView = nullptr;
+    QLabel* PreviewLabel = nullptr;
+    QLabel* StatusLabel = nullptr;
+    QPushButton* OKButton = nullptr;
+
+  private:
+    // Reads the sheet with the current options; refreshes grid and preview.
+    void OptionsChanged();
+    QImage PreviewImage() const;
+
+    const TRaster& FPicture;
+    TFZXFont FPreview;
+    bool FSetting = false;
+};

@@ -1,0 +1,216 @@
+// File > Import... and File > Export...: fonts of the formats table, read as a
+// new untitled font or written beside the font's own file; drops of such
+// files come here too.
+
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QStringList>
+#include <cstring>
+
+#include "dialogs/exportoptionsdialog.h"
+#include "dialogs/sheetimportdialog.h"
+#include "formatfiles.h"
+#include "formats/fileio.h"
+#include "mainwindow/mainform.h"
+#include "platform/application.h"
+#include "pngcodec.h"
+#include "widgets/chargrid.h"
+
+namespace {
+
+std::string ToPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+QString FromPath(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+// One filter a row of the table that can be read (or written): its
+// description, its extensions in both letter cases.
+QStringList FormatFilters(bool writing, QStringList* extensions = nullptr) {
+    QStringList filters;
+    for (const TFontFormat& format : FontFormats()) {
+        if (!(writing ? format.CanWrite() : format.CanRead())) continue;
+        QStringList shown, patterns;
+        for (const std::string& ext : format.Extensions) {
+            const QString e = QString::fromStdString(ext);
+            shown << "*" + e;
+            patterns << "*" + e << "*" + e.toUpper();
+        }
+        filters << QStringLiteral("%1 (%2) (%3)")
+                       .arg(QString::fromStdString(format.Description), shown.join(", "),
+                            patterns.join(' '));
+        if (extensions) *extensions << QString::fromStdString(format.Extensions.front());
+    }
+    return filters;
+}
+
+// Picture kinds the toolkit reads that the formats table does not list.
+QStringList ToolkitPictureSuffixes() {
+    QStringList suffixes;
+    for (const QByteArray& kind : QImageReader::supportedImageFormats()) {
+        const QString suffix = QString::fromLatin1(kind).toLower();
+        if (!FindFontFormat(("x." + suffix).toStdString())) suffixes << suffix;
+    }
+    return suffixes;
+}
+
+bool IsToolkitPicture(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return !suffix.isEmpty() && ToolkitPictureSuffixes().contains(suffix);
+}
+
+// The picture with its alpha as a raster, through the toolkit, with the
+// limits the codec sets for PNG.
+std::string ReadToolkitPicture(const QString& path, TRaster& picture) {
+    const QString named = "\"" + path + "\": ";
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) return (named + "not a regular file").toStdString();
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (size.isValid() &&
+        (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide ||
+         static_cast<std::size_t>(size.width()) * size.height() * 4 > kMaxPictureBytes))
+        return (named + "the picture is too large").toStdString();
+    const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
+    if (image.isNull()) return (named + reader.errorString()).toStdString();
+    picture = TRaster(image.width(), image.height());
+    for (int y = 0; y < image.height(); ++y)
+        std::memcpy(picture.Bits() + static_cast<std::size_t>(y) * image.width(),
+                    image.constScanLine(y), static_cast<std::size_t>(image.width()) * 4);
+    return "";
+}
+
+} // namespace
+
+bool Tmainform::CanImport(const QString& path) const {
+    return FindFontFormat(ToPath(path)) || IsToolkitPicture(path);
+}
+
+void Tmainform::ConnectImportCommands() {
+    Action("ZxCharsetAction")->setCheckable(true);
+    connect(Action("ImportAction"), &QAction::triggered, this, &Tmainform::ImportActionExecute);
+    connect(Action("ExportAction"), &QAction::triggered, this, &Tmainform::ExportActionExecute);
+}
+
+void Tmainform::ImportActionExecute() {
+    // The changed-file question comes first, before a file is chosen.
+    if (!QuerySaveChanges()) return;
+    QFileDialog dialog(this, QStringLiteral("Import"));
+    dialog.setObjectName("ImportDialog");
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    QStringList filters = FormatFilters(false);
+    QStringList all;
+    for (const QString& filter : filters)
+        all << filter.section(QStringLiteral(") ("), 1).chopped(1);
+    QStringList pictures;
+    for (const QString& suffix : ToolkitPictureSuffixes())
+        pictures << "*." + suffix << "*." + suffix.toUpper();
+    filters << QStringLiteral("Other pictures as sheets (%1)").arg(pictures.join(' '));
+    all << pictures;
+    filters.prepend(QStringLiteral("All fonts that can be imported (%1)").arg(all.join(' ')));
+    dialog.setNameFilters(filters);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    ImportAsked(dialog.selectedFiles().first());
+}
+
+void Tmainform::ImportFont(const QString& path) {
+    if (QuerySaveChanges()) ImportAsked(path);
+}
+
+void Tmainform::ImportAsked(const QString& path) {
+    const std::string file = ToPath(path);
+    const TFontFormat* format = FindFontFormat(file);
+    const bool toolkitPicture = !format && IsToolkitPicture(path);
+    if (!format && !toolkitPicture) {
+        ShowMessageBox(this,
+                       QStringLiteral("\"%1\": not a font format that can be imported").arg(path));
+        return;
+    }
+    TImportOptions options;
+    options.ZxCharset = Action("ZxCharsetAction")->isChecked();
+    TImportReport report;
+    std::string error;
+    try {
+        if (toolkitPicture || format->Picture) {
+            TRaster picture;
+            error = toolkitPicture ? ReadToolkitPicture(path, picture)
+                                   : ReadSheetPicture(file, picture);
+            if (error.empty()) {
+                TSheetImportDialog dialog(picture, path, this);
+                if (dialog.exec() != QDialog::Accepted) return;
+                error = ImportSheetPicture(*FFont, picture, dialog.Options(), report);
+            }
+        } else {
+            error = ImportFontFile(*FFont, file, options, report);
+        }
+    } catch (const TFileError& e) {
+        ShowErrorBox(this, FromPath(e.what()));
+        return;
+    }
+    // A failed import leaves the font, its file and its state as they were.
+    if (!error.empty()) {
+        ShowMessageBox(this, FromPath(error));
+        return;
+    }
+    // A new font without a file: saving asks for a name, closing asks first.
+    FPreviewResizePending = true;
+    SetFileName(QString());
+    FFont->SetModified(true);
+    FGrid->Refresh();
+    UpdateControls();
+    if (!report.Lines.empty()) {
+        QString text = QStringLiteral("Imported from %1:").arg(path);
+        for (const std::string& line : report.Lines)
+            text += "\n" + QString::fromStdString(line);
+        ShowMessageBox(this, text);
+    }
+}
+
+void Tmainform::ExportActionExecute() {
+    QFileDialog dialog(this, QStringLiteral("Export"));
+    dialog.setObjectName("ExportDialog");
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    QStringList extensions;
+    const QStringList filters = FormatFilters(true, &extensions);
+    dialog.setNameFilters(filters);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    QString path = dialog.selectedFiles().first();
+    // A name without a known extension gets the chosen filter's.
+    if (!FindFontFormat(ToPath(path))) {
+        const int chosen = filters.indexOf(dialog.selectedNameFilter());
+        path += extensions.value(std::max(chosen, 0));
+    }
+    ExportFont(path);
+}
+
+void Tmainform::ExportFont(const QString& path) {
+    const std::string file = ToPath(path);
+    const TFontFormat* format = FindFontFormat(file);
+    if (!format) {
+        ShowMessageBox(this,
+                       QStringLiteral("\"%1\": not a font format that can be exported").arg(path));
+        return;
+    }
+    FExportOptions.ZxCharset = Action("ZxCharsetAction")->isChecked();
+    TExportOptionsDialog options(*format, FExportOptions, this);
+    if (options.exec() != QDialog::Accepted) return;
+    FExportOptions = options.Options();
+    if (!format->Picture) Action("ZxCharsetAction")->setChecked(FExportOptions.ZxCharset);
+    std::string error;
+    try {
+        error = ExportFontFile(*FFont, file, FExportOptions);
+    } catch (const TFileError& e) {
+        ShowErrorBox(this, FromPath(e.what()));
+        return;
+    }
+    if (!error.empty()) ShowMessageBox(this, FromPath(error));
+}

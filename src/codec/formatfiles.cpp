@@ -1,0 +1,127 @@
+#include "formatfiles.h"
+
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+#include "formats/fileio.h"
+#include "formats/sheet.h"
+#include "gzipcodec.h"
+#include "model/font.h"
+#include "pngcodec.h"
+
+namespace {
+
+std::string InFile(const std::string& path, const std::string& message) {
+    return "\"" + path + "\": " + message;
+}
+
+// The file's plain bytes, checked and unpacked; "" or the message without
+// the file's name.
+std::string ReadContent(const std::string& path, const TFontFormat& format,
+                        std::vector<std::uint8_t>& bytes) {
+    // A pipe or device would block or never end; a folder is no font.
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (!ec && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        return "not a regular file";
+    if (!ReadFileBytes(path, format.MaxFileSize, bytes))
+        return "file is larger than " + std::to_string(format.MaxFileSize) +
+               " bytes, too large for a " + format.Name + " font";
+    if (!format.Gzip) return "";
+    std::vector<std::uint8_t> plain;
+    const std::string error = Gunzip(bytes, format.MaxFileSize, plain);
+    bytes.swap(plain);
+    return error;
+}
+
+// A scratch font that was read well becomes the caller's font.
+std::string TakeOverIfRead(TFZXFont& font, TFZXFont& scratch, TImportReport& report,
+                           TImportReport& scratchReport, const std::string& error) {
+    if (!error.empty()) return error;
+    font.TakeOver(scratch);
+    report = std::move(scratchReport);
+    return "";
+}
+
+} // namespace
+
+std::string ImportFontFile(TFZXFont& font, const std::string& path, const TImportOptions& options,
+                           TImportReport& report) {
+    const TFontFormat* format = FindFontFormat(path);
+    if (!(format && format->CanRead()))
+        return InFile(path, "not a font format that can be imported");
+    std::vector<std::uint8_t> bytes;
+    std::string error = ReadContent(path, *format, bytes);
+    if (!error.empty()) return InFile(path, error);
+
+    TFZXFont scratch;
+    TImportReport scratchReport;
+    if (format->Picture) {
+        TRaster picture;
+        error = DecodePNG(bytes, picture);
+        if (error.empty()) error = format->ReadPicture(scratch, picture, options, scratchReport);
+    } else {
+        error = format->ReadBytes(scratch, bytes, options, scratchReport);
+    }
+    return TakeOverIfRead(font, scratch, report, scratchReport,
+                          error.empty() ? error : InFile(path, error));
+}
+
+std::string ReadSheetPicture(const std::string& path, TRaster& picture) {
+    picture = TRaster();
+    const TFontFormat* format = FindFontFormat(path);
+    if (!(format && format->CanRead()) || !format->Picture)
+        return InFile(path, "not a picture sheet");
+    std::vector<std::uint8_t> bytes;
+    std::string error = ReadContent(path, *format, bytes);
+    if (error.empty()) error = DecodePNG(bytes, picture);
+    return error.empty() ? "" : InFile(path, error);
+}
+
+std::string ImportSheetPicture(TFZXFont& font, const TRaster& picture,
+                               const TImportOptions& options, TImportReport& report) {
+    TFZXFont scratch;
+    TImportReport scratchReport;
+    const std::string error = ReadSheet(scratch, picture, options, scratchReport);
+    return TakeOverIfRead(font, scratch, report, scratchReport, error);
+}
+
+std::string ExportFontFile(const TFZXFont& font, const std::string& path,
+                           const TExportOptions& exportOptions) {
+    const TFontFormat* format = FindFontFormat(path);
+    if (!format || !format->CanWrite())
+        return InFile(path, "not a font format that can be exported");
+    TExportOptions options = exportOptions;
+    if (options.FontName.empty()) {
+        // The file's name without folders and without the format's extension.
+        const std::string name = FileNameOnly(path);
+        std::string lower = name;
+        for (char& c : lower)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        options.FontName = name;
+        for (const std::string& ext : format->Extensions)
+            if (lower.size() > ext.size() &&
+                lower.compare(lower.size() - ext.size(), ext.size(), ext) == 0) {
+                options.FontName = name.substr(0, name.size() - ext.size());
+                break;
+            }
+    }
+    std::vector<std::uint8_t> bytes;
+    std::string error;
+    if (format->Picture) {
+        TRaster picture;
+        error = format->WritePicture(font, options, picture);
+        if (error.empty()) error = EncodePNG(picture, bytes);
+    } else {
+        error = format->WriteBytes(font, options, bytes);
+        if (error.empty() && format->Gzip) {
+            std::vector<std::uint8_t> gz;
+            error = Gzip(bytes, gz);
+            bytes.swap(gz);
+        }
+    }
+    if (!error.empty()) return error;
+    if (!WriteFileReplacing(path, bytes)) return kFileWriteError;
+    return "";
+}
