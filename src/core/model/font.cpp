@@ -40,10 +40,10 @@ void TFZXFont::TakeOver(TFZXFont& source) {
     FTracking = source.FTracking;
     FLastChar = source.FLastChar;
     FTerminusOffset = source.FTerminusOffset;
-    FCurrentIndex = source.FCurrentIndex;
+    FCurrentIndex = -1;
     FUndoList.Clear();
     FWorkRows.clear();
-    FModified = source.FModified;
+    FModified = false;
     source.Clear();
     EndUpdate(true);
 }

@@ -48,11 +48,10 @@ class TFZXFont {
     // --- lifecycle and notification -------------------------------------
     // Empty font, Height 8, Tracking 0, LastChar 0, no history; notifies.
     void Clear();
-    // Takes over what source holds (a font read on its own, so that a file
-    // that fails to read leaves this font untouched): header values, glyphs,
-    // current glyph and Modified. The history starts empty, the callbacks
-    // stay this font's, source is left empty; notifies once. Opens and
-    // imports read into a scratch font and then take it over.
+    // Takes the header values and glyphs of source, which is left empty, the
+    // way a file read does: no history, not modified, no current glyph; the
+    // callbacks stay this font's; notifies once. Opens and imports read into
+    // a scratch font and take it over only once it was read completely.
     void TakeOver(TFZXFont& source);
     void BeginUpdate() { ++FUpdateLock; }
     void EndUpdate(bool notify);
