@@ -25,7 +25,7 @@ const char* const kUsage =
     "                              reshape every character and save; OP is one of\n"
     "                              italic, bold, adjust-top, adjust-bottom,\n"
     "                              adjust-left, adjust-right, adjust-hcenter,\n"
-    "                              adjust-vcenter, clear, scale=WFxHF\n"
+    "                              adjust-vcenter, clear, fit-width, scale=WFxHF\n"
     "\n"
     "Options:\n"
     "  -h, --help                  show this help\n"

@@ -10,10 +10,10 @@
 #include <utility>
 #include <vector>
 
-#include "raster/drawsettings.h"
 #include "model/glyph.h"
-#include "raster/raster.h"
 #include "model/undolist.h"
+#include "raster/drawsettings.h"
+#include "raster/raster.h"
 
 using Tintarray = std::vector<std::int32_t>;
 
@@ -125,6 +125,15 @@ class TFZXFont {
     void SetCurrentWidth(int width);
     void SetCurrentKern(int kern);
     bool ScaleCurrent(double widthFactor, double heightFactor);
+    // The current glyph's width fitted to its ink ("fit width"); recorded
+    // only when the width changed.
+    void FitCurrentWidth();
+    // The same for every glyph held, as one history group holding the glyphs
+    // that changed; nothing recorded or marked when none did.
+    void FitAllWidths();
+    // The current glyph replaced by a copied character ("paste character"),
+    // in normal form; recorded and marked even when equal, like a copy.
+    void PasteCurrent(const std::string& rows, int leading, int width, int kern);
 
     // --- raster edits of the current glyph (rasterexchange.cpp) ------------
     void BeginRasterEdit();
