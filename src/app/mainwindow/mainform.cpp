@@ -13,10 +13,11 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "drawing/charranges.h"
 #include "dialogs/previewdialog.h"
 #include "dialogs/scalefactordialog.h"
+#include "drawing/charranges.h"
 #include "drawing/drawtools.h"
+#include "drawing/widthdrag.h"
 #include "icons/appicon.h"
 #include "platform/application.h"
 #include "platform/fonttext.h"
@@ -41,6 +42,8 @@ Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
     CreateToolBars();
     CreateCentre();
     CreateStatusBar();
+    CreateGlyphSheetDock();
+    CreateComfort();
 
     // FormCreate
     FFirstActivation = true;
@@ -87,6 +90,9 @@ bool Tmainform::event(QEvent* event) {
     case QEvent::WindowActivate:
         ApplicationEvents1Activate();
         break;
+    case QEvent::StatusTip:
+        // Hints show as tool tips; the status line keeps its fields.
+        return true;
     case QEvent::Show:
         // Some platforms (offscreen among them) never activate a window;
         // the first activation then happens once the window is shown.

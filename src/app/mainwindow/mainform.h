@@ -27,7 +27,11 @@ class QMenu;
 class QScrollArea;
 class QSplitter;
 class QToolButton;
+class QDockWidget;
+class QPushButton;
 class TDatabaseGrid;
+class TGlyphSheet;
+class TWidthDrag;
 class TEditPaintBox;
 class TPreviewPaintBox;
 class TScaleFactorForm;
@@ -64,6 +68,7 @@ class Tmainform : public QMainWindow {
     TScaleFactorForm* ScaleForm() const { return FScaleForm; }
     TEditPaintBox* EditPaintBox() const { return FEditPaintBox; }
     TDatabaseGrid* CharList() const { return FGrid; }
+    TGlyphSheet* GlyphSheet() const { return FSheet; }
 
     // --- files ------------------------------------------------------------
     bool QuerySaveChanges();
@@ -137,6 +142,26 @@ class Tmainform : public QMainWindow {
     struct TToolOptionsFromActions;
     // mainform_clipboard.cpp
     void JoinClipboardWatch();
+    // mainform_sheet.cpp: the glyph sheet dock and the window's own settings
+    void CreateGlyphSheetDock();
+    void GlyphSheetCodeChosen(int code);
+    void LoadWindowSettings();
+    void StoreWindowSettings();
+    // mainform_glyphclip.cpp: whole characters through the clipboard
+    void CopyGlyphActionExecute();
+    void PasteGlyphActionExecute();
+    bool ClipboardHasGlyph() const;
+    // mainform_comfort.cpp: commands and views beyond the original window
+    void CreateComfort();
+    void UpdateComfort(bool hasGlyph);
+    void ZoomStep(int steps);
+    // The preview strip's minimum height for a wanted one, kept to what the
+    // screen has room for.
+    int PreviewStripMinimum(int wanted) const;
+    void CancelStroke();
+    bool WidthDragMouseDown(Qt::MouseButton button, const QPoint& pos);
+    bool WidthDragMouseMove(const QPoint& pos);
+    bool WidthDragMouseUp();
 
     std::unique_ptr<TFZXFont> FFont;
     TCanvasView FView;
@@ -147,7 +172,9 @@ class Tmainform : public QMainWindow {
     QString FSettingsFile;
     QStringList FArguments;
     TRaster FClipboardBitmap;
+    bool FClipboardGlyph = false; // the clipboard holds a whole character
     std::unique_ptr<TToolStroke> FStroke;
+    std::unique_ptr<TWidthDrag> FWidthDrag;
 
     std::map<QString, QAction*> FActions;
     QActionGroup* FGroups[5] = {};
@@ -160,6 +187,11 @@ class Tmainform : public QMainWindow {
     QAction* FPreviewTextMenuItem = nullptr;
 
     TDatabaseGrid* FGrid = nullptr;
+    TGlyphSheet* FSheet = nullptr;
+    QDockWidget* FSheetDock = nullptr;
+    QWidget* FBeyondLastCharBar = nullptr;
+    QLabel* FBeyondLastCharLabel = nullptr;
+    QPushButton* FRaiseLastCharButton = nullptr;
     QScrollArea* FEditPanel = nullptr;
     TEditPaintBox* FEditPaintBox = nullptr;
     QSplitter* FSplitter2 = nullptr;

@@ -6,10 +6,10 @@
 #include <QLineEdit>
 #include <QSplitter>
 
-#include "drawing/charranges.h"
 #include "dialogs/aboutbox.h"
 #include "dialogs/copychardialog.h"
 #include "dialogs/previewdialog.h"
+#include "drawing/charranges.h"
 #include "mainwindow/mainform.h"
 #include "platform/application.h"
 #include "platform/fonttext.h"
@@ -77,15 +77,7 @@ void Tmainform::ConnectCommands() {
     connect(FEditPaintBox, &TEditPaintBox::MousePressed, this, &Tmainform::EditPaintBoxMouseDown);
     connect(FEditPaintBox, &TEditPaintBox::MouseMoved, this, &Tmainform::EditPaintBoxMouseMove);
     connect(FEditPaintBox, &TEditPaintBox::MouseReleased, this, &Tmainform::EditPaintBoxMouseUp);
-    connect(FEditPaintBox, &TEditPaintBox::ZoomWheel, this, [this](int steps) {
-        // About a quarter more or less per step, at least one.
-        int zoom = FView.Zoom;
-        for (; steps > 0; --steps)
-            zoom = std::max(zoom + 1, zoom * 5 / 4);
-        for (; steps < 0; ++steps)
-            zoom = std::min(zoom - 1, zoom * 4 / 5);
-        SetZoom(zoom);
-    });
+    connect(FEditPaintBox, &TEditPaintBox::ZoomWheel, this, &Tmainform::ZoomStep);
 }
 
 void Tmainform::PreviewPaintboxClick() {

@@ -98,7 +98,7 @@ void Tmainform::CreateMenus() {
     add(edit->addMenu(QStringLiteral("&Fill styles")),
         {"DrawingLinesAction", "DrawingLinesBrushedWhiteAction", "DrawingLinesBrushedBlackAction",
          "DrawingBrushWhiteAction", "|", "OverlappingAction", "TransparentAction"});
-    add(edit, {"|", "DeleteAction", "CopyCharAction", "|"});
+    add(edit, {"|", "DeleteAction", "CopyCharAction", "CopyGlyphAction", "PasteGlyphAction", "|"});
     add(edit->addMenu(QStringLiteral("Flip")), {"FlipHorizontalAction", "FlipVerticalAction"});
     add(edit->addMenu(QStringLiteral("Roll")),
         {"RollUpAction", "RollDownAction", "RollLeftAction", "RollRightAction"});
@@ -114,6 +114,11 @@ void Tmainform::CreateMenus() {
         {"ItalicAllAction", "BoldAllAction", "|", "AdjustAllTopAction", "AdjustAllBottomAction",
          "AdjustAllLeftAction", "AdjustAllRightAction", "AdjustAllHCenterAction",
          "AdjustAllVCenterAction", "|", "DeleteAllAction", "|", "ScaleAllAction"});
+    add(font, {"|", "FitWidthAction", "FitWidthAllAction"});
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName("ViewMenu");
+    add(view, {"ShowGlyphSheetAction", "|", "ZoomInAction", "ZoomOutAction"});
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->setObjectName("ToolsMenu");
@@ -164,6 +169,9 @@ void Tmainform::CreateToolBars() {
     FRedoButton = historyButton("RedoButton", Action("RedoAction"), FRedoMenu);
     add(edit, {"|", "DeleteAction", "|", "CopyCharAction", "|"});
 
+    // A second row, so every button shows at the start size without the
+    // toolbars' extension menus.
+    addToolBarBreak(Qt::TopToolBarArea);
     add(bar("DrawToolsBar", "Draw tools Bar", Qt::TopToolBarArea),
         {"FreeHandAction", "LineAction", "RectangleAction", "EllipseAction", "RubberAction",
          "EditCopyAction", "EditPasteAction"});

@@ -37,6 +37,7 @@ void Tmainform::LoadSettings() {
     FPreviewForm->SetPreviewEndless(ReadBoolDefault(reg, "PreviewTextEndless", true));
     ReadRecentFiles(reg, FRecent);
     reg.CloseKey();
+    LoadWindowSettings();
     ApplicationEvents1Idle();
 }
 
@@ -61,4 +62,5 @@ void Tmainform::StoreSettings() {
     reg.WriteBool("PreviewTextEndless", FPreviewForm->GetPreviewEndless());
     WriteRecentFiles(reg, FRecent);
     reg.CloseKey();
+    StoreWindowSettings();
 }

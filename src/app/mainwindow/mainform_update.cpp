@@ -10,11 +10,11 @@
 #include <QToolButton>
 
 #include "dialogs/previewdialog.h"
-#include "shell/fontwarnings.h"
-#include "shell/historysteps.h"
 #include "icons/historyimagelist.h"
 #include "mainwindow/mainform.h"
 #include "platform/fonttext.h"
+#include "shell/fontwarnings.h"
+#include "shell/historysteps.h"
 #include "widgets/chargrid.h"
 #include "widgets/editcanvas.h"
 #include "widgets/previewpaintbox.h"
@@ -78,7 +78,7 @@ void Tmainform::UpdateControls() {
             SetInfoLine(info, std::string());
     } else {
         const int pz = FPreviewForm->GetPreviewZoom();
-        FPreviewTextPanel->setMinimumHeight(font.Height() * pz);
+        FPreviewTextPanel->setMinimumHeight(PreviewStripMinimum(font.Height() * pz));
         if (FPreviewResizePending) {
             FPreviewResizePending = false;
             const int wanted = 2 * font.Height() * pz;
@@ -128,6 +128,7 @@ void Tmainform::UpdateControls() {
         FKernEdit->setValue(current->Kern());
         FCharWidthEdit->setValue(current->Width());
     }
+    UpdateComfort(a);
 }
 
 void Tmainform::UpdateSizeInfo(bool hasGlyph) {
