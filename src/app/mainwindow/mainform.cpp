@@ -13,9 +13,9 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "drawing/charranges.h"
 #include "dialogs/previewdialog.h"
 #include "dialogs/scalefactordialog.h"
-#include "drawing/charranges.h"
 #include "drawing/drawtools.h"
 #include "drawing/widthdrag.h"
 #include "icons/appicon.h"

@@ -6,10 +6,10 @@
 #include <QLineEdit>
 #include <QSplitter>
 
+#include "drawing/charranges.h"
 #include "dialogs/aboutbox.h"
 #include "dialogs/copychardialog.h"
 #include "dialogs/previewdialog.h"
-#include "drawing/charranges.h"
 #include "mainwindow/mainform.h"
 #include "platform/application.h"
 #include "platform/fonttext.h"

@@ -11,12 +11,12 @@
 #include <QMenu>
 #include <QMessageBox>
 
+#include "text/commandline.h"
 #include "formats/fileio.h"
 #include "formats/fontfiles.h"
 #include "mainwindow/mainform.h"
-#include "platform/application.h"
-#include "text/commandline.h"
 #include "text/pathellipsis.h"
+#include "platform/application.h"
 #include "widgets/chargrid.h"
 
 namespace {

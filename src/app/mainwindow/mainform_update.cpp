@@ -10,11 +10,11 @@
 #include <QToolButton>
 
 #include "dialogs/previewdialog.h"
+#include "shell/fontwarnings.h"
+#include "shell/historysteps.h"
 #include "icons/historyimagelist.h"
 #include "mainwindow/mainform.h"
 #include "platform/fonttext.h"
-#include "shell/fontwarnings.h"
-#include "shell/historysteps.h"
 #include "widgets/chargrid.h"
 #include "widgets/editcanvas.h"
 #include "widgets/previewpaintbox.h"
