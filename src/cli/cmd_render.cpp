@@ -1,15 +1,16 @@
 // `render FONT OUTPUT.png`: sets sample text in the font the way the preview
 // strip does and writes the picture, black ink on white paper.
 
+#include <algorithm>
 #include <string>
 
 #include "commands.h"
-#include "model/font.h"
 #include "formats/fontfiles.h"
-#include "text/latin1.h"
+#include "model/font.h"
 #include "pngwriter.h"
-#include "shell/previewstrip.h"
 #include "raster/raster.h"
+#include "shell/previewstrip.h"
+#include "text/latin1.h"
 #include "text/textrows.h"
 
 namespace {
@@ -31,8 +32,8 @@ struct TRenderOptions {
     bool HaveText = false;
     std::string Text;
     int Zoom = 1;
-    int Width = 256;
-    int Height = 0; // 0: two text lines
+    int Width = 0;  // 0: the widest text line, or 256 for the code sequence
+    int Height = 0; // 0: the text's lines, or two for the code sequence
     bool Endless = false;
 };
 
@@ -90,11 +91,26 @@ int RunRender(const TArgs& args) {
         for (std::string& line : lines)
             if (!line.empty() && line.back() == '\r') line.pop_back();
     }
+    // The picture fits the text unless a size is given; the code sequence
+    // wraps in a strip as wide as the window's.
+    int width = o.Width;
+    if (width == 0) {
+        width = 256;
+        if (!lines.empty()) {
+            width = 1;
+            for (const std::string& line : lines)
+                width = std::max(width, PreviewLineWidth(font, line, o.Zoom));
+            width = std::min(width, kMaxSide);
+        }
+    }
     int height = o.Height;
-    if (height == 0) height = font.Count() > 0 ? 2 * font.Height() * o.Zoom : 16;
+    if (height == 0) {
+        const int rows = lines.empty() ? 2 : static_cast<int>(lines.size());
+        height = font.Count() > 0 ? std::min(rows * font.Height() * o.Zoom, kMaxSide) : 16;
+    }
     if (height < 1) height = 1;
 
-    TRaster raster(o.Width, height, clWhite);
+    TRaster raster(width, height, clWhite);
     PaintPreviewStrip(font, raster, &lines, o.Zoom, o.Endless, clWhite);
     const std::string written = WritePNG(raster, o.OutputPath);
     return written.empty() ? 0 : Fail(written);
