@@ -108,6 +108,6 @@ int RunApply(const TArgs& args) {
             font.ApplyToAll(op.Code);
         if (!message.empty()) return Fail(message);
     }
-    error = SaveFontFile(font, files[1]);
+    error = SaveFontForCommandLine(font, files[1]);
     return error.empty() ? 0 : Fail(error);
 }

@@ -2,8 +2,8 @@
 // output's extension names. Nothing is written when reading fails.
 
 #include "commands.h"
-#include "model/font.h"
 #include "formats/fontfiles.h"
+#include "model/font.h"
 
 int RunConvert(const TArgs& args) {
     for (const auto& arg : args)
@@ -13,6 +13,6 @@ int RunConvert(const TArgs& args) {
 
     TFZXFont font;
     std::string error = LoadFontFile(font, args[0]);
-    if (error.empty()) error = SaveFontFile(font, args[1]);
+    if (error.empty()) error = SaveFontForCommandLine(font, args[1]);
     return error.empty() ? 0 : Fail(error);
 }

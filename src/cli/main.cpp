@@ -4,8 +4,11 @@
 #include <cstring>
 #include <exception>
 #include <iostream>
+#include <vector>
 
 #include "commands.h"
+#include "formats/fontfiles.h"
+#include "model/font.h"
 
 #ifndef QUORREL_VERSION
 #define QUORREL_VERSION "0.9.0"
@@ -56,6 +59,16 @@ bool AsksForHelp(const TArgs& args) {
     return false;
 }
 } // namespace
+
+std::string SaveFontForCommandLine(TFZXFont& font, const std::string& path) {
+    std::string error = SaveFontFile(font, path);
+    const std::string reason = font.CHRIncompatibility();
+    std::vector<std::uint8_t> image;
+    // The CHR writer's refusal is the one message that does not say why.
+    if (!error.empty() && !reason.empty() && error == font.BuildCHRImage(image))
+        error += " " + reason;
+    return error;
+}
 
 int Fail(const std::string& text) {
     std::cerr << "quorrel-cli: " << text << '\n';

@@ -88,6 +88,9 @@ class TFZXFont {
     // --- queries ---------------------------------------------------------
     int FZXFileSize() const;
     bool IsCHRCompatible() const;
+    // Why IsCHRCompatible is false, as a sentence naming the first rule that
+    // fails ("Body height is 9, not 8."); "" when the font is compatible.
+    std::string CHRIncompatibility() const;
     // (largest width, glyphs wider than 16) over every glyph held.
     std::pair<int, int> MaxWidth() const;
     // (largest RowCount + Leading, glyphs whose sum passes Height).
