@@ -5,12 +5,12 @@
 #include <string>
 
 #include "commands.h"
-#include "formats/fontfiles.h"
 #include "model/font.h"
-#include "pngwriter.h"
-#include "raster/raster.h"
-#include "shell/previewstrip.h"
+#include "formats/fontfiles.h"
 #include "text/latin1.h"
+#include "pngwriter.h"
+#include "shell/previewstrip.h"
+#include "raster/raster.h"
 #include "text/textrows.h"
 
 namespace {

@@ -10,10 +10,10 @@
 #include <utility>
 #include <vector>
 
-#include "model/glyph.h"
-#include "model/undolist.h"
 #include "raster/drawsettings.h"
+#include "model/glyph.h"
 #include "raster/raster.h"
+#include "model/undolist.h"
 
 using Tintarray = std::vector<std::int32_t>;
 
