@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -30,6 +31,7 @@ class ComfortTest : public QObject {
     void characterBeyondLastCharOffersToRaiseIt();
     void draggingTheRightEdgeChangesTheWidth();
     void whiteBrushCaption();
+    void windowPlaceAndLayoutComeBack();
 };
 
 void ComfortTest::everyToolbarButtonShowsAtTheStartSize() {
@@ -225,6 +227,41 @@ void ComfortTest::whiteBrushCaption() {
     TWindowFixture f;
     QCOMPARE(f.window->Action("DrawingBrushWhiteAction")->text(),
              QString("Drawing white brush only"));
+}
+
+void ComfortTest::windowPlaceAndLayoutComeBack() {
+    QTemporaryDir dir;
+    const QString settings = dir.filePath("settings.ini");
+    const auto open = [&settings] {
+        auto w = std::make_unique<Tmainform>();
+        w->SetSettingsFile(settings);
+        w->show();
+        QTest::qWait(30);
+        return w;
+    };
+    QRect place;
+    {
+        auto w = open();
+        w->setGeometry(30, 40, 700, 500);
+        w->addToolBar(Qt::LeftToolBarArea, w->findChild<QToolBar*>("FileBar"));
+        QTest::qWait(20);
+        place = w->geometry();
+        QVERIFY(w->close());
+    }
+    {
+        auto w = open();
+        QCOMPARE(w->geometry(), place);
+        QCOMPARE(w->toolBarArea(w->findChild<QToolBar*>("FileBar")), Qt::LeftToolBarArea);
+        QVERIFY(w->close());
+    }
+    // A place on a screen that is gone is not used.
+    {
+        QSettings ini(settings, QSettings::IniFormat);
+        ini.setValue("Window/Geometry", "5000,5000,700,500");
+    }
+    auto w = open();
+    QVERIFY(w->screen()->availableGeometry().contains(w->geometry()));
+    QCOMPARE(w->width(), 656);
 }
 
 QTEST_MAIN(ComfortTest)

@@ -1,18 +1,26 @@
 // The glyph sheet dock, and what the window keeps of itself between runs in
-// its own settings group beside "Settings".
+// its own settings group "Window" beside "Settings": its place and size,
+// the toolbar and dock layout, and whether the sheet is shown.
 
 #include <QAction>
 #include <QDockWidget>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QScrollArea>
 
 #include "mainwindow/mainform.h"
 #include "platform/safesettings.h"
+#include "shell/windowplace.h"
 #include "widgets/chargrid.h"
 #include "widgets/glyphsheet.h"
 
 namespace {
 
 const QString kWindowKey = QStringLiteral("Window");
+
+TRect ToTRect(const QRect& r) {
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
 
 std::unique_ptr<TSafeRegistry> OpenWindowStore(const QString& settingsFile) {
     if (settingsFile.isEmpty()) return std::make_unique<TSafeRegistry>();
@@ -62,7 +70,22 @@ void Tmainform::LoadWindowSettings() {
     std::unique_ptr<TSafeRegistry> store = OpenWindowStore(FSettingsFile);
     TSafeRegistry& reg = *store;
     if (!reg.OpenKeyReadOnly(kWindowKey)) return;
+    // The place only where a screen of this run has room for it.
+    std::vector<TRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.push_back(ToTRect(screen->availableGeometry()));
+    TRect place;
+    if (ParseWindowRect(ReadStringDefault(reg, "Geometry", QString()).toStdString(), place) &&
+        WindowRectFits(place, screens)) {
+        setGeometry(place.Left, place.Top, place.Right - place.Left, place.Bottom - place.Top);
+        if (ReadBoolDefault(reg, "Maximized", false))
+            setWindowState(windowState() | Qt::WindowMaximized);
+    }
+    const QByteArray layout =
+        QByteArray::fromBase64(ReadStringDefault(reg, "Layout", QString()).toLatin1());
+    if (!layout.isEmpty()) restoreState(layout);
     Action("ShowGlyphSheetAction")->setChecked(ReadBoolDefault(reg, "ShowGlyphSheet", false));
+    FSheetDock->setVisible(Action("ShowGlyphSheetAction")->isChecked());
     reg.CloseKey();
 }
 
@@ -71,5 +94,10 @@ void Tmainform::StoreWindowSettings() {
     TSafeRegistry& reg = *store;
     if (!reg.OpenKey(kWindowKey, true)) return;
     reg.WriteBool("ShowGlyphSheet", Action("ShowGlyphSheetAction")->isChecked());
+    // The size and place of the window when not maximised, and where its
+    // toolbars and the dock are.
+    reg.WriteString("Geometry", QString::fromStdString(WindowRectText(ToTRect(normalGeometry()))));
+    reg.WriteBool("Maximized", isMaximized());
+    reg.WriteString("Layout", QString::fromLatin1(saveState().toBase64()));
     reg.CloseKey();
 }
