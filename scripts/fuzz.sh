@@ -8,7 +8,7 @@ runs=${FUZZ_RUNS:-20000}
 if [ ! -f fuzz/CMakeLists.txt ]; then exit 0; fi
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DQUORREL_BUILD_FUZZ=ON \
   -DQUORREL_BUILD_TESTS=OFF -DQUORREL_BUILD_APP=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-fuzz -j "$(nproc)" --target fuzz_fzx fuzz_chr
+cmake --build build-fuzz -j "$(nproc)" --target fuzz_fzx fuzz_chr fuzz_bdf fuzz_yaff
 for harness in build-fuzz/fuzz/fuzz_*; do
   [ -x "$harness" ] || continue
   name=$(basename "$harness")
@@ -17,6 +17,8 @@ for harness in build-fuzz/fuzz/fuzz_*; do
   case "$name" in
     *fzx*) [ -d ../shared/fonts/fzx ] && seeds+=(../shared/fonts/fzx) ;;
     *chr*) [ -d ../shared/fonts/chr ] && seeds+=(../shared/fonts/chr) ;;
+    *yaff*) seeds+=(fuzz/seeds/yaff); [ -d ../shared/reference ] && seeds+=(../shared/reference) ;;
+    *bdf*) seeds+=(fuzz/seeds/bdf) ;;
   esac
   echo "fuzzing $name for $runs runs"
   "$harness" -seed=1 -runs="$runs" -max_len=20000 "$corpus" "${seeds[@]}" >"$corpus.log" 2>&1 || {

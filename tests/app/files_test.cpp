@@ -25,17 +25,14 @@ class FilesTest : public QObject {
     void fileThatCannotBeCreatedKeepsTheWindowOpen();
     void promptGuardsNewOpenAndClose_data();
     void promptGuardsNewOpenAndClose();
-    void failedOpenAsksAgainOnlyWhileModified_data();
-    void failedOpenAsksAgainOnlyWhileModified();
     void closeWithUnsavedFontAndCancelledSaveDialog();
     void saveAsFiltersFollowTheFont();
     void saveAsAssemblerIsAnExport();
     void saveAsStoresTheNewName();
-    void newKeepsThePathAndSaveWritesThere();
     void openFromDialogAndExtensionCase();
 };
 
-// Failed opens give a message, then a new font; the file name stays.
+// Failed opens give the reader's message and leave the font as it was.
 void FilesTest::openFailures_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("content");
@@ -66,9 +63,7 @@ void FilesTest::openFailures() {
     TModalScript script({Click(QMessageBox::Ok)});
     f.window->OpenFont(bad);
     QCOMPARE(script.Seen(), QStringList{message});
-    // A new font: one current empty glyph, nothing to save.
-    QCOMPARE(f.Font().Count(), 1);
-    QCOMPARE(f.Font().CurrentIndex(), 0);
+    QCOMPARE(f.Font().Count(), 9);
     QVERIFY(!f.Font().Modified());
     QCOMPARE(f.window->FileName(), good);
     QCOMPARE(PathLabel(f), good);
@@ -225,37 +220,6 @@ void FilesTest::promptGuardsNewOpenAndClose() {
     }
 }
 
-// After a failed open the prompt comes back only if the font is still
-// modified, that is after No, not after Yes (which saved it).
-void FilesTest::failedOpenAsksAgainOnlyWhileModified_data() {
-    QTest::addColumn<int>("firstAnswer");
-    QTest::addColumn<QStringList>("seen");
-    QTest::addRow("no") << int(QMessageBox::No)
-                        << QStringList({kPrompt, "Invalid file extension!", kPrompt});
-    QTest::addRow("yes") << int(QMessageBox::Yes)
-                         << QStringList({kPrompt, "Invalid file extension!"});
-}
-
-void FilesTest::failedOpenAsksAgainOnlyWhileModified() {
-    QFETCH(int, firstAnswer);
-    QFETCH(QStringList, seen);
-    TWindowFixture f;
-    const QString current = f.dir.filePath("current.fzx");
-    MakeFontFile(current, 33);
-    f.window->OpenFont(current);
-    Edit(f);
-    const QString text = f.dir.filePath("notes.txt");
-    QFile(text).open(QIODevice::WriteOnly);
-
-    TModalScript script({Click(QMessageBox::StandardButton(firstAnswer)), Click(QMessageBox::Ok),
-                         Click(QMessageBox::No)});
-    f.window->OpenFont(text);
-    QCOMPARE(script.Seen(), seen);
-    QCOMPARE(f.Font().Count(), 1);
-    QVERIFY(!f.Font().Modified());
-    QCOMPARE(f.window->FileName(), current);
-}
-
 void FilesTest::closeWithUnsavedFontAndCancelledSaveDialog() {
     TWindowFixture f;
     Edit(f);
@@ -329,25 +293,6 @@ void FilesTest::saveAsStoresTheNewName() {
     QCOMPARE(f.window->FileName(), chr);
     QCOMPARE(PathLabel(f), chr);
     QCOMPARE(Recent(f), QStringList{chr});
-}
-
-void FilesTest::newKeepsThePathAndSaveWritesThere() {
-    TWindowFixture f;
-    const QString path = f.dir.filePath("kept.fzx");
-    MakeFontFile(path, 60);
-    f.window->OpenFont(path);
-    TModalScript script;
-    f.window->Action("NewFileAction")->trigger();
-    QCOMPARE(f.Font().Count(), 1);
-    QCOMPARE(PathLabel(f), path);
-    QVERIFY(!f.window->Action("FileSaveAction")->isEnabled());
-    Edit(f);
-    QVERIFY(f.window->Action("FileSaveAction")->isEnabled());
-    f.window->Action("FileSaveAction")->trigger();
-    QCOMPARE(script.Seen(), QStringList());
-    TFZXFont written;
-    QCOMPARE(written.LoadFZX(QFile::encodeName(path).toStdString()), std::string());
-    QCOMPARE(written.LastChar(), 33);
 }
 
 // Upper- and lower-case extensions choose the same reader.

@@ -16,6 +16,7 @@
 #include <QWheelEvent>
 #include <QtTest>
 
+#include "canvasdriver.h"
 #include "dialogs/previewdialog.h"
 #include "dialogs/scalefactordialog.h"
 #include "widgets/chargrid.h"
@@ -54,7 +55,7 @@ class MainFormTest : public QObject {
     void toolChoiceEnablesItsOptions();
     void allGlyphCommandUndoneThroughHistoryMenu();
     void characterListSelectsAndFollowsUndo();
-    void undoToADroppedGlyphKeepsAValidGlyph();
+    void undoToADroppedGlyphLosesNoStroke();
     void previewStripFollowsTheDialog();
     void copyFromCharacterAndScaleDialogs();
     void ctrlWheelZoomsTheCanvas();
@@ -241,7 +242,7 @@ void MainFormTest::characterListSelectsAndFollowsUndo() {
     QCOMPARE(grid->CurrentRow(), f.Font().CurrentIndex() + 1);
 }
 
-void MainFormTest::undoToADroppedGlyphKeepsAValidGlyph() {
+void MainFormTest::undoToADroppedGlyphLosesNoStroke() {
     TWindowFixture f;
     TypeInto(f.Find<QSpinBox>("LastCharEdit"), "40");
     auto* grid = f.Find<TDatabaseGrid>("DatabaseGrid1");
@@ -253,12 +254,19 @@ void MainFormTest::undoToADroppedGlyphKeepsAValidGlyph() {
 
     f.window->Action("UndoAction")->trigger(); // to "select char [32]"
     f.window->Action("UndoAction")->trigger(); // names glyph 8, no longer held
-    QVERIFY(f.Font().GetCurrent() != nullptr);
-    QCOMPARE(grid->CurrentRow(), f.Font().CurrentIndex() + 1);
-    f.window->UndoRedoSteps(0, 5);
-    f.window->UndoRedoSteps(1, 5);
-    QVERIFY(f.Font().GetCurrent() != nullptr);
-    QCOMPARE(f.Find<QSpinBox>("CharWidthEdit")->isEnabled(), true);
+    // No glyph is current, so nothing can be drawn behind that entry.
+    QVERIFY(f.Font().GetCurrent() == nullptr);
+    QCOMPARE(grid->CurrentRow(), 9);
+    QVERIFY(!f.window->Action("FreeHandAction")->isEnabled());
+
+    // The user picks a character and draws: one Undo takes the stroke away.
+    grid->SelectRow(1);
+    TCanvasDriver canvas(f);
+    const TPicture before = Pixels(f.Font());
+    canvas.Stroke(Qt::LeftButton, {{2, 2}, {4, 2}});
+    QVERIFY(Pixels(f.Font()) != before);
+    f.window->Action("UndoAction")->trigger();
+    QCOMPARE(Show(Pixels(f.Font())), Show(before));
 }
 
 void MainFormTest::previewStripFollowsTheDialog() {

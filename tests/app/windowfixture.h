@@ -8,11 +8,13 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "mainwindow/mainform.h"
@@ -22,9 +24,22 @@ struct TWindowFixture {
     std::unique_ptr<Tmainform> window;
 
     explicit TWindowFixture(const QStringList& arguments = {}, bool show = true) {
+        // Dialogs remember folders in the platform's configuration: never
+        // in the real user's (the test runner also gives each suite a home).
+        QStandardPaths::setTestModeEnabled(true);
         window = std::make_unique<Tmainform>(arguments);
         window->SetSettingsFile(dir.filePath("settings.ini"));
         if (show) Show();
+    }
+    // The command line as raw bytes, as the program gets it on Unix.
+    struct RawArguments {
+        std::vector<std::string> Bytes;
+    };
+    explicit TWindowFixture(const RawArguments& arguments) {
+        QStandardPaths::setTestModeEnabled(true);
+        window = std::make_unique<Tmainform>(arguments.Bytes);
+        window->SetSettingsFile(dir.filePath("settings.ini"));
+        Show();
     }
     void Show() {
         window->show();

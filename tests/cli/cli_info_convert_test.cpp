@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include <unistd.h>
 
 #include <cctype>
@@ -264,6 +268,10 @@ TEST_F(CliTest, FailuresReportAndWriteNothing) {
     ASSERT_TRUE(WriteFileReplacing(Path("keep.chr"), std::vector<std::uint8_t>{1, 2, 3}));
     ASSERT_TRUE(WriteFileReplacing(Path("huge.fzx"), std::vector<std::uint8_t>{}));
     fs::resize_file(Path("huge.fzx"), 300u << 20); // sparse: no room taken on disk
+#ifndef _WIN32
+    // A pipe would wait for a writer forever: refused at once.
+    ASSERT_EQ(::mkfifo(Path("pipe.fzx").c_str(), 0600), 0);
+#endif
     const std::set<std::string> before = Entries();
 
     struct Case {
@@ -305,7 +313,7 @@ TEST_F(CliTest, FailuresReportAndWriteNothing) {
         {{"info", Path("odd.chr")}, 1, "quorrel-cli: File size must be 8..768 bytes!"},
         {{"convert", Path("huge.fzx"), Path("x.fzx")},
          1,
-         "quorrel-cli: File is too large for an FZX font!"},
+         "quorrel-cli: Last character value must be in the range 32..255!"},
         {{"convert", Path("odd.chr"), Path("x.fzx")},
          1,
          "quorrel-cli: File size must be 8..768 bytes!"},
@@ -313,6 +321,11 @@ TEST_F(CliTest, FailuresReportAndWriteNothing) {
          1,
          "quorrel-cli: Unexpected end of file while reading header!"},
         {{"info", Path("missing.fzx")}, 1, cannotOpen + "No such file or directory"},
+#ifndef _WIN32
+        {{"info", Path("pipe.fzx")},
+         1,
+         "quorrel-cli: Cannot open file \"" + Path("pipe.fzx") + "\": not a regular file"},
+#endif
         {{"convert", Path("missing.fzx"), Path("x.fzx")},
          1,
          cannotOpen + "No such file or directory"},

@@ -330,6 +330,21 @@ TEST_F(ToolStrokeTest, CopyHandsOutTheBoxAndLeavesTheGlyph) {
     EXPECT_EQ(RasterArt(*edge), (TArt{"##......", "..#....."}));
 }
 
+TEST_F(ToolStrokeTest, CopyKeepsRowsTheBodyCannotShow) {
+    // Rows below the body (and any form of the rows) are what the glyph
+    // holds; a copy stroke may not cut or reshape them.
+    Start(Blank8);
+    const std::string rows = "1|0|0|0|0|0|0|0|0|0|1|01";
+    font.Glyph(0).SetAll(rows, 1, 5, 2);
+    options.Tool = dtCopy;
+    ASSERT_TRUE(Drag(TMouseButton::Left, {{0, 0}, {3, 3}}).has_value());
+    EXPECT_EQ(font.Glyph(0).Rows(), rows);
+    EXPECT_EQ(font.Glyph(0).Leading(), 1);
+    EXPECT_EQ(font.Glyph(0).Width(), 5);
+    EXPECT_EQ(font.Glyph(0).Kern(), 2);
+    EXPECT_FALSE(font.Modified());
+}
+
 TEST_F(ToolStrokeTest, ReleaseWithoutPressOnlyClears) {
     Start(WithPixels(Blank8, {{1, 1}}, '#'));
     const std::string rows = font.Glyph(0).Rows();

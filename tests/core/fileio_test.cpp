@@ -19,6 +19,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -172,6 +173,86 @@ TEST(FileIo, SavingOverAWriteProtectedFileThrowsAndKeepsIt) {
     }
     EXPECT_EQ(testdata::ReadAll(path), kPrevious);
     EXPECT_EQ(dir.Entries(), (std::set<std::string>{"font.fzx", "other.fzx"}));
+}
+
+TEST(FileIo, OnlyRegularFilesAreRead) {
+    testdata::TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.File("pipe.fzx").c_str(), 0600), 0);
+    fs::create_directory(dir.Path() / "folder.fzx");
+    const struct {
+        std::string Path;
+        std::string Reason;
+    } cases[] = {
+        // Opening a pipe for reading would wait for a writer forever.
+        {dir.File("pipe.fzx"), "not a regular file"},
+        {"/dev/zero", "not a regular file"},
+        {dir.File("folder.fzx"), std::strerror(EISDIR)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Path);
+        TFZXFont font;
+        try {
+            font.LoadFZX(c.Path);
+            ADD_FAILURE() << "no exception";
+        } catch (const TFileError& e) {
+            const std::string what = e.what();
+            EXPECT_NE(what.find("\"" + c.Path + "\""), std::string::npos) << what;
+            EXPECT_NE(what.find(c.Reason), std::string::npos) << what;
+        }
+    }
+}
+
+// The safe save refuses nothing a plain rewrite of the file would allow.
+TEST(FileIo, SavesWhereAPlainRewriteWould) {
+    testdata::TempDir dir;
+    Watched w;
+    MakeBusyFont(w);
+    Bytes image;
+    ASSERT_EQ(w.font.BuildFZXImage(image), "");
+
+    // A name at the file system's length limit: the temporary name is short.
+    const std::string longName = std::string(251, 'n') + ".fzx";
+    testdata::WriteAll(dir.File(longName), kPrevious);
+    EXPECT_EQ(w.font.SaveFZX(dir.File(longName)), "");
+    EXPECT_EQ(testdata::ReadAll(dir.File(longName)), image);
+    EXPECT_EQ(dir.Entries(), std::set<std::string>{longName});
+
+    // Owner and group stay (only root can keep another user's).
+    const std::string owned = dir.File("owned.fzx");
+    testdata::WriteAll(owned, kPrevious);
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(owned.c_str(), 65534, 65534), 0);
+        EXPECT_EQ(w.font.SaveFZX(owned), "");
+        struct stat info {};
+        ASSERT_EQ(::stat(owned.c_str(), &info), 0);
+        EXPECT_EQ(info.st_uid, 65534u);
+        EXPECT_EQ(info.st_gid, 65534u);
+    }
+
+    // A writable file in a folder where nothing new may be made is
+    // rewritten in place, cut to its new length.
+    const fs::path locked = dir.Path() / "locked";
+    fs::create_directory(locked);
+    const std::string inside = (locked / "font.fzx").string();
+    testdata::WriteAll(inside, Bytes(5000, 0xAA));
+    fs::permissions(inside, fs::perms::all & ~fs::perms::owner_exec & ~fs::perms::group_exec &
+                                ~fs::perms::others_exec);
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                fs::perms::group_exec | fs::perms::others_read |
+                                fs::perms::others_exec);
+    std::string result;
+    {
+        UnprivilegedUser user;
+        if (::faccessat(AT_FDCWD, locked.c_str(), W_OK, AT_EACCESS) == 0) {
+            fs::permissions(locked, fs::perms::all);
+            GTEST_SKIP() << "this user may write into any folder";
+        }
+        result = w.font.SaveFZX(inside);
+    }
+    fs::permissions(locked, fs::perms::all);
+    EXPECT_EQ(result, "");
+    EXPECT_EQ(testdata::ReadAll(inside), image);
+    EXPECT_EQ(fs::directory_iterator(locked)->path().filename(), "font.fzx");
 }
 
 // Lowers the file size limit of the process for its lifetime, with SIGXFSZ

@@ -169,6 +169,39 @@ TEST(FontModel, ClearEmptiesEverythingWithOneNotification) {
     EXPECT_EQ(w.notes, 1);
 }
 
+TEST(FontModel, TakeOverMovesTheContentAndKeepsTheCallbacks) {
+    Watched w;
+    w.font.SetLastChar(40);
+    w.font.SetCurrent(2);
+    w.font.SetModified(true);
+    TFZXFont read;
+    read.SetHeight(12);
+    read.SetTracking(2);
+    read.SetLastChar(34);
+    read.Glyph(1).SetAll("101", 3, 3, 1);
+    read.SetModified(false);
+    w.notes = 0;
+
+    w.font.TakeOver(read);
+    EXPECT_EQ(w.notes, 1);
+    EXPECT_EQ(w.font.Height(), 12);
+    EXPECT_EQ(w.font.Tracking(), 2);
+    EXPECT_EQ(w.font.LastChar(), 34);
+    ASSERT_EQ(w.font.Count(), 3);
+    EXPECT_EQ(w.font.Glyph(1).Rows(), "101");
+    EXPECT_EQ(w.font.CurrentIndex(), -1);
+    EXPECT_EQ(w.font.Glyph(1).Font(), &w.font);
+    EXPECT_FALSE(w.font.Modified());
+    EXPECT_EQ(w.font.UndoList().Count(), 0);
+    EXPECT_EQ(read.Count(), 0);
+
+    // The glyphs now report to the font that holds them.
+    w.font.SetCurrent(1);
+    w.notes = 0;
+    w.font.Glyph(1).SetWidth(5);
+    EXPECT_EQ(w.notes, 1);
+}
+
 TEST(FontModel, GlyphChangedRecordsMarksAndNotifies) {
     Watched w;
     MakeNewFont(w.font);

@@ -381,6 +381,19 @@ TEST(FzxFile, RefusedSaveLeavesFontAndFileAsTheyWere) {
              f.Glyph(0).SetAll(RowsOf(16381, row), 0, 8, 0);
          },
          ""},
+        // One byte holds the height: 256 would be written as 0.
+        {"height 256",
+         [](TFZXFont& f) {
+             f.SetLastChar(32);
+             f.SetHeight(256);
+         },
+         "Body height exceeds 255 pixels! File not saved."},
+        {"height 255",
+         [](TFZXFont& f) {
+             f.SetLastChar(32);
+             f.SetHeight(255);
+         },
+         ""},
     };
     const Bytes previous = {'k', 'e', 'e', 'p', 0x00, 0xFF, '\n'};
     for (const auto& c : cases) {

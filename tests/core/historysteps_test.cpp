@@ -158,7 +158,7 @@ TEST(HistorySteps, HeaderClickUndoesAWholeGroup) {
     EXPECT_EQ(h.font.Glyph(1).Rows(), "011");
 }
 
-TEST(HistorySteps, UndoToADroppedGlyphKeepsAHeldGlyphCurrent) {
+TEST(HistorySteps, UndoToADroppedGlyphLeavesNoGlyphCurrentAndLosesNoEdit) {
     // Glyph 2 is edited, then the last character is lowered so that the
     // empty glyph 2 is dropped while its entries stay in the history.
     HistoryFont h;
@@ -167,20 +167,20 @@ TEST(HistorySteps, UndoToADroppedGlyphKeepsAHeldGlyphCurrent) {
     h.font.SetLastChar(33);
     ASSERT_EQ(h.font.Count(), 2);
 
-    // The second step names glyph 2, which is no longer held: it is taken
-    // and changes nothing, and glyph 0 stays current.
+    // The second step names glyph 2, which is no longer held: no glyph is
+    // current afterwards, so nothing can be drawn behind that entry.
     const int before = h.changes;
     EXPECT_EQ(UndoRedoSteps(h.font, 0, 2), 2);
-    EXPECT_EQ(h.font.UndoList().Position(), 2);
-    EXPECT_EQ(h.font.CurrentIndex(), 0);
-    ASSERT_NE(h.font.GetCurrent(), nullptr);
+    EXPECT_EQ(h.font.CurrentIndex(), 2);
+    EXPECT_EQ(h.font.GetCurrent(), nullptr);
     EXPECT_EQ(h.font.Glyph(0).Rows(), ""); // its own step was restored
     EXPECT_EQ(h.changes, before + 1);
 
-    // Redoing past it restores the held glyph as usual.
-    UndoRedoSteps(h.font, 1, 2);
+    // The user picks glyph 0 and draws: one undo takes exactly that back.
+    h.Edit(0, {"11", 0, 8, 0}, 1);
+    EXPECT_EQ(UndoRedoSteps(h.font, 0, 1), 1);
     EXPECT_EQ(h.font.CurrentIndex(), 0);
-    EXPECT_EQ(h.font.Glyph(0).Rows(), "1");
+    EXPECT_EQ(h.font.Glyph(0).Rows(), "");
 }
 
 } // namespace

@@ -13,18 +13,31 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "drawing/charranges.h"
 #include "dialogs/previewdialog.h"
 #include "dialogs/scalefactordialog.h"
+#include "drawing/charranges.h"
 #include "drawing/drawtools.h"
 #include "drawing/widthdrag.h"
 #include "icons/appicon.h"
 #include "platform/application.h"
+#include "platform/filepath.h"
 #include "platform/fonttext.h"
 #include "widgets/chargrid.h"
 #include "widgets/previewpaintbox.h"
 
+namespace {
+std::vector<std::string> PathArguments(const QStringList& arguments) {
+    std::vector<std::string> out;
+    for (const QString& a : arguments)
+        out.push_back(ToPath(a));
+    return out;
+}
+} // namespace
+
 Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
+    : Tmainform(PathArguments(arguments), parent) {}
+
+Tmainform::Tmainform(const std::vector<std::string>& arguments, QWidget* parent)
     : QMainWindow(parent), FFont(std::make_unique<TFZXFont>()), FArguments(arguments) {
     setObjectName("Tmainform");
     setWindowTitle(QStringLiteral("Quorrel v.0.9"));
@@ -113,8 +126,8 @@ void Tmainform::ApplicationEvents1Activate() {
     FGrid->FirstPaintReport();
     ConnectPreviewForm(true);
     LoadSettings();
-    const QString file = ReadCommandLineFile();
-    if (!file.isEmpty()) OpenFont(file);
+    const std::string file = ReadCommandLineFile();
+    if (!file.empty()) OpenFontPath(file);
 }
 
 void Tmainform::ConnectPreviewForm(bool connected) {
@@ -165,7 +178,7 @@ void Tmainform::dropEvent(QDropEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
     if (urls.size() != 1 || !urls.first().isLocalFile()) return;
     event->acceptProposedAction();
-    const QString path = urls.first().toLocalFile();
+    const std::string path = UrlToPath(urls.first());
     // Opening asks questions; let the drag finish before it does.
-    QTimer::singleShot(0, this, [this, path] { OpenFont(path); });
+    QTimer::singleShot(0, this, [this, path] { OpenFontPath(path); });
 }

@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "drawing/canvasgeometry.h"
 #include "model/font.h"
@@ -45,6 +46,8 @@ class Tmainform : public QMainWindow {
     // Builds the window and starts a new font. The command-line file (if
     // any) is opened at the first activation.
     explicit Tmainform(const QStringList& arguments = {}, QWidget* parent = nullptr);
+    // The command line as the system passed it, bytes and all.
+    explicit Tmainform(const std::vector<std::string>& arguments, QWidget* parent = nullptr);
     ~Tmainform() override;
 
     TFZXFont& Font() { return *FFont; }
@@ -73,9 +76,14 @@ class Tmainform : public QMainWindow {
     // --- files ------------------------------------------------------------
     bool QuerySaveChanges();
     void OpenFont(const QString& path);
+    // path as the system spells it. A file that cannot be read leaves the
+    // font, its history, its name and the recent list as they were.
+    void OpenFontPath(const std::string& path);
     bool SaveFont();
     void SetFileName(const QString& path);
-    const QString& FileName() const { return FFileName; }
+    void SetFilePath(const std::string& path);
+    QString FileName() const;
+    const std::string& FilePath() const { return FFilePath; }
     TRecentFiles& LastUsedFiles() { return FRecent; }
     // Settings location for tests; "" uses the user's store.
     void SetSettingsFile(const QString& fileName) { FSettingsFile = fileName; }
@@ -109,6 +117,8 @@ class Tmainform : public QMainWindow {
     // mainform_commands.cpp
     void ConnectCommands();
     void ConnectEditors();
+    // Confirms a value typed into an editor but not yet entered.
+    void CommitPendingEdits();
     void CopyCharActionExecute();
     void ShowMessage(const std::string& text);
     void CharLimitsEditChange(const QString& text);
@@ -133,8 +143,8 @@ class Tmainform : public QMainWindow {
     void FileSaveAsActionAccept(const QString& name);
     void Menu_FilePopup();
     void Menu_LastUsedFilesPopup();
-    void AddToRecent(const QString& path);
-    QString ReadCommandLineFile() const;
+    void AddToRecent(const std::string& path);
+    std::string ReadCommandLineFile() const;
     // mainform_tools.cpp
     void EditPaintBoxMouseDown(Qt::MouseButton button, const QPoint& pos);
     void EditPaintBoxMouseMove(const QPoint& pos);
@@ -167,10 +177,12 @@ class Tmainform : public QMainWindow {
     TCanvasView FView;
     bool FPreviewResizePending = false;
     bool FFirstActivation = true;
-    QString FFileName;
+    std::string FFilePath;
+    // Where the last file was: the first Save of a new font starts there.
+    QString FLastFolder;
     TRecentFiles FRecent;
     QString FSettingsFile;
-    QStringList FArguments;
+    std::vector<std::string> FArguments;
     TRaster FClipboardBitmap;
     bool FClipboardGlyph = false; // the clipboard holds a whole character
     std::unique_ptr<TToolStroke> FStroke;

@@ -6,10 +6,10 @@
 #include <QLineEdit>
 #include <QSplitter>
 
-#include "drawing/charranges.h"
 #include "dialogs/aboutbox.h"
 #include "dialogs/copychardialog.h"
 #include "dialogs/previewdialog.h"
+#include "drawing/charranges.h"
 #include "mainwindow/mainform.h"
 #include "platform/application.h"
 #include "platform/fonttext.h"
@@ -101,6 +101,12 @@ void Tmainform::CharLimitsEditChange(const QString& text) {
 
 void Tmainform::CopyCharActionExecute() {
     ::CopyCharActionExecute(this, *FFont);
+}
+
+void Tmainform::CommitPendingEdits() {
+    for (TValueEdit* edit :
+         {FBaseLineEdit, FTrackingEdit, FLastCharEdit, FCharWidthEdit, FKernEdit, FZoomEdit})
+        edit->CommitTyped();
 }
 
 void Tmainform::ConnectEditors() {

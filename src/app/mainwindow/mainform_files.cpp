@@ -11,22 +11,16 @@
 #include <QMenu>
 #include <QMessageBox>
 
-#include "text/commandline.h"
 #include "formats/fileio.h"
 #include "formats/fontfiles.h"
 #include "mainwindow/mainform.h"
-#include "text/pathellipsis.h"
 #include "platform/application.h"
+#include "platform/filepath.h"
+#include "text/commandline.h"
+#include "text/pathellipsis.h"
 #include "widgets/chargrid.h"
 
 namespace {
-
-std::string ToPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-QString FromPath(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
 
 QString Shortened(const QString& path, const QFontMetrics& metrics, int width) {
     const std::string shortened =
@@ -89,7 +83,11 @@ void Tmainform::ConnectFileCommands() {
 }
 
 void Tmainform::NewFileActionExecute() {
-    if (QuerySaveChanges()) NewFont();
+    if (!QuerySaveChanges()) return;
+    NewFont();
+    // The new font has no file yet: a Save asks for a name instead of
+    // replacing the file of the font before.
+    SetFilePath(std::string());
 }
 
 void Tmainform::FileSaveActionExecute() {
@@ -101,6 +99,7 @@ void Tmainform::Menu_FilePopup() {
 }
 
 bool Tmainform::QuerySaveChanges() {
+    CommitPendingEdits();
     if (!FFont->Modified()) return true;
     QMessageBox box(QMessageBox::Question, QStringLiteral("Quorrel"),
                     QStringLiteral("Your file has changed. Do you want to save it?"),
@@ -118,25 +117,30 @@ bool Tmainform::QuerySaveChanges() {
 }
 
 void Tmainform::OpenFont(const QString& path) {
+    OpenFontPath(ToPath(path));
+}
+
+void Tmainform::OpenFontPath(const std::string& path) {
     if (!QuerySaveChanges()) return;
-    FPreviewResizePending = true;
+    // The file is read into a font of its own and taken over only once it
+    // was read completely, so a file that fails changes nothing.
+    TFZXFont read;
     std::string error;
     try {
-        error = LoadFontFile(*FFont, ToPath(path));
+        error = LoadFontFile(read, path);
     } catch (const TFileError& e) {
-        // The file could not be opened: font, name and list stay as they were.
         ShowErrorBox(this, FromPath(e.what()));
         return;
     }
-    if (error.empty()) {
-        SetFileName(path);
-        AddToRecent(path);
-        FGrid->Refresh();
+    if (!error.empty()) {
+        ShowMessage(error);
         return;
     }
-    ShowMessage(error);
-    if (QuerySaveChanges()) NewFont();
-    UpdateControls();
+    FPreviewResizePending = true;
+    FFont->TakeOver(read);
+    SetFilePath(path);
+    AddToRecent(path);
+    FGrid->Refresh();
 }
 
 void Tmainform::FileLoadActionAccept() {
@@ -149,10 +153,10 @@ void Tmainform::FileLoadActionAccept() {
 }
 
 // Writes the font by the extension of path; shows what went wrong.
-static bool WriteFont(Tmainform& window, TFZXFont& font, const QString& path, bool allowASM) {
+static bool WriteFont(Tmainform& window, TFZXFont& font, const std::string& path, bool allowASM) {
     std::string error;
     try {
-        error = SaveFontFile(font, ToPath(path), allowASM);
+        error = SaveFontFile(font, path, allowASM);
     } catch (const TFileError& e) {
         ShowErrorBox(&window, FromPath(e.what()));
         return false;
@@ -163,16 +167,17 @@ static bool WriteFont(Tmainform& window, TFZXFont& font, const QString& path, bo
 }
 
 bool Tmainform::SaveFont() {
-    if (FFileName.isEmpty()) {
+    if (FFilePath.empty()) {
         QFileDialog dialog(this, QStringLiteral("Save As"));
         PrepareDialog(dialog, "SaveDialog", QFileDialog::AcceptSave);
         dialog.setNameFilter(QStringLiteral("FZX font files (*.fzx) (*.fzx *.FZX)"));
+        if (!FLastFolder.isEmpty()) dialog.setDirectory(FLastFolder);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
         SetFileName(dialog.selectedFiles().first());
     }
     // Plain Save never exports assembler source.
-    if (!WriteFont(*this, *FFont, FFileName, false)) return false;
-    AddToRecent(FFileName);
+    if (!WriteFont(*this, *FFont, FFilePath, false)) return false;
+    AddToRecent(FFilePath);
     return true;
 }
 
@@ -193,7 +198,17 @@ void Tmainform::FileSaveAsActionBeforeExecute(QFileDialog& dialog) {
         filters << QStringLiteral("character files (*.chr) (*.chr *.CHR)")
                 << QStringLiteral("user-defined graphics (*.udg) (*.udg *.UDG)");
     dialog.setNameFilters(filters);
-    dialog.selectNameFilter(filters.value(chr ? 2 : 0));
+    // A name typed without an extension gets the one of the chosen type.
+    static const char* const suffixes[] = {"fzx", "asm", "chr", "udg"};
+    // The dialog names a filter by the text it shows, the details hidden.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& f) {
+        for (qsizetype i = 0; i < filters.size(); ++i)
+            if (!f.isEmpty() && filters[i].startsWith(f))
+                dialog.setDefaultSuffix(QString::fromLatin1(suffixes[i]));
+    });
+    const qsizetype preselected = chr ? 2 : 0;
+    dialog.selectNameFilter(filters.value(preselected));
+    dialog.setDefaultSuffix(QString::fromLatin1(suffixes[preselected]));
 }
 
 void Tmainform::FileSaveAsActionAccept(const QString& name) {
@@ -201,22 +216,31 @@ void Tmainform::FileSaveAsActionAccept(const QString& name) {
     const std::string ext = UpperExtension(ToPath(name));
     if (ext == ".ASM") {
         // An export: the font keeps its file, its list entry and its state.
-        WriteFont(*this, *FFont, name, true);
+        WriteFont(*this, *FFont, ToPath(name), true);
         return;
     }
-    if (!WriteFont(*this, *FFont, name, false)) return;
+    if (!WriteFont(*this, *FFont, ToPath(name), false)) return;
     SetFileName(name);
-    AddToRecent(name);
+    AddToRecent(ToPath(name));
 }
 
 void Tmainform::SetFileName(const QString& path) {
-    if (path == FFileName) return;
-    FFileName = path;
-    ShowPath(FPathLabel, FFileName);
+    SetFilePath(ToPath(path));
 }
 
-void Tmainform::AddToRecent(const QString& path) {
-    FRecent.Add(ToPath(path), ToPath(QDir::currentPath()));
+void Tmainform::SetFilePath(const std::string& path) {
+    if (!path.empty()) FLastFolder = QFileInfo(FromPath(path)).absolutePath();
+    if (path == FFilePath) return;
+    FFilePath = path;
+    ShowPath(FPathLabel, FileName());
+}
+
+QString Tmainform::FileName() const {
+    return FromPath(FFilePath);
+}
+
+void Tmainform::AddToRecent(const std::string& path) {
+    FRecent.Add(path, ToPath(QDir::currentPath()));
 }
 
 void Tmainform::Menu_LastUsedFilesPopup() {
@@ -228,8 +252,8 @@ void Tmainform::Menu_LastUsedFilesPopup() {
         caption.replace('&', QStringLiteral("&&"));
         QAction* item = FLastUsedMenu->addAction(caption);
         item->setToolTip(path);
-        connect(item, &QAction::triggered, this, [this, path] {
-            if (QFileInfo::exists(path)) OpenFont(path);
+        connect(item, &QAction::triggered, this, [this, entry] {
+            if (QFileInfo::exists(FromPath(entry))) OpenFontPath(entry);
         });
     }
     FLastUsedMenu->addSeparator();
@@ -238,14 +262,11 @@ void Tmainform::Menu_LastUsedFilesPopup() {
     connect(clear, &QAction::triggered, this, [this] { FRecent.Clear(); });
 }
 
-QString Tmainform::ReadCommandLineFile() const {
-    std::vector<std::string> args;
-    for (const QString& a : FArguments)
-        args.push_back(ToPath(a));
+std::string Tmainform::ReadCommandLineFile() const {
 #ifdef _WIN32
     const bool windowsRules = true;
 #else
     const bool windowsRules = false;
 #endif
-    return FromPath(::ReadCommandLineFile(args, windowsRules));
+    return ::ReadCommandLineFile(FArguments, windowsRules);
 }

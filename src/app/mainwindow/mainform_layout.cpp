@@ -59,6 +59,9 @@ void Tmainform::CreateActions() {
             FGroups[row.Group]->addAction(action);
         }
         FActions[action->objectName()] = action;
+        // Connected before any handler, so a number typed but not yet
+        // confirmed reaches the font before the command runs.
+        connect(action, &QAction::triggered, this, &Tmainform::CommitPendingEdits);
     }
     // The usual undo and redo keys work besides the program's own.
     Action("UndoAction")->setShortcuts({QKeySequence("Alt+Backspace"), QKeySequence::Undo});
@@ -120,11 +123,14 @@ void Tmainform::CreateMenus() {
     view->setObjectName("ViewMenu");
     add(view, {"ShowGlyphSheetAction", "|", "ZoomInAction", "ZoomOutAction"});
 
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    // Alt+T belongs to the preview text settings, so the menu's own key is L.
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("Too&ls"));
     tools->setObjectName("ToolsMenu");
     FPreviewTextMenuItem = tools->addAction(QStringLiteral("Preview Text Settings..."));
     FPreviewTextMenuItem->setObjectName("PreviewTextMenuItem");
     FPreviewTextMenuItem->setShortcut(QKeySequence("Alt+T"));
+    FPreviewTextMenuItem->setShortcutContext(Qt::WindowShortcut);
+    connect(FPreviewTextMenuItem, &QAction::triggered, this, &Tmainform::CommitPendingEdits);
     addAction(FPreviewTextMenuItem);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));

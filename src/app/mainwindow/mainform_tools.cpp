@@ -120,6 +120,7 @@ bool Tmainform::WidthDragMouseUp() {
 }
 
 void Tmainform::EditPaintBoxMouseDown(Qt::MouseButton button, const QPoint& pos) {
+    CommitPendingEdits();
     if (WidthDragMouseDown(button, pos)) return;
     int column = 0, row = 0;
     bool inside = false;

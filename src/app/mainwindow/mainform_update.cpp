@@ -10,11 +10,11 @@
 #include <QToolButton>
 
 #include "dialogs/previewdialog.h"
-#include "shell/fontwarnings.h"
-#include "shell/historysteps.h"
 #include "icons/historyimagelist.h"
 #include "mainwindow/mainform.h"
 #include "platform/fonttext.h"
+#include "shell/fontwarnings.h"
+#include "shell/historysteps.h"
 #include "widgets/chargrid.h"
 #include "widgets/editcanvas.h"
 #include "widgets/previewpaintbox.h"
@@ -68,7 +68,7 @@ void Tmainform::UpdateControls() {
     // 5.
     TFZXChar* current = font.GetCurrent();
     const bool a = current != nullptr;
-    FZoomEdit->setValue(FView.Zoom);
+    FZoomEdit->ShowValue(FView.Zoom);
     // 6. and 7.
     if (font.Count() == 0) {
         FPreviewTextPanel->setMinimumHeight(16);
@@ -93,9 +93,13 @@ void Tmainform::UpdateControls() {
         }
         for (TValueEdit* edit : {FBaseLineEdit, FTrackingEdit, FLastCharEdit})
             edit->setEnabled(true);
-        FBaseLineEdit->setValue(font.Height());
-        FTrackingEdit->setValue(font.Tracking());
-        FLastCharEdit->setValue(font.LastChar());
+        // Showing a value never reports it back, so the font keeps values
+        // beyond the editors' limits; a new body height still resizes the
+        // strip at the next refresh.
+        if (FBaseLineEdit->value() != font.Height()) FPreviewResizePending = true;
+        FBaseLineEdit->ShowValue(font.Height());
+        FTrackingEdit->ShowValue(font.Tracking());
+        FLastCharEdit->ShowValue(font.LastChar());
         UpdateSizeInfo(a);
         const TFontWarnings warnings = GetFontWarnings(font);
         SetInfoLine(FLastCharInfo, warnings.LastChar);
@@ -125,8 +129,8 @@ void Tmainform::UpdateControls() {
         Action(name)->setEnabled(a && t == 5);
     // 11.
     if (a) {
-        FKernEdit->setValue(current->Kern());
-        FCharWidthEdit->setValue(current->Width());
+        FKernEdit->ShowValue(current->Kern());
+        FCharWidthEdit->ShowValue(current->Width());
     }
     UpdateComfort(a);
 }
@@ -176,6 +180,7 @@ void Tmainform::SelectListRow(int row) {
 }
 
 void Tmainform::UndoRedoSteps(int kind, int count) {
+    CommitPendingEdits();
     ::UndoRedoSteps(*FFont, static_cast<std::uint8_t>(kind), count);
     // The list follows the glyph once, at the end.
     if (FFont->CurrentIndex() >= 0) SelectListRow(FFont->CurrentIndex() + 1);
@@ -207,6 +212,6 @@ void Tmainform::SetZoom(int zoom) {
     zoom = std::clamp(zoom, 1, 80);
     if (zoom == FView.Zoom) return;
     FView.Zoom = zoom;
-    FZoomEdit->setValue(zoom);
+    FZoomEdit->ShowValue(zoom);
     FEditPaintBox->Refresh();
 }

@@ -212,6 +212,11 @@ bool TToolStroke::Press(const TToolOptions& options, TMouseButton button, int co
     if (FStrokeButton != 0 || button == TMouseButton::Other || FFont.GetCurrent() == nullptr)
         return false;
     FTool = options.Tool >= 0 && options.Tool < DrawToolCount ? options.Tool : dtFreeHand;
+    const TFZXChar& glyph = *FFont.GetCurrent();
+    FPressRows = glyph.Rows();
+    FPressLeading = glyph.Leading();
+    FPressWidth = glyph.Width();
+    FPressKern = glyph.Kern();
     FFont.BeginUpdate();
     FFont.BeginRasterEdit();
     FPoints.clear();
@@ -258,12 +263,15 @@ std::optional<TRaster> TToolStroke::Release(const TToolOptions& options) {
             FFont.RestoreRaster(true); // the marquee goes before the copy
             TRaster copy = CopyPicture();
             if (!copy.Empty()) picture = std::move(copy);
+            // Copying only looks: the glyph gets back exactly what it held,
+            // rows beyond the body included, which the raster cannot carry.
+            FFont.GetCurrent()->SetAll(FPressRows, FPressLeading, FPressWidth, FPressKern);
         } else {
             Draw(options);
+            FFont.ApplyRaster();
         }
-        FFont.ApplyRaster();
         const bool record = tool.HistoryAction >= 0;
-        FFont.EndRasterEdit(record, tool.HistoryAction);
+        if (!tool.CopiesToClipboard) FFont.EndRasterEdit(record, tool.HistoryAction);
         FFont.EndUpdate(true);
         // Only now, with the lock down, does the entry reach the history.
         if (record) FFont.GlyphChanged(tool.HistoryAction);

@@ -120,4 +120,9 @@ class TToolStroke {
     int FStrokeButton = 0;
     int FTool = dtFreeHand;
     TPointArray FPoints;
+    // The glyph as the press found it, which the copy tool gives back.
+    std::string FPressRows;
+    int FPressLeading = 0;
+    int FPressWidth = 0;
+    int FPressKern = 0;
 };

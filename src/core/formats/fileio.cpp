@@ -11,6 +11,7 @@
 
 #ifndef _WIN32
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -26,24 +27,61 @@ static TFileError MakeError(const std::string& what, const std::string& fileName
     return TFileError(what + " \"" + FullPath(fileName) + "\": " + std::strerror(error));
 }
 
-bool ReadFileBytes(const std::string& fileName, std::size_t maxSize,
-                   std::vector<std::uint8_t>& bytes) {
-    bytes.clear();
+namespace {
+
+// Opens fileName for reading, refusing anything but a regular file: opening
+// a pipe waits for a writer and a device may never end, either of which
+// would freeze the program. Gives the file's size where it is known.
+std::FILE* OpenRegularFile(const std::string& fileName, std::uintmax_t& size) {
+    const std::string notRegular =
+        "Cannot open file \"" + FullPath(fileName) + "\": not a regular file";
+#ifndef _WIN32
+    // Non-blocking, so that opening a pipe returns at once to be refused.
+    const int fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) throw MakeError("Cannot open file", fileName, errno);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
+        ::close(fd);
+        throw MakeError("Cannot open file", fileName, error);
+    }
+    if (S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        throw MakeError("Cannot open file", fileName, EISDIR);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        throw TFileError(notRegular);
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    std::FILE* file = ::fdopen(fd, "rb");
+    if (!file) {
+        const int error = errno;
+        ::close(fd);
+        throw MakeError("Cannot open file", fileName, error);
+    }
+    size = static_cast<std::uintmax_t>(info.st_size);
+    return file;
+#else
     std::error_code ec;
     const fs::path path(fileName);
     if (fs::is_directory(path, ec)) throw MakeError("Cannot open file", fileName, EISDIR);
+    if (fs::exists(path, ec) && !fs::is_regular_file(path, ec)) throw TFileError(notRegular);
     std::FILE* file = std::fopen(fileName.c_str(), "rb");
     if (!file) throw MakeError("Cannot open file", fileName, errno);
-    if (fs::is_regular_file(path, ec)) {
-        const std::uintmax_t size = fs::file_size(path, ec);
-        if (!ec && size > maxSize) {
-            std::fclose(file);
-            return false;
-        }
-        if (!ec) bytes.reserve(static_cast<std::size_t>(size));
-    }
-    // One byte past the limit is enough to tell that a file is too large.
-    const std::size_t limit = maxSize == SIZE_MAX ? maxSize : maxSize + 1;
+    size = fs::file_size(path, ec);
+    if (ec) size = 0;
+    return file;
+#endif
+}
+
+// Reads at most limit bytes of fileName into bytes; true when the file held
+// more than that.
+bool ReadAtMost(const std::string& fileName, std::size_t limit, std::vector<std::uint8_t>& bytes) {
+    bytes.clear();
+    std::uintmax_t size = 0;
+    std::FILE* file = OpenRegularFile(fileName, size);
+    bytes.reserve(static_cast<std::size_t>(std::min<std::uintmax_t>(size, limit)));
     std::uint8_t buffer[65536];
     for (;;) {
         const std::size_t wanted = std::min(sizeof buffer, limit - bytes.size());
@@ -53,13 +91,27 @@ bool ReadFileBytes(const std::string& fileName, std::size_t maxSize,
     }
     const bool failed = std::ferror(file) != 0;
     const int error = errno;
+    // One more byte tells whether the file goes on past the limit.
+    const bool more = !failed && bytes.size() == limit && std::fgetc(file) != EOF;
     std::fclose(file);
     if (failed) throw MakeError("Cannot read file", fileName, error ? error : EIO);
-    if (bytes.size() > maxSize) {
+    return more;
+}
+
+} // namespace
+
+bool ReadFileBytes(const std::string& fileName, std::size_t maxSize,
+                   std::vector<std::uint8_t>& bytes) {
+    if (ReadAtMost(fileName, maxSize, bytes)) {
         bytes = {};
         return false;
     }
     return true;
+}
+
+void ReadFileHead(const std::string& fileName, std::size_t maxSize,
+                  std::vector<std::uint8_t>& bytes) {
+    ReadAtMost(fileName, maxSize, bytes);
 }
 
 std::vector<std::uint8_t> ReadFileBytes(const std::string& fileName) {
@@ -68,12 +120,46 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& fileName) {
     return bytes;
 }
 
-static std::string TemporaryNameFor(const std::string& fileName) {
+namespace {
+
+// A short name in the target's folder, so that even a name at the file
+// system's length limit can be saved.
+std::string TemporaryNameFor(const std::string& fileName) {
     static std::mt19937 random{std::random_device{}()};
-    char suffix[16];
-    std::snprintf(suffix, sizeof suffix, ".%08x~", static_cast<unsigned>(random()));
-    return fileName + suffix;
+    char name[24];
+    std::snprintf(name, sizeof name, ".qr%08x.tmp", static_cast<unsigned>(random()));
+    const std::size_t slash = fileName.rfind('/');
+    return slash == std::string::npos ? std::string(name) : fileName.substr(0, slash + 1) + name;
 }
+
+bool WriteAll(std::FILE* file, const std::uint8_t* data, std::size_t size) {
+    bool ok = size == 0 || std::fwrite(data, 1, size, file) == size;
+    ok = std::fflush(file) == 0 && ok;
+#ifndef _WIN32
+    ok = ok && ::fsync(::fileno(file)) == 0;
+#endif
+    return ok;
+}
+
+#ifndef _WIN32
+// Where no file can be made beside the target (a read-only folder) but the
+// target itself may be written, it is rewritten in place, as a plain save
+// would: its content is replaced and cut to the new length.
+bool RewriteInPlace(const std::string& fileName, const std::uint8_t* data, std::size_t size) {
+    const int fd = ::open(fileName.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    std::FILE* file = ::fdopen(fd, "wb");
+    if (!file) {
+        ::close(fd);
+        return false;
+    }
+    bool ok = WriteAll(file, data, size);
+    ok = ok && ::ftruncate(::fileno(file), static_cast<off_t>(size)) == 0;
+    return std::fclose(file) == 0 && ok;
+}
+#endif
+
+} // namespace
 
 bool WriteFileReplacing(const std::string& name, const std::uint8_t* data, std::size_t size) {
     std::error_code ec;
@@ -89,9 +175,11 @@ bool WriteFileReplacing(const std::string& name, const std::uint8_t* data, std::
 #ifndef _WIN32
     // Renaming would replace a file its owner protected against writing,
     // which opening it for writing refuses.
-    if (::faccessat(AT_FDCWD, fileName.c_str(), F_OK, AT_EACCESS) == 0 &&
-        ::faccessat(AT_FDCWD, fileName.c_str(), W_OK, AT_EACCESS) != 0)
+    const bool exists = ::faccessat(AT_FDCWD, fileName.c_str(), F_OK, AT_EACCESS) == 0;
+    if (exists && ::faccessat(AT_FDCWD, fileName.c_str(), W_OK, AT_EACCESS) != 0)
         throw MakeError("Cannot create file", fileName, errno);
+    struct stat old {};
+    const bool haveOld = exists && ::stat(fileName.c_str(), &old) == 0 && S_ISREG(old.st_mode);
 #endif
 
     std::string temporary;
@@ -102,21 +190,36 @@ bool WriteFileReplacing(const std::string& name, const std::uint8_t* data, std::
         file = std::fopen(temporary.c_str(), "wbx");
         if (!file && errno != EEXIST) break;
     }
-    if (!file) throw MakeError("Cannot create file", fileName, errno);
-
-    bool ok = size == 0 || std::fwrite(data, 1, size, file) == size;
-    ok = std::fflush(file) == 0 && ok;
+    if (!file) {
+        const int error = errno;
 #ifndef _WIN32
-    ok = ok && ::fsync(::fileno(file)) == 0;
+        if (haveOld) return RewriteInPlace(fileName, data, size);
 #endif
+        throw MakeError("Cannot create file", fileName, error);
+    }
+
+#ifndef _WIN32
+    // The new file takes the old one's permission bits, and its owner and
+    // group where the system allows it (only root may give a file away).
+    if (haveOld) {
+        const int fd = ::fileno(file);
+        const bool kept = ::fchown(fd, old.st_uid, old.st_gid) == 0 ||
+                          ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
+        (void)kept; // a file the user may not give away is saved as theirs
+        ::fchmod(fd, old.st_mode & 07777);
+    }
+#endif
+    bool ok = WriteAll(file, data, size);
     ok = std::fclose(file) == 0 && ok;
 
     if (ok) {
-        // Keep the permissions of the file being replaced.
-        const fs::file_status old = fs::status(fs::path(fileName), ec);
-        if (!ec && fs::exists(old))
-            fs::permissions(fs::path(temporary), old.permissions(), fs::perm_options::replace, ec);
+#ifdef _WIN32
+        const fs::file_status status = fs::status(fs::path(fileName), ec);
+        if (!ec && fs::exists(status))
+            fs::permissions(fs::path(temporary), status.permissions(), fs::perm_options::replace,
+                            ec);
         ec.clear();
+#endif
         fs::rename(fs::path(temporary), fs::path(fileName), ec);
         ok = !ec;
     }

@@ -16,6 +16,9 @@ class TFileError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// Only regular files are read: a pipe, device or folder throws TFileError
+// at once instead of waiting for data that may never come.
+
 // The whole file; throws TFileError when it cannot be opened or read.
 std::vector<std::uint8_t> ReadFileBytes(const std::string& fileName);
 // The whole file into bytes, or false (bytes empty) when it holds more than
@@ -24,6 +27,10 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& fileName);
 // so an oversized file costs neither time nor memory. Throws as above.
 bool ReadFileBytes(const std::string& fileName, std::size_t maxSize,
                    std::vector<std::uint8_t>& bytes);
+// The first maxSize bytes of the file (all of a shorter one); the rest is
+// never read. Throws as above.
+void ReadFileHead(const std::string& fileName, std::size_t maxSize,
+                  std::vector<std::uint8_t>& bytes);
 
 // Writes data to a temporary file beside fileName and renames it over
 // fileName (over the file a link points to, for a link). Throws TFileError

@@ -2,9 +2,14 @@
 
 #include <cctype>
 
+#include "formats/bdffile.h"
+#include "formats/yafffile.h"
+
 const std::vector<TFontFormat>& FontFormats() {
     static const std::vector<TFontFormat> formats = {
         // One row a format.
+        {"BDF", "BDF fonts", {".bdf"}, false, false, kMaxBDFFileSize, ReadBDF, WriteBDF, {}, {}},
+        {"yaff", "yaff fonts", {".yaff"}, false, false, kMaxYaffFileSize, ReadYaff, WriteYaff, {}, {}},
     };
     return formats;
 }
@@ -20,7 +25,7 @@ bool EndsWithIgnoringCase(const std::string& text, const std::string& tail) {
     }
     return true;
 }
-}  // namespace
+} // namespace
 
 const TFontFormat* FindFontFormat(const std::string& path) {
     const TFontFormat* best = nullptr;

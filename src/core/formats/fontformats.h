@@ -40,6 +40,9 @@ struct TExportOptions {
     bool Grid = false;
     bool Captions = false;
     bool ZxCharset = false;
+    // The font's name for formats that carry one (BDF, yaff); callers pass
+    // the file name without folders and extension. Empty gives "Untitled".
+    std::string FontName;
 };
 
 // What an import changed or left out, one line each, for the user to read.

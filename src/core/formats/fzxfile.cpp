@@ -16,17 +16,16 @@ int Word(const std::uint8_t* p) {
 // takes that word unmasked). The definitions are read one after the other from
 // behind the terminator; their lengths add up to that end minus the first
 // definition's position, which is 3 at the least. Anything longer is bytes the
-// reader never looks at, so refusing it never refuses a usable font.
+// reader never looks at, so only that much of a file is read.
 constexpr std::size_t kMaxTableEnd = 3 + 3 * 224;
 constexpr std::size_t kMaxDefinitionsEnd = kMaxTableEnd + 0xFFFF;
 constexpr std::size_t kMaxFZXFileSize = kMaxTableEnd + 2 + kMaxDefinitionsEnd - 3;
 static_assert(kMaxFZXFileSize == 66884);
-constexpr const char* kFZXTooLarge = "File is too large for an FZX font!";
 } // namespace
 
 std::string TFZXFont::LoadFZX(const std::string& fileName) {
     std::vector<std::uint8_t> bytes;
-    if (!ReadFileBytes(fileName, kMaxFZXFileSize, bytes)) return kFZXTooLarge;
+    ReadFileHead(fileName, kMaxFZXFileSize, bytes);
     return LoadFZXBytes(bytes.data(), bytes.size());
 }
 
@@ -138,6 +137,8 @@ std::string TFZXFont::BuildFZXImage(std::vector<std::uint8_t>& image) const {
     // nothing coherent to write.
     if (FLastChar < 32 || Count() < FLastChar - 31) return kFileWriteError;
 
+    // A byte holds the height: a larger one (from an import) would be cut.
+    if (FHeight > 255) return "Body height exceeds 255 pixels! File not saved.";
     image.reserve(static_cast<std::size_t>(FZXFileSize()));
     image.push_back(static_cast<std::uint8_t>(FHeight));
     image.push_back(static_cast<std::uint8_t>(FTracking));

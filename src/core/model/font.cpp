@@ -29,6 +29,25 @@ void TFZXFont::Clear() {
     SetModified(false);
 }
 
+void TFZXFont::TakeOver(TFZXFont& source) {
+    if (&source == this) return;
+    BeginUpdate();
+    FGlyphs = std::move(source.FGlyphs);
+    source.FGlyphs.clear();
+    for (auto& glyph : FGlyphs)
+        glyph->FFont = this;
+    FHeight = source.FHeight;
+    FTracking = source.FTracking;
+    FLastChar = source.FLastChar;
+    FTerminusOffset = source.FTerminusOffset;
+    FCurrentIndex = source.FCurrentIndex;
+    FUndoList.Clear();
+    FWorkRows.clear();
+    FModified = source.FModified;
+    source.Clear();
+    EndUpdate(true);
+}
+
 void TFZXFont::EndUpdate(bool notify) {
     --FUpdateLock;
     if (notify) Changed();

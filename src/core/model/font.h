@@ -10,10 +10,10 @@
 #include <utility>
 #include <vector>
 
-#include "raster/drawsettings.h"
 #include "model/glyph.h"
-#include "raster/raster.h"
 #include "model/undolist.h"
+#include "raster/drawsettings.h"
+#include "raster/raster.h"
 
 using Tintarray = std::vector<std::int32_t>;
 
@@ -48,6 +48,11 @@ class TFZXFont {
     // --- lifecycle and notification -------------------------------------
     // Empty font, Height 8, Tracking 0, LastChar 0, no history; notifies.
     void Clear();
+    // Takes over what source holds (a font read on its own, so that a file
+    // that fails to read leaves this font untouched): header values, glyphs,
+    // current glyph and Modified. The history starts empty, the callbacks
+    // stay this font's, source is left empty; notifies once.
+    void TakeOver(TFZXFont& source);
     void BeginUpdate() { ++FUpdateLock; }
     void EndUpdate(bool notify);
     void Changed();

@@ -10,9 +10,10 @@ bool RestoreStep(TFZXFont& font, std::uint8_t kind) {
     Tundolist& history = font.UndoList();
     if (!(kind == 0 ? history.Undo(snapshot) : history.Redo(snapshot))) return false;
     // The last character may have been lowered since the entry was recorded:
-    // a glyph no longer held has nothing to restore, and the current glyph
-    // stays current rather than an index without a glyph.
-    if (snapshot.CharIndex < 0 || snapshot.CharIndex >= font.Count()) return true;
+    // a glyph no longer held has nothing to restore, and no glyph stays
+    // current, so nothing drawn next is recorded behind an entry of another
+    // glyph (where no undo could reach it).
+    if (snapshot.CharIndex < 0) return true;
     if (snapshot.CharIndex != font.CurrentIndex()) font.SetCurrent(snapshot.CharIndex);
     if (TFZXChar* glyph = font.GetCurrent())
         glyph->SetAll(snapshot.Rows, snapshot.Leading, snapshot.Width, snapshot.Kern);
