@@ -4,6 +4,7 @@
 // stroke, the note for characters beyond Last char and the width drag.
 
 #include <QCheckBox>
+#include <QDir>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -32,6 +33,8 @@ class ComfortTest : public QObject {
     void draggingTheRightEdgeChangesTheWidth();
     void whiteBrushCaption();
     void windowPlaceAndLayoutComeBack();
+    void openedFontShowsTheHighlightedCharacter();
+    void dialogsStartWhereTheFontIs();
 };
 
 void ComfortTest::everyToolbarButtonShowsAtTheStartSize() {
@@ -230,6 +233,7 @@ void ComfortTest::whiteBrushCaption() {
 }
 
 void ComfortTest::windowPlaceAndLayoutComeBack() {
+    QStandardPaths::setTestModeEnabled(true); // as TWindowFixture does
     QTemporaryDir dir;
     const QString settings = dir.filePath("settings.ini");
     const auto open = [&settings] {
@@ -262,6 +266,71 @@ void ComfortTest::windowPlaceAndLayoutComeBack() {
     auto w = open();
     QVERIFY(w->screen()->availableGeometry().contains(w->geometry()));
     QCOMPARE(w->width(), 656);
+}
+
+void ComfortTest::openedFontShowsTheHighlightedCharacter() {
+    TWindowFixture f;
+    const QString path = f.dir.filePath("font.fzx");
+    {
+        TFZXFont font;
+        font.SetLastChar(90);
+        font.Glyph('B' - 32).SetAll("1111", 2, 4, 0);
+        QCOMPARE(QString::fromStdString(font.SaveFZX(path.toStdString())), QString());
+    }
+    auto* list = f.window->CharList();
+    list->setFocus();
+    QTest::keyClicks(list, "B"); // beyond the new font's last char: no glyph yet
+    f.window->OpenFont(path);
+    QCOMPARE(list->CurrentRow(), 'B' - 31);
+    QCOMPARE(f.Font().CurrentIndex(), 'B' - 32);
+    QVERIFY(f.Font().GetCurrent() != nullptr);
+    QCOMPARE(f.Find<QSpinBox>("CharWidthEdit")->value(), 4);
+    QVERIFY(f.Find<QSpinBox>("CharWidthEdit")->isEnabled());
+    QVERIFY(!f.Font().Modified());
+    QVERIFY(!f.window->Action("UndoAction")->isEnabled());
+}
+
+void ComfortTest::dialogsStartWhereTheFontIs() {
+    TWindowFixture f;
+    QDir(f.dir.path()).mkpath("a");
+    QDir(f.dir.path()).mkpath("b");
+    const QString font = f.dir.filePath("a/font.fzx");
+    {
+        TFZXFont model;
+        model.SetLastChar(40);
+        QCOMPARE(QString::fromStdString(model.SaveFZX(font.toStdString())), QString());
+    }
+    QString seen;
+    const auto folderOf = [&seen](QWidget* w) {
+        if (auto* dialog = qobject_cast<QFileDialog*>(w)) {
+            seen = dialog->directory().absolutePath();
+            dialog->reject();
+        }
+    };
+    // No file yet, but one from an earlier run: its folder.
+    f.window->LastUsedFiles().Add(f.dir.filePath("b/old.fzx").toStdString(), "/");
+    {
+        TModalScript script({folderOf});
+        f.window->Action("FileLoadAction")->trigger();
+    }
+    QCOMPARE(seen, QDir(f.dir.filePath("b")).absolutePath());
+    // The current file's folder for Open and Save As.
+    f.window->OpenFont(font);
+    for (const char* action : {"FileLoadAction", "FileSaveAsAction"}) {
+        seen.clear();
+        TModalScript script({folderOf});
+        f.window->Action(action)->trigger();
+        QCOMPARE(seen, QDir(f.dir.filePath("a")).absolutePath());
+    }
+    // After New the font has no file: the last folder used.
+    f.window->Action("NewFileAction")->trigger();
+    f.Font().SetHeight(9);
+    seen.clear();
+    {
+        TModalScript script({folderOf});
+        f.window->Action("FileSaveAction")->trigger();
+    }
+    QCOMPARE(seen, QDir(f.dir.filePath("a")).absolutePath());
 }
 
 QTEST_MAIN(ComfortTest)

@@ -53,6 +53,7 @@ class SheetTest : public QObject {
 };
 
 void SheetTest::sheetIsOffAtFirstStartAndRemembered() {
+    QStandardPaths::setTestModeEnabled(true); // as TWindowFixture does
     QTemporaryDir dir;
     const QString settings = dir.filePath("settings.ini");
     {

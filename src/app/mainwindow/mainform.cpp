@@ -121,8 +121,8 @@ void Tmainform::ApplicationEvents1Activate() {
     if (!FFirstActivation) return;
     FFirstActivation = false;
     // The list reports its current cell when it is first painted, which
-    // comes before the first activation: a file opened now stays without a
-    // current glyph until the user picks one.
+    // comes before the first activation; a file opened now makes the
+    // highlighted row's character current itself.
     FGrid->FirstPaintReport();
     ConnectPreviewForm(true);
     LoadSettings();

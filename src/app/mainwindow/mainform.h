@@ -143,6 +143,10 @@ class Tmainform : public QMainWindow {
     void FileSaveAsActionAccept(const QString& name);
     void Menu_FilePopup();
     void Menu_LastUsedFilesPopup();
+    // Where the file dialogs start: the current file's folder, else the last
+    // folder used, else the folder of the newest recent entry; "" for the
+    // platform's choice.
+    QString DialogFolder() const;
     void AddToRecent(const std::string& path);
     std::string ReadCommandLineFile() const;
     // mainform_tools.cpp
