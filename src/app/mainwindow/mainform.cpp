@@ -141,8 +141,8 @@ void Tmainform::ConnectPreviewForm(bool connected) {
 }
 
 void Tmainform::ApplicationEvents1Idle() {
-    FCharLimitsEdit->setEnabled(FCheckBox1->isChecked());
-    FGuideLinesEdit->setEnabled(FCheckBox2->isChecked());
+    FCharLimitsEdit->setEnabled(FShowCharLimits->isChecked());
+    FGuideLinesEdit->setEnabled(FShowGuideLines->isChecked());
 }
 
 void Tmainform::closeEvent(QCloseEvent* event) {

@@ -210,7 +210,7 @@ class Tmainform : public QMainWindow {
     QPushButton* FRaiseLastCharButton = nullptr;
     QScrollArea* FEditPanel = nullptr;
     TEditPaintBox* FEditPaintBox = nullptr;
-    QSplitter* FSplitter2 = nullptr;
+    QSplitter* FPreviewSplitter = nullptr; // "Splitter2": canvas above, preview strip below
     QWidget* FPreviewTextPanel = nullptr;
     TPreviewPaintBox* FPreviewPaintbox = nullptr;
     QLabel* FSizeInfo = nullptr;
@@ -230,8 +230,8 @@ class Tmainform : public QMainWindow {
     QCheckBox* FShowVerticalLimits = nullptr;
     QCheckBox* FShowPreviewText = nullptr;
     QCheckBox* FShowFileSize = nullptr;
-    QCheckBox* FCheckBox1 = nullptr;
-    QCheckBox* FCheckBox2 = nullptr;
+    QCheckBox* FShowCharLimits = nullptr; // "CheckBox1"
+    QCheckBox* FShowGuideLines = nullptr; // "CheckBox2"
     QLineEdit* FCharLimitsEdit = nullptr;
     QLineEdit* FGuideLinesEdit = nullptr;
 

@@ -93,8 +93,8 @@ void Tmainform::CreateComfort() {
     FRaiseLastCharButton->setObjectName("RaiseLastCharButton");
     row->addWidget(FBeyondLastCharLabel);
     row->addWidget(FRaiseLastCharButton, 0, Qt::AlignLeft);
-    if (auto* layout = qobject_cast<QBoxLayout*>(FSplitter2->parentWidget()->layout()))
-        layout->insertWidget(layout->indexOf(FSplitter2), FBeyondLastCharBar);
+    if (auto* layout = qobject_cast<QBoxLayout*>(FPreviewSplitter->parentWidget()->layout()))
+        layout->insertWidget(layout->indexOf(FPreviewSplitter), FBeyondLastCharBar);
     FBeyondLastCharBar->hide();
     connect(FRaiseLastCharButton, &QPushButton::clicked, this, [this] {
         const int code = FFont->CurrentIndex() + 32;

@@ -133,17 +133,17 @@ void Tmainform::ConnectEditors() {
     connect(FShowFileSize, &QCheckBox::toggled, this, [this] { UpdateControls(); });
     // At most one of the two mark options is ticked; the text fields follow
     // once the event loop is idle.
-    connect(FCheckBox1, &QCheckBox::toggled, this, [this](bool on) {
+    connect(FShowCharLimits, &QCheckBox::toggled, this, [this](bool on) {
         FView.ShowCharLimits = on;
-        if (on) FCheckBox2->setChecked(false);
+        if (on) FShowGuideLines->setChecked(false);
         FEditPaintBox->Refresh();
     });
-    connect(FCheckBox2, &QCheckBox::toggled, this, [this](bool on) {
+    connect(FShowGuideLines, &QCheckBox::toggled, this, [this](bool on) {
         FView.ShowGuideLines = on;
-        if (on) FCheckBox1->setChecked(false);
+        if (on) FShowCharLimits->setChecked(false);
         FEditPaintBox->Refresh();
     });
-    for (QCheckBox* box : {FCheckBox1, FCheckBox2})
+    for (QCheckBox* box : {FShowCharLimits, FShowGuideLines})
         connect(box, &QCheckBox::toggled, this, &Tmainform::ApplicationEvents1Idle,
                 Qt::QueuedConnection);
     connect(FCharLimitsEdit, &QLineEdit::textChanged, this, &Tmainform::CharLimitsEditChange);

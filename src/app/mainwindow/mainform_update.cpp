@@ -61,7 +61,7 @@ void Tmainform::UpdateControls() {
     // 3.
     const bool strip = FShowPreviewText->isChecked();
     FPreviewTextPanel->setVisible(strip);
-    if (QSplitterHandle* handle = FSplitter2->handle(1)) handle->setVisible(strip);
+    if (QSplitterHandle* handle = FPreviewSplitter->handle(1)) handle->setVisible(strip);
     // 4.
     FModifiedInfoLabel->setText(font.Modified() ? QStringLiteral("modified") : QString());
     Action("FileSaveAction")->setEnabled(font.Modified());
@@ -82,12 +82,12 @@ void Tmainform::UpdateControls() {
         if (FPreviewResizePending) {
             FPreviewResizePending = false;
             const int wanted = 2 * font.Height() * pz;
-            QList<int> sizes = FSplitter2->sizes();
+            QList<int> sizes = FPreviewSplitter->sizes();
             if (sizes.size() == 2) {
                 const int total = sizes[0] + sizes[1];
                 sizes[1] = wanted;
                 sizes[0] = std::max(0, total - wanted);
-                FSplitter2->setSizes(sizes);
+                FPreviewSplitter->setSizes(sizes);
             }
             FPreviewTextPanel->resize(FPreviewTextPanel->width(), wanted);
         }
