@@ -122,6 +122,14 @@ class IconsTest : public QObject {
         QCOMPARE(history.Image(14), toolbar.ColorImage(30)); // bold mode / Bold
         QCOMPARE(history.Image(29), toolbar.ColorImage(39)); // bold all / Bold all
         QCOMPARE(history.Image(37), toolbar.ColorImage(48)); // Scale all chars / Scale all
+        // The white brush shows its area by a dark edge on a light toolbar,
+        // and by the embossed edge when disabled.
+        const QImage brush = toolbar.ColorImage(14);
+        const QImage off = toolbar.EmbossedImage(14);
+        for (int x = 0; x <= 12; ++x) {
+            QVERIFY2(qGray(brush.pixel(x, 2)) <= 128, qPrintable(QString::number(x)));
+            if (x % 2 == 0) QVERIFY(off.pixel(x, 2) != off.pixel(6, 6)); // edge, not face
+        }
     }
 
     void appIconShipsEverySizeAsDrawn() {
