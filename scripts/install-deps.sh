@@ -9,7 +9,8 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  pasmo
+  pasmo libz80ex-dev libspectrum-dev
+  fuse-emulator-sdl opense-basic
   xvfb xauth xdotool
   dpkg-dev file desktop-file-utils shared-mime-info
   imagemagick python3

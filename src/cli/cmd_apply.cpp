@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "commands.h"
-#include "model/font.h"
 #include "formats/fontfiles.h"
+#include "model/font.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // output's extension names. Nothing is written when reading fails.
 
 #include "commands.h"
-#include "model/font.h"
 #include "formats/fontfiles.h"
+#include "model/font.h"
 
 int RunConvert(const TArgs& args) {
     for (const auto& arg : args)

@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "commands.h"
-#include "model/font.h"
 #include "formats/fontfiles.h"
+#include "model/font.h"
 #include "shell/fontwarnings.h"
 
 namespace {

@@ -1,16 +1,17 @@
 // `render FONT OUTPUT.png`: sets sample text in the font the way the preview
-// strip does and writes the picture, black ink on white paper.
+// strip does (or, with --wrap or --at, the way the Spectrum print routine
+// does) and writes the picture, black ink on white paper.
 
 #include <algorithm>
 #include <string>
 
 #include "commands.h"
-#include "model/font.h"
 #include "formats/fontfiles.h"
-#include "text/latin1.h"
+#include "model/font.h"
 #include "pngwriter.h"
-#include "shell/previewstrip.h"
 #include "raster/raster.h"
+#include "shell/previewstrip.h"
+#include "text/textlayout.h"
 #include "text/textrows.h"
 
 namespace {
@@ -26,15 +27,25 @@ bool ParseBounded(const std::string& text, int low, int high, int& value) {
     return value >= low && value <= high;
 }
 
+// "X,Y" of two whole numbers 0..kMaxSide.
+bool ParsePoint(const std::string& text, int& x, int& y) {
+    const std::size_t comma = text.find(',');
+    return comma != std::string::npos && ParseBounded(text.substr(0, comma), 0, kMaxSide, x) &&
+           ParseBounded(text.substr(comma + 1), 0, kMaxSide, y);
+}
+
 struct TRenderOptions {
     std::string FontPath;
     std::string OutputPath;
     bool HaveText = false;
     std::string Text;
     int Zoom = 1;
-    int Width = 0;  // 0: the widest text line, or 256 for the code sequence
-    int Height = 0; // 0: the text's lines, or two for the code sequence
+    int Width = 0;  // 0: the widest text line, or 256 (sequence, print routine)
+    int Height = 0; // 0: the text's lines, or two (sequence, print routine)
     bool Endless = false;
+    bool Wrap = false;
+    bool HaveAt = false;
+    int AtX = 0, AtY = 0;
 };
 
 // "" when the arguments are fine, else what is wrong with them.
@@ -42,21 +53,25 @@ std::string ParseArgs(const TArgs& args, TRenderOptions& o) {
     TStringList positional;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--endless") {
-            o.Endless = true;
+        if (arg == "--endless" || arg == "--wrap") {
+            (arg == "--endless" ? o.Endless : o.Wrap) = true;
             continue;
         }
         if (arg.size() < 2 || arg[0] != '-') {
             positional.push_back(arg);
             continue;
         }
-        if (arg != "--text" && arg != "--zoom" && arg != "--width" && arg != "--height")
+        if (arg != "--text" && arg != "--zoom" && arg != "--width" && arg != "--height" &&
+            arg != "--at")
             return "unknown option '" + arg + "'";
         if (i + 1 >= args.size()) return arg + " needs a value";
         const std::string& value = args[++i];
         if (arg == "--text") {
             o.HaveText = true;
             o.Text = value;
+        } else if (arg == "--at") {
+            if (!ParsePoint(value, o.AtX, o.AtY)) return "--at must be X,Y in pixels, e.g. 8,16";
+            o.HaveAt = true;
         } else if (arg == "--zoom") {
             if (!ParseBounded(value, 1, 4, o.Zoom)) return "--zoom must be 1, 2, 3 or 4";
         } else if (arg == "--width") {
@@ -66,6 +81,7 @@ std::string ParseArgs(const TArgs& args, TRenderOptions& o) {
             return "--height must be 1.." + std::to_string(kMaxSide);
         }
     }
+    if (o.Endless && (o.Wrap || o.HaveAt)) return "--endless cannot go with --wrap or --at";
     if (positional.size() != 2) return "needs a font file and an output picture";
     o.FontPath = positional[0];
     o.OutputPath = positional[1];
@@ -87,16 +103,16 @@ int RunRender(const TArgs& args) {
     if (o.HaveText) {
         // Characters typed in a UTF-8 shell become the font's one-byte codes,
         // as in the window's text fields: "?" for what one byte cannot hold.
-        SplitText(lines, Utf8ToLatin1Lossy(o.Text), '\n');
-        for (std::string& line : lines)
-            if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines = SampleLinesFromUtf8(o.Text);
     }
-    // The picture fits the text unless a size is given; the code sequence
-    // wraps in a strip as wide as the window's.
+    // The picture fits the text unless a size is given; the code sequence,
+    // and text set as the print routine sets it, go on a strip as wide as
+    // the Spectrum's screen and two lines high.
+    const bool printRoutine = o.Wrap || o.HaveAt;
     int width = o.Width;
     if (width == 0) {
         width = 256;
-        if (!lines.empty()) {
+        if (!lines.empty() && !printRoutine) {
             width = 1;
             for (const std::string& line : lines)
                 width = std::max(width, PreviewLineWidth(font, line, o.Zoom));
@@ -105,13 +121,26 @@ int RunRender(const TArgs& args) {
     }
     int height = o.Height;
     if (height == 0) {
-        const int rows = lines.empty() ? 2 : static_cast<int>(lines.size());
+        const int rows = lines.empty() || printRoutine ? 2 : static_cast<int>(lines.size());
         height = font.Count() > 0 ? std::min(rows * font.Height() * o.Zoom, kMaxSide) : 16;
     }
     if (height < 1) height = 1;
 
     TRaster raster(width, height, clWhite);
-    PaintPreviewStrip(font, raster, &lines, o.Zoom, o.Endless, clWhite);
+    if (printRoutine) {
+        // Set as the Spectrum print routine sets it: code 13 between lines.
+        TTextFrame frame;
+        frame.Left = o.AtX;
+        frame.Top = o.AtY;
+        frame.Right = width;
+        frame.Bottom = height;
+        frame.Zoom = o.Zoom;
+        frame.Wrap = o.Wrap;
+        const std::string codes = lines.empty() ? FontCodeSequence(font) : JoinSampleLines(lines);
+        PaintText(font, raster, LayOutText(font, codes, frame), o.Zoom);
+    } else {
+        PaintPreviewStrip(font, raster, &lines, o.Zoom, o.Endless, clWhite);
+    }
     const std::string written = WritePNG(raster, o.OutputPath);
     return written.empty() ? 0 : Fail(written);
 }

@@ -11,6 +11,7 @@ int RunInfo(const TArgs& args);
 int RunConvert(const TArgs& args);
 int RunRender(const TArgs& args);
 int RunApply(const TArgs& args);
+int RunSpectrum(const TArgs& args);
 
 class TFZXFont;
 // SaveFontFile for the command line: a refused CHR or UDG write names the

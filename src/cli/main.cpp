@@ -22,7 +22,7 @@ const char* const kUsage =
     "  info FONT [--json]          describe a .fzx, .chr or .udg font\n"
     "  convert INPUT OUTPUT        write INPUT as .fzx, .chr, .udg or .asm\n"
     "  render FONT OUTPUT.png [--text TEXT] [--zoom 1..4] [--width PX]\n"
-    "         [--height PX] [--endless]\n"
+    "         [--height PX] [--endless | [--wrap] [--at X,Y]]\n"
     "                              set text in the font as a picture, by default\n"
     "                              just large enough for the text\n"
     "  apply FONT OUTPUT --op OP [--op OP ...]\n"
@@ -30,6 +30,10 @@ const char* const kUsage =
     "                              italic, bold, adjust-top, adjust-bottom,\n"
     "                              adjust-left, adjust-right, adjust-hcenter,\n"
     "                              adjust-vcenter, clear, fit-width, scale=WFxHF\n"
+    "  spectrum FONT OUT.tap|OUT.z80|OUT.asm [--text TEXT] [--at X,Y]\n"
+    "         [--ink N] [--paper N] [--border N]\n"
+    "                              the font and a text with a Z80 print routine,\n"
+    "                              as a tape, a snapshot or assembler source\n"
     "\n"
     "Options:\n"
     "  -h, --help                  show this help\n"
@@ -39,8 +43,11 @@ struct TCommand {
     const char* Name;
     int (*Run)(const TArgs&);
 };
-const TCommand kCommands[] = {
-    {"info", RunInfo}, {"convert", RunConvert}, {"render", RunRender}, {"apply", RunApply}};
+const TCommand kCommands[] = {{"info", RunInfo},
+                              {"convert", RunConvert},
+                              {"render", RunRender},
+                              {"apply", RunApply},
+                              {"spectrum", RunSpectrum}};
 
 bool IsHelp(const std::string& arg) {
     return arg == "-h" || arg == "--help";
@@ -53,7 +60,8 @@ bool AsksForHelp(const TArgs& args) {
         const std::string& arg = args[i];
         if (IsHelp(arg)) return true;
         if (arg == "--text" || arg == "--zoom" || arg == "--width" || arg == "--height" ||
-            arg == "--op")
+            arg == "--op" || arg == "--at" || arg == "--ink" || arg == "--paper" ||
+            arg == "--border")
             ++i;
     }
     return false;

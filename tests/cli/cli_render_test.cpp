@@ -346,3 +346,36 @@ TEST_F(CliRender, TextIsTakenAsTheWindowTakesIt) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CliRender, WrapAndAtSetTextAsTheSpectrumRoutineDoes) {
+    // "!" advances 2, '"' 3 after a kern of 1. From x 1 the fourth character
+    // would pass the right edge at 8: with --wrap it starts the next line
+    // (6 rows down, at x 1 again, so its kern puts it at column 0); without,
+    // the pen has reached the edge and the rest of the line is dropped.
+    const std::vector<std::string> wrapped = {
+        "..#.#...", ".##.#.#.", ".#....#.", ".#....#.", "........", ".#....#.",
+        "#.#.....", "#.#.....", "........", "........", "........", "........",
+    };
+    const std::vector<std::string> cut = {
+        "..#.#...", ".##.#.#.", ".#....#.", ".#....#.", "........", ".#....#.",
+        "........", "........", "........", "........", "........", "........",
+    };
+    for (bool wrap : {true, false}) {
+        std::vector<std::string> args = {Fixture, Out(),      "--text", "!\"!\"", "--width",
+                                         "8",     "--height", "12",     "--at",   "1,0"};
+        if (wrap) args.push_back("--wrap");
+        const RunResult r = Render(args);
+        ASSERT_EQ(r.Code, 0) << r.Err;
+        EXPECT_EQ(Rows(ReadPicture(Out())), wrap ? wrapped : cut) << "wrap " << wrap;
+    }
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{Fixture, Out(), "--wrap", "--endless"},
+          {Fixture, Out(), "--at", "1"},
+          {Fixture, Out(), "--at", "-1,0"},
+          {Fixture, Out(), "--at", "1,x"}})
+        EXPECT_EQ(Render(bad).Code, 2) << bad.back();
+}
+
+} // namespace

@@ -8,6 +8,7 @@ const TActionRow ActionTable[] = {
     {"FileSaveAction", "&Save file", "saves the current file to disk", "Ctrl+S", 24, 0, false},
     {"FileSaveAsAction", "Save file &as...", "saves the current file to another file", "", 25, 0, false},
     {"FileExitAction", "E&xit", "quits the program", "", 1, 0, false},
+    {"SpectrumExportAction", "Export for S&pectrum...", "writes a tape, snapshot or assembler source that shows the preview text on a ZX Spectrum", "", -1, 0, false},
     // Edit
     {"UndoAction", "&Undo", "restores the last changes of current character", "Alt+Backspace", 4, 0, false},
     {"RedoAction", "Redo", "repeats the last undone step", "Alt+Shift+Backspace", 5, 0, false},
@@ -56,6 +57,8 @@ const TActionRow ActionTable[] = {
     {"AdjustAllVCenterAction", "Adjust all vertically", "centers all characters vertically", "", 45, 0, false},
     {"DeleteAllAction", "Delete all", "empties all characters", "", 46, 0, false},
     {"ScaleAllAction", "Scale all", "scales all characters by factors", "", 48, 0, false},
+    // Tools
+    {"RunInEmulatorAction", "&Run in emulator", "shows the preview text on a ZX Spectrum in the Fuse emulator", "", -1, 0, false},
     // Help
     {"AboutAction", "About ...", "about Quorrel", "", -1, 0, false},
     // Beyond the original commands: whole characters through the clipboard,

@@ -19,6 +19,7 @@
 #include "drawing/drawtools.h"
 #include "drawing/widthdrag.h"
 #include "icons/appicon.h"
+#include "mainwindow/spectrumcommands.h"
 #include "platform/application.h"
 #include "platform/filepath.h"
 #include "platform/fonttext.h"
@@ -75,6 +76,7 @@ Tmainform::Tmainform(const std::vector<std::string>& arguments, QWidget* parent)
     ConnectCommands();
     ConnectEditors();
     ConnectFileCommands();
+    new TSpectrumCommands(*this);
     NewFont();
     JoinClipboardWatch();
 

@@ -85,6 +85,7 @@ void Tmainform::CreateMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName("FileMenu");
     add(file, {"NewFileAction", "FileLoadAction", "FileSaveAction", "FileSaveAsAction", "|"});
+    add(file, {"SpectrumExportAction", "|"});
     FLastUsedMenu = file->addMenu(QStringLiteral("Last used files..."));
     FLastUsedMenu->setObjectName("LastUsedFilesMenu");
     FLastUsedMenuAction = FLastUsedMenu->menuAction();
@@ -132,6 +133,7 @@ void Tmainform::CreateMenus() {
     FPreviewTextMenuItem->setShortcutContext(Qt::WindowShortcut);
     connect(FPreviewTextMenuItem, &QAction::triggered, this, &Tmainform::CommitPendingEdits);
     addAction(FPreviewTextMenuItem);
+    add(tools, {"|", "RunInEmulatorAction"});
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName("HelpMenu");

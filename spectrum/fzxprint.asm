@@ -1,0 +1,614 @@
+; Quorrel's FZX print routine for the ZX Spectrum.
+;
+; Sets text in an FZX font on the 256 x 192 screen the way Quorrel's preview
+; and `quorrel-cli render --wrap` set it: each character Kern pixels over the
+; end of the one before, the font's tracking after it, the font's height from
+; one line to the next. A character that would pass the right edge of the
+; screen starts a new line at the first line's left edge, code 13 does the
+; same, and a code below 32 or above the font's last character ends the text.
+; Ink is ORed into the screen bitmap; attributes are left alone.
+;
+; Entry fzx_print (offset 3):
+;   HL = text, DE = font (the bytes of an FZX file),
+;   B = top of the first line (0..191), C = its left edge (0..255).
+; Changes AF, BC, DE and HL only, so it can be called from BASIC with
+; RANDOMIZE USR. Uses no ROM routine. The code changes itself, so it must
+; run from RAM.
+;
+; Entry fz_start (offset 0) is the start-up used by Quorrel's tapes and
+; snapshots: it clears the screen to the colours in its parameters, sets the
+; border, prints the text and waits for ever with interrupts on.
+;
+; Written without ORG: put one in front when including this file. Assembles
+; with pasmo and z80asm.
+
+fz_start:
+        jp      fz_boot
+fzx_print:
+        jp      fz_print
+
+; Parameters of the start-up, at offset 6.
+fz_p_text:      defw 0          ; text address
+fz_p_font:      defw 0          ; font address
+fz_p_x:         defb 0          ; left edge of the text
+fz_p_y:         defb 0          ; top of the text
+fz_p_attr:      defb 0x38       ; screen attribute: paper * 8 + ink
+fz_p_border:    defb 7          ; border colour
+
+fz_boot:
+        di
+        ld      a,(fz_p_border)
+        and     7
+        out     (0xFE),a
+        ld      hl,0x4000
+        ld      de,0x4001
+        ld      bc,6143
+        ld      (hl),0
+        ldir
+        inc     hl
+        inc     de
+        ld      a,(fz_p_attr)
+        ld      (hl),a
+        ld      bc,767
+        ldir
+        ld      hl,(fz_p_text)
+        ld      de,(fz_p_font)
+        ld      a,(fz_p_x)
+        ld      c,a
+        ld      a,(fz_p_y)
+        ld      b,a
+        call    fz_print
+        ei
+fz_wait:
+        halt
+        jr      fz_wait
+
+; ---------------------------------------------------------------------------
+fz_print:
+        ld      (fz_text),hl
+        ld      a,c
+        ld      (fz_x0),a
+        ld      a,b
+        cp      192
+        ret     nc
+        ld      (fz_y),a
+        ex      de,hl
+        ld      a,(hl)          ; height: a font of no height shows nothing
+        or      a
+        ret     z
+        ld      (fz_height),a
+        inc     hl
+        ld      a,(hl)
+        ld      (fz_track),a
+        inc     hl
+        ld      a,(hl)
+        ld      (fz_last),a
+        inc     hl
+        ld      (fz_table),hl
+        call    fz_home
+        jr      fz_next
+
+fz_newline:
+        call    fz_feed
+        ret     c
+fz_next:
+        ld      hl,(fz_text)
+        ld      a,(hl)
+        inc     hl
+        ld      (fz_text),hl
+        cp      13
+        jr      z,fz_newline
+        cp      32
+        ret     c
+        ld      c,a
+        ld      a,(fz_last)
+        cp      c
+        ret     c
+        ; HL = table entry of the code: table + 3 * (code - 32)
+        ld      a,c
+        sub     32
+        ld      l,a
+        ld      h,0
+        ld      e,l
+        ld      d,h
+        add     hl,hl
+        add     hl,de
+        ld      de,(fz_table)
+        add     hl,de
+        ld      c,(hl)          ; offset word: BC = offset, kern in the top bits
+        inc     hl
+        ld      a,(hl)
+        inc     hl
+        ld      b,a
+        rlca
+        rlca
+        and     3
+        ld      (fz_kern),a
+        ld      a,b
+        and     0x3F
+        ld      b,a
+        ld      a,(hl)          ; leading and width - 1
+        ld      (fz_info),a
+        inc     hl
+        push    hl              ; the next entry
+        dec     hl              ; definition: entry + offset
+        dec     hl
+        dec     hl
+        add     hl,bc
+        ld      (fz_data),hl
+        ex      de,hl
+        pop     hl
+        ld      c,(hl)          ; next definition: next entry + its offset
+        inc     hl
+        ld      a,(hl)
+        and     0x3F
+        ld      b,a
+        dec     hl
+        add     hl,bc
+        or      a
+        sbc     hl,de           ; HL = length of the definition
+        ld      a,(fz_info)
+        and     15
+        inc     a
+        ld      (fz_width),a
+        cp      9
+        jr      c,fz_rows
+        srl     h               ; two bytes a row
+        rr      l
+fz_rows:
+        ld      a,h             ; rows, at most 255 (the body holds fewer)
+        or      a
+        jr      z,fz_rows1
+        ld      l,255
+fz_rows1:
+        ld      a,(fz_info)     ; leading
+        rrca
+        rrca
+        rrca
+        rrca
+        and     15
+        ld      (fz_lead),a
+        ld      c,a
+        ld      a,(fz_height)   ; rows below the body are not shown
+        sub     c
+        jr      nc,fz_rows2
+        xor     a
+fz_rows2:
+        cp      l
+        jr      c,fz_rows3
+        ld      a,l
+fz_rows3:
+        ld      (fz_count),a
+
+fz_place:
+        ; gx = x - kern: the left edge of the character's pixels
+        ld      hl,(fz_x)
+        ld      a,(fz_kern)
+        ld      e,a
+        ld      d,0
+        or      a
+        sbc     hl,de
+        ld      (fz_gx),hl
+        ; does it pass the right edge, gx + width > 256?
+        ld      a,h
+        or      a
+        jr      z,fz_place1
+        bit     7,h
+        jr      z,fz_passes     ; it starts right of the screen
+        jr      fz_vert         ; it starts left of it
+fz_place1:
+        ld      a,(fz_width)
+        dec     a
+        add     a,l
+        jr      nc,fz_vert
+fz_passes:
+        ld      a,(fz_any)      ; a line's first character never wraps
+        or      a
+        jr      z,fz_vert
+        call    fz_feed
+        ret     c
+        jr      fz_place
+
+fz_vert:
+        ; rows on the screen: at most 192 - (y + leading)
+        ld      a,(fz_lead)
+        ld      b,a
+        ld      a,(fz_y)
+        add     a,b
+        ld      (fz_top),a
+        ld      b,a
+        ld      a,192
+        sub     b
+        jr      nc,fz_vert1
+        xor     a
+fz_vert1:
+        ld      b,a
+        ld      a,(fz_count)
+        cp      b
+        jr      c,fz_vert2
+        ld      a,b
+fz_vert2:
+        or      a
+        jr      z,fz_advance
+        ld      (fz_count),a
+        ; columns: the fast paths draw characters wholly on the screen
+        ld      hl,(fz_gx)
+        ld      a,h
+        or      a
+        jr      nz,fz_edge
+        ld      a,(fz_width)
+        dec     a
+        add     a,l
+        jp      nc,fz_fast
+        jp      fz_slow
+fz_edge:
+        bit     7,h
+        jr      z,fz_advance    ; starts right of the screen
+        ld      a,(fz_width)    ; left of it: shows when gx + width > 0
+        ld      e,a
+        ld      d,0
+        add     hl,de
+        bit     7,h
+        jr      nz,fz_advance
+        ld      a,h
+        or      l
+        jr      z,fz_advance
+        jp      fz_slow
+
+fz_advance:
+        ; x = gx + width + tracking
+        ld      a,1
+        ld      (fz_any),a
+        ld      hl,(fz_gx)
+        ld      a,(fz_width)
+        ld      e,a
+        ld      d,0
+        add     hl,de
+        ld      a,(fz_track)
+        ld      e,a
+        add     hl,de
+        ld      (fz_x),hl
+        jp      fz_next
+
+; New line: y grows by the height and x returns to the left edge. Carry set
+; when the new line would start at or below the bottom of the screen.
+fz_feed:
+        ld      a,(fz_height)
+        ld      b,a
+        ld      a,(fz_y)
+        add     a,b
+        ret     c
+        cp      192
+        ccf
+        ret     c
+        ld      (fz_y),a
+fz_home:
+        ld      a,(fz_x0)
+        ld      l,a
+        ld      h,0
+        ld      (fz_x),hl
+        xor     a               ; also clears carry
+        ld      (fz_any),a
+        ret
+
+; A = n (0..16) -> A = a byte with its min(n, 8) leftmost bits set, HL =
+; its place in fz_bits1; 17 bytes further on, the byte with max(n - 8, 0).
+fz_bits:
+        ld      e,a
+        ld      d,0
+        ld      hl,fz_bits1
+        add     hl,de
+        ld      a,(hl)
+        ret
+
+; A = y (0..191), C = column (0..31) -> HL = screen address of that byte.
+fz_rowaddr:
+        ld      l,a
+        and     7
+        or      0x40
+        ld      h,a
+        ld      a,l
+        rra
+        rra
+        rra
+        and     0x18
+        or      h
+        ld      h,a
+        ld      a,l
+        rla
+        rla
+        and     0xE0
+        or      c
+        ld      l,a
+        ret
+
+; HL = screen address of the current character's first row and byte.
+fz_screen:
+        ld      a,(fz_gx)
+        rrca
+        rrca
+        rrca
+        and     31
+        ld      c,a
+        ld      a,(fz_top)
+        jr      fz_rowaddr
+
+; ---------------------------------------------------------------------------
+; Fast paths: the character lies wholly within the screen's columns. Each row
+; is rotated right by s = gx mod 8 and split between neighbouring bytes by
+; masks patched into the code; a byte beyond the character gets no ink.
+fz_fast:
+        ; M: the bits of a byte that stay in it after the shift s
+        ld      a,l
+        and     7
+        ld      b,a             ; B = s
+        call    fz_bits
+        cpl
+        ld      c,a             ; C = M
+        ld      a,(fz_width)
+        cp      9
+        jr      nc,fz_fastwide
+        ; a row's pixels after the shift: s..s+w-1 of two bytes
+        add     a,b
+        call    fz_bits
+        and     c
+        ld      (fz_nm0+1),a
+        ld      de,17
+        add     hl,de
+        ld      a,(hl)
+        ld      (fz_nm1+1),a
+        ld      a,b             ; jump displacement 7 - s skips 7 - s RRCAs
+        cpl
+        add     a,8
+        ld      (fz_nj+1),a
+        call    fz_screen
+        ld      de,(fz_data)
+        ld      a,(fz_count)
+        ld      b,a
+fz_nrow:
+        ld      a,(de)
+        inc     de
+fz_nj:  jr      fz_nrot
+fz_nrot:
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        ld      c,a
+fz_nm0: and     0xFF
+        or      (hl)
+        ld      (hl),a
+        inc     l
+        ld      a,c
+fz_nm1: and     0
+        or      (hl)
+        ld      (hl),a
+        dec     l
+        inc     h               ; one pixel row down
+        ld      a,h
+        and     7
+        jr      z,fz_nfix
+fz_nnext:
+        djnz    fz_nrow
+        jp      fz_advance
+fz_nfix:
+        ld      a,l
+        add     a,32
+        ld      l,a
+        jr      c,fz_nnext
+        ld      a,h
+        sub     8
+        ld      h,a
+        jr      fz_nnext
+
+fz_fastwide:
+        ld      a,c
+        ld      (fz_wm0m+1),a
+        cpl
+        ld      (fz_wm0n+1),a
+        ld      a,(fz_width)
+        sub     8
+        add     a,b
+        call    fz_bits
+        and     c
+        ld      (fz_wm1m+1),a
+        ld      de,17
+        add     hl,de
+        ld      a,(hl)
+        ld      (fz_wm1n+1),a
+        ld      a,b
+        cpl
+        add     a,8
+        ld      (fz_wj0+1),a
+        ld      (fz_wj1+1),a
+        call    fz_screen
+        ld      de,(fz_data)
+        ld      a,(fz_count)
+        ld      b,a
+fz_wrow:
+        ld      a,(de)
+        inc     de
+fz_wj0: jr      fz_wrot0
+fz_wrot0:
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        ld      c,a
+fz_wm0m: and    0xFF
+        or      (hl)
+        ld      (hl),a
+        inc     l
+        ld      a,c
+fz_wm0n: and    0
+        or      (hl)
+        ld      (hl),a
+        ld      a,(de)
+        inc     de
+fz_wj1: jr      fz_wrot1
+fz_wrot1:
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        ld      c,a
+fz_wm1m: and    0xFF
+        or      (hl)
+        ld      (hl),a
+        inc     l
+        ld      a,c
+fz_wm1n: and    0
+        or      (hl)
+        ld      (hl),a
+        dec     l
+        dec     l
+        inc     h
+        ld      a,h
+        and     7
+        jr      z,fz_wfix
+fz_wnext:
+        djnz    fz_wrow
+        jp      fz_advance
+fz_wfix:
+        ld      a,l
+        add     a,32
+        ld      l,a
+        jr      c,fz_wnext
+        ld      a,h
+        sub     8
+        ld      h,a
+        jr      fz_wnext
+
+; ---------------------------------------------------------------------------
+; Slow path: a character cut by the left or right edge of the screen. Each
+; row becomes three bytes shifted right by s; only the bytes whose column
+; lies on the screen are drawn.
+fz_slow:
+        ld      a,(fz_width)    ; pixels within the width, per byte of a row
+        call    fz_bits
+        ld      (fz_wm0),a
+        ld      de,17
+        add     hl,de
+        ld      a,(hl)
+        ld      (fz_wm1),a
+        ld      hl,(fz_gx)
+        ld      a,l
+        and     7
+        ld      (fz_shift),a
+        sra     h               ; column of the first byte, -2..32
+        rr      l
+        sra     h
+        rr      l
+        sra     h
+        rr      l
+        ld      a,l
+        ld      (fz_col),a
+        ld      a,(fz_top)
+        ld      (fz_row),a
+        ld      de,(fz_data)
+        ld      a,(fz_count)
+        ld      b,a
+fz_srow:
+        push    bc
+        ld      a,(fz_wm0)
+        ld      h,a
+        ld      a,(de)
+        inc     de
+        and     h
+        ld      h,a
+        ld      l,0
+        ld      c,0
+        ld      a,(fz_width)
+        cp      9
+        jr      c,fz_srow1
+        ld      a,(fz_wm1)
+        ld      l,a
+        ld      a,(de)
+        inc     de
+        and     l
+        ld      l,a
+fz_srow1:
+        ld      a,(fz_shift)
+        or      a
+        jr      z,fz_srow3
+        ld      b,a
+fz_srow2:
+        srl     h
+        rr      l
+        rr      c
+        djnz    fz_srow2
+fz_srow3:
+        ld      a,h
+        ld      (fz_bytes),a
+        ld      a,l
+        ld      (fz_bytes+1),a
+        ld      a,c
+        ld      (fz_bytes+2),a
+        push    de
+        ld      c,0
+        ld      a,(fz_row)
+        call    fz_rowaddr
+        ld      de,fz_bytes
+        ld      a,(fz_col)
+        ld      c,a
+        ld      b,3
+fz_sbyte:
+        ld      a,c
+        cp      32
+        jr      nc,fz_sbyte1    ; off the screen
+        push    hl
+        or      l
+        ld      l,a
+        ld      a,(de)
+        or      (hl)
+        ld      (hl),a
+        pop     hl
+fz_sbyte1:
+        inc     de
+        inc     c
+        djnz    fz_sbyte
+        pop     de
+        ld      hl,fz_row
+        inc     (hl)
+        pop     bc
+        djnz    fz_srow
+        jp      fz_advance
+
+; ---------------------------------------------------------------------------
+fz_bits1:       defb 0x00, 0x80, 0xC0, 0xE0, 0xF0, 0xF8, 0xFC, 0xFE, 0xFF
+                defb 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF
+fz_bits2:       defb 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00
+                defb 0x80, 0xC0, 0xE0, 0xF0, 0xF8, 0xFC, 0xFE, 0xFF
+
+fz_text:        defw 0          ; next character of the text
+fz_table:       defw 0          ; the font's character table
+fz_x:           defw 0          ; pen position
+fz_gx:          defw 0          ; left edge of the current character
+fz_data:        defw 0          ; its definition
+fz_x0:          defb 0          ; left edge of every line
+fz_y:           defb 0          ; top of the current line
+fz_any:         defb 0          ; nonzero once the line holds a character
+fz_height:      defb 0
+fz_track:       defb 0
+fz_last:        defb 0
+fz_kern:        defb 0
+fz_info:        defb 0
+fz_width:       defb 0
+fz_lead:        defb 0
+fz_count:       defb 0          ; rows to draw
+fz_top:         defb 0          ; screen row of the first of them
+fz_shift:       defb 0
+fz_wm0:         defb 0          ; pixels within the width, first byte
+fz_wm1:         defb 0          ; and second byte
+fz_col:         defb 0
+fz_row:         defb 0
+fz_bytes:       defb 0, 0, 0

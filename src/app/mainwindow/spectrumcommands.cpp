@@ -1,0 +1,128 @@
+#include "mainwindow/spectrumcommands.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QProcess>
+
+#include "dialogs/previewdialog.h"
+#include "formats/fileio.h"
+#include "mainwindow/mainform.h"
+#include "platform/application.h"
+#include "spectrum/emulatorlaunch.h"
+#include "spectrum/spectrumfiles.h"
+#include "text/textlayout.h"
+
+namespace {
+
+std::string ToPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+TEmulatorLaunch Emulator() {
+    return FindEmulator(qEnvironmentVariable("PATH").toStdString(), [](const std::string& path) {
+        return QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).isFile();
+    });
+}
+
+} // namespace
+
+TSpectrumCommands::TSpectrumCommands(Tmainform& window) : QObject(&window), FWindow(window) {
+    connect(window.Action("SpectrumExportAction"), &QAction::triggered, this,
+            &TSpectrumCommands::ExportActionExecute);
+    connect(window.Action("RunInEmulatorAction"), &QAction::triggered, this,
+            &TSpectrumCommands::RunInEmulatorExecute);
+    UpdateEmulatorAction();
+}
+
+void TSpectrumCommands::UpdateEmulatorAction() {
+    QAction* run = FWindow.Action("RunInEmulatorAction");
+    const TEmulatorLaunch launch = Emulator();
+    run->setEnabled(launch.Found());
+    if (!launch.Found()) {
+        const QString hint = QStringLiteral("Run in emulator ") + QString::fromUtf8(launch.Hint);
+        run->setStatusTip(hint);
+        run->setToolTip(hint);
+    }
+}
+
+std::string TSpectrumCommands::SampleText() const {
+    TStringList lines;
+    if (const Ttestpreviewform* preview = FWindow.PreviewForm()) lines = preview->Lines();
+    return lines.empty() ? FontCodeSequence(FWindow.Font()) : JoinSampleLines(lines);
+}
+
+bool TSpectrumCommands::ExportTo(const QString& path) {
+    TSpectrumOptions options;
+    options.Text = SampleText();
+    const QString fontName = FWindow.FileName().isEmpty()
+                                 ? QStringLiteral("(untitled)")
+                                 : QFileInfo(FWindow.FileName()).fileName();
+    std::string error;
+    try {
+        error = ExportForSpectrum(FWindow.Font(), options, ToPath(path), fontName.toStdString());
+    } catch (const TFileError& e) {
+        ShowErrorBox(&FWindow, QFile::decodeName(QByteArray(e.what())));
+        return false;
+    }
+    if (error.empty()) return true;
+    ShowMessageBox(&FWindow, QString::fromStdString(error));
+    return false;
+}
+
+void TSpectrumCommands::ExportActionExecute() {
+    QFileDialog dialog(&FWindow, QStringLiteral("Export for Spectrum"));
+    dialog.setObjectName(QStringLiteral("SpectrumExportDialog"));
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("tap"));
+    dialog.setNameFilters({QStringLiteral("ZX Spectrum tape (*.tap) (*.tap *.TAP)"),
+                           QStringLiteral("ZX Spectrum 48K snapshot (*.z80) (*.z80 *.Z80)"),
+                           QStringLiteral("Z80 assembler source (*.asm) (*.asm *.ASM)")});
+    if (!FWindow.FileName().isEmpty()) {
+        const QFileInfo font(FWindow.FileName());
+        dialog.setDirectory(font.absolutePath());
+        dialog.selectFile(font.completeBaseName() + QStringLiteral(".tap"));
+    }
+    // The suffix, and the name's extension, follow the chosen type.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        const int star = filter.indexOf(QStringLiteral("*."));
+        if (star < 0) return;
+        const QString suffix = filter.mid(star + 2, 3);
+        dialog.setDefaultSuffix(suffix);
+        const QStringList chosen = dialog.selectedFiles();
+        if (chosen.isEmpty()) return;
+        const QFileInfo name(chosen.first());
+        const QString old = name.suffix().toLower();
+        if (old == "tap" || old == "z80" || old == "asm")
+            dialog.selectFile(name.completeBaseName() + '.' + suffix);
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    ExportTo(dialog.selectedFiles().first());
+}
+
+void TSpectrumCommands::RunInEmulatorExecute() {
+    const TEmulatorLaunch launch = Emulator();
+    if (!launch.Found()) {
+        UpdateEmulatorAction();
+        ShowMessageBox(&FWindow,
+                       QStringLiteral("Run in emulator ") + QString::fromUtf8(launch.Hint));
+        return;
+    }
+    if (!FSnapshots) FSnapshots = std::make_unique<QTemporaryDir>();
+    if (!FSnapshots->isValid()) {
+        ShowMessageBox(&FWindow,
+                       QStringLiteral("Cannot create a temporary folder for the snapshot."));
+        return;
+    }
+    const QString snapshot = FSnapshots->filePath(QStringLiteral("quorrel-%1.z80").arg(++FRuns));
+    if (!ExportTo(snapshot)) return;
+    QStringList arguments;
+    for (const std::string& a : launch.Arguments)
+        arguments << QString::fromStdString(a);
+    arguments << snapshot;
+    if (!QProcess::startDetached(QString::fromStdString(launch.Program), arguments))
+        ShowMessageBox(&FWindow, QStringLiteral("Fuse could not be started: ") +
+                                     QString::fromStdString(launch.Program));
+}

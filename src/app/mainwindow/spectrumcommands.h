@@ -1,0 +1,35 @@
+#pragma once
+// The window's Spectrum commands: File > Export for Spectrum... writes a
+// tape, snapshot or source of the font with the preview text, and Tools >
+// Run in emulator starts Fuse on a temporary snapshot (disabled, with a hint
+// naming what to install, where Fuse is missing).
+
+#include <QObject>
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+
+class Tmainform;
+
+class TSpectrumCommands : public QObject {
+  public:
+    // Connects SpectrumExportAction and RunInEmulatorAction of the window.
+    explicit TSpectrumCommands(Tmainform& window);
+
+    // The preview text as the Spectrum prints it: escapes expanded, lines
+    // joined by code 13; the font's codes when there is no text.
+    std::string SampleText() const;
+    // Writes path by its extension; shows what went wrong. True when written.
+    bool ExportTo(const QString& path);
+
+  private:
+    void ExportActionExecute();
+    void RunInEmulatorExecute();
+    void UpdateEmulatorAction();
+
+    Tmainform& FWindow;
+    // Made at the first run; Fuse reads its snapshot at start, and the
+    // folder goes with the window.
+    std::unique_ptr<QTemporaryDir> FSnapshots;
+    int FRuns = 0;
+};

@@ -1,0 +1,78 @@
+// `spectrum FONT OUT.tap|OUT.z80|OUT.asm`: the font and a sample text with
+// Quorrel's print routine, as a tape, a snapshot or Z80 source.
+
+#include <string>
+
+#include "commands.h"
+#include "formats/fileio.h"
+#include "formats/fontfiles.h"
+#include "model/font.h"
+#include "spectrum/spectrumfiles.h"
+#include "text/textlayout.h"
+
+namespace {
+
+bool ParseNumber(const std::string& text, int low, int high, int& value) {
+    if (text.empty() || text.size() > 3) return false;
+    for (char ch : text)
+        if (ch < '0' || ch > '9') return false;
+    value = std::stoi(text);
+    return value >= low && value <= high;
+}
+
+struct TSpectrumArgs {
+    std::string FontPath, OutputPath;
+    bool HaveText = false;
+    std::string Text;
+    TSpectrumOptions Options;
+};
+
+std::string ParseArgs(const TArgs& args, TSpectrumArgs& o) {
+    TStringList positional;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.size() < 2 || arg[0] != '-') {
+            positional.push_back(arg);
+            continue;
+        }
+        if (arg != "--text" && arg != "--at" && arg != "--ink" && arg != "--paper" &&
+            arg != "--border")
+            return "unknown option '" + arg + "'";
+        if (i + 1 >= args.size()) return arg + " needs a value";
+        const std::string& value = args[++i];
+        TSpectrumOptions& s = o.Options;
+        if (arg == "--text") {
+            o.HaveText = true;
+            o.Text = value;
+        } else if (arg == "--at") {
+            const std::size_t comma = value.find(',');
+            if (comma == std::string::npos || !ParseNumber(value.substr(0, comma), 0, 255, s.X) ||
+                !ParseNumber(value.substr(comma + 1), 0, 191, s.Y))
+                return "--at must be X,Y with X 0..255 and Y 0..191";
+        } else {
+            int& colour = arg == "--ink" ? s.Ink : arg == "--paper" ? s.Paper : s.Border;
+            if (!ParseNumber(value, 0, 7, colour)) return arg + " must be a colour 0..7";
+        }
+    }
+    if (positional.size() != 2) return "needs a font file and an output file (.tap, .z80 or .asm)";
+    o.FontPath = positional[0];
+    o.OutputPath = positional[1];
+    return "";
+}
+
+} // namespace
+
+int RunSpectrum(const TArgs& args) {
+    TSpectrumArgs o;
+    const std::string usage = ParseArgs(args, o);
+    if (!usage.empty()) return UsageError("spectrum: " + usage);
+    TFZXFont font;
+    const std::string error = LoadFontFile(font, o.FontPath);
+    if (!error.empty()) return Fail(o.FontPath + ": " + error);
+    // Read as render reads it; without a text, every character of the font.
+    const TStringList lines = SampleLinesFromUtf8(o.Text);
+    o.Options.Text = lines.empty() ? FontCodeSequence(font) : JoinSampleLines(lines);
+    const std::string written =
+        ExportForSpectrum(font, o.Options, o.OutputPath, FileNameOnly(o.FontPath));
+    return written.empty() ? 0 : Fail(o.OutputPath + ": " + written);
+}

@@ -1,0 +1,190 @@
+#include "spectrum/spectrumfiles.h"
+
+#include <cstdio>
+#include <sstream>
+
+#include "formats/fileio.h"
+#include "spectrum/printroutine.h"
+
+namespace {
+
+using TBytes = std::vector<std::uint8_t>;
+
+void AddWord(TBytes& bytes, unsigned value) {
+    bytes.push_back(static_cast<std::uint8_t>(value & 0xFF));
+    bytes.push_back(static_cast<std::uint8_t>((value >> 8) & 0xFF));
+}
+
+// One tape block: its length, the flag byte, the data and an XOR checksum.
+void AddTapeBlock(TBytes& tape, std::uint8_t flag, const TBytes& data) {
+    AddWord(tape, static_cast<unsigned>(data.size() + 2));
+    tape.push_back(flag);
+    std::uint8_t sum = flag;
+    for (const std::uint8_t b : data) {
+        tape.push_back(b);
+        sum ^= b;
+    }
+    tape.push_back(sum);
+}
+
+// A header block and its data block; type 0 is a program, 3 is code.
+void AddTapeFile(TBytes& tape, std::uint8_t type, const std::string& name, const TBytes& data,
+                 unsigned param1, unsigned param2) {
+    TBytes header{type};
+    for (std::size_t i = 0; i < 10; ++i)
+        header.push_back(static_cast<std::uint8_t>(i < name.size() ? name[i] : ' '));
+    AddWord(header, static_cast<unsigned>(data.size()));
+    AddWord(header, param1);
+    AddWord(header, param2);
+    AddTapeBlock(tape, 0x00, header);
+    AddTapeBlock(tape, 0xFF, data);
+}
+
+// A number in a BASIC line: its digits, then the hidden five-byte form.
+void AddNumber(TBytes& line, unsigned value) {
+    for (const char ch : std::to_string(value))
+        line.push_back(static_cast<std::uint8_t>(ch));
+    line.push_back(0x0E);
+    line.push_back(0);
+    line.push_back(0);
+    AddWord(line, value);
+    line.push_back(0);
+}
+
+enum : std::uint8_t {
+    kTokenCode = 0xAF,
+    kTokenUsr = 0xC0,
+    kTokenLoad = 0xEF,
+    kTokenRandomize = 0xF9,
+    kTokenClear = 0xFD,
+};
+
+// 10 CLEAR org-1: LOAD ""CODE: LOAD ""CODE: LOAD ""CODE: RANDOMIZE USR org
+TBytes BasicLoader(unsigned org) {
+    TBytes body{kTokenClear};
+    AddNumber(body, org - 1);
+    for (int i = 0; i < 3; ++i) {
+        body.insert(body.end(), {':', kTokenLoad, '"', '"', kTokenCode});
+    }
+    body.insert(body.end(), {':', kTokenRandomize, kTokenUsr});
+    AddNumber(body, org + kRoutineStart);
+    body.push_back(0x0D);
+    TBytes program{0, 10}; // line number, high byte first
+    AddWord(program, static_cast<unsigned>(body.size()));
+    program.insert(program.end(), body.begin(), body.end());
+    return program;
+}
+
+// The source line of a start-up parameter, with its value replaced.
+void SetParameter(std::string& source, const std::string& label, const std::string& value) {
+    const std::size_t at = source.find("\n" + label + ":");
+    if (at == std::string::npos) return;
+    const std::size_t end = source.find('\n', at + 1);
+    const std::size_t directive = source.find("def", at);
+    if (directive == std::string::npos || directive > end) return;
+    const std::size_t comment = source.find(';', directive);
+    const std::string kind = source.substr(directive, 4);
+    std::string line = "\n" + label + ":";
+    line.append(label.size() + 1 < 16 ? 16 - label.size() - 1 : 1, ' ');
+    line += kind + " " + value;
+    if (comment != std::string::npos && comment < end) {
+        line.append(line.size() < 33 ? 33 - line.size() : 1, ' ');
+        line += source.substr(comment, end - comment);
+    }
+    source.replace(at, end - at, line);
+}
+
+void AddDataLines(std::ostringstream& out, const TBytes& bytes) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        out << (i % 16 == 0 ? "        defb    " : ",");
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "0x%02X", bytes[i]);
+        out << hex;
+        if (i % 16 == 15 || i + 1 == bytes.size()) out << '\n';
+    }
+}
+
+} // namespace
+
+std::vector<std::uint8_t> BuildSpectrumTape(const TSpectrumProgram& program) {
+    TBytes tape;
+    const TBytes loader = BasicLoader(program.Org);
+    AddTapeFile(tape, 0, "quorrel", loader, 10, static_cast<unsigned>(loader.size()));
+    AddTapeFile(tape, 3, "fzxprint", program.Routine, program.Org, 32768);
+    AddTapeFile(tape, 3, "font", program.Font, program.FontAddress(), 32768);
+    AddTapeFile(tape, 3, "text", program.Text, program.TextAddress(), 32768);
+    return tape;
+}
+
+std::vector<std::uint8_t> BuildSpectrumSnapshot(const TSpectrumProgram& program) {
+    const unsigned start = program.Org + kRoutineStart;
+    TBytes z80(30, 0);
+    z80[6] = static_cast<std::uint8_t>(start & 0xFF); // PC
+    z80[7] = static_cast<std::uint8_t>(start >> 8);
+    z80[8] = static_cast<std::uint8_t>(program.Org & 0xFF); // SP: the stack lies below the program
+    z80[9] = static_cast<std::uint8_t>(program.Org >> 8);
+    z80[10] = 0x3F; // I, as the ROM leaves it
+    z80[12] = static_cast<std::uint8_t>((program.Options.Border & 7) << 1); // border, uncompressed
+    z80[23] = 0x3A; // IY at the system variables, which the ROM's interrupt uses
+    z80[24] = 0x5C;
+    z80[29] = 1; // interrupt mode 1
+    TBytes memory(0xC000, 0);
+    const TBytes image = program.Image();
+    for (std::size_t i = 0; i < image.size(); ++i)
+        memory[program.Org - 0x4000 + i] = image[i];
+    z80.insert(z80.end(), memory.begin(), memory.end());
+    return z80;
+}
+
+std::string BuildSpectrumSource(const TSpectrumProgram& program, const std::string& fontName) {
+    std::string routine = PrintRoutineSource();
+    const TSpectrumOptions& o = program.Options;
+    SetParameter(routine, "fz_p_text", "fz_sample");
+    SetParameter(routine, "fz_p_font", "fz_font");
+    SetParameter(routine, "fz_p_x", std::to_string(o.X & 0xFF));
+    SetParameter(routine, "fz_p_y", std::to_string(o.Y & 0xFF));
+    SetParameter(routine, "fz_p_attr", std::to_string((o.Paper & 7) * 8 + (o.Ink & 7)));
+    SetParameter(routine, "fz_p_border", std::to_string(o.Border & 7));
+
+    std::string name = fontName;
+    for (char& ch : name) // keeps the comment on its line
+        if (static_cast<unsigned char>(ch) < 32) ch = '?';
+    std::ostringstream out;
+    out << "; The font " << name << " with Quorrel's FZX print routine.\n"
+        << ";\n"
+        << "; Assemble with pasmo or z80asm. To print a text of your own:\n"
+        << ";       ld      hl,text         ; codes; 13 = new line, 0 = end\n"
+        << ";       ld      de,fz_font\n"
+        << ";       ld      b,top           ; 0..191\n"
+        << ";       ld      c,left          ; 0..255\n"
+        << ";       call    fzx_print\n"
+        << "; It changes AF, BC, DE and HL only. Running from fz_start instead\n"
+        << "; clears the screen, prints fz_sample and waits for ever.\n\n"
+        << "        org     " << program.Org << "\n\n"
+        << routine << "\n; The font: the bytes of its FZX file.\nfz_font:\n";
+    AddDataLines(out, program.Font);
+    out << "\n; The sample text, ending in 0.\nfz_sample:\n";
+    AddDataLines(out, program.Text);
+    return out.str();
+}
+
+std::string ExportForSpectrum(const TFZXFont& font, const TSpectrumOptions& options,
+                              const std::string& path, const std::string& fontName) {
+    const std::string ext = UpperExtension(path);
+    if (ext != ".TAP" && ext != ".Z80" && ext != ".ASM")
+        return "Illegal file extension! Use .tap, .z80 or .asm.";
+    TSpectrumProgram program;
+    const std::string error = BuildSpectrumProgram(font, options, program);
+    if (!error.empty()) return error;
+    TBytes bytes;
+    if (ext == ".TAP") {
+        bytes = BuildSpectrumTape(program);
+    } else if (ext == ".Z80") {
+        bytes = BuildSpectrumSnapshot(program);
+    } else {
+        const std::string text = BuildSpectrumSource(program, fontName);
+        bytes.assign(text.begin(), text.end());
+    }
+    if (!WriteFileReplacing(path, bytes)) return "File write error! File not saved.";
+    return "";
+}

@@ -1,0 +1,55 @@
+#pragma once
+// Text set the way an FZX print routine sets it, as a list of pen positions:
+// each character Kern pixels over the end of the one before, the font's
+// Tracking after it, the body Height from one line to the next. Code 13
+// starts a new line at the left edge; with wrapping, so does a character that
+// would pass the right edge (unless it is the first of its line). A control
+// character or a code the font does not hold ends the text. Quorrel's Z80
+// print routine (spectrum/fzxprint.asm) follows the same rules.
+
+#include <string>
+#include <vector>
+
+#include "raster/raster.h"
+#include "text/textrows.h"
+
+class TFZXFont;
+
+struct TTextPlacement {
+    int Code = 0;
+    int X = 0; // pen position: the glyph's stored rows start Kern pixels left of it
+    int Y = 0; // top of the line
+};
+
+struct TTextFrame {
+    int Left = 0;    // pen position of every line's start
+    int Top = 0;     // top of the first line
+    int Right = 256; // exclusive edges of the picture
+    int Bottom = 192;
+    int Zoom = 1;
+    // Off: the rest of a line is dropped once the pen reaches Right, as the
+    // preview strip does.
+    bool Wrap = true;
+};
+
+// Pen positions of the characters of codes that show at least partly in the
+// frame (lines starting at or below Bottom are left out).
+std::vector<TTextPlacement> LayOutText(const TFZXFont& font, const std::string& codes,
+                                       const TTextFrame& frame);
+
+// Paints the placements transparently (black ink, red beyond the 16th column)
+// over what the raster holds. Changes the font's draw settings.
+void PaintText(TFZXFont& font, TRaster& raster, const std::vector<TTextPlacement>& placements,
+               int zoom);
+
+// Sample lines as the preview strip reads them (escapes expanded) joined into
+// one text with code 13 between lines. The strip stops at a control
+// character, so the text ends before the first one.
+std::string JoinSampleLines(const TStringList& lines);
+
+// The lines of a UTF-8 text typed in a shell: one byte per character as the
+// window's text fields take it, split at newlines (a CR before one dropped).
+TStringList SampleLinesFromUtf8(const std::string& text);
+
+// Codes 32..LastChar, the strip's text when there is no sample text.
+std::string FontCodeSequence(const TFZXFont& font);

@@ -1,0 +1,91 @@
+// `quorrel-cli spectrum`: arguments read as render reads its text, and the
+// files it writes are the core's tape, snapshot and source for them.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "formats/fileio.h"
+#include "model/font.h"
+#include "runcli.h"
+#include "spectrum/spectrumfiles.h"
+#include "tempdir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class CliSpectrum : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        Font.SetLastChar(70);
+        for (int i = 0; i < Font.Count(); ++i)
+            Font.Glyph(i).SetAll("1010|0101", i % 3, 4 + i % 5, i % 2);
+        FontPath = (Temp.Path() / "f.fzx").string();
+        ASSERT_EQ(Font.SaveFZX(FontPath), "");
+    }
+    std::string Out(const std::string& name) const { return (Temp.Path() / name).string(); }
+
+    testdata::TempDir Temp;
+    TFZXFont Font;
+    std::string FontPath;
+};
+
+TEST_F(CliSpectrum, WritesTheCoreFilesForTheOptions) {
+    TSpectrumOptions o;
+    o.Text = "AB\rC"; // "[66]" and the newline, as render reads them
+    o.X = 12;
+    o.Y = 34;
+    o.Ink = 1;
+    o.Paper = 5;
+    o.Border = 0;
+    TSpectrumProgram program;
+    ASSERT_EQ(BuildSpectrumProgram(Font, o, program), "");
+    const testcli::TRun tap =
+        testcli::RunCli({"spectrum", FontPath, Out("t.tap"), "--text", "A[66]\nC", "--at", "12,34",
+                         "--ink", "1", "--paper", "5", "--border", "0"});
+    ASSERT_EQ(tap.Status, 0) << tap.Err;
+    EXPECT_TRUE(ReadFileBytes(Out("t.tap")) == BuildSpectrumTape(program));
+
+    // Without --text every character of the font, at 0,0 in black on white.
+    TSpectrumOptions plain;
+    for (int c = 32; c <= 70; ++c)
+        plain.Text += static_cast<char>(c);
+    ASSERT_EQ(BuildSpectrumProgram(Font, plain, program), "");
+    ASSERT_EQ(testcli::RunCli({"spectrum", FontPath, Out("s.Z80")}).Status, 0);
+    EXPECT_TRUE(ReadFileBytes(Out("s.Z80")) == BuildSpectrumSnapshot(program));
+    ASSERT_EQ(testcli::RunCli({"spectrum", FontPath, Out("s.asm")}).Status, 0);
+    EXPECT_EQ(testcli::ReadText(Out("s.asm")), BuildSpectrumSource(program, "f.fzx"));
+}
+
+TEST_F(CliSpectrum, RefusesBadArgumentsAndWritesNothing) {
+    const std::vector<std::vector<std::string>> usage = {
+        {FontPath},
+        {FontPath, Out("a.tap"), "extra"},
+        {FontPath, Out("a.tap"), "--at", "256,0"},
+        {FontPath, Out("a.tap"), "--at", "0,192"},
+        {FontPath, Out("a.tap"), "--at", "5"},
+        {FontPath, Out("a.tap"), "--ink", "8"},
+        {FontPath, Out("a.tap"), "--paper", "-1"},
+        {FontPath, Out("a.tap"), "--border"},
+        {FontPath, Out("a.tap"), "--zoom", "2"},
+    };
+    for (auto args : usage) {
+        args.insert(args.begin(), "spectrum");
+        const testcli::TRun r = testcli::RunCli(args);
+        EXPECT_EQ(r.Status, 2) << args.back() << r.Err;
+        EXPECT_EQ(r.Err.rfind("quorrel-cli: spectrum: ", 0), 0u) << r.Err;
+    }
+    const testcli::TRun type = testcli::RunCli({"spectrum", FontPath, Out("a.png")});
+    EXPECT_EQ(type.Status, 1);
+    EXPECT_NE(type.Err.find("Illegal file extension"), std::string::npos) << type.Err;
+    const testcli::TRun missing = testcli::RunCli({"spectrum", Out("none.fzx"), Out("a.tap")});
+    EXPECT_EQ(missing.Status, 1);
+    EXPECT_NE(missing.Err.find("none.fzx"), std::string::npos) << missing.Err;
+    EXPECT_FALSE(fs::exists(Out("a.tap")));
+    EXPECT_FALSE(fs::exists(Out("a.png")));
+}
+
+} // namespace

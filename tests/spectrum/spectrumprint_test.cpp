@@ -1,0 +1,209 @@
+// The print routine, run in an emulated Z80, sets text pixel for pixel as
+// `quorrel-cli render --wrap` does: for fonts of our own, and for every font
+// of the shared collection.
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <string>
+
+#include "formats/fontfiles.h"
+#include "model/font.h"
+#include "shareddata.h"
+#include "spectrum/printroutine.h"
+#include "spectrum/spectrumprogram.h"
+#include "spectrumfonts.h"
+#include "text/textlayout.h"
+#include "z80machine.h"
+
+namespace {
+
+struct TOutcome {
+    bool Returned = false;
+    int StrayWrites = 0;
+    unsigned FirstStray = 0;
+    bool KeptRegisters = false;
+    long long Tstates = 0;
+    TRaster Screen;
+};
+
+// Loads routine, font and text as the export lays them out and calls the
+// print entry with the text's position.
+// With junk, every row byte gets ink beyond the character's width, which
+// an FZX reader ignores.
+TOutcome RunOnSpectrum(const TFZXFont& font, const std::string& text, int x, int y,
+                       bool junk = false) {
+    TSpectrumOptions options;
+    options.Text = text;
+    options.X = x;
+    options.Y = y;
+    TSpectrumProgram program;
+    EXPECT_EQ(BuildSpectrumProgram(font, options, program), "");
+    if (junk) {
+        const auto& f = program.Font;
+        for (int code = 32; code <= f[2]; ++code) {
+            const std::size_t entry = 3 + 3 * static_cast<std::size_t>(code - 32);
+            const std::size_t start = entry + ((f[entry] | (f[entry + 1] << 8)) & 0x3FFF);
+            const std::size_t end = entry + 3 + ((f[entry + 3] | (f[entry + 4] << 8)) & 0x3FFF);
+            const int width = (f[entry + 2] & 15) + 1;
+            const std::uint8_t last = static_cast<std::uint8_t>(0xFF >> ((width - 1) % 8 + 1));
+            const std::size_t perRow = width > 8 ? 2 : 1;
+            for (std::size_t at = start + perRow - 1; at < end; at += perRow)
+                program.Font[at] |= last;
+        }
+    }
+    z80test::TZ80Machine machine;
+    machine.Load(program.Org, program.Image());
+    machine.Writable = {
+        {0x4000, 0x57FF},
+        {0x5F00, 0x5FFF},
+        {program.Org, program.Org + static_cast<unsigned>(program.Routine.size()) - 1}};
+    TOutcome out;
+    out.Returned = machine.Call(program.Org + kRoutinePrint, program.TextAddress(),
+                                program.FontAddress(), static_cast<unsigned>(y * 256 + x));
+    out.StrayWrites = machine.StrayWrites;
+    out.FirstStray = machine.FirstStray;
+    out.KeptRegisters = machine.KeptRegisters;
+    out.Tstates = machine.Tstates;
+    out.Screen = machine.Screen();
+    return out;
+}
+
+// render --wrap --at x,y of the same text, ink turned black.
+TRaster RenderPicture(TFZXFont& font, const std::string& text, int x, int y) {
+    TRaster raster(256, 192, clWhite);
+    TTextFrame frame;
+    frame.Left = x;
+    frame.Top = y;
+    PaintText(font, raster, LayOutText(font, text, frame), 1);
+    for (int py = 0; py < 192; ++py)
+        for (int px = 0; px < 256; ++px)
+            if (raster.Pixel(px, py) != clWhite) raster.SetPixel(px, py, clBlack);
+    return raster;
+}
+
+// "" when the two pictures agree, else where they first differ.
+std::string Difference(const TRaster& spectrum, const TRaster& render) {
+    int count = 0;
+    std::string first;
+    for (int y = 0; y < 192; ++y)
+        for (int x = 0; x < 256; ++x)
+            if (spectrum.Pixel(x, y) != render.Pixel(x, y) && count++ == 0)
+                first = "(" + std::to_string(x) + "," + std::to_string(y) + ") spectrum " +
+                        (spectrum.Pixel(x, y) == clBlack ? "ink" : "paper");
+    return count == 0 ? "" : std::to_string(count) + " pixels differ, first at " + first;
+}
+
+void ExpectSameAsRender(TFZXFont& font, const std::string& text, int x, int y,
+                        const std::string& what, bool junk = false) {
+    SCOPED_TRACE(what + " at " + std::to_string(x) + "," + std::to_string(y));
+    const TOutcome out = RunOnSpectrum(font, text, x, y, junk);
+    ASSERT_TRUE(out.Returned) << "the routine did not return";
+    EXPECT_EQ(out.StrayWrites, 0) << "first stray write at " << out.FirstStray;
+    EXPECT_TRUE(out.KeptRegisters) << "IX, IY or an alternate register changed";
+    EXPECT_EQ(Difference(out.Screen, RenderPicture(font, text, x, y)), "");
+}
+
+std::string Codes(int first, int last) {
+    std::string text;
+    for (int c = first; c <= last; ++c)
+        text += static_cast<char>(c);
+    return text;
+}
+
+const std::string kPangram = "The quick brown fox jumps over the lazy dog. 0123456789 (#$%&*)";
+
+struct TTextCase {
+    const char* What;
+    std::string Text;
+    int X, Y;
+};
+
+std::vector<TTextCase> TextCases(const TFZXFont& font) {
+    const std::string all = Codes(32, font.LastChar());
+    const std::string beyond(1, static_cast<char>(font.LastChar() + 1));
+    return {
+        {"every code, wrapped", all + all, 0, 0},
+        {"every shift of the first byte", all, 5, 3},
+        {"lines and empty lines", "Ab\rcd\r\rEF gh", 7, 20},
+        {"stops beyond the last code", "ABC" + beyond + "DEF", 2, 40},
+        {"stops at a tab", "ab\tcd", 0, 60},
+        {"cut by the bottom of the screen", kPangram + kPangram, 1, 180},
+        {"first character cut by the right edge", "WWW", 251, 10},
+        {"line by line down the screen", kPangram + "\r" + kPangram + "\r" + kPangram, 255, 0},
+        {"last line", "xyz", 0, 191},
+    };
+}
+
+TEST(SpectrumPrint, OwnFontsLookTheSameAsRender) {
+    struct TFontCase {
+        const char* What;
+        int Height, Tracking, LastChar, MaxWidth;
+        unsigned Seed;
+    } fonts[] = {
+        {"narrow, 8 high", 8, 0, 127, 8, 1},  {"up to 16 wide, tracking 1", 9, 1, 140, 16, 2},
+        {"wide, tall", 16, 2, 100, 16, 3},    {"low body, rows beyond it", 3, 0, 127, 12, 4},
+        {"large tracking", 7, 40, 90, 10, 5}, {"last code 255", 10, 0, 255, 16, 6},
+    };
+    for (const auto& f : fonts) {
+        TFZXFont font;
+        spectrumtest::MakeFont(font, f.Height, f.Tracking, f.LastChar, f.MaxWidth, f.Seed);
+        for (const TTextCase& t : TextCases(font))
+            ExpectSameAsRender(font, t.Text, t.X, t.Y, std::string(f.What) + ": " + t.What);
+        for (int x = 0; x < 8; ++x)
+            ExpectSameAsRender(font, kPangram, x, 100 + x, std::string(f.What) + ": shift");
+    }
+}
+
+TEST(SpectrumPrint, BitsBeyondTheWidthAreIgnored) {
+    TFZXFont font;
+    spectrumtest::MakeFont(font, 9, 1, 127, 16, 7);
+    for (const TTextCase& t : TextCases(font))
+        ExpectSameAsRender(font, t.Text, t.X, t.Y, std::string("junk bits: ") + t.What, true);
+}
+
+TEST(SpectrumPrint, KernAtTheLeftEdgeIsCut) {
+    TFZXFont font;
+    font.SetLastChar(33);
+    font.Glyph(1).SetAll("1111111111111|1000000000001", 2, 13, 3);
+    ExpectSameAsRender(font, "!!!!", 0, 0, "kern 3 at x 0");
+    ExpectSameAsRender(font, "!!!!", 1, 0, "kern 3 at x 1");
+    // Negative advances walk the pen off the left edge.
+    font.Glyph(1).SetAll("1|1", 0, 1, 3);
+    ExpectSameAsRender(font, std::string(200, '!'), 4, 0, "pen moving left");
+}
+
+TEST(SpectrumPrint, NothingForAFontOfNoHeightOrAStartBelowTheScreen) {
+    TFZXFont font;
+    spectrumtest::MakeFont(font, 8, 0, 127, 8, 9);
+    const TOutcome below = RunOnSpectrum(font, "ABC", 0, 192 + 0);
+    EXPECT_TRUE(below.Returned);
+    font.SetHeight(0);
+    const TOutcome flat = RunOnSpectrum(font, "ABC", 0, 0);
+    EXPECT_TRUE(flat.Returned);
+    EXPECT_EQ(Difference(flat.Screen, TRaster(256, 192, clWhite)), "");
+}
+
+TEST(SpectrumPrint, SharedFontsLookTheSameAsRender) {
+    QUORREL_REQUIRE_SHARED_FONTS();
+    auto files = testdata::FontFiles("fzx", ".fzx");
+    ASSERT_FALSE(files.empty());
+    for (const auto& chr : testdata::FontFiles("chr", ".chr"))
+        files.push_back(chr);
+    std::size_t tested = 0;
+    for (const auto& path : files) {
+        TFZXFont font;
+        if (!LoadFontFile(font, path.string()).empty())
+            continue; // broken files are the readers' tests
+        ++tested;
+        const std::string name = path.filename().string();
+        const std::string all = Codes(32, font.LastChar());
+        const std::string beyond(1, static_cast<char>(font.LastChar() + 1));
+        ExpectSameAsRender(font, all + "\r\r" + kPangram + "\r" + kPangram, 3, 1, name + ": codes");
+        ExpectSameAsRender(font, kPangram + beyond + kPangram, 250, 150, name + ": edges");
+    }
+    std::cout << tested << " of " << files.size() << " shared fonts set on the Spectrum\n";
+    EXPECT_GT(tested, files.size() / 2);
+}
+
+} // namespace

@@ -1,0 +1,123 @@
+#pragma once
+// A bare 48K Spectrum for tests and benchmarks: a Z80 (libz80ex) over 64 KB
+// of plain memory, no ROM, no interrupts. Calls a routine until it returns,
+// counts its T-states and records every write outside the regions allowed.
+
+#include <z80ex/z80ex.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "raster/raster.h"
+
+namespace z80test {
+
+class TZ80Machine {
+  public:
+    TZ80Machine() : Memory(0x10000, 0) {
+        FCpu = z80ex_create(&Read, this, &Write, this, &PortRead, this, &PortWrite, this, &IntRead,
+                            this);
+    }
+    ~TZ80Machine() { z80ex_destroy(FCpu); }
+    TZ80Machine(const TZ80Machine&) = delete;
+    TZ80Machine& operator=(const TZ80Machine&) = delete;
+
+    std::vector<std::uint8_t> Memory;
+    // Writes are allowed to [first, last] ranges; others are counted.
+    std::vector<std::pair<unsigned, unsigned>> Writable;
+    int StrayWrites = 0;
+    unsigned FirstStray = 0;
+
+    void Load(unsigned address, const std::vector<std::uint8_t>& bytes) {
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+            Memory[(address + i) & 0xFFFF] = bytes[i];
+    }
+
+    // Runs the routine at pc with the registers given until it returns to the
+    // sentinel address 0; false when it has not returned within limit
+    // T-states. Tstates then holds what it took, the call's own CALL and RET
+    // left out (the routine runs from its first instruction).
+    bool Call(unsigned pc, unsigned hl, unsigned de, unsigned bc, long long limit = 200000000LL) {
+        z80ex_reset(FCpu);
+        const unsigned sp = 0x5FF0;
+        Memory[sp] = 0;
+        Memory[sp + 1] = 0;
+        z80ex_set_reg(FCpu, regSP, static_cast<Z80EX_WORD>(sp));
+        z80ex_set_reg(FCpu, regPC, static_cast<Z80EX_WORD>(pc));
+        z80ex_set_reg(FCpu, regHL, static_cast<Z80EX_WORD>(hl));
+        z80ex_set_reg(FCpu, regDE, static_cast<Z80EX_WORD>(de));
+        z80ex_set_reg(FCpu, regBC, static_cast<Z80EX_WORD>(bc));
+        // Registers a caller may keep: IX, IY and the alternate set.
+        const Z80_REG_T kept[] = {regIX, regIY, regAF_, regBC_, regDE_, regHL_};
+        const Z80EX_WORD values[] = {0x1357, 0x5C3A, 0x2468, 0x1122, 0x3344, 0x5566};
+        for (int i = 0; i < 6; ++i)
+            z80ex_set_reg(FCpu, kept[i], values[i]);
+        Tstates = 0;
+        while (Tstates < limit) {
+            Tstates += z80ex_step(FCpu);
+            if (z80ex_last_op_type(FCpu) == 0 && z80ex_get_reg(FCpu, regPC) == 0) {
+                KeptRegisters = true;
+                for (int i = 0; i < 6; ++i)
+                    KeptRegisters = KeptRegisters && z80ex_get_reg(FCpu, kept[i]) == values[i];
+                return true;
+            }
+        }
+        return false;
+    }
+    long long Tstates = 0;
+    // After Call: IX, IY, AF', BC', DE' and HL' hold what they held before.
+    bool KeptRegisters = false;
+
+    // Runs from pc with the stack at sp until the processor halts; false
+    // when it has not within limit T-states.
+    bool RunToHalt(unsigned pc, unsigned sp, long long limit = 200000000LL) {
+        z80ex_reset(FCpu);
+        z80ex_set_reg(FCpu, regSP, static_cast<Z80EX_WORD>(sp));
+        z80ex_set_reg(FCpu, regPC, static_cast<Z80EX_WORD>(pc));
+        z80ex_set_reg(FCpu, regIY, 0x5C3A);
+        Tstates = 0;
+        while (Tstates < limit) {
+            Tstates += z80ex_step(FCpu);
+            if (z80ex_doing_halt(FCpu)) return true;
+        }
+        return false;
+    }
+    // The last value written to the ULA's port (any even port), or -1.
+    int Ula = -1;
+
+    // The screen bitmap at 0x4000, decoded from its interleaved rows: black
+    // for a set bit, white for a clear one.
+    TRaster Screen() const {
+        TRaster raster(256, 192, clWhite);
+        for (int y = 0; y < 192; ++y) {
+            const unsigned row = 0x4000 | ((y & 0xC0) << 5) | ((y & 7) << 8) | ((y & 0x38) << 2);
+            for (int x = 0; x < 256; ++x)
+                if (Memory[row + static_cast<unsigned>(x >> 3)] & (0x80 >> (x & 7)))
+                    raster.SetPixel(x, y, clBlack);
+        }
+        return raster;
+    }
+
+  private:
+    static Z80EX_BYTE Read(Z80EX_CONTEXT*, Z80EX_WORD addr, int, void* self) {
+        return static_cast<TZ80Machine*>(self)->Memory[addr];
+    }
+    static void Write(Z80EX_CONTEXT*, Z80EX_WORD addr, Z80EX_BYTE value, void* self) {
+        auto* m = static_cast<TZ80Machine*>(self);
+        bool ok = m->Writable.empty();
+        for (const auto& range : m->Writable)
+            ok = ok || (addr >= range.first && addr <= range.second);
+        if (!ok && m->StrayWrites++ == 0) m->FirstStray = addr;
+        m->Memory[addr] = value;
+    }
+    static Z80EX_BYTE PortRead(Z80EX_CONTEXT*, Z80EX_WORD, void*) { return 0xFF; }
+    static void PortWrite(Z80EX_CONTEXT*, Z80EX_WORD port, Z80EX_BYTE value, void* self) {
+        if ((port & 1) == 0) static_cast<TZ80Machine*>(self)->Ula = value;
+    }
+    static Z80EX_BYTE IntRead(Z80EX_CONTEXT*, void*) { return 0xFF; }
+
+    Z80EX_CONTEXT* FCpu = nullptr;
+};
+
+} // namespace z80test
