@@ -6,7 +6,7 @@
 //
 //   quorrel_gui_latency [repetitions [step]]   (default 40, every step)
 //
-// A step number (1 to 6) runs that step alone, for a profiler.
+// A step number (1 to 7) runs that step alone, for a profiler.
 //
 // The offscreen platform gets a 1920 x 1080 screen unless QT_QPA_PLATFORM
 // names another platform. `--startup-child` is the process the whole-process
@@ -36,6 +36,7 @@
 #include "platform/application.h"
 #include "widgets/chargrid.h"
 #include "widgets/editcanvas.h"
+#include "widgets/glyphsheet.h"
 #include "widgets/previewpaintbox.h"
 
 extern char** environ;
@@ -335,6 +336,43 @@ struct TBench {
         Drain();
         Report("6. line stroke pointer move to end of repaints", samples, 8, painted);
     }
+
+    // The glyph sheet shown beside everything else: an edit of the current
+    // glyph repaints its one cell (and the canvas, list and strip).
+    void GlyphSheetEdit() {
+        W.Action("ShowGlyphSheetAction")->setChecked(true);
+        Drain();
+        TGlyphSheet* sheet = W.GlyphSheet();
+        Counter.Watch(sheet);
+        std::vector<double> total, own;
+        Counter.Reset();
+        for (int i = 0; i < Runs; ++i) {
+            const int kern = Font.GetCurrent()->Kern() ? 0 : 1;
+            const Clock::time_point start = Clock::now();
+            Font.SetCurrentKern(kern);
+            Drain();
+            total.push_back(MsSince(start));
+        }
+        auto watched = All;
+        watched.emplace_back("sheet", sheet);
+        const std::string painted = PaintedText(Counter, Runs, watched);
+        // The sheet's own share: finding the stale cell and painting it.
+        const QRect cell = sheet->CellRect(Font.CurrentIndex() + 32);
+        for (int i = 0; i < Runs; ++i) {
+            Font.BeginUpdate();
+            Font.GetCurrent()->SetKern(Font.GetCurrent()->Kern() ? 0 : 1);
+            Font.EndUpdate(false);
+            const Clock::time_point start = Clock::now();
+            sheet->Refresh();
+            sheet->repaint(cell);
+            own.push_back(MsSince(start));
+        }
+        Report("7. edit with the glyph sheet shown, to end of repaints", total, 0, painted);
+        Report("7a. glyph sheet after an edit: stale cell found and repainted", own, 8,
+               std::to_string(cell.width()) + " x " + std::to_string(cell.height()) + " px");
+        W.Action("ShowGlyphSheetAction")->setChecked(false);
+        Drain();
+    }
 };
 
 void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
@@ -402,6 +440,7 @@ int main(int argc, char** argv) {
     if (wanted(3)) bench.Repaint("3. list viewport repaint()", bench.List, QSize());
     if (wanted(4)) bench.AllGlyphCommand();
     if (wanted(6)) bench.PointerMoves();
+    if (wanted(7)) bench.GlyphSheetEdit();
     if (wanted(5)) {
         Report("5. start-up to first canvas paint, first window", {startUps.front()}, 300, "");
         startUps.erase(startUps.begin());

@@ -17,6 +17,7 @@ namespace {
 
 struct TApplyOp {
     TCharOperation Code = coItalic;
+    bool FitWidth = false; // the width fitted to the ink instead of Code
     double WidthFactor = 1.0, HeightFactor = 1.0;
 };
 
@@ -48,6 +49,10 @@ std::string ParseOp(const std::string& text, TApplyOp& op) {
             op.Code = known.Code;
             return "";
         }
+    if (text == "fit-width") {
+        op.FitWidth = true;
+        return "";
+    }
     const std::string prefix = "scale=";
     if (text.compare(0, prefix.size(), prefix) != 0)
         return "apply: unknown operation '" + text + "'";
@@ -97,9 +102,12 @@ int RunApply(const TArgs& args) {
         };
         std::string message;
         font.OnMessage = [&message](const std::string& text) { message = text; };
-        font.ApplyToAll(op.Code);
+        if (op.FitWidth)
+            font.FitAllWidths();
+        else
+            font.ApplyToAll(op.Code);
         if (!message.empty()) return Fail(message);
     }
-    error = SaveFontFile(font, files[1]);
+    error = SaveFontForCommandLine(font, files[1]);
     return error.empty() ? 0 : Fail(error);
 }

@@ -2,6 +2,7 @@
 // strip does (or, with --wrap or --at, the way the Spectrum print routine
 // does) and writes the picture, black ink on white paper.
 
+#include <algorithm>
 #include <string>
 
 #include "commands.h"
@@ -40,8 +41,8 @@ struct TRenderOptions {
     bool HaveText = false;
     std::string Text;
     int Zoom = 1;
-    int Width = 256;
-    int Height = 0; // 0: two text lines
+    int Width = 0;  // 0: the widest text line, or 256 (sequence, print routine)
+    int Height = 0; // 0: the text's lines, or two (sequence, print routine)
     bool Endless = false;
     bool Wrap = false;
     bool HaveAt = false;
@@ -105,17 +106,34 @@ int RunRender(const TArgs& args) {
         // as in the window's text fields: "?" for what one byte cannot hold.
         lines = SampleLinesFromUtf8(o.Text);
     }
+    // The picture fits the text unless a size is given; the code sequence,
+    // and text set as the print routine sets it, go on a strip as wide as
+    // the Spectrum's screen and two lines high.
+    const bool printRoutine = o.Wrap || o.HaveAt;
+    int width = o.Width;
+    if (width == 0) {
+        width = 256;
+        if (!lines.empty() && !printRoutine) {
+            width = 1;
+            for (const std::string& line : lines)
+                width = std::max(width, PreviewLineWidth(font, line, o.Zoom));
+            width = std::min(width, kMaxSide);
+        }
+    }
     int height = o.Height;
-    if (height == 0) height = font.Count() > 0 ? 2 * font.Height() * o.Zoom : 16;
+    if (height == 0) {
+        const int rows = lines.empty() || printRoutine ? 2 : static_cast<int>(lines.size());
+        height = font.Count() > 0 ? std::min(rows * font.Height() * o.Zoom, kMaxSide) : 16;
+    }
     if (height < 1) height = 1;
 
-    TRaster raster(o.Width, height, clWhite);
-    if (o.Wrap || o.HaveAt) {
+    TRaster raster(width, height, clWhite);
+    if (printRoutine) {
         // Set as the Spectrum print routine sets it: code 13 between lines.
         TTextFrame frame;
         frame.Left = o.AtX;
         frame.Top = o.AtY;
-        frame.Right = o.Width;
+        frame.Right = width;
         frame.Bottom = height;
         frame.Zoom = o.Zoom;
         frame.Wrap = o.Wrap;

@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "commands.h"
 #include "formatfiles.h"
 #include "formats/fontfiles.h"
 #include "formats/sheet.h"
@@ -96,7 +97,7 @@ std::string LoadAnyFont(TFZXFont& font, const std::string& path, const TFormatOp
 
 std::string SaveAnyFont(TFZXFont& font, const std::string& path, const TFormatOptions& options) {
     const TFontFormat* format = FindFontFormat(path);
-    if (!format) return SaveFontFile(font, path);
+    if (!format) return SaveFontForCommandLine(font, path);
     const std::string error = ExportFontFile(font, path, options.Export);
     if (error.empty() && format->Picture) {
         // How to read the sheet back, since its layout is not in the file.

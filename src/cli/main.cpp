@@ -5,9 +5,12 @@
 #include <cstring>
 #include <exception>
 #include <iostream>
+#include <vector>
 
 #include "commands.h"
 #include "formats/fontformats.h"
+#include "formats/fontfiles.h"
+#include "model/font.h"
 
 #ifndef QUORREL_VERSION
 #define QUORREL_VERSION "0.9.0"
@@ -25,12 +28,13 @@ const char* const kUsage =
     "                              names\n"
     "  render FONT OUTPUT.png [--text TEXT] [--zoom 1..4] [--width PX]\n"
     "         [--height PX] [--endless | [--wrap] [--at X,Y]]\n"
-    "                              set text in the font as a picture\n"
+    "                              set text in the font as a picture, by default\n"
+    "                              just large enough for the text\n"
     "  apply FONT OUTPUT --op OP [--op OP ...]\n"
     "                              reshape every character and save; OP is one of\n"
     "                              italic, bold, adjust-top, adjust-bottom,\n"
     "                              adjust-left, adjust-right, adjust-hcenter,\n"
-    "                              adjust-vcenter, clear, scale=WFxHF\n"
+    "                              adjust-vcenter, clear, fit-width, scale=WFxHF\n"
     "  spectrum FONT OUT.tap|OUT.z80|OUT.asm [--text TEXT] [--at X,Y]\n"
     "         [--ink N] [--paper N] [--border N]\n"
     "                              the font and a text with a Z80 print routine,\n"
@@ -103,6 +107,16 @@ bool AsksForHelp(const TArgs& args) {
     return false;
 }
 } // namespace
+
+std::string SaveFontForCommandLine(TFZXFont& font, const std::string& path) {
+    std::string error = SaveFontFile(font, path);
+    const std::string reason = font.CHRIncompatibility();
+    std::vector<std::uint8_t> image;
+    // The CHR writer's refusal is the one message that does not say why.
+    if (!error.empty() && !reason.empty() && error == font.BuildCHRImage(image))
+        error += " " + reason;
+    return error;
+}
 
 int Fail(const std::string& text) {
     std::cerr << "quorrel-cli: " << text << '\n';

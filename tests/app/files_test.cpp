@@ -314,8 +314,8 @@ void FilesTest::openFromDialogAndExtensionCase() {
         QCOMPARE(script.Seen(), QStringList{"OpenDialog"});
         QCOMPARE(f.Font().Count(), c.count);
         QCOMPARE(f.window->FileName(), c.path);
-        // The reader leaves no glyph current until one is chosen.
-        QCOMPARE(f.Font().CurrentIndex(), -1);
+        // The highlighted row's character is current: the list's first row.
+        QCOMPARE(f.Font().CurrentIndex(), 0);
     }
     QCOMPARE(Recent(f), QStringList({chr, mixed, upper}));
 }

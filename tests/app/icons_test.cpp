@@ -97,7 +97,7 @@ class IconsTest : public QObject {
 
     void everyIconIsA16By16PictureWithAShape() {
         const TStaticImageList& toolbar = ToolbarImageList();
-        QCOMPARE(toolbar.Count(), 49);
+        QCOMPARE(toolbar.Count(), 53);
         for (int i = 0; i < toolbar.Count(); ++i) {
             const QImage image = toolbar.ColorImage(i);
             QVERIFY2(image.size() == QSize(16, 16), qPrintable(QString("toolbar %1").arg(i)));
@@ -109,7 +109,7 @@ class IconsTest : public QObject {
             QVERIFY2(embossed != plain, qPrintable(QString("toolbar %1 embossed").arg(i)));
         }
         const THistoryImageList& history = HistoryImageList();
-        QCOMPARE(history.Count(), 38);
+        QCOMPARE(history.Count(), 41);
         for (int a = 0; a < history.Count(); ++a) {
             const QImage image = history.Image(a);
             QVERIFY2(image.size() == QSize(16, 16), qPrintable(QString("history %1").arg(a)));
@@ -117,11 +117,19 @@ class IconsTest : public QObject {
             QVERIFY(!history.Icon(a).isNull());
         }
         QVERIFY(history.Icon(-1).isNull());
-        QVERIFY(history.Icon(38).isNull());
+        QVERIFY(history.Icon(41).isNull());
         // History entries of the glyph commands share the toolbar pictures.
         QCOMPARE(history.Image(14), toolbar.ColorImage(30)); // bold mode / Bold
         QCOMPARE(history.Image(29), toolbar.ColorImage(39)); // bold all / Bold all
         QCOMPARE(history.Image(37), toolbar.ColorImage(48)); // Scale all chars / Scale all
+        // The white brush shows its area by a dark edge on a light toolbar,
+        // and by the embossed edge when disabled.
+        const QImage brush = toolbar.ColorImage(14);
+        const QImage off = toolbar.EmbossedImage(14);
+        for (int x = 0; x <= 12; ++x) {
+            QVERIFY2(qGray(brush.pixel(x, 2)) <= 128, qPrintable(QString::number(x)));
+            if (x % 2 == 0) QVERIFY(off.pixel(x, 2) != off.pixel(6, 6)); // edge, not face
+        }
     }
 
     void appIconShipsEverySizeAsDrawn() {

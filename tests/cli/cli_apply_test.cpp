@@ -122,6 +122,25 @@ TEST_F(CliApplyTest, WritesOtherFormatsByExtension) {
     EXPECT_FALSE(fs::exists(Path("out.chr")));
 }
 
+TEST_F(CliApplyTest, AdjustLeftAndFitWidthMakeACharacterSetProportional) {
+    // A monospaced 8 x 8 set: a space, a narrow bar in the middle, a wide box.
+    TFZXFont mono;
+    mono.SetLastChar(34);
+    mono.Glyph(1).SetAll("00011000|00011000|00011000", 1, 8, 0);
+    mono.Glyph(2).SetAll("01111110|01000010|01111110", 2, 8, 0);
+    ASSERT_EQ(mono.SaveCHR(Path("mono.chr")), "");
+    const TRun run =
+        Run({Path("mono.chr"), Path("out.fzx"), "--op", "adjust-left", "--op", "fit-width"});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    TFZXFont saved;
+    ASSERT_EQ(saved.LoadFZX(Path("out.fzx")), "");
+    ASSERT_GE(saved.Count(), 3);
+    EXPECT_EQ(saved.Glyph(0).Width(), 8); // the space stays a space
+    EXPECT_EQ(saved.Glyph(1).Width(), 2);
+    EXPECT_EQ(saved.Glyph(1).Rows(), "11|11|11");
+    EXPECT_EQ(saved.Glyph(2).Width(), 6);
+}
+
 TEST_F(CliApplyTest, ScalingErrorsWriteNothing) {
     const TRun run = Run({Path("in.fzx"), Path("out.fzx"), "--op", "bold", "--op", "scale=1x30"});
     EXPECT_EQ(run.Status, 1);

@@ -308,7 +308,8 @@ TEST_F(CliTest, FailuresReportAndWriteNothing) {
          "quorrel-cli: Illegal file extension! File not saved."},
         {{"convert", Path("wide.fzx"), Path("keep.chr")},
          1,
-         "quorrel-cli: Editor contains no compatible data for CHR file (768 bytes)!"},
+         "quorrel-cli: Editor contains no compatible data for CHR file (768 bytes)! "
+         "Body height is 9, not 8."},
         {{"info", Path("odd.chr")}, 1, "quorrel-cli: File size must be 8..768 bytes!"},
         {{"convert", Path("huge.fzx"), Path("x.fzx")},
          1,
@@ -438,9 +439,9 @@ TEST_F(CliTest, EverySharedFont) {
             }
         } else {
             EXPECT_EQ(toUdg.Status, 1);
-            EXPECT_EQ(
-                toUdg.Err,
-                "quorrel-cli: Editor contains no compatible data for CHR file (768 bytes)!\n");
+            EXPECT_EQ(toUdg.Err,
+                      "quorrel-cli: Editor contains no compatible data for CHR file (768 bytes)! " +
+                          font.CHRIncompatibility() + "\n");
             EXPECT_FALSE(fs::exists(Path("out.udg")));
         }
     }

@@ -245,7 +245,8 @@ TEST_F(CliRender, RealFontMatchesItsOwnBytes) {
 
     const std::string text = "Hij!"; // j overlaps i by one pixel
     const int width = 80;
-    std::vector<std::string> expected(static_cast<std::size_t>(2 * height * zoom),
+    // One line of text: the picture is one line high.
+    std::vector<std::string> expected(static_cast<std::size_t>(height * zoom),
                                       std::string(width, '.'));
     int pen = 0;
     for (char ch : text) {
@@ -269,6 +270,42 @@ TEST_F(CliRender, RealFontMatchesItsOwnBytes) {
         {font.string(), Out(), "--text", text, "--zoom", "2", "--width", std::to_string(width)});
     ASSERT_EQ(r.Code, 0) << r.Err;
     EXPECT_EQ(Rows(ReadPicture(Out())), expected);
+}
+
+TEST_F(CliRender, PictureFitsTheTextByDefault) {
+    QUORREL_REQUIRE_SHARED_FONTS();
+    const fs::path font = testdata::SharedFonts() / "fzx" / "ao" / "Sinclair" / "Sinclair.fzx";
+    if (!fs::exists(font)) GTEST_SKIP() << font << " not found";
+    const std::string text = "The quick brown fox jumps\nover the lazy dog.";
+    ASSERT_EQ(Render({font.string(), Out(), "--zoom", "3", "--text", text}).Code, 0);
+    const auto fitted = Rows(ReadPicture(Out()));
+    ASSERT_EQ(Render({font.string(), Out(), "--zoom", "3", "--text", text, "--width", "4000",
+                      "--height", "400"})
+                  .Code,
+              0);
+    const auto wide = Rows(ReadPicture(Out()));
+    ASSERT_FALSE(fitted.empty());
+    const std::size_t w = fitted[0].size();
+    EXPECT_GT(w, 256u); // wider than the old default
+    std::ifstream in(font, std::ios::binary);
+    const int height = in.get();
+    EXPECT_EQ(fitted.size(), static_cast<std::size_t>(2 * height * 3)); // two lines
+    // Everything the roomy picture inks lies inside the fitted one, and the
+    // ink reaches to the last few columns (a glyph's blank right side and the
+    // tracking follow it).
+    std::size_t rightmost = 0;
+    for (std::size_t y = 0; y < wide.size(); ++y) {
+        const std::string& row = wide[y];
+        if (y >= fitted.size()) {
+            EXPECT_EQ(row.find('#'), std::string::npos) << y;
+            continue;
+        }
+        EXPECT_EQ(row.substr(0, w), fitted[y]) << y;
+        EXPECT_EQ(row.find('#', w), std::string::npos) << y;
+        const std::size_t ink = row.rfind('#', w - 1);
+        if (ink != std::string::npos) rightmost = std::max(rightmost, ink);
+    }
+    EXPECT_GE(rightmost + 4 * 3, w);
 }
 
 // Typed text reaches the font as the window's text fields pass it on: one

@@ -411,6 +411,32 @@ TEST_F(ToolStrokeTest, UndoAfterEveryRecordingToolRestoresTheGlyph) {
     }
 }
 
+TEST_F(ToolStrokeTest, CancelPutsTheGlyphBackAndRecordsNothing) {
+    clipboard = ArtRaster({"##", "#."});
+    const TArt before{"........", "........", "..#.....", ".###....",
+                      "..#.....", "........", "........", "........"};
+    for (int tool = 0; tool < DrawToolCount; ++tool) {
+        SCOPED_TRACE(tool);
+        Start(before);
+        const std::string rows = font.Glyph(0).Rows();
+        options = TToolOptions();
+        options.Tool = tool;
+        ASSERT_TRUE(stroke.Press(options, TMouseButton::Left, 1, 3));
+        ASSERT_TRUE(stroke.Move(options, 6, 7));
+        refreshes = 0;
+        stroke.Cancel();
+        EXPECT_EQ(stroke.StrokeButton(), 0);
+        EXPECT_EQ(font.Glyph(0).Rows(), rows);
+        EXPECT_EQ(font.Glyph(0).Leading(), 2);
+        EXPECT_EQ(font.UndoList().Count(), 1);
+        EXPECT_FALSE(font.Modified());
+        EXPECT_EQ(refreshes, 1);
+        EXPECT_EQ(font.UpdateLock(), 0);
+        stroke.Cancel(); // without a stroke: nothing
+        EXPECT_EQ(refreshes, 1);
+    }
+}
+
 TEST_F(ToolStrokeTest, SecondButtonOrToolChangeDuringAStrokeLeavesNoMarquee) {
     const TArt before = WithPixels(Blank8, {{2, 2}}, '#');
     Start(before);

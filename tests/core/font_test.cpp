@@ -256,34 +256,41 @@ TEST(FontModel, FZXFileSize) {
     EXPECT_EQ(font.FZXFileSize(), 290 + 16 + 94 * 8);
 }
 
-TEST(FontModel, IsCHRCompatible) {
+TEST(FontModel, IsCHRCompatibleAndWhyNot) {
     struct Case {
         const char* name;
         std::function<void(TFZXFont&)> change;
-        bool want;
+        const char* reason; // "" when compatible
     };
     const Case cases[] = {
-        {"8 x 8 up to 127", [](TFZXFont&) {}, true},
-        {"last char 32", [](TFZXFont& f) { f.SetLastChar(32); }, true},
-        {"last char 128", [](TFZXFont& f) { MakeBlockFont(f, 128); }, false},
-        {"kern 1", [](TFZXFont& f) { f.Glyph(50).SetKern(1); }, false},
-        {"height 9", [](TFZXFont& f) { f.SetHeight(9); }, false},
-        {"tracking 1", [](TFZXFont& f) { f.SetTracking(1); }, false},
-        {"width 7", [](TFZXFont& f) { f.Glyph(95).SetAll("1", 0, 7, 0); }, false},
-        {"leading + rows 9", [](TFZXFont& f) { f.Glyph(0).SetLeading(1); }, false},
-        {"leading + rows 8", [](TFZXFont& f) { f.Glyph(0).SetAll("1|1|1", 5, 8, 0); }, true},
+        {"8 x 8 up to 127", [](TFZXFont&) {}, ""},
+        {"last char 32", [](TFZXFont& f) { f.SetLastChar(32); }, ""},
+        {"last char 128", [](TFZXFont& f) { MakeBlockFont(f, 128); },
+         "Last char is 128, beyond 127."},
+        {"kern 1", [](TFZXFont& f) { f.Glyph(50).SetKern(1); },
+         "Character 82 (R) has a horizontal overlap of 1."},
+        {"height 9", [](TFZXFont& f) { f.SetHeight(9); }, "Body height is 9, not 8."},
+        {"tracking 1", [](TFZXFont& f) { f.SetTracking(1); }, "Right tracking is 1, not 0."},
+        {"width 7", [](TFZXFont& f) { f.Glyph(95).SetAll("1", 0, 7, 0); },
+         "Character 127 is 7 pixels wide, not 8."},
+        {"width 12", [](TFZXFont& f) { f.Glyph(0).SetWidth(12); },
+         "Character 32 is 12 pixels wide, not 8."},
+        {"leading + rows 9", [](TFZXFont& f) { f.Glyph(0).SetLeading(1); },
+         "Character 32 reaches down to row 9, beyond the 8 rows of a CHR character."},
+        {"leading + rows 8", [](TFZXFont& f) { f.Glyph(0).SetAll("1|1|1", 5, 8, 0); }, ""},
         {"wide glyph past last char",
          [](TFZXFont& f) {
              f.Glyph(95).SetAll("1", 0, 20, 3);
              f.SetLastChar(126);
          },
-         true},
+         ""},
     };
     for (const auto& c : cases) {
         TFZXFont font;
         MakeBlockFont(font, 127);
         c.change(font);
-        EXPECT_EQ(font.IsCHRCompatible(), c.want) << c.name;
+        EXPECT_EQ(font.IsCHRCompatible(), *c.reason == 0) << c.name;
+        EXPECT_EQ(font.CHRIncompatibility(), c.reason) << c.name;
     }
 }
 
@@ -294,6 +301,7 @@ TEST(FontModel, QueriesStayInsideAGlyphListCutShortByAFailedRead) {
     ASSERT_LT(font.Count(), font.LastChar() - 31);
     // What they answer in this state does not matter; they must not read past the list.
     font.IsCHRCompatible();
+    EXPECT_NE(font.CHRIncompatibility(), "");
     font.FZXFileSize();
     font.MaxWidth();
     font.MaxHeight();

@@ -362,4 +362,108 @@ TEST(FontTransforms, ApplyToAllRecordsOneGroup) {
     EXPECT_EQ(history.Entry(history.Count() - 1).Group, group + 1);
 }
 
+TEST(FontTransforms, FitWidthTakesTheInkAndKeepsEmptyGlyphs) {
+    struct Case {
+        const char* Name;
+        GlyphState Before;
+        int Width;
+    };
+    const Case cases[] = {
+        {"ink in the middle", {"00100000|01110000", 0, 8, 0}, 4},
+        {"ink at the right edge", {"00000001", 3, 8, 1}, 8},
+        {"empty glyph keeps its width", {"", 0, 8, 0}, 8},
+        {"short rows", {"1|01", 0, 12, 0}, 2},
+        {"ink past the width does not count", {"0110", 0, 2, 0}, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TestFont f(8, {c.Before});
+        const int entries = f.font.UndoList().Count();
+        f.font.FitCurrentWidth();
+        EXPECT_EQ(f.glyph().Width(), c.Width);
+        EXPECT_EQ(f.glyph().Leading(), c.Before.Leading);
+        EXPECT_EQ(f.glyph().Kern(), c.Before.Kern);
+        const bool changed = c.Width != c.Before.Width;
+        EXPECT_EQ(f.font.UndoList().Count(), entries + (changed ? 1 : 0));
+        EXPECT_EQ(f.font.Modified(), changed);
+        if (changed) {
+            EXPECT_EQ(f.font.UndoList().Entry(entries).Action, FitWidthAction);
+            // Undo gives the old width back with its pixels.
+            TGlyphSnapshot s;
+            ASSERT_TRUE(f.font.UndoList().Undo(s));
+            EXPECT_EQ(s.Width, c.Before.Width);
+        }
+    }
+}
+
+TEST(FontTransforms, FitAllWidthsIsOneGroupOfTheGlyphsThatChange) {
+    TestFont f(8, {{"", 0, 8, 0}, {"0011|0110", 0, 8, 0}, {"11", 0, 2, 0}, {"1", 0, 8, 0}});
+    const int base = f.font.UndoList().Count();
+    f.changes = 0;
+    f.font.FitAllWidths();
+    EXPECT_EQ(f.glyph(0).Width(), 8);
+    EXPECT_EQ(f.glyph(1).Width(), 4);
+    EXPECT_EQ(f.glyph(2).Width(), 2);
+    EXPECT_EQ(f.glyph(3).Width(), 1);
+    const Tundolist& history = f.font.UndoList();
+    ASSERT_EQ(history.Count(), base + 4);
+    const int group = history.Entry(base).Group;
+    EXPECT_GT(group, 0);
+    const int glyphs[] = {1, 3};
+    for (int k = 0; k < 2; ++k) {
+        EXPECT_EQ(history.Entry(base + 2 * k).Action, 12);
+        EXPECT_EQ(history.Entry(base + 2 * k).Width, 8);
+        EXPECT_EQ(history.Entry(base + 2 * k + 1).Action, FitWidthAction);
+        EXPECT_EQ(history.Entry(base + 2 * k + 1).CharIndex, glyphs[k]);
+        EXPECT_EQ(history.Entry(base + 2 * k + 1).Group, group);
+    }
+    EXPECT_EQ(f.changes, 1);
+    EXPECT_TRUE(f.font.Modified());
+
+    // Nothing left to fit: no group, no notice, no mark.
+    f.font.SetModified(false);
+    f.changes = 0;
+    f.font.FitAllWidths();
+    EXPECT_EQ(history.Count(), base + 4);
+    EXPECT_EQ(f.changes, 0);
+    EXPECT_FALSE(f.font.Modified());
+}
+
+TEST(FontTransforms, PasteCurrentReplacesTheGlyphAsOneStep) {
+    TestFont f(8, {{"1111", 0, 4, 0}});
+    const int base = f.font.UndoList().Count();
+    f.changes = 0;
+    f.font.PasteCurrent("01|1", 2, 3, 1);
+    // Rows filled to the width, blank first row dropped into the leading.
+    ExpectState(f.glyph(), {"010|100", 2, 3, 1});
+    EXPECT_EQ(f.changes, 1);
+    EXPECT_TRUE(f.font.Modified());
+    ASSERT_EQ(f.font.UndoList().Count(), base + 1);
+    EXPECT_EQ(f.font.UndoList().Entry(base).Action, PasteCharAction);
+    EXPECT_EQ(EntryText(f.font.UndoList().Entry(base)), "paste character");
+}
+
+TEST(GlyphModel, RevisionChangesWithEveryVisibleChange) {
+    TestFont f(8, {{"1", 0, 4, 0}, {"1", 0, 4, 0}});
+    TFZXChar& g = f.glyph();
+    EXPECT_NE(g.Revision(), f.glyph(1).Revision());
+    const std::vector<std::pair<const char*, GlyphOp>> edits = {
+        {"rows", [](TFZXChar& x) { x.SetRows("01"); }},
+        {"width", [](TFZXChar& x) { x.SetWidth(6); }},
+        {"leading", [](TFZXChar& x) { x.SetLeading(2); }},
+        {"kern", [](TFZXChar& x) { x.SetKern(1); }},
+        {"all", [](TFZXChar& x) { x.SetAll("100000", 0, 6, 1); }},
+        {"transform", [](TFZXChar& x) { x.RollRight(1); }},
+    };
+    for (const auto& [name, edit] : edits) {
+        SCOPED_TRACE(name);
+        const auto before = g.Revision();
+        edit(g);
+        EXPECT_NE(g.Revision(), before);
+    }
+    const auto before = g.Revision();
+    g.SetKern(g.Kern()); // an equal value changes nothing
+    EXPECT_EQ(g.Revision(), before);
+}
+
 } // namespace

@@ -256,6 +256,10 @@ TEST(UndoListMenu, HeaderCaptionFollowsTheGroupAction) {
          "Undo clear char group (4 entries)",
          "Redo clear char group (4 entries)",
          36},
+        {{12, 39, 12, 39},
+         "Undo fit width group (4 entries)",
+         "Redo fit width group (4 entries)",
+         40},
         {{1, 1, 1}, "Undo group (3 entries)", "Redo group (3 entries)", -1},
         {{12, 12}, "Undo group (2 entries)", "Redo group (2 entries)", -1},
     };

@@ -3,6 +3,8 @@
 // settings and a size that shows everything, and saving a picture.
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -33,12 +35,29 @@ inline bool ShotArguments(int argc, char** argv, QString& font, QString& folder)
     return true;
 }
 
+// A copy of the font in a neutral folder, /tmp/fonts, so the pictures show
+// no path of the machine they were made on; removed again afterwards.
+struct TNeutralFontCopy {
+    QString path;
+    explicit TNeutralFontCopy(const QString& font) {
+        const QString folder = QDir(QDir::tempPath()).filePath("fonts");
+        QDir().mkpath(folder);
+        path = QDir(folder).filePath(QFileInfo(font).fileName());
+        QFile::remove(path);
+        if (!QFile::copy(font, path)) path = font;
+    }
+    ~TNeutralFontCopy() {
+        if (path.startsWith(QDir::tempPath())) QFile::remove(path);
+    }
+};
+
 // The window with font opened from its command line, shown and activated.
 struct TShotWindow {
     QTemporaryDir settings;
+    TNeutralFontCopy copy;
     Tmainform window;
 
-    explicit TShotWindow(const QString& font) : window({font}) {
+    explicit TShotWindow(const QString& font) : copy(font), window({copy.path}) {
         window.SetSettingsFile(settings.filePath("settings.ini"));
         window.resize(900, 640);
         window.show();

@@ -105,6 +105,9 @@ constexpr int ToolbarIconOf[HistoryIconCount] = {
     45,     // 35 adjust all vertical
     46,     // 36 clear all chars
     48,     // 37 scale all chars
+    50,     // 38 paste character
+    51,     // 39 fit width
+    52,     // 40 fit all widths
 };
 
 } // namespace

@@ -1,5 +1,5 @@
 #pragma once
-// The toolbar icon set: 49 icons of 16 x 16 pixels, indexed as the actions
+// The toolbar icon set: 53 icons of 16 x 16 pixels, indexed as the actions
 // name them, and the looks a toolbar item takes from them: colour when on or
 // not checkable, grey when a checkable item is off, embossed when disabled.
 

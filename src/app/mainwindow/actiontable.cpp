@@ -46,7 +46,7 @@ const TActionRow ActionTable[] = {
     {"DrawingLinesAction", "Drawing lines only", "drawing figure lines only", "", 11, 3, true},
     {"DrawingLinesBrushedWhiteAction", "Drawing lines and white brush", "drawing figure lines and white brush", "", 12, 3, false},
     {"DrawingLinesBrushedBlackAction", "Drawing lines and black brush", "drawing figure lines and black brush", "", 13, 3, false},
-    {"DrawingBrushWhiteAction", "DrawingBrushWhiteAction", "drawing white brush only", "", 14, 3, false},
+    {"DrawingBrushWhiteAction", "Drawing white brush only", "drawing white brush only", "", 14, 3, false},
     {"OverlappingAction", "Overlapping mode", "enables overlapping bitmap mode", "", 27, 4, true},
     {"TransparentAction", "Transparent mode", "enables transparent bitmap mode", "", 28, 4, false},
     // Font: all glyphs
@@ -64,6 +64,15 @@ const TActionRow ActionTable[] = {
     {"RunInEmulatorAction", "&Run in emulator", "shows the preview text on a ZX Spectrum in the Fuse emulator", "", -1, 0, false},
     // Help
     {"AboutAction", "About ...", "about Quorrel", "", -1, 0, false},
+    // Beyond the original commands: whole characters through the clipboard,
+    // widths fitted to the ink, the view
+    {"CopyGlyphAction", "Copy c&haracter", "copies the whole character to the clipboard", "Ctrl+Shift+C", 49, 0, false},
+    {"PasteGlyphAction", "Paste cha&racter", "replaces the character with the one on the clipboard", "Ctrl+Shift+V", 50, 0, false},
+    {"FitWidthAction", "Fit width", "sets the width to the rightmost pixel of the character", "", 51, 0, false},
+    {"FitWidthAllAction", "Fit width all", "sets the width of all characters to their rightmost pixel", "", 52, 0, false},
+    {"ShowGlyphSheetAction", "&Glyph sheet", "shows all characters at a glance", "", -1, 0, false},
+    {"ZoomInAction", "Zoom &in", "enlarges the canvas", "Ctrl++", -1, 0, false},
+    {"ZoomOutAction", "Zoom &out", "reduces the canvas", "Ctrl+-", -1, 0, false},
 };
 // clang-format on
 

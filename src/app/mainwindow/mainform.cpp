@@ -18,6 +18,7 @@
 #include "dialogs/scalefactordialog.h"
 #include "drawing/charranges.h"
 #include "drawing/drawtools.h"
+#include "drawing/widthdrag.h"
 #include "icons/appicon.h"
 #include "mainwindow/spectrumcommands.h"
 #include "platform/application.h"
@@ -56,6 +57,8 @@ Tmainform::Tmainform(const std::vector<std::string>& arguments, QWidget* parent)
     CreateToolBars();
     CreateCentre();
     CreateStatusBar();
+    CreateGlyphSheetDock();
+    CreateComfort();
 
     // FormCreate
     FFirstActivation = true;
@@ -104,6 +107,9 @@ bool Tmainform::event(QEvent* event) {
     case QEvent::WindowActivate:
         ApplicationEvents1Activate();
         break;
+    case QEvent::StatusTip:
+        // Hints show as tool tips; the status line keeps its fields.
+        return true;
     case QEvent::Show:
         // Some platforms (offscreen among them) never activate a window;
         // the first activation then happens once the window is shown.
@@ -119,8 +125,8 @@ void Tmainform::ApplicationEvents1Activate() {
     if (!FFirstActivation) return;
     FFirstActivation = false;
     // The list reports its current cell when it is first painted, which
-    // comes before the first activation: a file opened now stays without a
-    // current glyph until the user picks one.
+    // comes before the first activation; a file opened now makes the
+    // highlighted row's character current itself.
     FGrid->FirstPaintReport();
     ConnectPreviewForm(true);
     LoadSettings();
@@ -139,8 +145,8 @@ void Tmainform::ConnectPreviewForm(bool connected) {
 }
 
 void Tmainform::ApplicationEvents1Idle() {
-    FCharLimitsEdit->setEnabled(FCheckBox1->isChecked());
-    FGuideLinesEdit->setEnabled(FCheckBox2->isChecked());
+    FCharLimitsEdit->setEnabled(FShowCharLimits->isChecked());
+    FGuideLinesEdit->setEnabled(FShowGuideLines->isChecked());
 }
 
 void Tmainform::closeEvent(QCloseEvent* event) {

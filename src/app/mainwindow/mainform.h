@@ -30,7 +30,11 @@ class QMenu;
 class QScrollArea;
 class QSplitter;
 class QToolButton;
+class QDockWidget;
+class QPushButton;
 class TDatabaseGrid;
+class TGlyphSheet;
+class TWidthDrag;
 class TEditPaintBox;
 class TPreviewPaintBox;
 class TScaleFactorForm;
@@ -69,6 +73,7 @@ class Tmainform : public QMainWindow {
     TScaleFactorForm* ScaleForm() const { return FScaleForm; }
     TEditPaintBox* EditPaintBox() const { return FEditPaintBox; }
     TDatabaseGrid* CharList() const { return FGrid; }
+    TGlyphSheet* GlyphSheet() const { return FSheet; }
 
     // --- files ------------------------------------------------------------
     bool QuerySaveChanges();
@@ -150,6 +155,10 @@ class Tmainform : public QMainWindow {
     void FileSaveAsActionAccept(const QString& name);
     void Menu_FilePopup();
     void Menu_LastUsedFilesPopup();
+    // Where the file dialogs start: the current file's folder, else the last
+    // folder used, else the folder of the newest recent entry; "" for the
+    // platform's choice.
+    QString DialogFolder() const;
     void AddToRecent(const std::string& path);
     std::string ReadCommandLineFile() const;
     // mainform_import.cpp
@@ -165,6 +174,26 @@ class Tmainform : public QMainWindow {
     struct TToolOptionsFromActions;
     // mainform_clipboard.cpp
     void JoinClipboardWatch();
+    // mainform_sheet.cpp: the glyph sheet dock and the window's own settings
+    void CreateGlyphSheetDock();
+    void GlyphSheetCodeChosen(int code);
+    void LoadWindowSettings();
+    void StoreWindowSettings();
+    // mainform_glyphclip.cpp: whole characters through the clipboard
+    void CopyGlyphActionExecute();
+    void PasteGlyphActionExecute();
+    bool ClipboardHasGlyph() const;
+    // mainform_comfort.cpp: commands and views beyond the original window
+    void CreateComfort();
+    void UpdateComfort(bool hasGlyph);
+    void ZoomStep(int steps);
+    // The preview strip's minimum height for a wanted one, kept to what the
+    // screen has room for.
+    int PreviewStripMinimum(int wanted) const;
+    void CancelStroke();
+    bool WidthDragMouseDown(Qt::MouseButton button, const QPoint& pos);
+    bool WidthDragMouseMove(const QPoint& pos);
+    bool WidthDragMouseUp();
 
     std::unique_ptr<TFZXFont> FFont;
     TCanvasView FView;
@@ -178,7 +207,9 @@ class Tmainform : public QMainWindow {
     std::vector<std::string> FArguments;
     TRaster FClipboardBitmap;
     TExportOptions FExportOptions;
+    bool FClipboardGlyph = false; // the clipboard holds a whole character
     std::unique_ptr<TToolStroke> FStroke;
+    std::unique_ptr<TWidthDrag> FWidthDrag;
 
     std::map<QString, QAction*> FActions;
     QActionGroup* FGroups[5] = {};
@@ -191,9 +222,14 @@ class Tmainform : public QMainWindow {
     QAction* FPreviewTextMenuItem = nullptr;
 
     TDatabaseGrid* FGrid = nullptr;
+    TGlyphSheet* FSheet = nullptr;
+    QDockWidget* FSheetDock = nullptr;
+    QWidget* FBeyondLastCharBar = nullptr;
+    QLabel* FBeyondLastCharLabel = nullptr;
+    QPushButton* FRaiseLastCharButton = nullptr;
     QScrollArea* FEditPanel = nullptr;
     TEditPaintBox* FEditPaintBox = nullptr;
-    QSplitter* FSplitter2 = nullptr;
+    QSplitter* FPreviewSplitter = nullptr; // "Splitter2": canvas above, preview strip below
     QWidget* FPreviewTextPanel = nullptr;
     TPreviewPaintBox* FPreviewPaintbox = nullptr;
     QLabel* FSizeInfo = nullptr;
@@ -213,8 +249,8 @@ class Tmainform : public QMainWindow {
     QCheckBox* FShowVerticalLimits = nullptr;
     QCheckBox* FShowPreviewText = nullptr;
     QCheckBox* FShowFileSize = nullptr;
-    QCheckBox* FCheckBox1 = nullptr;
-    QCheckBox* FCheckBox2 = nullptr;
+    QCheckBox* FShowCharLimits = nullptr; // "CheckBox1"
+    QCheckBox* FShowGuideLines = nullptr; // "CheckBox2"
     QLineEdit* FCharLimitsEdit = nullptr;
     QLineEdit* FGuideLinesEdit = nullptr;
 

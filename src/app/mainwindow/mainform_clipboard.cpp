@@ -55,4 +55,6 @@ void Tmainform::ClipboardChanged() {
         UpdateControls();
     }
     paste->setEnabled(has);
+    FClipboardGlyph = ClipboardHasGlyph();
+    Action("PasteGlyphAction")->setEnabled(FClipboardGlyph && FFont->GetCurrent());
 }

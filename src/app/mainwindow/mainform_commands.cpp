@@ -77,15 +77,7 @@ void Tmainform::ConnectCommands() {
     connect(FEditPaintBox, &TEditPaintBox::MousePressed, this, &Tmainform::EditPaintBoxMouseDown);
     connect(FEditPaintBox, &TEditPaintBox::MouseMoved, this, &Tmainform::EditPaintBoxMouseMove);
     connect(FEditPaintBox, &TEditPaintBox::MouseReleased, this, &Tmainform::EditPaintBoxMouseUp);
-    connect(FEditPaintBox, &TEditPaintBox::ZoomWheel, this, [this](int steps) {
-        // About a quarter more or less per step, at least one.
-        int zoom = FView.Zoom;
-        for (; steps > 0; --steps)
-            zoom = std::max(zoom + 1, zoom * 5 / 4);
-        for (; steps < 0; ++steps)
-            zoom = std::min(zoom - 1, zoom * 4 / 5);
-        SetZoom(zoom);
-    });
+    connect(FEditPaintBox, &TEditPaintBox::ZoomWheel, this, &Tmainform::ZoomStep);
 }
 
 void Tmainform::PreviewPaintboxClick() {
@@ -141,17 +133,17 @@ void Tmainform::ConnectEditors() {
     connect(FShowFileSize, &QCheckBox::toggled, this, [this] { UpdateControls(); });
     // At most one of the two mark options is ticked; the text fields follow
     // once the event loop is idle.
-    connect(FCheckBox1, &QCheckBox::toggled, this, [this](bool on) {
+    connect(FShowCharLimits, &QCheckBox::toggled, this, [this](bool on) {
         FView.ShowCharLimits = on;
-        if (on) FCheckBox2->setChecked(false);
+        if (on) FShowGuideLines->setChecked(false);
         FEditPaintBox->Refresh();
     });
-    connect(FCheckBox2, &QCheckBox::toggled, this, [this](bool on) {
+    connect(FShowGuideLines, &QCheckBox::toggled, this, [this](bool on) {
         FView.ShowGuideLines = on;
-        if (on) FCheckBox1->setChecked(false);
+        if (on) FShowCharLimits->setChecked(false);
         FEditPaintBox->Refresh();
     });
-    for (QCheckBox* box : {FCheckBox1, FCheckBox2})
+    for (QCheckBox* box : {FShowCharLimits, FShowGuideLines})
         connect(box, &QCheckBox::toggled, this, &Tmainform::ApplicationEvents1Idle,
                 Qt::QueuedConnection);
     connect(FCharLimitsEdit, &QLineEdit::textChanged, this, &Tmainform::CharLimitsEditChange);

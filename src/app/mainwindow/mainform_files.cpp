@@ -141,6 +141,18 @@ void Tmainform::OpenFontPath(const std::string& path) {
     SetFilePath(path);
     AddToRecent(path);
     FGrid->Refresh();
+    // The character of the highlighted row becomes current, so the canvas
+    // and the list agree from the start.
+    SelectListRow(FGrid->CurrentRow() > 0 ? FGrid->CurrentRow() : 1);
+}
+
+QString Tmainform::DialogFolder() const {
+    if (!FFilePath.empty()) return QFileInfo(FileName()).absolutePath();
+    if (!FLastFolder.isEmpty()) return FLastFolder;
+    // Nothing opened or saved in this run yet: the folder of the last file
+    // of an earlier run.
+    if (!FRecent.Empty()) return QFileInfo(FromPath(FRecent.Entries().front())).absolutePath();
+    return QString();
 }
 
 void Tmainform::FileLoadActionAccept() {
@@ -148,6 +160,7 @@ void Tmainform::FileLoadActionAccept() {
     PrepareDialog(dialog, "OpenDialog", QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(QString::fromUtf8(kOpenFilter));
+    if (!DialogFolder().isEmpty()) dialog.setDirectory(DialogFolder());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     OpenFont(dialog.selectedFiles().first());
 }
@@ -171,7 +184,7 @@ bool Tmainform::SaveFont() {
         QFileDialog dialog(this, QStringLiteral("Save As"));
         PrepareDialog(dialog, "SaveDialog", QFileDialog::AcceptSave);
         dialog.setNameFilter(QStringLiteral("FZX font files (*.fzx) (*.fzx *.FZX)"));
-        if (!FLastFolder.isEmpty()) dialog.setDirectory(FLastFolder);
+        if (!DialogFolder().isEmpty()) dialog.setDirectory(DialogFolder());
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
         SetFileName(dialog.selectedFiles().first());
     }
@@ -191,6 +204,7 @@ void Tmainform::FileSaveAsActionExecute() {
 void Tmainform::FileSaveAsActionBeforeExecute(QFileDialog& dialog) {
     PrepareDialog(dialog, "SaveAsDialog", QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (!DialogFolder().isEmpty()) dialog.setDirectory(DialogFolder());
     QStringList filters = {QStringLiteral("FZX font files (*.fzx) (*.fzx *.FZX)"),
                            QStringLiteral("assembler files (*.asm) (*.asm *.ASM)")};
     const bool chr = FFont->IsCHRCompatible();
@@ -215,8 +229,10 @@ void Tmainform::FileSaveAsActionAccept(const QString& name) {
     if (name.isEmpty()) return;
     const std::string ext = UpperExtension(ToPath(name));
     if (ext == ".ASM") {
-        // An export: the font keeps its file, its list entry and its state.
+        // An export: the font keeps its file, its list entry and its state;
+        // the next dialog without a file starts where it went.
         WriteFont(*this, *FFont, ToPath(name), true);
+        FLastFolder = QFileInfo(name).absolutePath();
         return;
     }
     if (!WriteFont(*this, *FFont, ToPath(name), false)) return;

@@ -102,7 +102,7 @@ void Tmainform::CreateMenus() {
     add(edit->addMenu(QStringLiteral("&Fill styles")),
         {"DrawingLinesAction", "DrawingLinesBrushedWhiteAction", "DrawingLinesBrushedBlackAction",
          "DrawingBrushWhiteAction", "|", "OverlappingAction", "TransparentAction"});
-    add(edit, {"|", "DeleteAction", "CopyCharAction", "|"});
+    add(edit, {"|", "DeleteAction", "CopyCharAction", "CopyGlyphAction", "PasteGlyphAction", "|"});
     add(edit->addMenu(QStringLiteral("Flip")), {"FlipHorizontalAction", "FlipVerticalAction"});
     add(edit->addMenu(QStringLiteral("Roll")),
         {"RollUpAction", "RollDownAction", "RollLeftAction", "RollRightAction"});
@@ -118,6 +118,11 @@ void Tmainform::CreateMenus() {
         {"ItalicAllAction", "BoldAllAction", "|", "AdjustAllTopAction", "AdjustAllBottomAction",
          "AdjustAllLeftAction", "AdjustAllRightAction", "AdjustAllHCenterAction",
          "AdjustAllVCenterAction", "|", "DeleteAllAction", "|", "ScaleAllAction"});
+    add(font, {"|", "FitWidthAction", "FitWidthAllAction"});
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName("ViewMenu");
+    add(view, {"ShowGlyphSheetAction", "|", "ZoomInAction", "ZoomOutAction"});
 
     // Alt+T belongs to the preview text settings, so the menu's own key is L.
     QMenu* tools = menuBar()->addMenu(QStringLiteral("Too&ls"));
@@ -172,6 +177,9 @@ void Tmainform::CreateToolBars() {
     FRedoButton = historyButton("RedoButton", Action("RedoAction"), FRedoMenu);
     add(edit, {"|", "DeleteAction", "|", "CopyCharAction", "|"});
 
+    // A second row, so every button shows at the start size without the
+    // toolbars' extension menus.
+    addToolBarBreak(Qt::TopToolBarArea);
     add(bar("DrawToolsBar", "Draw tools Bar", Qt::TopToolBarArea),
         {"FreeHandAction", "LineAction", "RectangleAction", "EllipseAction", "RubberAction",
          "EditCopyAction", "EditPasteAction"});
@@ -231,25 +239,25 @@ void Tmainform::CreateCentre() {
     FWidthInfo = infoLine("WidthInfo", QColor(255, 0, 255));
     FLastCharInfo = infoLine("LastCharInfo", QColor(255, 0, 0));
 
-    FSplitter2 = new QSplitter(Qt::Vertical, centre);
-    FSplitter2->setObjectName("Splitter2");
-    FSplitter2->setChildrenCollapsible(false);
-    FSplitter2->setHandleWidth(6);
-    auto* editPanel = new TEditPanel(*FFont, FView, FSplitter2);
+    FPreviewSplitter = new QSplitter(Qt::Vertical, centre);
+    FPreviewSplitter->setObjectName("Splitter2");
+    FPreviewSplitter->setChildrenCollapsible(false);
+    FPreviewSplitter->setHandleWidth(6);
+    auto* editPanel = new TEditPanel(*FFont, FView, FPreviewSplitter);
     FEditPanel = editPanel;
     FEditPaintBox = editPanel->PaintBox();
 
-    FPreviewTextPanel = new QWidget(FSplitter2);
+    FPreviewTextPanel = new QWidget(FPreviewSplitter);
     FPreviewTextPanel->setObjectName("PreviewTextPanel");
     auto* stripLayout = new QVBoxLayout(FPreviewTextPanel);
     stripLayout->setContentsMargins(0, 0, 0, 0);
     FPreviewPaintbox = new TPreviewPaintBox(*FFont, FPreviewTextPanel);
     stripLayout->addWidget(FPreviewPaintbox);
-    FSplitter2->addWidget(FEditPanel);
-    FSplitter2->addWidget(FPreviewTextPanel);
-    FSplitter2->setStretchFactor(0, 1);
-    FSplitter2->setStretchFactor(1, 0);
-    centreLayout->addWidget(FSplitter2, 1);
+    FPreviewSplitter->addWidget(FEditPanel);
+    FPreviewSplitter->addWidget(FPreviewTextPanel);
+    FPreviewSplitter->setStretchFactor(0, 1);
+    FPreviewSplitter->setStretchFactor(1, 0);
+    centreLayout->addWidget(FPreviewSplitter, 1);
 
     splitter1->addWidget(listPanel);
     splitter1->addWidget(centre);
@@ -318,9 +326,9 @@ QWidget* Tmainform::CreateValuePanel() {
     FShowVerticalLimits = check("Show vertical limits", "showverticallimitsCheckBox", true);
     FShowPreviewText = check("Show preview text", "ShowPreviewTextCheckBox", true);
     FShowFileSize = check("Show total file size", "ShowFileSizeCheckBox", true);
-    FCheckBox1 = check("Show (Y) char limits for:", "CheckBox1", true);
+    FShowCharLimits = check("Show (Y) char limits for:", "CheckBox1", true);
     FCharLimitsEdit = field("CharLimitsEdit", "0..9, a..z, A..Z, all");
-    FCheckBox2 = check("Show (Y) guide lines at:", "CheckBox2", false);
+    FShowGuideLines = check("Show (Y) guide lines at:", "CheckBox2", false);
     FGuideLinesEdit = field("GuideLinesEdit", "8, 16, 24");
     FGuideLinesEdit->setEnabled(false);
     layout->addStretch(1);

@@ -27,9 +27,9 @@ void Tmainform::LoadSettings() {
     FShowVerticalLimits->setChecked(ReadBoolDefault(reg, "ShowVerticalLimits", true));
     FShowPreviewText->setChecked(ReadBoolDefault(reg, "ShowPreviewText", true));
     FShowFileSize->setChecked(ReadBoolDefault(reg, "ShowFileSize", true));
-    FCheckBox1->setChecked(ReadBoolDefault(reg, "ShowCharLimits", true));
+    FShowCharLimits->setChecked(ReadBoolDefault(reg, "ShowCharLimits", true));
     FCharLimitsEdit->setText(ReadStringDefault(reg, "CharLimits", "0..9, a..z, A..Z, all"));
-    FCheckBox2->setChecked(ReadBoolDefault(reg, "ShowGuideLines", false));
+    FShowGuideLines->setChecked(ReadBoolDefault(reg, "ShowGuideLines", false));
     FGuideLinesEdit->setText(ReadStringDefault(reg, "GuideLines", "8, 16, 24"));
     FZoomEdit->setValue(ReadIntegerDefault(reg, "ZoomFactor", 8));
     FPreviewForm->SetPreviewText(ToFontText(ReadStringDefault(reg, "PreviewText", QString())));
@@ -37,6 +37,7 @@ void Tmainform::LoadSettings() {
     FPreviewForm->SetPreviewEndless(ReadBoolDefault(reg, "PreviewTextEndless", true));
     ReadRecentFiles(reg, FRecent);
     reg.CloseKey();
+    LoadWindowSettings();
     ApplicationEvents1Idle();
 }
 
@@ -51,9 +52,9 @@ void Tmainform::StoreSettings() {
     reg.WriteBool("ShowVerticalLimits", FShowVerticalLimits->isChecked());
     reg.WriteBool("ShowPreviewText", FShowPreviewText->isChecked());
     reg.WriteBool("ShowFileSize", FShowFileSize->isChecked());
-    reg.WriteBool("ShowCharLimits", FCheckBox1->isChecked());
+    reg.WriteBool("ShowCharLimits", FShowCharLimits->isChecked());
     reg.WriteString("CharLimits", FCharLimitsEdit->text());
-    reg.WriteBool("ShowGuideLines", FCheckBox2->isChecked());
+    reg.WriteBool("ShowGuideLines", FShowGuideLines->isChecked());
     reg.WriteString("GuideLines", FGuideLinesEdit->text());
     reg.WriteInteger("ZoomFactor", FZoomEdit->value());
     reg.WriteString("PreviewText", FromFontText(FPreviewForm->GetPreviewText()));
@@ -61,4 +62,5 @@ void Tmainform::StoreSettings() {
     reg.WriteBool("PreviewTextEndless", FPreviewForm->GetPreviewEndless());
     WriteRecentFiles(reg, FRecent);
     reg.CloseKey();
+    StoreWindowSettings();
 }

@@ -9,10 +9,12 @@
 #include <QLabel>
 
 #include "drawing/drawtools.h"
+#include "drawing/widthdrag.h"
 #include "mainwindow/mainform.h"
 #include "platform/qtraster.h"
 #include "widgets/cursordefs.h"
 #include "widgets/editcanvas.h"
+#include "widgets/glyphsheet.h"
 
 namespace {
 
@@ -54,9 +56,12 @@ bool Tmainform::eventFilter(QObject* watched, QEvent* event) {
     // the list, the shortcuts and the editors; a key that changed the
     // current glyph would leave the stroke drawing on another glyph. Keys
     // wait until the button is released.
-    if (FStroke->StrokeButton() != 0) {
+    if (FStroke->StrokeButton() != 0 || FWidthDrag->Active()) {
         switch (event->type()) {
         case QEvent::KeyPress:
+            // Esc drops the stroke: the glyph as at the press, nothing recorded.
+            if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) CancelStroke();
+            return true;
         case QEvent::KeyRelease:
         case QEvent::ShortcutOverride:
         case QEvent::Shortcut:
@@ -68,8 +73,55 @@ bool Tmainform::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+void Tmainform::CancelStroke() {
+    qApp->removeEventFilter(this);
+    FStroke->Cancel();
+    FWidthDrag->Cancel();
+    FView.StrokeButton = 0;
+    FEditPaintBox->Refresh();
+    UpdateControls();
+}
+
+bool Tmainform::WidthDragMouseDown(Qt::MouseButton button, const QPoint& pos) {
+    const TFZXChar* glyph = FFont->GetCurrent();
+    if (button != Qt::LeftButton || !glyph || FStroke->StrokeButton() != 0) return false;
+    if (!CanvasOnWidthEdge(FEditPaintBox->GlyphArea(), FView.Zoom, glyph->Width(), FFont->Height(),
+                           pos.x(), pos.y()) ||
+        !FWidthDrag->Begin())
+        return false;
+    qApp->installEventFilter(this);
+    return true;
+}
+
+bool Tmainform::WidthDragMouseMove(const QPoint& pos) {
+    const TFZXChar* glyph = FFont->GetCurrent();
+    if (!FWidthDrag->Active()) {
+        const bool edge = glyph && FStroke->StrokeButton() == 0 &&
+                          CanvasOnWidthEdge(FEditPaintBox->GlyphArea(), FView.Zoom, glyph->Width(),
+                                            FFont->Height(), pos.x(), pos.y());
+        if (edge) FEditPaintBox->setCursor(Qt::SizeHorCursor);
+        return edge;
+    }
+    FEditPaintBox->setCursor(Qt::SizeHorCursor);
+    FWidthDrag->Move(CanvasWidthAt(FEditPaintBox->GlyphArea(), FView.Zoom, pos.x()));
+    if (const TFZXChar* now = FFont->GetCurrent())
+        FXYInfoLabel->setText(QStringLiteral("Width: %1").arg(now->Width()));
+    FEditPaintBox->Refresh();
+    FSheet->Refresh();
+    return true;
+}
+
+bool Tmainform::WidthDragMouseUp() {
+    if (!FWidthDrag->Active()) return false;
+    qApp->removeEventFilter(this);
+    FWidthDrag->End();
+    FEditPaintBox->Refresh();
+    return true;
+}
+
 void Tmainform::EditPaintBoxMouseDown(Qt::MouseButton button, const QPoint& pos) {
     CommitPendingEdits();
+    if (WidthDragMouseDown(button, pos)) return;
     int column = 0, row = 0;
     bool inside = false;
     if (!FEditPaintBox->PointToPixel(pos.x(), pos.y(), column, row, inside)) return;
@@ -81,16 +133,21 @@ void Tmainform::EditPaintBoxMouseDown(Qt::MouseButton button, const QPoint& pos)
 }
 
 void Tmainform::EditPaintBoxMouseMove(const QPoint& pos) {
+    if (WidthDragMouseMove(pos)) return;
     int column = 0, row = 0;
     bool inside = false;
     const bool hasGlyph = FEditPaintBox->PointToPixel(pos.x(), pos.y(), column, row, inside);
     FEditPaintBox->setCursor(PointerCursor(CanvasPointer(CurrentTool(), hasGlyph, inside)));
     FXYInfoLabel->setText(QString::fromStdString(PositionText(hasGlyph && inside, column, row)));
     if (!hasGlyph || FStroke->StrokeButton() == 0) return;
-    if (FStroke->Move(TToolOptionsFromActions::Read(*this), column, row)) FEditPaintBox->Refresh();
+    if (FStroke->Move(TToolOptionsFromActions::Read(*this), column, row)) {
+        FEditPaintBox->Refresh();
+        FSheet->Refresh(); // the sheet follows the stroke too
+    }
 }
 
 void Tmainform::EditPaintBoxMouseUp(Qt::MouseButton, const QPoint&) {
+    if (WidthDragMouseUp()) return;
     const bool stroke = FStroke->StrokeButton() != 0;
     qApp->removeEventFilter(this);
     std::optional<TRaster> picture = FStroke->Release(TToolOptionsFromActions::Read(*this));

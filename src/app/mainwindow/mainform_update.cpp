@@ -61,7 +61,7 @@ void Tmainform::UpdateControls() {
     // 3.
     const bool strip = FShowPreviewText->isChecked();
     FPreviewTextPanel->setVisible(strip);
-    if (QSplitterHandle* handle = FSplitter2->handle(1)) handle->setVisible(strip);
+    if (QSplitterHandle* handle = FPreviewSplitter->handle(1)) handle->setVisible(strip);
     // 4.
     FModifiedInfoLabel->setText(font.Modified() ? QStringLiteral("modified") : QString());
     Action("FileSaveAction")->setEnabled(font.Modified());
@@ -78,16 +78,16 @@ void Tmainform::UpdateControls() {
             SetInfoLine(info, std::string());
     } else {
         const int pz = FPreviewForm->GetPreviewZoom();
-        FPreviewTextPanel->setMinimumHeight(font.Height() * pz);
+        FPreviewTextPanel->setMinimumHeight(PreviewStripMinimum(font.Height() * pz));
         if (FPreviewResizePending) {
             FPreviewResizePending = false;
             const int wanted = 2 * font.Height() * pz;
-            QList<int> sizes = FSplitter2->sizes();
+            QList<int> sizes = FPreviewSplitter->sizes();
             if (sizes.size() == 2) {
                 const int total = sizes[0] + sizes[1];
                 sizes[1] = wanted;
                 sizes[0] = std::max(0, total - wanted);
-                FSplitter2->setSizes(sizes);
+                FPreviewSplitter->setSizes(sizes);
             }
             FPreviewTextPanel->resize(FPreviewTextPanel->width(), wanted);
         }
@@ -132,6 +132,7 @@ void Tmainform::UpdateControls() {
         FKernEdit->ShowValue(current->Kern());
         FCharWidthEdit->ShowValue(current->Width());
     }
+    UpdateComfort(a);
 }
 
 void Tmainform::UpdateSizeInfo(bool hasGlyph) {

@@ -1,5 +1,7 @@
 #include "editpanel.h"
 
+#include <QWheelEvent>
+
 TEditPanel::TEditPanel(TFZXFont& font, const TCanvasView& view, QWidget* parent)
     : QScrollArea(parent), FPaintBox(new TEditPaintBox(font, view)) {
     setObjectName(QStringLiteral("EditPanel"));
@@ -9,4 +11,16 @@ TEditPanel::TEditPanel(TFZXFont& font, const TCanvasView& view, QWidget* parent)
     viewport()->setBackgroundRole(QPalette::Button);
     viewport()->setAutoFillBackground(true);
     setWidget(FPaintBox);
+}
+
+void TEditPanel::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QScrollArea::wheelEvent(event);
+        return;
+    }
+    FWheelAngle += event->angleDelta().y();
+    const int steps = FWheelAngle / 120;
+    FWheelAngle -= steps * 120;
+    if (steps != 0) emit ZoomWheel(steps);
+    event->accept();
 }

@@ -16,6 +16,15 @@ class TEditPanel : public QScrollArea {
 
     TEditPaintBox* PaintBox() const { return FPaintBox; }
 
+  signals:
+    // Ctrl with the wheel anywhere over the panel: steps up (positive) or
+    // down the zoom, as over the canvas itself.
+    void ZoomWheel(int steps);
+
+  protected:
+    void wheelEvent(QWheelEvent* event) override;
+
   private:
     TEditPaintBox* FPaintBox;
+    int FWheelAngle = 0; // wheel turn not yet used for a zoom step
 };

@@ -280,3 +280,17 @@ std::optional<TRaster> TToolStroke::Release(const TToolOptions& options) {
     FStrokeButton = 0;
     return picture;
 }
+
+void TToolStroke::Cancel() {
+    if (FStrokeButton == 0) return;
+    if (FFont.GetCurrent() != nullptr) {
+        FFont.BeginUpdate();
+        // The rows kept at the press, back in normal form.
+        FFont.RestoreRaster(true);
+        FFont.ApplyRaster();
+        FFont.EndRasterEdit(false, 0);
+        FFont.EndUpdate(true);
+    }
+    FPoints.clear();
+    FStrokeButton = 0;
+}

@@ -107,6 +107,9 @@ class TToolStroke {
     // Ends the stroke; always leaves no track and StrokeButton 0. The copy
     // tool hands back the picture of its box for the clipboard.
     std::optional<TRaster> Release(const TToolOptions& options);
+    // Ends the stroke with the glyph as it was at the press: nothing
+    // recorded, Modified untouched, one notification. Nothing without a stroke.
+    void Cancel();
 
   private:
     void Draw(const TToolOptions& options);

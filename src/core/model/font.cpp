@@ -144,6 +144,36 @@ bool TFZXFont::IsCHRCompatible() const {
     return true;
 }
 
+namespace {
+std::string CharacterName(int code) {
+    std::string name = "Character " + std::to_string(code);
+    if (code >= 33 && code <= 126) name += std::string(" (") + static_cast<char>(code) + ")";
+    return name;
+}
+} // namespace
+
+std::string TFZXFont::CHRIncompatibility() const {
+    // The rules of IsCHRCompatible, in its order.
+    const auto number = [](int n) { return std::to_string(n); };
+    if (FHeight != 8) return "Body height is " + number(FHeight) + ", not 8.";
+    if (FTracking != 0) return "Right tracking is " + number(FTracking) + ", not 0.";
+    if (FLastChar < 32) return "The font holds no characters.";
+    if (FLastChar > 127) return "Last char is " + number(FLastChar) + ", beyond 127.";
+    if (Count() < FLastChar - 31)
+        return "The font holds " + number(Count()) + " characters, fewer than Last char " +
+               number(FLastChar) + " needs.";
+    for (int i = 0; i < FLastChar - 31; ++i) {
+        const TFZXChar& g = Glyph(i);
+        const std::string name = CharacterName(i + 32);
+        if (g.Width() != 8) return name + " is " + number(g.Width()) + " pixels wide, not 8.";
+        if (g.Kern() != 0) return name + " has a horizontal overlap of " + number(g.Kern()) + ".";
+        if (g.RowCount() + g.Leading() > 8)
+            return name + " reaches down to row " + number(g.RowCount() + g.Leading()) +
+                   ", beyond the 8 rows of a CHR character.";
+    }
+    return std::string();
+}
+
 std::pair<int, int> TFZXFont::MaxWidth() const {
     int largest = 0, over = 0;
     for (const auto& g : FGlyphs) {

@@ -93,6 +93,9 @@ class TFZXFont {
     // --- queries ---------------------------------------------------------
     int FZXFileSize() const;
     bool IsCHRCompatible() const;
+    // Why IsCHRCompatible is false, as a sentence naming the first rule that
+    // fails ("Body height is 9, not 8."); "" when the font is compatible.
+    std::string CHRIncompatibility() const;
     // (largest width, glyphs wider than 16) over every glyph held.
     std::pair<int, int> MaxWidth() const;
     // (largest RowCount + Leading, glyphs whose sum passes Height).
@@ -130,6 +133,15 @@ class TFZXFont {
     void SetCurrentWidth(int width);
     void SetCurrentKern(int kern);
     bool ScaleCurrent(double widthFactor, double heightFactor);
+    // The current glyph's width fitted to its ink ("fit width"); recorded
+    // only when the width changed.
+    void FitCurrentWidth();
+    // The same for every glyph held, as one history group holding the glyphs
+    // that changed; nothing recorded or marked when none did.
+    void FitAllWidths();
+    // The current glyph replaced by a copied character ("paste character"),
+    // in normal form; recorded and marked even when equal, like a copy.
+    void PasteCurrent(const std::string& rows, int leading, int width, int kern);
 
     // --- raster edits of the current glyph (rasterexchange.cpp) ------------
     void BeginRasterEdit();

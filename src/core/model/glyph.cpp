@@ -6,6 +6,12 @@
 
 TFZXChar::TFZXChar(TFZXFont* font) : FFont(font) {}
 
+std::uint64_t TFZXChar::NextRevision() {
+    // One user-interface thread edits glyphs; a plain counter is enough.
+    static std::uint64_t counter = 0;
+    return ++counter;
+}
+
 TFZXChar::~TFZXChar() {
     FRows.clear();
     FFont = nullptr;
@@ -26,12 +32,14 @@ void TFZXChar::EndUpdate() {
 void TFZXChar::SetKern(int value) {
     if (value == FKern) return;
     FKern = value;
+    Touch();
     Changed();
 }
 
 void TFZXChar::SetLeading(int value) {
     if (value == FLeading) return;
     FLeading = value;
+    Touch();
     Changed();
 }
 
@@ -52,6 +60,7 @@ void TFZXChar::SetWidth(int value) {
         row = PadText(row, value, '0', 0);
     }
     FWidth = value;
+    Touch();
     TrimRowList(list);
     SetRows(JoinText(list, '|'));
     EndUpdate();
@@ -63,6 +72,7 @@ void TFZXChar::SetAll(const std::string& rows, int leading, int width, int kern)
     FLeading = leading;
     FWidth = width;
     FKern = kern;
+    Touch();
     EndUpdate();
 }
 
@@ -147,6 +157,7 @@ void TFZXChar::ExpandRowList(TStringList& list) {
     if (FLeading > 0) {
         list.insert(list.begin(), static_cast<std::size_t>(FLeading), blank);
         FLeading = 0;
+        Touch();
     }
     const int height = FontHeight();
     if (static_cast<int>(list.size()) < height)

@@ -26,6 +26,10 @@ class TFZXChar {
     int Width() const { return FWidth; }
     const std::string& Rows() const { return FRows; }
     int UpdateLock() const { return FUpdateLock; }
+    // A number that changes with every change of rows, width, leading or
+    // kern, and differs between any two glyphs made in this process: views
+    // compare it to repaint only the glyphs that changed.
+    std::uint64_t Revision() const { return FRevision; }
 
     // Working values of the FZX reader; meaningless outside a read.
     int DataOffset() const { return FDataOffset; }
@@ -98,6 +102,11 @@ class TFZXChar {
     void AdjustRight();
     void AdjustHCenter();
     void AdjustVCenter();
+    // Rightmost inked column + 1 within the width; 0 without ink.
+    int InkWidth() const;
+    // Width := InkWidth(); a glyph without ink keeps its
+    // width. True when the width changed.
+    bool FitWidth();
     // Scales the body picture; false (glyph kept) when the result would pass
     // 256 x 192 pixels (glyphscale.cpp).
     bool Scale(double widthFactor, double heightFactor);
@@ -123,7 +132,10 @@ class TFZXChar {
     void AssignRows(std::string rows) {
         FRows = std::move(rows);
         FRowCount = -1;
+        Touch();
     }
+    void Touch() { FRevision = NextRevision(); }
+    static std::uint64_t NextRevision();
 
     TFZXFont* FFont;
     int FDataOffset = 0;
@@ -134,6 +146,7 @@ class TFZXChar {
     std::string FRows;
     mutable int FRowCount = -1; // RowCount of FRows; -1 when not yet counted
     int FUpdateLock = 0;
+    std::uint64_t FRevision = NextRevision();
 
     friend class TFZXFont;
 };

@@ -40,7 +40,16 @@ const char* const ActionTexts[ActionCount] = {"width changed to %s",
                                               "adjust all horizontal",
                                               "adjust all vertical",
                                               "clear all chars",
-                                              "Scale all chars"};
+                                              "Scale all chars",
+                                              "paste character",
+                                              "fit width",
+                                              "fit all widths"};
+
+int GroupHeaderAction(int action) {
+    if (action >= 13 && action <= 22) return action + 15;
+    if (action == FitWidthAction) return FitAllWidthsAction;
+    return -1;
+}
 
 Tundolist::Tundolist(int limit) : FMaxEntries(limit) {}
 
@@ -178,9 +187,9 @@ bool Tundolist::FillMenu(bool redo, int limit, THistoryMenu& menu) const {
                 THistoryMenuItem h;
                 h.Kind = THistoryMenuItem::Header;
                 h.Direction = direction;
-                if (a >= 13 && a <= 22) {
+                if (GroupHeaderAction(a) >= 0) {
                     h.Caption = prefix + ActionTexts[a] + " group";
-                    h.Icon = a + 15;
+                    h.Icon = GroupHeaderAction(a);
                 } else {
                     h.Caption = prefix + "group";
                 }

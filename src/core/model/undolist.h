@@ -45,9 +45,17 @@ struct THistoryMenuItem {
 };
 using THistoryMenu = std::vector<THistoryMenuItem>;
 
-constexpr int ActionCount = 38;
+// Numbers 0..37 are the original kinds; later kinds are appended, so a
+// number keeps its meaning.
+constexpr int ActionCount = 41;
+constexpr int PasteCharAction = 38;    // a whole character pasted
+constexpr int FitWidthAction = 39;     // width fitted to the ink
+constexpr int FitAllWidthsAction = 40; // icon of a group of action 39
 // Menu texts of the action numbers; "%s" is filled in by EntryText.
 extern const char* const ActionTexts[ActionCount];
+// The action whose text and icon name a group of all-glyph entries of
+// `action` (28 for 13 ...), or -1 when such groups have no name of their own.
+int GroupHeaderAction(int action);
 
 class Tundolist {
   public:

@@ -38,6 +38,17 @@ std::string ExpandCodeEscapes(const std::string& text) {
     return out;
 }
 
+int PreviewLineWidth(const TFZXFont& font, const std::string& line, int zoom) {
+    int x = 0;
+    for (const char ch : ExpandCodeEscapes(line)) {
+        const int code = static_cast<unsigned char>(ch);
+        if (code < 32 || code - 32 >= font.Count()) break;
+        const TFZXChar& g = font.Glyph(code - 32);
+        x += (g.Width() + font.Tracking() - g.Kern()) * zoom;
+    }
+    return std::max(0, x);
+}
+
 void PaintPreviewStrip(TFZXFont& font, TRaster& raster, const TStringList* lines, int zoom,
                        bool endless, TColor background) {
     raster.Fill(background);

@@ -14,6 +14,12 @@ class TFZXFont;
 // character with code n (its lowest 8 bits); every other "[" stays as typed.
 std::string ExpandCodeEscapes(const std::string& text);
 
+// Where the pen stands after setting line (escapes expanded) at zoom, as
+// PaintPreviewStrip sets it: the width of a picture that holds the whole
+// line. Stops where the painting would, at a control character or a code
+// without a glyph; never below 0.
+int PreviewLineWidth(const TFZXFont& font, const std::string& line, int zoom);
+
 // Fills the whole raster with background and paints black text (red for set
 // pixels at position 16 and beyond of a row) over it. lines are the raw
 // sample lines (escapes expanded here); an empty list shows the font's codes

@@ -142,3 +142,48 @@ void TFZXFont::SetCurrentKern(int kern) {
     glyph->SetKern(kern);
     GlyphChanged(25);
 }
+
+void TFZXFont::FitCurrentWidth() {
+    TFZXChar* glyph = GetCurrent();
+    if (glyph == nullptr) return;
+    BeginUpdate();
+    const bool changed = glyph->FitWidth();
+    EndUpdate(false);
+    if (changed) GlyphChanged(FitWidthAction);
+}
+
+void TFZXFont::FitAllWidths() {
+    int group = 0;
+    for (int i = 0; i < Count(); ++i) {
+        TFZXChar& glyph = Glyph(i);
+        const int inked = glyph.InkWidth();
+        if (inked == 0 || inked == glyph.Width()) continue;
+        if (group == 0) group = FUndoList.NewGroup();
+        RecordUndoFor(kSelectChar, i, group);
+        BeginUpdate();
+        glyph.FitWidth();
+        EndUpdate(false);
+        RecordUndoFor(FitWidthAction, i, group);
+    }
+    if (group == 0) return;
+    // Marked before the one notification, so the refresh shows the flag.
+    SetModified(true);
+    Changed();
+}
+
+void TFZXFont::PasteCurrent(const std::string& rows, int leading, int width, int kern) {
+    TFZXChar* glyph = GetCurrent();
+    if (glyph == nullptr) return;
+    // Every row as wide as the glyph, as the model keeps them.
+    TStringList list;
+    SplitText(list, rows, '|');
+    for (std::string& row : list)
+        row = PadText(row, width, '0', 0);
+    BeginUpdate();
+    glyph->BeginUpdate();
+    glyph->SetAll(JoinText(list, '|'), leading, width, kern);
+    glyph->Normalize();
+    glyph->EndUpdate();
+    EndUpdate(false);
+    GlyphChanged(PasteCharAction);
+}

@@ -239,3 +239,26 @@ void TFZXChar::AdjustVCenter() {
     if (d > 0) RollDown(d);
     if (d < 0) RollUp(-d);
 }
+
+int TFZXChar::InkWidth() const {
+    // Columns past the width are not part of the glyph, whatever a row holds.
+    const std::size_t width = FWidth > 0 ? static_cast<std::size_t>(FWidth) : 0;
+    std::size_t inked = 0;
+    std::size_t start = 0;
+    while (start <= FRows.size()) {
+        std::size_t end = FRows.find('|', start);
+        if (end == std::string::npos) end = FRows.size();
+        const std::string_view row(FRows.data() + start, std::min(end - start, width));
+        const std::size_t last = row.find_last_of('1');
+        if (last != std::string_view::npos) inked = std::max(inked, last + 1);
+        start = end + 1;
+    }
+    return static_cast<int>(inked);
+}
+
+bool TFZXChar::FitWidth() {
+    const int inked = InkWidth();
+    if (inked == 0 || inked == FWidth) return false;
+    SetWidth(inked);
+    return true;
+}

@@ -1,0 +1,146 @@
+// Commands and views beyond the original window: the usual keys, zoom steps,
+// whole-character copy and paste, widths fitted to the ink, the note for
+// characters beyond Last char, cancelling a stroke and dragging the width.
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include "drawing/drawtools.h"
+#include "drawing/widthdrag.h"
+#include "mainwindow/mainform.h"
+#include "platform/application.h"
+#include "platform/fonttext.h"
+#include "text/charcaption.h"
+#include "widgets/editcanvas.h"
+#include "widgets/editpanel.h"
+#include "widgets/glyphsheet.h"
+
+namespace {
+
+// The keys of an action as its tool tip shows them: "hint (Ctrl+N, Alt+N)".
+void ShowKeysInTip(QAction* action) {
+    QStringList keys;
+    for (const QKeySequence& key : action->shortcuts())
+        keys << key.toString(QKeySequence::NativeText);
+    QString tip = action->statusTip();
+    if (!keys.isEmpty()) tip += QStringLiteral(" (%1)").arg(keys.join(QStringLiteral(", ")));
+    action->setToolTip(tip);
+}
+
+} // namespace
+
+void Tmainform::CreateComfort() {
+    // The usual keys beside the program's own; the first one is what the
+    // menus show.
+    const struct {
+        const char* Action;
+        QList<QKeySequence> Keys;
+    } keys[] = {
+        {"NewFileAction", {QKeySequence("Ctrl+N"), QKeySequence("Alt+N")}},
+        {"FileSaveAsAction", {QKeySequence("Ctrl+Shift+S")}},
+        {"FileExitAction", {QKeySequence("Ctrl+Q")}},
+        {"ZoomInAction",
+         {QKeySequence("Ctrl++"), QKeySequence("Ctrl+="),
+          QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus))}},
+        {"ZoomOutAction",
+         {QKeySequence("Ctrl+-"),
+          QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Minus))}},
+    };
+    for (const auto& k : keys) {
+        QAction* action = Action(QString::fromUtf8(k.Action));
+        action->setShortcuts(k.Keys);
+        ShowKeysInTip(action);
+    }
+    for (const char* name : {"UndoAction", "RedoAction"})
+        ShowKeysInTip(Action(QString::fromUtf8(name)));
+
+    connect(Action("CopyGlyphAction"), &QAction::triggered, this,
+            &Tmainform::CopyGlyphActionExecute);
+    connect(Action("PasteGlyphAction"), &QAction::triggered, this,
+            &Tmainform::PasteGlyphActionExecute);
+    connect(Action("FitWidthAction"), &QAction::triggered, this,
+            [this] { FFont->FitCurrentWidth(); });
+    connect(Action("FitWidthAllAction"), &QAction::triggered, this,
+            [this] { FFont->FitAllWidths(); });
+    connect(Action("ZoomInAction"), &QAction::triggered, this, [this] { ZoomStep(1); });
+    connect(Action("ZoomOutAction"), &QAction::triggered, this, [this] { ZoomStep(-1); });
+    // Ctrl with the wheel anywhere over the canvas panel, not only the glyph.
+    connect(static_cast<TEditPanel*>(FEditPanel), &TEditPanel::ZoomWheel, this,
+            &Tmainform::ZoomStep);
+
+    // Hints show as tool tips in the menus too; the status line keeps its fields.
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        menu->setToolTipsVisible(true);
+
+    // The note for characters beyond Last char, between the info lines and
+    // the canvas.
+    FBeyondLastCharBar = new QWidget(this);
+    FBeyondLastCharBar->setObjectName("BeyondLastCharBar");
+    auto* row = new QVBoxLayout(FBeyondLastCharBar);
+    row->setContentsMargins(4, 2, 4, 2);
+    row->setSpacing(2);
+    FBeyondLastCharLabel = new QLabel(FBeyondLastCharBar);
+    FBeyondLastCharLabel->setObjectName("BeyondLastCharLabel");
+    FBeyondLastCharLabel->setWordWrap(true);
+    FRaiseLastCharButton = new QPushButton(FBeyondLastCharBar);
+    FRaiseLastCharButton->setObjectName("RaiseLastCharButton");
+    row->addWidget(FBeyondLastCharLabel);
+    row->addWidget(FRaiseLastCharButton, 0, Qt::AlignLeft);
+    if (auto* layout = qobject_cast<QBoxLayout*>(FPreviewSplitter->parentWidget()->layout()))
+        layout->insertWidget(layout->indexOf(FPreviewSplitter), FBeyondLastCharBar);
+    FBeyondLastCharBar->hide();
+    connect(FRaiseLastCharButton, &QPushButton::clicked, this, [this] {
+        const int code = FFont->CurrentIndex() + 32;
+        if (code > FFont->LastChar() && code <= 255) FFont->SetLastChar(code);
+    });
+
+    FWidthDrag = std::make_unique<TWidthDrag>(*FFont);
+}
+
+void Tmainform::UpdateComfort(bool hasGlyph) {
+    Action("CopyGlyphAction")->setEnabled(hasGlyph);
+    Action("PasteGlyphAction")->setEnabled(hasGlyph && FClipboardGlyph);
+    Action("FitWidthAction")->setEnabled(hasGlyph);
+    FSheet->Refresh();
+
+    const int index = FFont->CurrentIndex();
+    const int code = index + 32;
+    const bool beyond = index >= 0 && code <= 255 && code > FFont->LastChar();
+    if (beyond) {
+        const QString name = FromFontText(CharCaption(code, true));
+        FBeyondLastCharLabel->setText(
+            QStringLiteral("%1 lies beyond Last char (%2) and is not saved.")
+                .arg(name == QString::number(code)
+                         ? QStringLiteral("Code %1").arg(code)
+                         : QStringLiteral("%1 (%2)").arg(name, QString::number(code)),
+                     QString::number(FFont->LastChar())));
+        FRaiseLastCharButton->setText(QStringLiteral("Raise Last char to %1").arg(code));
+    }
+    FBeyondLastCharBar->setVisible(beyond);
+}
+
+int Tmainform::PreviewStripMinimum(int wanted) const {
+    // A tall body at preview zoom 4 would ask for up to 768 pixels: the strip
+    // keeps at most a third of the screen, so the window still fits on it and
+    // the splitter gives way instead.
+    const QScreen* screen = this->screen();
+    const int cap = screen ? std::max(16, screen->availableGeometry().height() / 3) : wanted;
+    return std::min(wanted, cap);
+}
+
+void Tmainform::ZoomStep(int steps) {
+    // About a quarter more or less per step, at least one.
+    int zoom = FView.Zoom;
+    for (; steps > 0; --steps)
+        zoom = std::max(zoom + 1, zoom * 5 / 4);
+    for (; steps < 0; ++steps)
+        zoom = std::min(zoom - 1, zoom * 4 / 5);
+    SetZoom(zoom);
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Whether a window place remembered from an earlier run can be used again:
+// the screens may have changed since (a monitor unplugged, a smaller one).
+
+#include <string>
+#include <vector>
+
+#include "raster/drawsettings.h"
+
+// "x,y,width,height"; ParseWindowRect gives false for anything else or a
+// width or height below 1.
+std::string WindowRectText(const TRect& rect);
+bool ParseWindowRect(const std::string& text, TRect& rect);
+
+// True when the whole rect lies on one of the screens' available areas
+// (right and bottom exclusive); a window that would hang off every screen,
+// or be larger than each, is not placed there.
+bool WindowRectFits(const TRect& rect, const std::vector<TRect>& screens);
