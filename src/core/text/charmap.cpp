@@ -1,5 +1,7 @@
 #include "text/charmap.h"
 
+#include "text/utf8.h"
+
 #include <cstdio>
 
 namespace {
@@ -42,31 +44,11 @@ std::string UnicodeName(char32_t character) {
 
 bool DecodeUtf8(const std::string& text, std::vector<char32_t>& out) {
     out.clear();
-    std::size_t at = 0;
-    while (at < text.size()) {
-        const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
-        const unsigned char lead = byte(0);
-        std::size_t length;
-        char32_t code, lowest;
-        if (lead < 0x80) {
-            length = 1, code = lead, lowest = 0;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2, code = lead & 0x1F, lowest = 0x80;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3, code = lead & 0x0F, lowest = 0x800;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4, code = lead & 0x07, lowest = 0x10000;
-        } else {
-            return false;
-        }
-        if (text.size() - at < length) return false;
-        for (std::size_t i = 1; i < length; ++i) {
-            if ((byte(i) & 0xC0) != 0x80) return false;
-            code = (code << 6) | (byte(i) & 0x3F);
-        }
-        if (code < lowest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
-        out.push_back(code);
-        at += length;
+    for (std::size_t at = 0; at < text.size();) {
+        const TUtf8Step step = DecodeUtf8At(text, at);
+        if (step.Length == 0) return false;
+        out.push_back(step.Code);
+        at += step.Length;
     }
     return true;
 }
