@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "fontchecks.h"
 #include "formats/bdffile.h"
 #include "formats/fileio.h"
 #include "formats/fontformats.h"
@@ -18,6 +19,9 @@
 
 namespace {
 
+using testdata::CanonicalFZX;
+using testdata::ExpectGlyph;
+
 std::vector<std::uint8_t> Bytes(const std::string& text) {
     return {text.begin(), text.end()};
 }
@@ -26,22 +30,6 @@ std::string Read(TFZXFont& font, const std::string& text, TImportReport& report,
     TImportOptions options;
     options.ZxCharset = zx;
     return ReadBDF(font, Bytes(text), options, report);
-}
-
-struct GlyphValues {
-    int Code;
-    std::string Rows;
-    int Width, Leading, Kern;
-};
-
-void ExpectGlyph(const TFZXFont& font, const GlyphValues& v) {
-    SCOPED_TRACE("code " + std::to_string(v.Code));
-    ASSERT_LT(v.Code - 32, font.Count());
-    const TFZXChar& g = font.Glyph(v.Code - 32);
-    EXPECT_EQ(g.Rows(), v.Rows);
-    EXPECT_EQ(g.Width(), v.Width);
-    EXPECT_EQ(g.Leading(), v.Leading);
-    EXPECT_EQ(g.Kern(), v.Kern);
 }
 
 // A small font: ascent 5, descent 2, tracking 1, one glyph starting left of
@@ -202,26 +190,6 @@ TEST(BDFReader, NamesTheLineAndTheFault) {
     }
 }
 
-// The canonical FZX image of a font file of the collection.
-std::vector<std::uint8_t> CanonicalFZX(const std::string& path, TFZXFont& font) {
-    const std::vector<std::uint8_t> original = ReadFileBytes(path);
-    EXPECT_EQ(font.LoadFZXBytes(original.data(), original.size()), "");
-    std::vector<std::uint8_t> image;
-    EXPECT_EQ(font.BuildFZXImage(image), "");
-    return image;
-}
-
-std::vector<std::uint8_t> FZXOf(const std::vector<std::uint8_t>& bdf, TImportReport& report) {
-    TFZXFont font;
-    std::vector<std::uint8_t> image;
-    const std::string error = ReadBDF(font, bdf, TImportOptions(), report);
-    EXPECT_EQ(error, "");
-    if (error.empty()) {
-        EXPECT_EQ(font.BuildFZXImage(image), "");
-    }
-    return image;
-}
-
 TEST(BDFRoundTrip, EveryCollectionFontComesBackByteForByte) {
     QUORREL_REQUIRE_SHARED_FONTS();
     const auto files = testdata::FontFiles("fzx", ".fzx");
@@ -235,7 +203,7 @@ TEST(BDFRoundTrip, EveryCollectionFontComesBackByteForByte) {
         options.FontName = path.stem().string();
         ASSERT_EQ(WriteBDF(font, options, bdf), "");
         TImportReport report;
-        EXPECT_EQ(FZXOf(bdf, report), fzx);
+        EXPECT_EQ(testdata::FZXImageOf(ReadBDF, bdf, TImportOptions(), report), fzx);
         EXPECT_TRUE(report.Lines.empty()) << report.Lines.front();
     }
 }
@@ -271,10 +239,8 @@ TEST(BDFRoundTrip, X11ToolsAcceptTheWrittenFonts) {
             TImportReport report;
             TImportOptions in;
             in.ZxCharset = zx;
-            TFZXFont back;
-            ASSERT_EQ(ReadBDF(back, ReadFileBytes(dir.File("back.bdf")), in, report), "");
-            std::vector<std::uint8_t> image;
-            ASSERT_EQ(back.BuildFZXImage(image), "");
+            const std::vector<std::uint8_t> image =
+                testdata::FZXImageOf(ReadBDF, ReadFileBytes(dir.File("back.bdf")), in, report);
             // Codes 163 and 169 have no character in the ZX mapping.
             if (!zx || font.LastChar() < 163) {
                 EXPECT_EQ(image, fzx) << (zx ? "ZX" : "Latin-1");

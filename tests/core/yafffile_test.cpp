@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "fontchecks.h"
 #include "formats/fileio.h"
 #include "formats/fontformats.h"
 #include "formats/yafffile.h"
@@ -15,26 +16,13 @@
 
 namespace {
 
+using testdata::CanonicalFZX;
+using testdata::ExpectGlyph;
+
 std::string Read(TFZXFont& font, const std::string& text, TImportReport& report, bool zx = false) {
     TImportOptions options;
     options.ZxCharset = zx;
     return ReadYaff(font, std::vector<std::uint8_t>(text.begin(), text.end()), options, report);
-}
-
-struct GlyphValues {
-    int Code;
-    std::string Rows;
-    int Width, Leading, Kern;
-};
-
-void ExpectGlyph(const TFZXFont& font, const GlyphValues& v) {
-    SCOPED_TRACE("code " + std::to_string(v.Code));
-    ASSERT_LT(v.Code - 32, font.Count());
-    const TFZXChar& g = font.Glyph(v.Code - 32);
-    EXPECT_EQ(g.Rows(), v.Rows);
-    EXPECT_EQ(g.Width(), v.Width);
-    EXPECT_EQ(g.Leading(), v.Leading);
-    EXPECT_EQ(g.Kern(), v.Kern);
 }
 
 // Every kind of label, per-glyph metrics, a multi-line value, CR LF endings.
@@ -181,11 +169,8 @@ TEST(YaffRoundTrip, EveryCollectionFontComesBackByteForByte) {
     ASSERT_FALSE(files.empty());
     for (const auto& path : files) {
         SCOPED_TRACE(path.string());
-        const std::vector<std::uint8_t> original = ReadFileBytes(path.string());
         TFZXFont font;
-        ASSERT_EQ(font.LoadFZXBytes(original.data(), original.size()), "");
-        std::vector<std::uint8_t> fzx;
-        ASSERT_EQ(font.BuildFZXImage(fzx), "");
+        const std::vector<std::uint8_t> fzx = CanonicalFZX(path.string(), font);
         for (bool zx : {false, true}) {
             TExportOptions out;
             out.ZxCharset = zx;
@@ -195,12 +180,9 @@ TEST(YaffRoundTrip, EveryCollectionFontComesBackByteForByte) {
             TImportOptions in;
             in.ZxCharset = zx;
             TImportReport report;
-            TFZXFont back;
-            ASSERT_EQ(ReadYaff(back, yaff, in, report), "");
+            EXPECT_EQ(testdata::FZXImageOf(ReadYaff, yaff, in, report), fzx)
+                << (zx ? "ZX" : "Latin-1");
             EXPECT_TRUE(report.Lines.empty()) << report.Lines.front();
-            std::vector<std::uint8_t> image;
-            ASSERT_EQ(back.BuildFZXImage(image), "");
-            EXPECT_EQ(image, fzx) << (zx ? "ZX" : "Latin-1");
         }
     }
 }
