@@ -8,6 +8,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "dialogbuttons.h"
+
 TExportOptionsDialog::TExportOptionsDialog(const TFontFormat& format, const TExportOptions& options,
                                            QWidget* parent)
     : QDialog(parent) {
@@ -42,21 +44,12 @@ TExportOptionsDialog::TExportOptionsDialog(const TFontFormat& format, const TExp
         CaptionsCheck->hide();
     }
 
-    OKButton = new QPushButton(QStringLiteral("Export"), this);
-    OKButton->setObjectName("OKButton");
-    OKButton->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName("CancelButton");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKButton);
-    buttons->addWidget(cancel);
+    const TDialogButtons buttons = MakeDialogButtons(this, QStringLiteral("Export"));
+    OKButton = buttons.OK;
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addStretch(1);
-    layout->addLayout(buttons);
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    layout->addLayout(buttons.Row);
 }
 
 TExportOptions TExportOptionsDialog::Options() const {

@@ -3,10 +3,11 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+
+#include "dialogbuttons.h"
 
 TFactorSpinBox::TFactorSpinBox(QWidget* parent) : QDoubleSpinBox(parent) {
     setRange(0.1, 10.0);
@@ -62,23 +63,10 @@ TScaleFactorForm::TScaleFactorForm(QWidget* parent) : QDialog(parent) {
     form->addRow("Width factor:", WidthFactorEdit);
     form->addRow("Height factor:", HeightFactorEdit);
 
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("OKButton");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", this);
-    cancel->setObjectName("CancelButton");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addStretch(1);
-    layout->addLayout(buttons);
-
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    layout->addLayout(MakeDialogButtons(this, QStringLiteral("OK")).Row);
 }
 
 bool TScaleFactorForm::GetScaleFactors(double& widthFactor, double& heightFactor) {

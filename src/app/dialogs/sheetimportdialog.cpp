@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "dialogbuttons.h"
 #include "formats/sheet.h"
 #include "text/textrows.h"
 
@@ -140,15 +141,8 @@ TSheetImportDialog::TSheetImportDialog(const TRaster& picture, const QString& fi
     StatusLabel->setObjectName("StatusLabel");
     StatusLabel->setWordWrap(true);
 
-    OKButton = new QPushButton(QStringLiteral("Import"), this);
-    OKButton->setObjectName("OKButton");
-    OKButton->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName("CancelButton");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKButton);
-    buttons->addWidget(cancel);
+    const TDialogButtons buttons = MakeDialogButtons(this, QStringLiteral("Import"));
+    OKButton = buttons.OK;
 
     auto* top = new QHBoxLayout;
     top->addWidget(scroll, 1);
@@ -163,15 +157,13 @@ TSheetImportDialog::TSheetImportDialog(const TRaster& picture, const QString& fi
     layout->addLayout(top, 1);
     layout->addWidget(preview);
     layout->addWidget(StatusLabel);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.Row);
 
     SetOptions(GuessSheetOptions(picture));
     for (QSpinBox* box : {CellWidthEdit, CellHeightEdit, FirstCodeEdit, ColumnsEdit, GapXEdit,
                           GapYEdit, MarginXEdit, MarginYEdit, SpacingEdit})
         connect(box, &QSpinBox::valueChanged, this, &TSheetImportDialog::OptionsChanged);
     connect(FitWidthCheck, &QCheckBox::toggled, this, &TSheetImportDialog::OptionsChanged);
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 TImportOptions TSheetImportDialog::Options() const {
