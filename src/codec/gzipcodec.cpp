@@ -7,6 +7,15 @@
 namespace {
 // zlib counts in unsigned int; larger inputs are fed in pieces.
 constexpr std::size_t kPiece = 1u << 20;
+
+// Hands zlib the next piece of bytes once it has used up the one before.
+void FeedNextPiece(z_stream& stream, const std::vector<std::uint8_t>& bytes, std::size_t& inPos) {
+    if (stream.avail_in != 0 || inPos >= bytes.size()) return;
+    const std::size_t n = std::min(kPiece, bytes.size() - inPos);
+    stream.next_in = const_cast<Bytef*>(bytes.data() + inPos);
+    stream.avail_in = static_cast<uInt>(n);
+    inPos += n;
+}
 } // namespace
 
 std::string Gunzip(const std::vector<std::uint8_t>& gz, std::size_t maxSize,
@@ -20,12 +29,7 @@ std::string Gunzip(const std::vector<std::uint8_t>& gz, std::size_t maxSize,
     std::string error;
     std::uint8_t buffer[16384];
     for (;;) {
-        if (stream.avail_in == 0 && inPos < gz.size()) {
-            const std::size_t n = std::min(kPiece, gz.size() - inPos);
-            stream.next_in = const_cast<Bytef*>(gz.data() + inPos);
-            stream.avail_in = static_cast<uInt>(n);
-            inPos += n;
-        }
+        FeedNextPiece(stream, gz, inPos);
         stream.next_out = buffer;
         stream.avail_out = sizeof buffer;
         const int status = inflate(&stream, Z_NO_FLUSH);
@@ -72,12 +76,7 @@ std::string Gzip(const std::vector<std::uint8_t>& bytes, std::vector<std::uint8_
     std::uint8_t buffer[16384];
     int status = Z_OK;
     while (status != Z_STREAM_END) {
-        if (stream.avail_in == 0 && inPos < bytes.size()) {
-            const std::size_t n = std::min(kPiece, bytes.size() - inPos);
-            stream.next_in = const_cast<Bytef*>(bytes.data() + inPos);
-            stream.avail_in = static_cast<uInt>(n);
-            inPos += n;
-        }
+        FeedNextPiece(stream, bytes, inPos);
         stream.next_out = buffer;
         stream.avail_out = sizeof buffer;
         status = deflate(&stream, inPos == bytes.size() ? Z_FINISH : Z_NO_FLUSH);
