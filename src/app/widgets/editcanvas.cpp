@@ -169,9 +169,7 @@ void TEditPaintBox::wheelEvent(QWheelEvent* event) {
         event->ignore();
         return;
     }
-    FWheelAngle += event->angleDelta().y();
-    const int steps = FWheelAngle / 120;
-    FWheelAngle -= steps * 120;
+    const int steps = FWheel.Add(event->angleDelta().y());
     if (steps != 0) emit ZoomWheel(steps);
     event->accept();
 }

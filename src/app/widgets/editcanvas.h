@@ -11,6 +11,7 @@
 
 #include "drawing/canvasgeometry.h"
 #include "model/font.h"
+#include "shell/wheelsteps.h"
 
 class QPainter;
 class QPaintEvent;
@@ -83,5 +84,5 @@ class TEditPaintBox : public QWidget {
     QFont FLabelFont;
     int FTextHeight = 0;
     QSize FLastRasterSize{0, 0};
-    int FWheelAngle = 0; // wheel turn not yet used for a zoom step
+    TWheelSteps FWheel;
 };

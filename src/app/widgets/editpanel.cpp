@@ -18,9 +18,7 @@ void TEditPanel::wheelEvent(QWheelEvent* event) {
         QScrollArea::wheelEvent(event);
         return;
     }
-    FWheelAngle += event->angleDelta().y();
-    const int steps = FWheelAngle / 120;
-    FWheelAngle -= steps * 120;
+    const int steps = FWheel.Add(event->angleDelta().y());
     if (steps != 0) emit ZoomWheel(steps);
     event->accept();
 }

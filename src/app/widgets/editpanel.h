@@ -7,6 +7,7 @@
 #include "drawing/canvasgeometry.h"
 #include "editcanvas.h"
 #include "model/font.h"
+#include "shell/wheelsteps.h"
 
 class TEditPanel : public QScrollArea {
     Q_OBJECT
@@ -26,5 +27,5 @@ class TEditPanel : public QScrollArea {
 
   private:
     TEditPaintBox* FPaintBox;
-    int FWheelAngle = 0; // wheel turn not yet used for a zoom step
+    TWheelSteps FWheel;
 };
