@@ -125,7 +125,9 @@ void TrustTest::failedOpenChangesNothing_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("message"); // the box's text contains it
-    const QByteArray png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10\0\0\0\x10\x08\x06\0\0\0", 33);
+    static const char pngStart[] =
+        "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10\0\0\0\x10\x08\x06\0\0\0";
+    const QByteArray png(pngStart, sizeof pngStart - 1);
     QTest::newRow("picture named .fzx") << "x.fzx" << QString::fromLatin1(png.toBase64()) << "";
     QTest::newRow("short fzx") << "short.fzx"
                                << "CA=="

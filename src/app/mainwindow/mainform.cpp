@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -95,6 +96,9 @@ Tmainform::~Tmainform() {
     FFont->OnMessage = nullptr;
     FFont->OnGetScaleFactors = nullptr;
     FFont->UndoList().OnUndoRedo = nullptr;
+    // The dock reports its hiding while the widgets go, when this window is
+    // no longer a Tmainform.
+    if (FSheetDock) FSheetDock->disconnect(this);
 }
 
 QAction* Tmainform::Action(const QString& name) const {
