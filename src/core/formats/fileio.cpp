@@ -128,8 +128,8 @@ std::string TemporaryNameFor(const std::string& fileName) {
     static std::mt19937 random{std::random_device{}()};
     char name[24];
     std::snprintf(name, sizeof name, ".qr%08x.tmp", static_cast<unsigned>(random()));
-    const std::size_t slash = fileName.rfind('/');
-    return slash == std::string::npos ? std::string(name) : fileName.substr(0, slash + 1) + name;
+    // The folder part as the platform separates it.
+    return fileName.substr(0, fileName.size() - FileNameOnly(fileName).size()) + name;
 }
 
 bool WriteAll(std::FILE* file, const std::uint8_t* data, std::size_t size) {
