@@ -185,6 +185,6 @@ std::string ExportForSpectrum(const TFZXFont& font, const TSpectrumOptions& opti
         const std::string text = BuildSpectrumSource(program, fontName);
         bytes.assign(text.begin(), text.end());
     }
-    if (!WriteFileReplacing(path, bytes)) return "File write error! File not saved.";
+    if (!WriteFileReplacing(path, bytes)) return kFileWriteError;
     return "";
 }
