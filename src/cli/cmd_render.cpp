@@ -11,7 +11,6 @@
 #include "pngcodec.h"
 #include "raster/raster.h"
 #include "shell/previewstrip.h"
-#include "text/latin1.h"
 #include "text/textlayout.h"
 #include "text/textrows.h"
 
