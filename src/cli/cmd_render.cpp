@@ -9,7 +9,6 @@
 #include "formats/fontfiles.h"
 #include "model/font.h"
 #include "pngcodec.h"
-#include "text/latin1.h"
 #include "raster/raster.h"
 #include "shell/previewstrip.h"
 #include "text/textlayout.h"
@@ -137,8 +136,7 @@ int RunRender(const TArgs& args) {
         frame.Bottom = height;
         frame.Zoom = o.Zoom;
         frame.Wrap = o.Wrap;
-        const std::string codes = lines.empty() ? FontCodeSequence(font) : JoinSampleLines(lines);
-        PaintText(font, raster, LayOutText(font, codes, frame), o.Zoom);
+        PaintText(font, raster, LayOutText(font, SampleCodes(font, lines), frame), o.Zoom);
     } else {
         PaintPreviewStrip(font, raster, &lines, o.Zoom, o.Endless, clWhite);
     }

@@ -22,7 +22,6 @@ bool ParseNumber(const std::string& text, int low, int high, int& value) {
 
 struct TSpectrumArgs {
     std::string FontPath, OutputPath;
-    bool HaveText = false;
     std::string Text;
     TSpectrumOptions Options;
 };
@@ -42,7 +41,6 @@ std::string ParseArgs(const TArgs& args, TSpectrumArgs& o) {
         const std::string& value = args[++i];
         TSpectrumOptions& s = o.Options;
         if (arg == "--text") {
-            o.HaveText = true;
             o.Text = value;
         } else if (arg == "--at") {
             const std::size_t comma = value.find(',');
@@ -70,8 +68,7 @@ int RunSpectrum(const TArgs& args) {
     const std::string error = LoadFontFile(font, o.FontPath);
     if (!error.empty()) return Fail(o.FontPath + ": " + error);
     // Read as render reads it; without a text, every character of the font.
-    const TStringList lines = SampleLinesFromUtf8(o.Text);
-    o.Options.Text = lines.empty() ? FontCodeSequence(font) : JoinSampleLines(lines);
+    o.Options.Text = SampleCodes(font, SampleLinesFromUtf8(o.Text));
     const std::string written =
         ExportForSpectrum(font, o.Options, o.OutputPath, FileNameOnly(o.FontPath));
     return written.empty() ? 0 : Fail(o.OutputPath + ": " + written);

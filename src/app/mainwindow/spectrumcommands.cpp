@@ -50,7 +50,7 @@ void TSpectrumCommands::UpdateEmulatorAction() {
 std::string TSpectrumCommands::SampleText() const {
     TStringList lines;
     if (const Ttestpreviewform* preview = FWindow.PreviewForm()) lines = preview->Lines();
-    return lines.empty() ? FontCodeSequence(FWindow.Font()) : JoinSampleLines(lines);
+    return SampleCodes(FWindow.Font(), lines);
 }
 
 bool TSpectrumCommands::ExportTo(const QString& path) {

@@ -1,5 +1,6 @@
 #include "spectrum/spectrumfiles.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 
@@ -128,11 +129,10 @@ std::vector<std::uint8_t> BuildSpectrumSnapshot(const TSpectrumProgram& program)
     z80[23] = 0x3A; // IY at the system variables, which the ROM's interrupt uses
     z80[24] = 0x5C;
     z80[29] = 1; // interrupt mode 1
-    TBytes memory(0xC000, 0);
+    // The 48K of memory from 0x4000 follow the header.
+    z80.resize(z80.size() + 0xC000, 0);
     const TBytes image = program.Image();
-    for (std::size_t i = 0; i < image.size(); ++i)
-        memory[program.Org - 0x4000 + i] = image[i];
-    z80.insert(z80.end(), memory.begin(), memory.end());
+    std::copy(image.begin(), image.end(), z80.begin() + 30 + (program.Org - 0x4000));
     return z80;
 }
 
@@ -185,6 +185,6 @@ std::string ExportForSpectrum(const TFZXFont& font, const TSpectrumOptions& opti
         const std::string text = BuildSpectrumSource(program, fontName);
         bytes.assign(text.begin(), text.end());
     }
-    if (!WriteFileReplacing(path, bytes)) return "File write error! File not saved.";
+    if (!WriteFileReplacing(path, bytes)) return kFileWriteError;
     return "";
 }

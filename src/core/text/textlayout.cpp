@@ -76,7 +76,8 @@ TStringList SampleLinesFromUtf8(const std::string& text) {
     return lines;
 }
 
-std::string FontCodeSequence(const TFZXFont& font) {
+std::string SampleCodes(const TFZXFont& font, const TStringList& lines) {
+    if (!lines.empty()) return JoinSampleLines(lines);
     std::string text;
     for (int c = 32; c <= font.LastChar() && c <= 255; ++c)
         text += static_cast<char>(c);

@@ -51,5 +51,6 @@ std::string JoinSampleLines(const TStringList& lines);
 // window's text fields take it, split at newlines (a CR before one dropped).
 TStringList SampleLinesFromUtf8(const std::string& text);
 
-// Codes 32..LastChar, the strip's text when there is no sample text.
-std::string FontCodeSequence(const TFZXFont& font);
+// The codes the Spectrum sets for the sample lines: JoinSampleLines, or the
+// font's codes 32..LastChar (the strip's text) when there are no lines.
+std::string SampleCodes(const TFZXFont& font, const TStringList& lines);
