@@ -1,6 +1,5 @@
 #include "formatfiles.h"
 
-#include <cctype>
 #include <filesystem>
 #include <system_error>
 
@@ -95,15 +94,11 @@ std::string ExportFontFile(const TFZXFont& font, const std::string& path,
     TExportOptions options = exportOptions;
     if (options.FontName.empty()) {
         // The file's name without folders and without the format's extension.
-        const std::string name = FileNameOnly(path);
-        std::string lower = name;
-        for (char& c : lower)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        options.FontName = name;
+        options.FontName = FileNameOnly(path);
         for (const std::string& ext : format->Extensions)
-            if (lower.size() > ext.size() &&
-                lower.compare(lower.size() - ext.size(), ext.size(), ext) == 0) {
-                options.FontName = name.substr(0, name.size() - ext.size());
+            if (options.FontName.size() > ext.size() &&
+                EndsWithIgnoringCase(options.FontName, ext)) {
+                options.FontName.resize(options.FontName.size() - ext.size());
                 break;
             }
     }

@@ -26,19 +26,9 @@ std::string Upper(std::string text) {
     return text;
 }
 
-std::string At(std::size_t index, const std::string& what) {
-    return "Line " + std::to_string(index + 1) + ": " + what;
-}
-
 // The text after the keyword, without surrounding blanks.
 std::string RestOfLine(const std::string& line, const std::string& keyword) {
-    std::size_t at = line.find(keyword) + keyword.size();
-    while (at < line.size() && (line[at] == ' ' || line[at] == '\t'))
-        ++at;
-    std::size_t end = line.size();
-    while (end > at && (line[end - 1] == ' ' || line[end - 1] == '\t'))
-        --end;
-    return line.substr(at, end - at);
+    return TrimLine(line.substr(line.find(keyword) + keyword.size()));
 }
 
 // A property value: a quoted string ("" inside stands for one quote) or a word.
@@ -86,8 +76,8 @@ class TBDFReader {
         while (FNext < FLines.size() && SplitWords(FLines[FNext]).empty())
             ++FNext;
         if (FNext >= FLines.size() || SplitWords(FLines[FNext])[0] != "STARTFONT")
-            return At(std::min(FNext, FLines.size() ? FLines.size() - 1 : 0),
-                      "not a BDF font (STARTFONT expected)");
+            return LineError(std::min(FNext, FLines.size() ? FLines.size() - 1 : 0),
+                             "not a BDF font (STARTFONT expected)");
         ++FNext;
         for (; FNext < FLines.size(); ++FNext) {
             const std::vector<std::string> words = SplitWords(FLines[FNext]);
@@ -100,13 +90,14 @@ class TBDFReader {
                 error = ReadProperties();
             } else if (key == "FONTBOUNDINGBOX") {
                 if (!Numbers(words, 4, kLimit, v) || v[0] < 0 || v[1] < 0)
-                    error = At(FNext, "FONTBOUNDINGBOX needs a width, a height and two offsets");
+                    error =
+                        LineError(FNext, "FONTBOUNDINGBOX needs a width, a height and two offsets");
                 HaveBox = error.empty();
                 if (HaveBox) BoxHeight = v[1], BoxY = v[3];
             } else if (key == "DWIDTH") {
                 if (!Numbers(words, 1, kLimit, v))
-                    error = At(FNext, "DWIDTH needs a whole number of pixels up to " +
-                                          std::to_string(kLimit));
+                    error = LineError(FNext, "DWIDTH needs a whole number of pixels up to " +
+                                                 std::to_string(kLimit));
                 FHaveAdvance = error.empty();
                 if (FHaveAdvance) FAdvance = v[0];
             } else if (key == "STARTCHAR") {
@@ -114,7 +105,7 @@ class TBDFReader {
             }
             if (!error.empty()) return error;
         }
-        return At(FLines.empty() ? 0 : FLines.size() - 1, "the file ends before ENDFONT");
+        return LineError(FLines.empty() ? 0 : FLines.size() - 1, "the file ends before ENDFONT");
     }
 
     // Font-wide values, known once Read succeeded.
@@ -131,13 +122,13 @@ class TBDFReader {
             if (words.empty() || words[0] == "COMMENT") continue;
             if (words[0] == "ENDPROPERTIES") return std::string();
             if (words[0] == "STARTCHAR" || words[0] == "CHARS" || words[0] == "ENDFONT")
-                return At(FNext, words[0] + " before ENDPROPERTIES");
+                return LineError(FNext, words[0] + " before ENDPROPERTIES");
             const std::string name = Upper(words[0]);
             Properties[name] = PropertyValue(RestOfLine(FLines[FNext], words[0]));
             PropertyLine[name] = FNext;
         }
-        return At(FLines.size() - 1,
-                  "the file ends inside the properties (ENDPROPERTIES expected)");
+        return LineError(FLines.size() - 1,
+                         "the file ends inside the properties (ENDPROPERTIES expected)");
     }
 
     std::string ReadGlyph() {
@@ -155,23 +146,23 @@ class TBDFReader {
             std::vector<int> v;
             if (key == "ENCODING") {
                 if (!Numbers(words, 1, INT_MAX, v))
-                    return At(FNext, "ENCODING needs a whole number");
+                    return LineError(FNext, "ENCODING needs a whole number");
                 glyph.Encoded = v[0] >= 0;
                 glyph.Encoding = v[0];
             } else if (key == "DWIDTH") {
                 if (!Numbers(words, 1, kLimit, v))
-                    return At(FNext, "DWIDTH needs a whole number of pixels up to " +
-                                         std::to_string(kLimit));
+                    return LineError(FNext, "DWIDTH needs a whole number of pixels up to " +
+                                                std::to_string(kLimit));
                 glyph.Advance = v[0];
                 haveAdvance = true;
             } else if (key == "BBX") {
                 if (!Numbers(words, 4, kLimit, v) || v[0] < 0 || v[1] < 0)
-                    return At(FNext, "BBX needs a width and a height (0 to " +
-                                         std::to_string(kLimit) + ") and two offsets");
+                    return LineError(FNext, "BBX needs a width and a height (0 to " +
+                                                std::to_string(kLimit) + ") and two offsets");
                 boxWidth = v[0], boxHeight = v[1], glyph.BoxX = v[2], glyph.BoxY = v[3];
                 haveBox = true;
             } else if (key == "BITMAP") {
-                if (!haveBox) return At(FNext, who + " has no BBX before BITMAP");
+                if (!haveBox) return LineError(FNext, who + " has no BBX before BITMAP");
                 // Glyphs no code can take are checked but not decoded: a
                 // Unicode font holds thousands of them.
                 const bool wanted =
@@ -183,22 +174,22 @@ class TBDFReader {
                 if (!error.empty()) return error;
                 haveBitmap = true;
             } else if (key == "ENDCHAR") {
-                if (!haveBox) return At(start, who + " has no BBX");
-                if (!haveAdvance) return At(start, who + " has no DWIDTH");
+                if (!haveBox) return LineError(start, who + " has no BBX");
+                if (!haveAdvance) return LineError(start, who + " has no DWIDTH");
                 if (!haveBitmap)
                     glyph.Rows.assign(static_cast<std::size_t>(boxHeight),
                                       std::string(static_cast<std::size_t>(boxWidth), '0'));
                 Glyphs.push_back(std::move(glyph));
                 return std::string();
             } else if (key == "STARTCHAR" || key == "ENDFONT") {
-                return At(FNext, who + " (line " + std::to_string(start + 1) +
-                                     ") has no ENDCHAR before " + key);
+                return LineError(FNext, who + " (line " + std::to_string(start + 1) +
+                                            ") has no ENDCHAR before " + key);
             } else if (haveBitmap) {
-                return At(FNext, "ENDCHAR expected after the " + std::to_string(boxHeight) +
-                                     " bitmap rows of " + who);
+                return LineError(FNext, "ENDCHAR expected after the " + std::to_string(boxHeight) +
+                                            " bitmap rows of " + who);
             }
         }
-        return At(FLines.size() - 1, "the file ends inside " + who);
+        return LineError(FLines.size() - 1, "the file ends inside " + who);
     }
 
     // Reads height rows of hexadecimal digits into rows, or only checks them
@@ -209,22 +200,18 @@ class TBDFReader {
         for (int r = 0; r < height; ++r) {
             ++FNext;
             if (FNext >= FLines.size())
-                return At(FLines.size() - 1, "the file ends inside a bitmap");
+                return LineError(FLines.size() - 1, "the file ends inside a bitmap");
             const std::string& line = FLines[FNext];
-            std::size_t start = 0, end = line.size();
-            while (start < end && (line[start] == ' ' || line[start] == '\t'))
-                ++start;
-            while (end > start && (line[end - 1] == ' ' || line[end - 1] == '\t'))
-                --end;
-            const std::string hex = line.substr(start, end - start);
+            const std::string hex = TrimLine(line);
             if (hex.size() < digits || hex.find_first_of(" \t") != std::string::npos)
-                return At(FNext, "bitmap row \"" + line + "\" should hold " +
-                                     std::to_string(digits) + " hexadecimal digits for width " +
-                                     std::to_string(width));
+                return LineError(
+                    FNext, "bitmap row \"" + line + "\" should hold " + std::to_string(digits) +
+                               " hexadecimal digits for width " + std::to_string(width));
             std::string row(rows ? static_cast<std::size_t>(width) : 0, '0');
             for (std::size_t d = 0; d < hex.size(); ++d) {
                 const int nibble = HexDigit(hex[d]);
-                if (nibble < 0) return At(FNext, "bitmap row \"" + hex + "\" is not hexadecimal");
+                if (nibble < 0)
+                    return LineError(FNext, "bitmap row \"" + hex + "\" is not hexadecimal");
                 for (int b = 0; b < 4; ++b) {
                     const std::size_t x = d * 4 + static_cast<std::size_t>(b);
                     if (x < row.size() && (nibble & (8 >> b))) row[x] = '1';
@@ -259,8 +246,9 @@ std::string ReadBDF(TFZXFont& font, const std::vector<std::uint8_t>& bytes,
         const auto it = reader.Properties.find(name);
         present = it != reader.Properties.end();
         if (present && !ParseNumber(it->second, kLimit, value))
-            return At(reader.PropertyLine[name],
-                      std::string(name) + " needs a whole number up to " + std::to_string(kLimit));
+            return LineError(reader.PropertyLine[name], std::string(name) +
+                                                            " needs a whole number up to " +
+                                                            std::to_string(kLimit));
         return std::string();
     };
     int ascent = 0, descent = 0, tracking = 0;
@@ -276,8 +264,8 @@ std::string ReadBDF(TFZXFont& font, const std::vector<std::uint8_t>& bytes,
         if (!haveDescent) descent = -reader.BoxY;
     }
     if (tracking < 0 || tracking > 255)
-        return At(reader.PropertyLine[kTrackingProperty],
-                  std::string(kTrackingProperty) + " must lie in 0..255");
+        return LineError(reader.PropertyLine[kTrackingProperty],
+                         std::string(kTrackingProperty) + " must lie in 0..255");
 
     const std::string registry = reader.Properties["CHARSET_REGISTRY"];
     const std::string encoding = reader.Properties["CHARSET_ENCODING"];

@@ -26,7 +26,6 @@ const std::vector<TFontFormat>& FontFormats() {
     return formats;
 }
 
-namespace {
 bool EndsWithIgnoringCase(const std::string& text, const std::string& tail) {
     if (tail.size() > text.size()) return false;
     const std::size_t start = text.size() - tail.size();
@@ -37,7 +36,6 @@ bool EndsWithIgnoringCase(const std::string& text, const std::string& tail) {
     }
     return true;
 }
-} // namespace
 
 const TFontFormat* FindFontFormat(const std::string& path) {
     const TFontFormat* best = nullptr;

@@ -48,7 +48,7 @@ struct TExportOptions {
 // What an import changed or left out, one line each, for the user to read.
 struct TImportReport {
     std::vector<std::string> Lines;
-    int Skipped = 0;  // characters of the source outside codes 32..255
+    int Skipped = 0; // characters of the source outside codes 32..255
 };
 
 // A format's reader fills the font from the file's plain bytes (or a decoded
@@ -58,23 +58,22 @@ struct TImportReport {
 // message saying why the font cannot be written in that format.
 using TBytesReader = std::function<std::string(TFZXFont&, const std::vector<std::uint8_t>&,
                                                const TImportOptions&, TImportReport&)>;
-using TBytesWriter = std::function<std::string(const TFZXFont&, const TExportOptions&,
-                                               std::vector<std::uint8_t>&)>;
-using TPictureReader = std::function<std::string(TFZXFont&, const TRaster&,
-                                                 const TImportOptions&, TImportReport&)>;
-using TPictureWriter =
-    std::function<std::string(const TFZXFont&, const TExportOptions&, TRaster&)>;
+using TBytesWriter =
+    std::function<std::string(const TFZXFont&, const TExportOptions&, std::vector<std::uint8_t>&)>;
+using TPictureReader =
+    std::function<std::string(TFZXFont&, const TRaster&, const TImportOptions&, TImportReport&)>;
+using TPictureWriter = std::function<std::string(const TFZXFont&, const TExportOptions&, TRaster&)>;
 
 struct TFontFormat {
-    std::string Name;                     // "BDF", "PSF", "yaff", "picture sheet"
-    std::string Description;              // for file dialog filters: "BDF fonts"
-    std::vector<std::string> Extensions;  // lower case with dot, longest first: ".psf.gz"
-    bool Gzip = false;                    // the file is gzip-compressed plain bytes
-    bool Picture = false;                 // the file is a picture (PNG ...)
-    std::size_t MaxFileSize = 0;          // larger files are refused before reading
-    TBytesReader ReadBytes;               // set when !Picture
-    TBytesWriter WriteBytes;              // may be empty: read-only format
-    TPictureReader ReadPicture;           // set when Picture
+    std::string Name;                    // "BDF", "PSF", "yaff", "picture sheet"
+    std::string Description;             // for file dialog filters: "BDF fonts"
+    std::vector<std::string> Extensions; // lower case with dot, longest first: ".psf.gz"
+    bool Gzip = false;                   // the file is gzip-compressed plain bytes
+    bool Picture = false;                // the file is a picture (PNG ...)
+    std::size_t MaxFileSize = 0;         // larger files are refused before reading
+    TBytesReader ReadBytes;              // set when !Picture
+    TBytesWriter WriteBytes;             // may be empty: read-only format
+    TPictureReader ReadPicture;          // set when Picture
     TPictureWriter WritePicture;
 
     bool CanRead() const { return Picture ? bool(ReadPicture) : bool(ReadBytes); }
@@ -86,3 +85,5 @@ const std::vector<TFontFormat>& FontFormats();
 // The row whose extension ends the path (ignoring letter case; ".psf.gz"
 // wins over ".gz"), or nullptr.
 const TFontFormat* FindFontFormat(const std::string& path);
+// Whether text ends with tail, ignoring letter case.
+bool EndsWithIgnoringCase(const std::string& text, const std::string& tail);

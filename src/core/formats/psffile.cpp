@@ -234,11 +234,9 @@ std::string WritePSF(const TFZXFont& font, const TExportOptions& options,
             bytes[start + static_cast<std::size_t>(g.Leading()) + r] = TakeByte(row);
         }
     }
+    const TCharset charset = options.ZxCharset ? TCharset::ZX : TCharset::Latin1;
     for (int code = 0; code < 256; ++code) {
-        const long character =
-            code <= last
-                ? UnicodeFromCode(code, options.ZxCharset ? TCharset::ZX : TCharset::Latin1)
-                : -1;
+        const long character = code <= last ? UnicodeFromCode(code, charset) : -1;
         if (character >= 0) {
             const std::string utf8 = EncodeUtf8(static_cast<char32_t>(character));
             bytes.insert(bytes.end(), utf8.begin(), utf8.end());

@@ -33,6 +33,19 @@ std::vector<std::string> SplitWords(const std::string& line) {
     return words;
 }
 
+std::string TrimLine(const std::string& text) {
+    std::size_t start = 0, end = text.size();
+    while (start < end && (text[start] == ' ' || text[start] == '\t'))
+        ++start;
+    while (end > start && (text[end - 1] == ' ' || text[end - 1] == '\t'))
+        --end;
+    return text.substr(start, end - start);
+}
+
+std::string LineError(std::size_t index, const std::string& what) {
+    return "Line " + std::to_string(index + 1) + ": " + what;
+}
+
 bool ParseNumber(const std::string& text, int limit, int& value) {
     std::size_t at = 0;
     bool negative = false;

@@ -12,6 +12,12 @@ std::vector<std::string> SplitLines(const std::vector<std::uint8_t>& bytes);
 // The blank- or tab-separated words of a line.
 std::vector<std::string> SplitWords(const std::string& line);
 
+// The text without blanks and tabs at either end.
+std::string TrimLine(const std::string& text);
+
+// A reader's message about line index + 1 ("Line 3: ...").
+std::string LineError(std::size_t index, const std::string& what);
+
 // A whole number in decimal with an optional sign, within -limit..limit;
 // false for anything else.
 bool ParseNumber(const std::string& text, int limit, int& value);

@@ -16,25 +16,12 @@ namespace {
 
 constexpr int kLimit = kMaxGlyphPixels;
 
-std::string At(std::size_t index, const std::string& what) {
-    return "Line " + std::to_string(index + 1) + ": " + what;
-}
-
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-std::string Trim(const std::string& text) {
-    std::size_t a = 0, b = text.size();
-    while (a < b && IsBlank(text[a]))
-        ++a;
-    while (b > a && IsBlank(text[b - 1]))
-        --b;
-    return text.substr(a, b - a);
-}
-
 bool IsBlankLine(const std::string& line) {
-    return Trim(line).empty();
+    return TrimLine(line).empty();
 }
 
 std::string Indent(const std::string& line) {
@@ -75,9 +62,9 @@ std::string Unquote(const std::string& text) {
 // before the first colon is no key.
 bool SplitProperty(const std::string& text, std::string& key, std::string& value) {
     const std::size_t colon = text.find(':');
-    if (colon == std::string::npos || !IsKey(Trim(text.substr(0, colon)))) return false;
-    key = KeyName(Trim(text.substr(0, colon)));
-    value = Unquote(Trim(text.substr(colon + 1)));
+    if (colon == std::string::npos || !IsKey(TrimLine(text.substr(0, colon)))) return false;
+    key = KeyName(TrimLine(text.substr(0, colon)));
+    value = Unquote(TrimLine(text.substr(colon + 1)));
     return true;
 }
 
@@ -108,7 +95,7 @@ std::vector<std::string> SplitElements(const std::string& text) {
     std::size_t start = 0;
     for (;;) {
         const std::size_t comma = text.find(',', start);
-        parts.push_back(Trim(text.substr(start, comma - start)));
+        parts.push_back(TrimLine(text.substr(start, comma - start)));
         if (comma == std::string::npos) return parts;
         start = comma + 1;
     }
@@ -131,7 +118,8 @@ std::string ParseLabel(const std::string& text, std::size_t line, TLabel& label)
         for (const std::string& part : parts) {
             long value;
             if (!ParseUnsigned(part, parts.size() > 1 ? 255 : 0x7FFFFFFF, value))
-                return At(line, bad + "is no codepoint (decimal, 0x hexadecimal or 0o octal)");
+                return LineError(line,
+                                 bad + "is no codepoint (decimal, 0x hexadecimal or 0o octal)");
             label.Values.push_back(value);
         }
         return std::string();
@@ -148,11 +136,11 @@ std::string ParseLabel(const std::string& text, std::size_t line, TLabel& label)
         if (quoted && !std::all_of(parts.begin(), parts.end(), IsCharacterElement)) parts = {text};
         for (const std::string& part : parts) {
             if (!IsCharacterElement(part))
-                return At(line, bad + "is no character (u+ and hexadecimal digits, or "
-                                      "characters in single quotes)");
+                return LineError(line, bad + "is no character (u+ and hexadecimal digits, or "
+                                             "characters in single quotes)");
             if (part.front() == '\'') {
                 if (!DecodeUtf8(part.substr(1, part.size() - 2), characters))
-                    return At(line, bad + "is not valid UTF-8");
+                    return LineError(line, bad + "is not valid UTF-8");
                 for (char32_t c : characters)
                     label.Values.push_back(static_cast<long>(c));
             } else {
@@ -200,8 +188,9 @@ class TYaffReader {
             }
             if (IsBlank(line[0])) {
                 if (pending.empty())
-                    return At(i, "indented line without a label or a property name before it");
-                const std::string content = Trim(line);
+                    return LineError(i,
+                                     "indented line without a label or a property name before it");
+                const std::string content = TrimLine(line);
                 if (content == "-" || IsGlyphRow(content)) {
                     TYaffGlyph glyph;
                     glyph.Line = pending.front().second;
@@ -220,38 +209,39 @@ class TYaffReader {
                     continue;
                 }
                 if (pending.size() != 1 || !IsKey(pending[0].first))
-                    return At(pending.back().second,
-                              "label \"" + pending.back().first + "\" is not followed by a glyph");
+                    return LineError(pending.back().second, "label \"" + pending.back().first +
+                                                                "\" is not followed by a glyph");
                 std::string value;
                 for (; i < FLines.size() && !IsBlankLine(FLines[i]) && IsBlank(FLines[i][0]); ++i)
-                    value += (value.empty() ? "" : "\n") + Unquote(Trim(FLines[i]));
+                    value += (value.empty() ? "" : "\n") + Unquote(TrimLine(FLines[i]));
                 Properties[KeyName(pending[0].first)] = value;
                 PropertyLine[KeyName(pending[0].first)] = pending[0].second;
                 pending.clear();
                 continue;
             }
-            const std::string text = Trim(line);
+            const std::string text = TrimLine(line);
             if (text.back() == ':') {
-                pending.emplace_back(Trim(text.substr(0, text.size() - 1)), i);
+                pending.emplace_back(TrimLine(text.substr(0, text.size() - 1)), i);
                 ++i;
                 continue;
             }
             if (!pending.empty())
-                return At(pending.back().second,
-                          "label \"" + pending.back().first + "\" is not followed by a glyph");
+                return LineError(pending.back().second, "label \"" + pending.back().first +
+                                                            "\" is not followed by a glyph");
             std::string key, value;
             if (!SplitProperty(text, key, value))
-                return At(i, "neither a property (name: value), a label (ending in \":\") nor a "
-                             "comment (starting with \"#\")");
+                return LineError(
+                    i, "neither a property (name: value), a label (ending in \":\") nor a "
+                       "comment (starting with \"#\")");
             if (key == "levels" && value != "2")
-                return At(i, "greyscale glyphs (levels: " + value + ") are not supported");
+                return LineError(i, "greyscale glyphs (levels: " + value + ") are not supported");
             Properties[key] = value;
             PropertyLine[key] = i;
             ++i;
         }
         if (!pending.empty())
-            return At(pending.back().second,
-                      "label \"" + pending.back().first + "\" is not followed by a glyph");
+            return LineError(pending.back().second,
+                             "label \"" + pending.back().first + "\" is not followed by a glyph");
         return std::string();
     }
 
@@ -260,27 +250,28 @@ class TYaffReader {
     // first line that belongs to neither.
     std::string ReadGlyph(std::size_t& i, TYaffGlyph& glyph) {
         const std::string indent = Indent(FLines[i]);
-        if (Trim(FLines[i]) == "-") {
+        if (TrimLine(FLines[i]) == "-") {
             ++i;
         } else {
             for (; i < FLines.size() && IsBlank(FLines[i][0]) && !IsBlankLine(FLines[i]); ++i) {
-                const std::string row = Trim(FLines[i]);
+                const std::string row = TrimLine(FLines[i]);
                 if (!IsGlyphRow(row)) break;
                 if (Indent(FLines[i]) != indent)
-                    return At(i, "glyph row indented differently from the row above");
+                    return LineError(i, "glyph row indented differently from the row above");
                 if (row.size() > static_cast<std::size_t>(kLimit))
-                    return At(i, "glyph row wider than " + std::to_string(kLimit) + " pixels");
+                    return LineError(i,
+                                     "glyph row wider than " + std::to_string(kLimit) + " pixels");
                 if (!glyph.Rows.empty() && row.size() != glyph.Rows.front().size())
-                    return At(i, "glyph row " + std::to_string(row.size()) +
-                                     " pixels wide, the rows above " +
-                                     std::to_string(glyph.Rows.front().size()));
+                    return LineError(i, "glyph row " + std::to_string(row.size()) +
+                                            " pixels wide, the rows above " +
+                                            std::to_string(glyph.Rows.front().size()));
                 std::string bits(row.size(), '0');
                 for (std::size_t c = 0; c < row.size(); ++c)
                     if (row[c] == '@') bits[c] = '1';
                 glyph.Rows.push_back(std::move(bits));
             }
             if (glyph.Rows.size() > static_cast<std::size_t>(kLimit))
-                return At(i - 1, "glyph taller than " + std::to_string(kLimit) + " rows");
+                return LineError(i - 1, "glyph taller than " + std::to_string(kLimit) + " rows");
             glyph.Width = static_cast<int>(glyph.Rows.front().size());
         }
         // Its own properties: at the same indent, after a blank line (or not).
@@ -291,7 +282,7 @@ class TYaffReader {
                 ++next;
             if (next >= FLines.size() || !IsBlank(FLines[next][0])) break;
             const std::string lineIndent = Indent(FLines[next]);
-            const std::string text = Trim(FLines[next]);
+            const std::string text = TrimLine(FLines[next]);
             if (lineIndent.size() > indent.size() && !lastKey.empty() && next == i) {
                 ++i; // more of the value above (kerning lists); not used here
                 continue;
@@ -299,11 +290,12 @@ class TYaffReader {
             std::string key, value;
             if (lineIndent != indent || !SplitProperty(text, key, value)) {
                 if (IsGlyphRow(text) || text == "-")
-                    return At(next, "glyph row \"" + text +
-                                        "\" does not belong to the glyph above " +
-                                        "(a blank line or a different indent between them)");
-                return At(next, "\"" + text + "\" is no glyph row (\".\" and \"@\" only) and no " +
-                                    "property (name: value)");
+                    return LineError(next, "glyph row \"" + text +
+                                               "\" does not belong to the glyph above " +
+                                               "(a blank line or a different indent between them)");
+                return LineError(next, "\"" + text +
+                                           "\" is no glyph row (\".\" and \"@\" only) and no " +
+                                           "property (name: value)");
             }
             glyph.Properties[key] = value;
             glyph.PropertyLine[key] = next;
@@ -325,7 +317,8 @@ std::string Metric(const std::map<std::string, std::string>& properties,
     if (present) *present = it != properties.end();
     if (it == properties.end()) return std::string();
     if (!ParseNumber(it->second, kLimit, value))
-        return At(lines.at(key), key + " needs a whole number up to " + std::to_string(kLimit));
+        return LineError(lines.at(key),
+                         key + " needs a whole number up to " + std::to_string(kLimit));
     return std::string();
 }
 
@@ -337,7 +330,7 @@ std::string Offset(const std::map<std::string, std::string>& properties,
     const std::vector<std::string> words = SplitWords(it->second);
     int x, y;
     if (words.size() != 2 || !ParseNumber(words[0], kLimit, x) || !ParseNumber(words[1], kLimit, y))
-        return At(lines.at("offset"), "offset needs two whole numbers");
+        return LineError(lines.at("offset"), "offset needs two whole numbers");
     left += x, up += y;
     return std::string();
 }
