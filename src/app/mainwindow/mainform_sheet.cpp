@@ -22,11 +22,6 @@ TRect ToTRect(const QRect& r) {
     return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
-std::unique_ptr<TSafeRegistry> OpenWindowStore(const QString& settingsFile) {
-    if (settingsFile.isEmpty()) return std::make_unique<TSafeRegistry>();
-    return std::make_unique<TSafeRegistry>(settingsFile);
-}
-
 } // namespace
 
 void Tmainform::CreateGlyphSheetDock() {
@@ -66,9 +61,7 @@ void Tmainform::GlyphSheetCodeChosen(int code) {
     }
 }
 
-void Tmainform::LoadWindowSettings() {
-    std::unique_ptr<TSafeRegistry> store = OpenWindowStore(FSettingsFile);
-    TSafeRegistry& reg = *store;
+void Tmainform::LoadWindowSettings(TSafeRegistry& reg) {
     if (!reg.OpenKeyReadOnly(kWindowKey)) return;
     // The place only where a screen of this run has room for it.
     std::vector<TRect> screens;
@@ -89,9 +82,7 @@ void Tmainform::LoadWindowSettings() {
     reg.CloseKey();
 }
 
-void Tmainform::StoreWindowSettings() {
-    std::unique_ptr<TSafeRegistry> store = OpenWindowStore(FSettingsFile);
-    TSafeRegistry& reg = *store;
+void Tmainform::StoreWindowSettings(TSafeRegistry& reg) {
     if (!reg.OpenKey(kWindowKey, true)) return;
     reg.WriteBool("ShowGlyphSheet", Action("ShowGlyphSheetAction")->isChecked());
     // The size and place of the window when not maximised, and where its
