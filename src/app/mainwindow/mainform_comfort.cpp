@@ -71,7 +71,7 @@ void Tmainform::CreateComfort() {
             [this] { FFont->FitAllWidths(); });
     connect(Action("ZoomInAction"), &QAction::triggered, this, [this] { ZoomStep(1); });
     connect(Action("ZoomOutAction"), &QAction::triggered, this, [this] { ZoomStep(-1); });
-    // Ctrl with the wheel anywhere over the canvas panel, not only the glyph.
+    // Ctrl with the wheel anywhere over the canvas panel, the glyph included.
     connect(static_cast<TEditPanel*>(FEditPanel), &TEditPanel::ZoomWheel, this,
             &Tmainform::ZoomStep);
 
