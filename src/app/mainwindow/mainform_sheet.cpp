@@ -53,8 +53,8 @@ void Tmainform::CreateGlyphSheetDock() {
 
 void Tmainform::GlyphSheetCodeChosen(int code) {
     // Through the list, so list, sheet and canvas agree as after a click there.
-    FGrid->SelectRow(code - 31);
-    if (auto* area = qobject_cast<QScrollArea*>(FSheet->parentWidget()->parentWidget())) {
+    SelectListRow(code - 31);
+    if (auto* area = qobject_cast<QScrollArea*>(FSheetDock->widget())) {
         const QRect cell = FSheet->CellRect(code);
         area->ensureVisible(cell.center().x(), cell.center().y(), cell.width() / 2 + 2,
                             cell.height() / 2 + 2);
