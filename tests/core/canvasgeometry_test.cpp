@@ -61,6 +61,15 @@ TEST(CanvasGeometry, PointToPixelRoundsDownAndMarksTheGlyphOnly) {
     }
 }
 
+TEST(CanvasGeometry, ZoomStepsAQuarterAtLeastOneWithinLimits) {
+    const struct {
+        int Zoom, Steps, Want;
+    } rows[] = {{8, 1, 10},  {10, -1, 8}, {1, 1, 2},   {2, -1, 1},      {8, 0, 8},
+                {8, -40, 1}, {64, 1, 80}, {80, 1, 80}, {8, 1000000, 80}};
+    for (const auto& r : rows)
+        EXPECT_EQ(CanvasZoomStep(r.Zoom, r.Steps), r.Want) << r.Zoom << " by " << r.Steps;
+}
+
 TEST(CanvasGeometry, RangeLabels) {
     struct Case {
         int First, Last;

@@ -34,6 +34,7 @@ class QDockWidget;
 class QPushButton;
 class TDatabaseGrid;
 class TGlyphSheet;
+class TSafeRegistry;
 class TWidthDrag;
 class TEditPaintBox;
 class TPreviewPaintBox;
@@ -177,8 +178,10 @@ class Tmainform : public QMainWindow {
     // mainform_sheet.cpp: the glyph sheet dock and the window's own settings
     void CreateGlyphSheetDock();
     void GlyphSheetCodeChosen(int code);
-    void LoadWindowSettings();
-    void StoreWindowSettings();
+    // In the group "Window" of the store the caller opened for its own load
+    // or store; no key is open before or after.
+    void LoadWindowSettings(TSafeRegistry& reg);
+    void StoreWindowSettings(TSafeRegistry& reg);
     // mainform_glyphclip.cpp: whole characters through the clipboard
     void CopyGlyphActionExecute();
     void PasteGlyphActionExecute();

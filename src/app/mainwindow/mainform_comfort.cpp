@@ -12,6 +12,7 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include "drawing/canvasgeometry.h"
 #include "drawing/drawtools.h"
 #include "drawing/widthdrag.h"
 #include "mainwindow/mainform.h"
@@ -71,7 +72,7 @@ void Tmainform::CreateComfort() {
             [this] { FFont->FitAllWidths(); });
     connect(Action("ZoomInAction"), &QAction::triggered, this, [this] { ZoomStep(1); });
     connect(Action("ZoomOutAction"), &QAction::triggered, this, [this] { ZoomStep(-1); });
-    // Ctrl with the wheel anywhere over the canvas panel, not only the glyph.
+    // Ctrl with the wheel anywhere over the canvas panel, the glyph included.
     connect(static_cast<TEditPanel*>(FEditPanel), &TEditPanel::ZoomWheel, this,
             &Tmainform::ZoomStep);
 
@@ -136,11 +137,5 @@ int Tmainform::PreviewStripMinimum(int wanted) const {
 }
 
 void Tmainform::ZoomStep(int steps) {
-    // About a quarter more or less per step, at least one.
-    int zoom = FView.Zoom;
-    for (; steps > 0; --steps)
-        zoom = std::max(zoom + 1, zoom * 5 / 4);
-    for (; steps < 0; ++steps)
-        zoom = std::min(zoom - 1, zoom * 4 / 5);
-    SetZoom(zoom);
+    SetZoom(CanvasZoomStep(FView.Zoom, steps));
 }

@@ -77,7 +77,6 @@ void Tmainform::ConnectCommands() {
     connect(FEditPaintBox, &TEditPaintBox::MousePressed, this, &Tmainform::EditPaintBoxMouseDown);
     connect(FEditPaintBox, &TEditPaintBox::MouseMoved, this, &Tmainform::EditPaintBoxMouseMove);
     connect(FEditPaintBox, &TEditPaintBox::MouseReleased, this, &Tmainform::EditPaintBoxMouseUp);
-    connect(FEditPaintBox, &TEditPaintBox::ZoomWheel, this, &Tmainform::ZoomStep);
 }
 
 void Tmainform::PreviewPaintboxClick() {

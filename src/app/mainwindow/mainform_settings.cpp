@@ -37,7 +37,7 @@ void Tmainform::LoadSettings() {
     FPreviewForm->SetPreviewEndless(ReadBoolDefault(reg, "PreviewTextEndless", true));
     ReadRecentFiles(reg, FRecent);
     reg.CloseKey();
-    LoadWindowSettings();
+    LoadWindowSettings(reg);
     ApplicationEvents1Idle();
 }
 
@@ -62,5 +62,5 @@ void Tmainform::StoreSettings() {
     reg.WriteBool("PreviewTextEndless", FPreviewForm->GetPreviewEndless());
     WriteRecentFiles(reg, FRecent);
     reg.CloseKey();
-    StoreWindowSettings();
+    StoreWindowSettings(reg);
 }

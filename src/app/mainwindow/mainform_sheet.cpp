@@ -22,11 +22,6 @@ TRect ToTRect(const QRect& r) {
     return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
-std::unique_ptr<TSafeRegistry> OpenWindowStore(const QString& settingsFile) {
-    if (settingsFile.isEmpty()) return std::make_unique<TSafeRegistry>();
-    return std::make_unique<TSafeRegistry>(settingsFile);
-}
-
 } // namespace
 
 void Tmainform::CreateGlyphSheetDock() {
@@ -58,17 +53,15 @@ void Tmainform::CreateGlyphSheetDock() {
 
 void Tmainform::GlyphSheetCodeChosen(int code) {
     // Through the list, so list, sheet and canvas agree as after a click there.
-    FGrid->SelectRow(code - 31);
-    if (auto* area = qobject_cast<QScrollArea*>(FSheet->parentWidget()->parentWidget())) {
+    SelectListRow(code - 31);
+    if (auto* area = qobject_cast<QScrollArea*>(FSheetDock->widget())) {
         const QRect cell = FSheet->CellRect(code);
         area->ensureVisible(cell.center().x(), cell.center().y(), cell.width() / 2 + 2,
                             cell.height() / 2 + 2);
     }
 }
 
-void Tmainform::LoadWindowSettings() {
-    std::unique_ptr<TSafeRegistry> store = OpenWindowStore(FSettingsFile);
-    TSafeRegistry& reg = *store;
+void Tmainform::LoadWindowSettings(TSafeRegistry& reg) {
     if (!reg.OpenKeyReadOnly(kWindowKey)) return;
     // The place only where a screen of this run has room for it.
     std::vector<TRect> screens;
@@ -89,9 +82,7 @@ void Tmainform::LoadWindowSettings() {
     reg.CloseKey();
 }
 
-void Tmainform::StoreWindowSettings() {
-    std::unique_ptr<TSafeRegistry> store = OpenWindowStore(FSettingsFile);
-    TSafeRegistry& reg = *store;
+void Tmainform::StoreWindowSettings(TSafeRegistry& reg) {
     if (!reg.OpenKey(kWindowKey, true)) return;
     reg.WriteBool("ShowGlyphSheet", Action("ShowGlyphSheetAction")->isChecked());
     // The size and place of the window when not maximised, and where its

@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QWheelEvent>
 #include <QtMath>
 
 #include "platform/application.h"
@@ -161,15 +160,4 @@ void TEditPaintBox::mouseMoveEvent(QMouseEvent* event) {
 
 void TEditPaintBox::mouseReleaseEvent(QMouseEvent* event) {
     emit MouseReleased(event->button(), CanvasPoint(event));
-}
-
-void TEditPaintBox::wheelEvent(QWheelEvent* event) {
-    // Without Ctrl the wheel scrolls the panel as usual.
-    if (!(event->modifiers() & Qt::ControlModifier)) {
-        event->ignore();
-        return;
-    }
-    const int steps = FWheel.Add(event->angleDelta().y());
-    if (steps != 0) emit ZoomWheel(steps);
-    event->accept();
 }

@@ -11,12 +11,10 @@
 
 #include "drawing/canvasgeometry.h"
 #include "model/font.h"
-#include "shell/wheelsteps.h"
 
 class QPainter;
 class QPaintEvent;
 class QMouseEvent;
-class QWheelEvent;
 
 class TEditPaintBox : public QWidget {
     Q_OBJECT
@@ -60,15 +58,12 @@ class TEditPaintBox : public QWidget {
     void MousePressed(Qt::MouseButton button, QPoint pos);
     void MouseMoved(QPoint pos);
     void MouseReleased(Qt::MouseButton button, QPoint pos);
-    // Ctrl with the wheel: steps up (positive) or down the zoom.
-    void ZoomWheel(int steps);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
 
   private:
     TCanvasLayout Layout() const;
@@ -84,5 +79,4 @@ class TEditPaintBox : public QWidget {
     QFont FLabelFont;
     int FTextHeight = 0;
     QSize FLastRasterSize{0, 0};
-    TWheelSteps FWheel;
 };

@@ -11,6 +11,19 @@ TEditPanel::TEditPanel(TFZXFont& font, const TCanvasView& view, QWidget* parent)
     viewport()->setBackgroundRole(QPalette::Button);
     viewport()->setAutoFillBackground(true);
     setWidget(FPaintBox);
+    // Synthetic wheel events never travel from the canvas to its parents.
+    FPaintBox->installEventFilter(this);
+}
+
+bool TEditPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == FPaintBox && event->type() == QEvent::Wheel) {
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            wheelEvent(wheel);
+            return true;
+        }
+    }
+    return QScrollArea::eventFilter(watched, event);
 }
 
 void TEditPanel::wheelEvent(QWheelEvent* event) {

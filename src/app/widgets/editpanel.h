@@ -24,6 +24,9 @@ class TEditPanel : public QScrollArea {
 
   protected:
     void wheelEvent(QWheelEvent* event) override;
+    // Ctrl with the wheel over the canvas comes here too, so one count of
+    // wheel turns serves the whole panel.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     TEditPaintBox* FPaintBox;

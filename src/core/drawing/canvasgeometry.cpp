@@ -77,6 +77,16 @@ void AddGuideLines(TCanvasLayout& out, TExtent& extent, const TCanvasView& optio
 
 } // namespace
 
+int CanvasZoomStep(int zoom, int steps) {
+    constexpr int kMinZoom = 1, kMaxZoom = 80;
+    zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
+    for (; steps > 0 && zoom < kMaxZoom; --steps)
+        zoom = std::min(kMaxZoom, std::max(zoom + 1, zoom * 5 / 4));
+    for (; steps < 0 && zoom > kMinZoom; ++steps)
+        zoom = std::max(kMinZoom, std::min(zoom - 1, zoom * 4 / 5));
+    return zoom;
+}
+
 TRect CanvasGlyphArea(int zoom, int width, int tracking, int height) {
     const int m = CanvasMargin(zoom);
     return {m, m, m + (width + tracking) * zoom, m + height * zoom};

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "drawing/charranges.h"
-#include "raster/drawsettings.h"
 #include "model/font.h"
+#include "raster/drawsettings.h"
 
 // Left and top margin of the glyph: 16 pixels, or one cell from zoom 16 on.
 inline int CanvasMargin(int zoom) {
@@ -57,6 +57,10 @@ struct TCanvasView {
     Tintarray GuideRows;            // parsed from GuideLinesEdit
     int StrokeButton = 0;           // 1 left, -1 right, 0 no stroke; hides the limits
 };
+
+// The zoom `steps` zoom steps (negative: out) from `zoom`: about a quarter
+// more or less per step, at least one, kept within 1..80.
+int CanvasZoomStep(int zoom, int steps);
 
 // The label font as the window measures it: TextHeight is the height of "X",
 // TextWidth the advance of a one-byte text.
