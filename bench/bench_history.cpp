@@ -12,7 +12,8 @@ constexpr int kLimit = 5000;
 void FillHistory(Tundolist& list, int groups) {
     const std::string rows(256, '1');
     for (int i = 0; i < kLimit; ++i)
-        list.AddEntry(i % 2 ? 13 : 12, i % 224, groups ? 1 + i / (kLimit / groups) : 0, rows, 256, 0, 0);
+        list.AddEntry(i % 2 ? 13 : 12, i % 224, groups ? 1 + i / (kLimit / groups) : 0, rows, 256,
+                      0, 0);
 }
 
 void BM_AddEntryAtFullHistory(benchmark::State& state) {

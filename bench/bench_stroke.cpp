@@ -27,8 +27,12 @@ void StrokeBench(benchmark::State& state, std::unique_ptr<TFZXFont> font) {
     stroke.Release(options);
 }
 
-void BM_LineStrokeMove_Largest(benchmark::State& s) { StrokeBench(s, MakeLargestFont()); }
-void BM_LineStrokeMove_Typical(benchmark::State& s) { StrokeBench(s, LoadTypicalFont()); }
+void BM_LineStrokeMove_Largest(benchmark::State& s) {
+    StrokeBench(s, MakeLargestFont());
+}
+void BM_LineStrokeMove_Typical(benchmark::State& s) {
+    StrokeBench(s, LoadTypicalFont());
+}
 BENCHMARK(BM_LineStrokeMove_Largest)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LineStrokeMove_Typical)->Unit(benchmark::kMicrosecond);
 } // namespace

@@ -28,12 +28,24 @@ void ApplyAllBench(benchmark::State& state, Make make, TCharOperation code, doub
     }
 }
 
-void BM_BoldAll_Largest(benchmark::State& s) { ApplyAllBench(s, MakeLargestFont, coBold, 1); }
-void BM_ItalicAll_Largest(benchmark::State& s) { ApplyAllBench(s, MakeLargestFont, coItalic, 1); }
-void BM_ScaleAll_Largest(benchmark::State& s) { ApplyAllBench(s, MakeLargestFont, coScale, 0.5); }
-void BM_BoldAll_Typical(benchmark::State& s) { ApplyAllBench(s, LoadTypicalFont, coBold, 1); }
-void BM_ItalicAll_Typical(benchmark::State& s) { ApplyAllBench(s, LoadTypicalFont, coItalic, 1); }
-void BM_ScaleAll_Typical(benchmark::State& s) { ApplyAllBench(s, LoadTypicalFont, coScale, 2); }
+void BM_BoldAll_Largest(benchmark::State& s) {
+    ApplyAllBench(s, MakeLargestFont, coBold, 1);
+}
+void BM_ItalicAll_Largest(benchmark::State& s) {
+    ApplyAllBench(s, MakeLargestFont, coItalic, 1);
+}
+void BM_ScaleAll_Largest(benchmark::State& s) {
+    ApplyAllBench(s, MakeLargestFont, coScale, 0.5);
+}
+void BM_BoldAll_Typical(benchmark::State& s) {
+    ApplyAllBench(s, LoadTypicalFont, coBold, 1);
+}
+void BM_ItalicAll_Typical(benchmark::State& s) {
+    ApplyAllBench(s, LoadTypicalFont, coItalic, 1);
+}
+void BM_ScaleAll_Typical(benchmark::State& s) {
+    ApplyAllBench(s, LoadTypicalFont, coScale, 2);
+}
 BENCHMARK(BM_BoldAll_Largest)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(BM_ItalicAll_Largest)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(BM_ScaleAll_Largest)->Unit(benchmark::kMillisecond)->Iterations(10);

@@ -32,7 +32,9 @@ std::unique_ptr<TFZXFont> MakeFont(int width, int height) {
 
 const char* const kTypicalFontName = "ao/Cheveron/Cheveron.fzx";
 
-std::unique_ptr<TFZXFont> MakeLargestFont() { return MakeFont(256, 192); }
+std::unique_ptr<TFZXFont> MakeLargestFont() {
+    return MakeFont(256, 192);
+}
 
 std::unique_ptr<TFZXFont> MakeLargestFzxFont() {
     // 224 x 2 bytes x 36 rows + 3 x 255 - 88 bytes stays below the limit.
@@ -40,7 +42,8 @@ std::unique_ptr<TFZXFont> MakeLargestFzxFont() {
 }
 
 std::unique_ptr<TFZXFont> LoadTypicalFont() {
-    const auto path = std::filesystem::path(QUORREL_SHARED_DIR) / "fonts" / "fzx" / kTypicalFontName;
+    const auto path =
+        std::filesystem::path(QUORREL_SHARED_DIR) / "fonts" / "fzx" / kTypicalFontName;
     if (!std::filesystem::exists(path)) return nullptr;
     auto font = std::make_unique<TFZXFont>();
     if (!font->LoadFZX(path.string()).empty()) return nullptr;

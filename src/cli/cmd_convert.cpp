@@ -2,8 +2,8 @@
 // that the output's extension names. Nothing is written when reading fails.
 
 #include "commands.h"
-#include "formats/fontfiles.h"
 #include "formatoptions.h"
+#include "formats/fontfiles.h"
 #include "model/font.h"
 
 int RunConvert(const TArgs& args) {

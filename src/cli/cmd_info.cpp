@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "commands.h"
-#include "formats/fontfiles.h"
 #include "formatoptions.h"
+#include "formats/fontfiles.h"
 #include "model/font.h"
 #include "shell/fontwarnings.h"
 

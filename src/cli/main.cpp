@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "commands.h"
-#include "formats/fontformats.h"
 #include "formats/fontfiles.h"
+#include "formats/fontformats.h"
 #include "model/font.h"
 
 #ifndef QUORREL_VERSION
@@ -100,8 +100,8 @@ bool AsksForHelp(const TArgs& args) {
         if (IsHelp(arg)) return true;
         if (arg == "--text" || arg == "--zoom" || arg == "--width" || arg == "--height" ||
             arg == "--op" || arg == "--at" || arg == "--ink" || arg == "--paper" ||
-            arg == "--border" || arg == "--cell" || arg == "--first-code" ||
-            arg == "--columns" || arg == "--gap" || arg == "--margin" || arg == "--charset")
+            arg == "--border" || arg == "--cell" || arg == "--first-code" || arg == "--columns" ||
+            arg == "--gap" || arg == "--margin" || arg == "--charset")
             ++i;
     }
     return false;

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "formats/fileio.h"
-#include "model/font.h"
 #include "formats/fontfiles.h"
+#include "model/font.h"
 #include "shareddata.h"
 #include "tempdir.h"
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "text/commandline.h"
 #include "shell/modulekey.h"
+#include "text/commandline.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "formats/fileio.h"
-#include "model/font.h"
 #include "formats/fontfiles.h"
+#include "model/font.h"
 #include "shell/fontwarnings.h"
 #include "tempdir.h"
 

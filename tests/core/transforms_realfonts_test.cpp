@@ -10,8 +10,8 @@
 
 #include "formats/fileio.h"
 #include "model/font.h"
-#include "shell/historysteps.h"
 #include "shareddata.h"
+#include "shell/historysteps.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <QInputDialog>
 
-#include "text/copycharanswer.h"
 #include "model/font.h"
 #include "platform/application.h"
 #include "platform/fonttext.h"
+#include "text/copycharanswer.h"
 
 void CopyCharActionExecute(QWidget* parent, TFZXFont& font) {
     TFZXChar* current = font.GetCurrent();

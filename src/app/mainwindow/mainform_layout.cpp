@@ -85,7 +85,8 @@ void Tmainform::CreateMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName("FileMenu");
     add(file, {"NewFileAction", "FileLoadAction", "FileSaveAction", "FileSaveAsAction", "|"});
-    add(file, {"ImportAction", "ExportAction", "ZxCharsetAction", "|", "SpectrumExportAction", "|"});
+    add(file,
+        {"ImportAction", "ExportAction", "ZxCharsetAction", "|", "SpectrumExportAction", "|"});
     FLastUsedMenu = file->addMenu(QStringLiteral("Last used files..."));
     FLastUsedMenu->setObjectName("LastUsedFilesMenu");
     FLastUsedMenuAction = FLastUsedMenu->menuAction();

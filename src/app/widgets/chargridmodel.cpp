@@ -1,7 +1,7 @@
 #include "chargridmodel.h"
 
-#include "text/charcaption.h"
 #include "platform/fonttext.h"
+#include "text/charcaption.h"
 #include "text/textrows.h"
 
 TCharGridModel::TCharGridModel(QObject* parent) : QAbstractTableModel(parent) {

@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <QTableView>
 
-#include "shell/listzoom.h"
 #include "platform/qtraster.h"
+#include "shell/listzoom.h"
 #include "widgets/chargridmodel.h"
 
 namespace {
