@@ -10,8 +10,8 @@
 #include "model/font.h"
 #include "pngcodec.h"
 #include "raster/raster.h"
-#include "shell/previewstrip.h"
-#include "text/textlayout.h"
+#include "render/previewstrip.h"
+#include "render/textlayout.h"
 #include "text/textrows.h"
 
 namespace {

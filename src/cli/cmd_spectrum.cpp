@@ -7,8 +7,8 @@
 #include "formats/fileio.h"
 #include "formats/fontfiles.h"
 #include "model/font.h"
+#include "render/textlayout.h"
 #include "spectrum/spectrumfiles.h"
-#include "text/textlayout.h"
 
 namespace {
 

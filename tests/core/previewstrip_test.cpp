@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "model/font.h"
-#include "shell/previewstrip.h"
 #include "raster/raster.h"
+#include "render/previewstrip.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "model/font.h"
-#include "text/textlayout.h"
+#include "render/textlayout.h"
 
 namespace {
 

@@ -11,11 +11,11 @@
 
 #include "formats/fileio.h"
 #include "model/font.h"
+#include "render/textlayout.h"
 #include "spectrum/printroutine.h"
 #include "spectrum/spectrumfiles.h"
 #include "spectrumfonts.h"
 #include "tempdir.h"
-#include "text/textlayout.h"
 #include "text/textrows.h"
 #include "z80machine.h"
 

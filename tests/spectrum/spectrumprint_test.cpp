@@ -9,11 +9,11 @@
 
 #include "formats/fontfiles.h"
 #include "model/font.h"
+#include "render/textlayout.h"
 #include "shareddata.h"
 #include "spectrum/printroutine.h"
 #include "spectrum/spectrumprogram.h"
 #include "spectrumfonts.h"
-#include "text/textlayout.h"
 #include "z80machine.h"
 
 namespace {

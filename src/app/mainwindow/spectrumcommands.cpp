@@ -10,9 +10,9 @@
 #include "formats/fileio.h"
 #include "mainwindow/mainform.h"
 #include "platform/application.h"
+#include "render/textlayout.h"
 #include "spectrum/emulatorlaunch.h"
 #include "spectrum/spectrumfiles.h"
-#include "text/textlayout.h"
 
 namespace {
 

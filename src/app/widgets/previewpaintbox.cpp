@@ -6,7 +6,7 @@
 #include "dialogs/previewdialog.h"
 #include "model/font.h"
 #include "platform/qtraster.h"
-#include "shell/previewstrip.h"
+#include "render/previewstrip.h"
 
 TPreviewPaintBox::TPreviewPaintBox(TFZXFont& font, QWidget* parent) : QWidget(parent), FFont(font) {
     setObjectName("PreviewPaintbox");

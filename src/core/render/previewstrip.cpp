@@ -1,4 +1,4 @@
-#include "shell/previewstrip.h"
+#include "render/previewstrip.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "text/textlayout.h"
+#include "render/textlayout.h"
 
 #include "model/font.h"
-#include "shell/previewstrip.h"
+#include "render/previewstrip.h"
 #include "text/latin1.h"
 
 std::vector<TTextPlacement> LayOutText(const TFZXFont& font, const std::string& codes,
