@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config clang-format
   libpng-dev zlib1g-dev
   qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -4,6 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+scripts/check-format.sh
 scripts/build.sh -DQUORREL_BUILD_TESTS=ON
 scripts/fuzz.sh
 scripts/check-package.sh
