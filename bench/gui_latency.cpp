@@ -33,6 +33,7 @@
 
 #include "benchfonts.h"
 #include "mainwindow/mainform.h"
+#include "model/updatescope.h"
 #include "platform/application.h"
 #include "widgets/chargrid.h"
 #include "widgets/editcanvas.h"
@@ -134,20 +135,22 @@ void PrintTable() {
 // The largest font, glyph by glyph, into the window's own font: one
 // notification, no history.
 void LoadLargestInto(TFZXFont& font, const TFZXFont& source) {
-    font.BeginUpdate();
-    font.SetHeight(source.Height());
-    font.SetLastChar(source.LastChar());
-    for (int i = 0; i < source.Count() && i < font.Count(); ++i)
-        font.Glyph(i).Assign(source.Glyph(i));
-    font.SetModified(true);
-    font.EndUpdate(true);
+    {
+        TFontUpdate update(font);
+        font.SetHeight(source.Height());
+        font.SetLastChar(source.LastChar());
+        for (int i = 0; i < source.Count() && i < font.Count(); ++i)
+            font.Glyph(i).Assign(source.Glyph(i));
+        font.SetModified(true);
+    }
 }
 
 // 5000 entries, the history's limit, each a snapshot of a full-size glyph.
 void FillHistory(TFZXFont& font) {
     const int limit = font.UndoList().MaxEntries();
     for (int i = 0; i < limit; ++i)
-        font.RecordUndoFor(i % 2 ? 25 : 1, i % font.Count(), 0);
+        font.RecordUndoFor(i % 2 ? THistoryKind::KernChanged : THistoryKind::PixelsChanged,
+                           i % font.Count(), 0);
 }
 
 // Runs the event loop until the widget has had a paint event; false when
@@ -359,9 +362,10 @@ struct TBench {
         // The sheet's own share: finding the stale cell and painting it.
         const QRect cell = sheet->CellRect(Font.CurrentIndex() + 32);
         for (int i = 0; i < Runs; ++i) {
-            Font.BeginUpdate();
-            Font.GetCurrent()->SetKern(Font.GetCurrent()->Kern() ? 0 : 1);
-            Font.EndUpdate(false);
+            {
+                TFontUpdate update(Font, false);
+                Font.GetCurrent()->SetKern(Font.GetCurrent()->Kern() ? 0 : 1);
+            }
             const Clock::time_point start = Clock::now();
             sheet->Refresh();
             sheet->repaint(cell);

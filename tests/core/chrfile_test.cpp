@@ -144,7 +144,7 @@ TEST_F(ChrFileTest, SaveWritesOneBlockPerCodeAndMarksSaved) {
     MakeCompatible(font, 52);
     font.SetCurrent(1);
     font.GetCurrent()->SetAll("1|01", 6, 8, 0); // rows shorter than 8 pixels
-    font.GlyphChanged(1);
+    font.GlyphChanged(THistoryKind::PixelsChanged);
     ASSERT_TRUE(font.Modified());
     ASSERT_TRUE(font.CanUndo());
 

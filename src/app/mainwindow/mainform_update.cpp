@@ -12,6 +12,7 @@
 #include "dialogs/previewdialog.h"
 #include "icons/historyimagelist.h"
 #include "mainwindow/mainform.h"
+#include "model/updatescope.h"
 #include "platform/fonttext.h"
 #include "shell/fontwarnings.h"
 #include "shell/historysteps.h"
@@ -188,15 +189,16 @@ void Tmainform::UndoRedoSteps(int kind, int count) {
 
 void Tmainform::NewFont() {
     TFZXFont& font = *FFont;
-    font.BeginUpdate();
-    font.Clear();
-    font.SetLastChar(32);
-    SelectListRow(1);
-    font.SetCurrent(0);
-    font.ApplyToCurrent(coClear);
-    font.SetModified(false);
-    font.EndUpdate(true);
-    font.RecordUndo(11, 0);
+    {
+        TFontUpdate update(font);
+        font.Clear();
+        font.SetLastChar(32);
+        SelectListRow(1);
+        font.SetCurrent(0);
+        font.ApplyToCurrent(coClear);
+        font.SetModified(false);
+    }
+    font.RecordUndo(THistoryKind::NewCharacter, 0);
 }
 
 void Tmainform::PreviewChanged(bool zoomChanged) {

@@ -3,6 +3,7 @@
 
 #include "formats/fileio.h"
 #include "model/font.h"
+#include "model/updatescope.h"
 
 namespace {
 constexpr std::size_t kBlockSize = 8;
@@ -27,19 +28,20 @@ std::string TFZXFont::LoadCHRBytes(const std::uint8_t* data, std::size_t size) {
     FTracking = 0;
     FHeight = 8;
     FLastChar = static_cast<int>(blocks) + 31;
-    BeginUpdate();
-    for (std::size_t k = 0; k < blocks; ++k) {
-        TFZXChar& glyph = AppendGlyph();
-        glyph.SetKern(0);
-        glyph.SetWidth(8);
-        glyph.SetLeading(0);
-        TStringList rows;
-        for (std::size_t b = 0; b < kBlockSize; ++b)
-            rows.push_back(ByteToBits(data[k * kBlockSize + b]));
-        glyph.SetRows(JoinText(rows, '|'));
-        glyph.Normalize();
+    {
+        TFontUpdate update(*this);
+        for (std::size_t k = 0; k < blocks; ++k) {
+            TFZXChar& glyph = AppendGlyph();
+            glyph.SetKern(0);
+            glyph.SetWidth(8);
+            glyph.SetLeading(0);
+            TStringList rows;
+            for (std::size_t b = 0; b < kBlockSize; ++b)
+                rows.push_back(ByteToBits(data[k * kBlockSize + b]));
+            glyph.SetRows(JoinText(rows, '|'));
+            glyph.Normalize();
+        }
     }
-    EndUpdate(true);
     SetModified(false);
     FCurrentIndex = -1;
     Changed();
