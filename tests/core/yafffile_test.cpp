@@ -144,6 +144,8 @@ TEST(YaffReader, NamesTheLineAndTheFault) {
         {"'\xC3':\n    @\n", "Line 1: label \"'\xC3'\" is not valid UTF-8"},
         {"65:\n    @.\n    @\n", "Line 3: glyph row 1 pixels wide, the rows above 2"},
         {"65:\n    @.\n      @.\n", "Line 3: glyph row indented differently from the row above"},
+        {"name: x\n0x41:\n    .@x\n    @@@\n",
+         "Line 3: \".@x\" under label \"0x41\" is no glyph row (\".\" and \"@\" only)"},
         {"65:\n    @.\n    @x\n",
          "Line 3: \"@x\" is no glyph row (\".\" and \"@\" only) and no property (name: value)"},
         {"65:\n    @.\n\n    @.\n",
