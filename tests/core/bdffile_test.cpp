@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <list>
 #include <string>
 #include <vector>
 
@@ -270,6 +271,60 @@ TEST(BDFRoundTrip, X11ToolsAcceptTheWrittenFonts) {
             const std::vector<std::uint8_t> image =
                 testdata::FZXImageOf(ReadBDF, ReadFileBytes(dir.File("back.bdf")), in, report);
             EXPECT_EQ(image, fzx) << (zx ? "ZX" : "Latin-1");
+        }
+    }
+}
+
+// FontForge opens the written fonts with every character: it drops a glyph
+// whose box has a width but no rows, as a blank glyph's used to have.
+TEST(BDFRoundTrip, FontForgeOpensEveryCharacter) {
+    if (!HaveTool("fontforge"))
+        GTEST_SKIP() << "fontforge not installed (packages fontforge, python3-fontforge)";
+    testdata::TempDir dir;
+    testdata::WriteAll(dir.File("count.py"),
+                       Bytes("import fontforge, sys\n"
+                             "font = fontforge.open(sys.argv[1])\n"
+                             "open(sys.argv[2], 'w').write(str(sum(1 for g in font.glyphs())))\n"));
+    // Blank glyphs with and without kern and leading, beside inked ones.
+    TFZXFont fixture;
+    fixture.SetHeight(9);
+    fixture.SetLastChar(170);
+    fixture.Glyph(1).SetAll("", 4, 5, 2);
+    fixture.Glyph(33).SetAll("010|101|111", 2, 3, 0);
+    fixture.Glyph(163 - 32).SetAll("11", 8, 2, 1);
+    std::list<TFZXFont> fonts(1);
+    fonts.front().TakeOver(fixture);
+    if (testdata::HaveSharedFonts()) {
+        const auto files = testdata::FontFiles("fzx", ".fzx");
+        for (std::size_t i = 0; i < files.size(); i += 24) {
+            fonts.emplace_back();
+            CanonicalFZX(files[i].string(), fonts.back());
+        }
+    }
+    // Its settings go to the test's folder, not the user's home.
+    const std::string env = "HOME='" + dir.File("") + "' XDG_CONFIG_HOME='" + dir.File("") +
+                            "' XDG_CACHE_HOME='" + dir.File("") + "' ";
+    for (const TFZXFont& font : fonts) {
+        for (bool zx : {false, true}) {
+            SCOPED_TRACE(std::to_string(font.LastChar()) + (zx ? " ZX" : " Latin-1"));
+            std::vector<std::uint8_t> bdf;
+            TExportOptions options;
+            options.ZxCharset = zx;
+            ASSERT_EQ(WriteBDF(font, options, bdf), "");
+            testdata::WriteAll(dir.File("font.bdf"), bdf);
+            std::filesystem::remove(dir.File("count.txt"));
+            const std::string command = env + "fontforge -lang=py -script '" +
+                                        dir.File("count.py") + "' '" + dir.File("font.bdf") +
+                                        "' '" + dir.File("count.txt") + "' >/dev/null 2>&1";
+            ASSERT_EQ(std::system(command.c_str()), 0) << command;
+            const std::vector<std::uint8_t> count = ReadFileBytes(dir.File("count.txt"));
+            // With the Spectrum's characters, codes 163 and 169 are written as
+            // "ENCODING -1 163" and "-1 169"; FontForge, like other readers,
+            // numbers them 163 and 169, where the pound and copyright already
+            // are, and keeps one glyph of each pair.
+            const int shared = zx ? (font.LastChar() >= 163) + (font.LastChar() >= 169) : 0;
+            EXPECT_EQ(std::string(count.begin(), count.end()),
+                      std::to_string(font.LastChar() - 31 - shared));
         }
     }
 }
