@@ -7,6 +7,7 @@
 #include "formats/fontfiles.h"
 #include "formats/sheet.h"
 #include "model/font.h"
+#include "text/controlescape.h"
 #include "text/wholenumber.h"
 
 namespace {
@@ -91,7 +92,7 @@ std::string LoadAnyFont(TFZXFont& font, const std::string& path, const TFormatOp
     const std::string error = ImportFontFile(font, path, options.Import, report);
     if (error.empty())
         for (const std::string& line : report.Lines)
-            std::cerr << path << ": " << line << '\n';
+            std::cerr << EscapeControls(path + ": " + line) << '\n';
     return error;
 }
 

@@ -11,6 +11,7 @@
 #include "formats/fontfiles.h"
 #include "formats/fontformats.h"
 #include "model/font.h"
+#include "text/controlescape.h"
 
 #ifndef QUORREL_VERSION
 #define QUORREL_VERSION "0.9.0"
@@ -118,13 +119,15 @@ std::string SaveFontForCommandLine(TFZXFont& font, const std::string& path) {
     return error;
 }
 
+// Messages quote file names and text from files: no control character
+// reaches the terminal.
 int Fail(const std::string& text) {
-    std::cerr << "quorrel-cli: " << text << '\n';
+    std::cerr << "quorrel-cli: " << EscapeControls(text) << '\n';
     return 1;
 }
 
 int UsageError(const std::string& text) {
-    std::cerr << "quorrel-cli: " << text << "\nTry 'quorrel-cli --help'.\n";
+    std::cerr << "quorrel-cli: " << EscapeControls(text) << "\nTry 'quorrel-cli --help'.\n";
     return 2;
 }
 

@@ -143,6 +143,32 @@ TEST_F(CliFormats, FailuresWriteNothing) {
     }
 }
 
+// Glyph names and file names from a file reach the terminal with their
+// control characters escaped, in refusals and in the import report alike.
+TEST_F(CliFormats, MessagesEscapeControlCharacters) {
+    const std::string head = "STARTFONT 2.1\nFONTBOUNDINGBOX 8 8 0 0\nCHARS 2\n"
+                             "STARTCHAR A\nENCODING 65\nDWIDTH 4 0\nBBX 1 1 0 0\nBITMAP\n80\n"
+                             "ENDCHAR\nSTARTCHAR \x1B]0;owned\x07\nENCODING 65\nDWIDTH 4 0\n";
+    struct TCase {
+        std::string File, Text, Message;
+        int Status;
+    };
+    const TCase cases[] = {
+        {"bad.bdf", head + "BBX 1 1 0 0\nbitmap\n",
+         "\"bitmap\" in character \"\\x1B]0;owned\\x07\" is no keyword", 1},
+        {"tw\x1B[2Jo.bdf", head + "BBX 1 1 0 0\nBITMAP\n80\nENDCHAR\nENDFONT\n",
+         "tw\\x1B[2Jo.bdf: Character 65 (\\x1B]0;owned\\x07): the code is taken", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.File);
+        testdata::WriteAll(Path(c.File), std::vector<std::uint8_t>(c.Text.begin(), c.Text.end()));
+        const TRun run = RunCli({"info", Path(c.File)});
+        EXPECT_EQ(run.Status, c.Status);
+        EXPECT_NE(run.Err.find(c.Message), std::string::npos) << run.Err;
+        EXPECT_EQ(run.Err.find_first_of("\x1B\x07"), std::string::npos) << run.Err;
+    }
+}
+
 TEST_F(CliFormats, HelpListsTheFormatsTable) {
     const TRun run = RunCli({"--help"});
     EXPECT_EQ(run.Status, 0);
