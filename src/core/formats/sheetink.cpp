@@ -1,7 +1,6 @@
 #include "formats/sheetink.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <vector>
 
 #include "formats/sheet.h"
@@ -14,8 +13,10 @@ int Luma(TColor c) {
 bool Opaque(TColor c) {
     return (c >> 24) >= 0x80;
 }
+// Light paper takes dark ink and dark paper light ink: grey grid lines and
+// captions stay paper on white, whatever colour most of the margin shows.
 bool FarFrom(int luma, int paper) {
-    return 2 * std::abs(luma - paper) > std::max(paper, 255 - paper);
+    return paper >= 128 ? luma < 128 : luma >= 128;
 }
 
 bool InCell(const TSheetGrid& g, int x, int y) {

@@ -21,6 +21,6 @@ struct TSheetPaper {
 // common brightness.
 TSheetPaper SheetPaperOf(const TRaster& picture, const TSheetGrid* grid, bool invert);
 
-// Opaque pixels are ink when their brightness lies nearer the far end of the
-// scale than the paper's (on white paper: darker than half).
+// Opaque pixels are ink when their brightness lies on the other side of half
+// than the paper's (on light paper: darker than half).
 bool IsInk(TColor pixel, const TSheetPaper& paper);
