@@ -14,6 +14,9 @@ class TFZXFont;
 struct TFormatOptions {
     TImportOptions Import;
     TExportOptions Export;
+    // Which sheet layout options the command line gave; the rest a sheet's
+    // own grid gives.
+    bool CellGiven = false, ColumnsGiven = false, GapGiven = false, MarginGiven = false;
 };
 
 // Takes args[i] (and its value, advancing i) when it is a format option.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -40,7 +41,10 @@ TEST_F(CliFormats, ConvertsThroughEveryFormatByteExact) {
         {"in.fzx", "a.psf"}, {"a.psf", "b.PSF.GZ"}, {"b.PSF.GZ", "c.png"}, {"c.png", "d.fzx"}};
     for (const auto& [from, to] : steps) {
         SCOPED_TRACE(from + " -> " + to);
-        const TRun run = RunCli({"convert", Path(from), Path(to)});
+        std::vector<std::string> args = {"convert", Path(from), Path(to)};
+        // Two inked cells show no grid: the sheet is read as the export says.
+        if (from == "c.png") args.insert(args.end(), {"--cell", "8x8", "--columns", "16"});
+        const TRun run = RunCli(args);
         EXPECT_EQ(run.Status, 0);
         EXPECT_EQ(run.Out, "");
         // Writing a sheet tells how to read it back; nothing else is said.
@@ -49,10 +53,10 @@ TEST_F(CliFormats, ConvertsThroughEveryFormatByteExact) {
         else
             EXPECT_EQ(run.Err, "");
     }
-    // The sheet holds a row of 16 cells: codes 32..47 come back.
+    // The blank cells after '(' in the sheet's row of 16 are no characters.
     TFZXFont back;
     ASSERT_EQ(back.LoadFZX(Path("d.fzx")), "");
-    EXPECT_EQ(back.LastChar(), 47);
+    EXPECT_EQ(back.LastChar(), 40);
     for (int i = 0; i < font.Count(); ++i) {
         EXPECT_EQ(back.Glyph(i).Rows(), font.Glyph(i).Rows());
         EXPECT_EQ(back.Glyph(i).Leading(), font.Glyph(i).Leading());
@@ -73,8 +77,8 @@ TEST_F(CliFormats, SheetOptionsAndTheImportReport) {
                   "--margin", "14x8", "--first-code", "33", "--fit-width", "2"});
     ASSERT_EQ(run.Status, 0) << run.Err;
     // Cell 0 (code 32, blank) would be code 33 now, '!' is 34 and so on;
-    // the last of the 12 cells is code 44.
-    EXPECT_NE(run.Out.find("\"lastchar\":44"), std::string::npos) << run.Out;
+    // the last inked cell, '(', is code 41.
+    EXPECT_NE(run.Out.find("\"lastchar\":41"), std::string::npos) << run.Out;
     EXPECT_NE(run.Out.find("{\"code\":34,\"width\":7,\"leading\":2,\"kern\":0,"
                            "\"rows\":[\"0001100\",\"0001100\"]}"),
               std::string::npos)
@@ -82,11 +86,89 @@ TEST_F(CliFormats, SheetOptionsAndTheImportReport) {
     EXPECT_EQ(run.Err, Path("s.png") + ": Not in the file, left empty: 32\n");
 
     // Cells before code 32 that hold ink ('!' as code 31) are reported on
-    // standard error.
+    // standard error; the grid lines give the cell size.
     run = RunCli({"info", Path("s.png"), "--columns", "4", "--gap", "1", "--margin", "14x8",
                   "--first-code", "30"});
     EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(run.Err, Path("s.png") + ": 1 character outside codes 32 to 255 left out\n");
+    EXPECT_EQ(run.Err, "grid: 8x8 cells, gap 1, margin 14x8, 4 columns\n" + Path("s.png") +
+                           ": 1 character outside codes 32 to 255 left out\n");
+
+    // Ink and paper swapped by hand: the blank space is a full cell.
+    run = RunCli({"info", Path("s.png"), "--json", "--invert"});
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_NE(run.Out.find("{\"code\":32,\"width\":8,\"leading\":0,\"kern\":0,\"rows\":["
+                           "\"11111111\",\"11111111\",\"11111111\""),
+              std::string::npos)
+        << run.Out;
+}
+
+// Codes 32..last, 8 x 8, each but the space a box of its own pattern.
+void MakeBoxes(TFZXFont& font, int last) {
+    font.SetLastChar(last);
+    for (int code = 33; code <= last; ++code) {
+        std::string rows = "11111000";
+        for (int r = 0; r < 4; ++r) {
+            rows += "|1";
+            for (int b = 0; b < 3; ++b)
+                rows += (code >> ((r + b) % 7)) & 1 ? '1' : '0';
+            rows += "1000";
+        }
+        font.Glyph(code - 32).SetAll(rows + "|11111000", 1, 8, 0);
+    }
+}
+
+TEST_F(CliFormats, SheetsReadWithTheGridTheyShow) {
+    // 32 x 3 cells of 8 x 8, the last row not full.
+    TFZXFont font;
+    MakeBoxes(font, 120);
+    ASSERT_EQ(font.SaveFZX(Path("boxes.fzx")), "");
+    ASSERT_EQ(RunCli({"convert", Path("boxes.fzx"), Path("wide.png"), "--columns", "32"}).Status,
+              0);
+    TFZXFont sparse;
+    MakeFixture(sparse);
+    ASSERT_EQ(sparse.SaveFZX(Path("sparse.fzx")), "");
+    ASSERT_EQ(RunCli({"convert", Path("sparse.fzx"), Path("sparse.png")}).Status, 0);
+    struct TCase {
+        std::string Sheet;
+        std::vector<std::string> Options;
+        int Status;
+        std::string Err;
+        int LastChar;
+    };
+    const std::string refused = "quorrel-cli: \"" + Path("sparse.png") +
+                                "\": no grid of cells found in the picture; give the cell size "
+                                "with --cell WxH\n";
+    const TCase cases[] = {
+        {"wide.png", {}, 0, "grid: 8x8 cells, gap 0, margin 0x0, 32 columns\n", 120},
+        // Options given win; the columns follow from the cell size.
+        {"wide.png", {"--cell", "8x8"}, 0, "", 120},
+        {"wide.png", {"--columns", "16"}, 0, "grid: 8x8 cells, gap 0, margin 0x0, 16 columns\n", 0},
+        {"sparse.png", {}, 1, refused, 0},
+        {"sparse.png", {"--cell", "8x8"}, 0, "", 40},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Sheet + " " + (c.Options.empty() ? "" : c.Options[0]));
+        std::filesystem::remove(Path("out.fzx"));
+        std::vector<std::string> args = {"convert", Path(c.Sheet), Path("out.fzx")};
+        args.insert(args.end(), c.Options.begin(), c.Options.end());
+        const TRun run = RunCli(args);
+        EXPECT_EQ(run.Status, c.Status);
+        if (c.LastChar > 0) {
+            EXPECT_EQ(run.Err, c.Err);
+            TFZXFont back;
+            ASSERT_EQ(back.LoadFZX(Path("out.fzx")), "");
+            EXPECT_EQ(back.LastChar(), c.LastChar);
+            for (int code = 32; code <= c.LastChar; ++code) {
+                const TFZXFont& source = c.Sheet == "wide.png" ? font : sparse;
+                ASSERT_EQ(back.Glyph(code - 32).Rows(), source.Glyph(code - 32).Rows()) << code;
+            }
+        } else if (c.Status != 0) {
+            EXPECT_EQ(run.Err, c.Err);
+            EXPECT_FALSE(std::filesystem::exists(Path("out.fzx")));
+        } else {
+            EXPECT_TRUE(run.Err.rfind(c.Err, 0) == 0) << run.Err; // then the cells outside
+        }
+    }
 }
 
 TEST_F(CliFormats, WrongOptionsAreUsageErrors) {

@@ -29,6 +29,10 @@ struct TImportOptions {
     // Widths fitted to the ink plus Spacing columns instead of the cell width.
     bool FitWidth = false;
     int Spacing = 1;
+    // Ink is what differs from the sheet's paper; Invert swaps the two.
+    bool Invert = false;
+    // The last character of a sheet; 0: the last inked cell's.
+    int LastCode = 0;
     // Map the Spectrum's own characters (up arrow 94, pound 96, copyright 127).
     bool ZxCharset = false;
 };
