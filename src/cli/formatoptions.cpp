@@ -4,7 +4,6 @@
 
 #include "commands.h"
 #include "formatfiles.h"
-#include "formats/fontfiles.h"
 #include "formats/sheet.h"
 #include "model/font.h"
 #include "text/wholenumber.h"
@@ -86,9 +85,8 @@ bool TakeFormatOption(const TArgs& args, std::size_t& i, TFormatOptions& o, std:
 }
 
 std::string LoadAnyFont(TFZXFont& font, const std::string& path, const TFormatOptions& options) {
-    if (!FindFontFormat(path)) return LoadFontFile(font, path);
     TImportReport report;
-    const std::string error = ImportFontFile(font, path, options.Import, report);
+    const std::string error = LoadFontFile(font, path, options.Import, report);
     if (error.empty())
         for (const std::string& line : report.Lines)
             std::cerr << path << ": " << line << '\n';
@@ -96,9 +94,13 @@ std::string LoadAnyFont(TFZXFont& font, const std::string& path, const TFormatOp
 }
 
 std::string SaveAnyFont(TFZXFont& font, const std::string& path, const TFormatOptions& options) {
+    std::string error = SaveFontFile(font, path, options.Export);
     const TFontFormat* format = FindFontFormat(path);
-    if (!format) return SaveFontForCommandLine(font, path);
-    const std::string error = ExportFontFile(font, path, options.Export);
+    std::vector<std::uint8_t> image;
+    // The CHR writer's refusal is the one message that does not say why.
+    const std::string reason = font.CHRIncompatibility();
+    if (!error.empty() && !reason.empty() && error == font.BuildCHRImage(image))
+        error += " " + reason;
     if (error.empty() && format->Picture) {
         // How to read the sheet back, since its layout is not in the file.
         const TImportOptions in = SheetImportOptions(font, options.Export);

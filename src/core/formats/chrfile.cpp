@@ -2,11 +2,12 @@
 // per character from code 32 on, no header. Both extensions share the format.
 
 #include "formats/fileio.h"
+#include "formats/ownformats.h"
 #include "model/font.h"
 
 namespace {
 constexpr std::size_t kBlockSize = 8;
-constexpr std::size_t kMaxBlocks = 96;
+constexpr std::size_t kMaxBlocks = kMaxCHRFileSize / kBlockSize;
 constexpr const char* kCHRSizeError = "File size must be 8..768 bytes!";
 } // namespace
 
