@@ -4,8 +4,8 @@
 #include <string>
 
 #include "commands.h"
+#include "formatoptions.h"
 #include "formats/fileio.h"
-#include "formats/fontfiles.h"
 #include "model/font.h"
 #include "render/textlayout.h"
 #include "spectrum/spectrumfiles.h"
@@ -24,12 +24,18 @@ struct TSpectrumArgs {
     std::string FontPath, OutputPath;
     std::string Text;
     TSpectrumOptions Options;
+    TFormatOptions Format; // how the font is read
 };
 
 std::string ParseArgs(const TArgs& args, TSpectrumArgs& o) {
     TStringList positional;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        std::string error;
+        if (TakeFormatOption(args, i, o.Format, error)) {
+            if (!error.empty()) return error;
+            continue;
+        }
         if (arg.size() < 2 || arg[0] != '-') {
             positional.push_back(arg);
             continue;
@@ -65,8 +71,8 @@ int RunSpectrum(const TArgs& args) {
     const std::string usage = ParseArgs(args, o);
     if (!usage.empty()) return UsageError("spectrum: " + usage);
     TFZXFont font;
-    const std::string error = LoadFontFile(font, o.FontPath);
-    if (!error.empty()) return Fail(o.FontPath + ": " + error);
+    const std::string error = LoadAnyFont(font, o.FontPath, o.Format);
+    if (!error.empty()) return Fail(error);
     // Read as render reads it; without a text, every character of the font.
     o.Options.Text = SampleCodes(font, SampleLinesFromUtf8(o.Text));
     const std::string written =

@@ -4,7 +4,6 @@
 
 #include "commands.h"
 #include "formatfiles.h"
-#include "formats/fontfiles.h"
 #include "formats/sheet.h"
 #include "model/font.h"
 #include "sheetload.h"
@@ -99,10 +98,9 @@ bool TakeFormatOption(const TArgs& args, std::size_t& i, TFormatOptions& o, std:
 
 std::string LoadAnyFont(TFZXFont& font, const std::string& path, const TFormatOptions& options) {
     const TFontFormat* format = FindFontFormat(path);
-    if (!format) return LoadFontFile(font, path);
-    if (format->Picture) return LoadSheet(font, path, options);
+    if (format && format->Picture) return LoadSheet(font, path, options);
     TImportReport report;
-    const std::string error = ImportFontFile(font, path, options.Import, report);
+    const std::string error = LoadFontFile(font, path, options.Import, report);
     if (error.empty())
         for (const std::string& line : report.Lines)
             std::cerr << EscapeControls(path + ": " + line) << '\n';
@@ -110,9 +108,13 @@ std::string LoadAnyFont(TFZXFont& font, const std::string& path, const TFormatOp
 }
 
 std::string SaveAnyFont(TFZXFont& font, const std::string& path, const TFormatOptions& options) {
+    std::string error = SaveFontFile(font, path, options.Export);
     const TFontFormat* format = FindFontFormat(path);
-    if (!format) return SaveFontForCommandLine(font, path);
-    const std::string error = ExportFontFile(font, path, options.Export);
+    std::vector<std::uint8_t> image;
+    // The CHR writer's refusal is the one message that does not say why.
+    const std::string reason = font.CHRIncompatibility();
+    if (!error.empty() && !reason.empty() && error == font.BuildCHRImage(image))
+        error += " " + reason;
     if (error.empty() && format->Picture) {
         // How to read the sheet back, since its layout is not in the file.
         const TImportOptions in = SheetImportOptions(font, options.Export);

@@ -1,4 +1,4 @@
-// quorrel-cli: look into FZX, CHR and UDG fonts and convert them from the shell.
+// quorrel-cli: look into fonts of every format read and convert them from the shell.
 
 #include <algorithm>
 #include <cstdio>
@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "commands.h"
-#include "formats/fontfiles.h"
 #include "formats/fontformats.h"
 #include "model/font.h"
 #include "text/controlescape.h"
@@ -28,16 +27,16 @@ const char* const kUsage =
     "                              write INPUT in the format OUTPUT's extension\n"
     "                              names\n"
     "  render FONT OUTPUT.png [--text TEXT] [--zoom 1..4] [--width PX]\n"
-    "         [--height PX] [--endless | [--wrap] [--at X,Y]]\n"
+    "         [--height PX] [--endless | [--wrap] [--at X,Y]] [FORMAT OPTIONS]\n"
     "                              set text in the font as a picture, by default\n"
     "                              just large enough for the text\n"
-    "  apply FONT OUTPUT --op OP [--op OP ...]\n"
+    "  apply FONT OUTPUT --op OP [--op OP ...] [FORMAT OPTIONS]\n"
     "                              reshape every character and save; OP is one of\n"
     "                              italic, bold, adjust-top, adjust-bottom,\n"
     "                              adjust-left, adjust-right, adjust-hcenter,\n"
     "                              adjust-vcenter, clear, fit-width, scale=WFxHF\n"
     "  spectrum FONT OUT.tap|OUT.z80|OUT.asm [--text TEXT] [--at X,Y]\n"
-    "         [--ink N] [--paper N] [--border N]\n"
+    "         [--ink N] [--paper N] [--border N] [FORMAT OPTIONS]\n"
     "                              the font and a text with a Z80 print routine,\n"
     "                              as a tape, a snapshot or assembler source\n"
     "\n"
@@ -60,10 +59,7 @@ const char* const kUsage =
     "  -h, --help                  show this help\n"
     "  -V, --version               show the version\n"
     "\n"
-    "Formats (by extension, any letter case):\n"
-    "  .fzx                        FZX fonts (read, write)\n"
-    "  .chr, .udg                  CHR/UDG character sets (read, write)\n"
-    "  .asm                        Z80 assembler source (write)\n";
+    "Formats (by extension, any letter case):\n";
 
 // The rows of the formats table, in the layout of the lines above.
 std::string FormatLines() {
@@ -113,16 +109,6 @@ bool AsksForHelp(const TArgs& args) {
     return false;
 }
 } // namespace
-
-std::string SaveFontForCommandLine(TFZXFont& font, const std::string& path) {
-    std::string error = SaveFontFile(font, path);
-    const std::string reason = font.CHRIncompatibility();
-    std::vector<std::uint8_t> image;
-    // The CHR writer's refusal is the one message that does not say why.
-    if (!error.empty() && !reason.empty() && error == font.BuildCHRImage(image))
-        error += " " + reason;
-    return error;
-}
 
 // Messages quote file names and text from files: no control character
 // reaches the terminal.

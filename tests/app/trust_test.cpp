@@ -140,7 +140,7 @@ void TrustTest::failedOpenChangesNothing_data() {
                              << "No such file or directory";
     QTest::newRow("folder") << "folder.fzx"
                             << "folder"
-                            << "Is a directory";
+                            << "not a regular file";
 #ifndef _WIN32
     QTest::newRow("pipe") << "pipe.fzx"
                           << "pipe"

@@ -1,6 +1,7 @@
-// quorrel-cli convert and info with the further formats: conversions through
-// PSF, gzip and picture sheets with their options, the import report on
-// standard error, and wrong options and files with their exit status.
+// quorrel-cli with every format: conversions through PSF, gzip and picture
+// sheets with their options, every command reading every format and apply
+// writing each, the import report on standard error, and wrong options and
+// files with their exit status.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "formats/fileio.h"
+#include "formats/fontformats.h"
 #include "model/font.h"
 #include "runcli.h"
 #include "tempdir.h"
@@ -60,6 +62,107 @@ TEST_F(CliFormats, ConvertsThroughEveryFormatByteExact) {
     for (int i = 0; i < font.Count(); ++i) {
         EXPECT_EQ(back.Glyph(i).Rows(), font.Glyph(i).Rows());
         EXPECT_EQ(back.Glyph(i).Leading(), font.Glyph(i).Leading());
+    }
+}
+
+// Every command reads the fixture from a file of each format the table can
+// write and read, and does with it exactly what it does with the FZX file.
+TEST_F(CliFormats, EveryCommandReadsEveryFormat) {
+    // One sheet row of 16 cells, inked up to its last, so that a sheet holds
+    // just these characters.
+    TFZXFont font;
+    MakeFixture(font);
+    font.SetLastChar(47);
+    font.Glyph(15).SetAll("10000000|01000000", 5, 8, 0);
+    ASSERT_EQ(font.SaveFZX(Path("in.fzx")), "");
+    // Options that read the sheet as written; the other formats ignore them.
+    const std::vector<std::string> sheet = {"--cell", "8x8", "--columns", "16"};
+    struct TCommand {
+        std::vector<std::string> Args; // FONT and OUT stand for the files
+        std::string Out;
+    };
+    const TCommand commands[] = {
+        {{"info", "FONT", "--json"}, ""},
+        {{"convert", "FONT", "OUT"}, "o.fzx"},
+        {{"render", "FONT", "OUT", "--text", "!(", "--zoom", "2"}, "o.png"},
+        {{"apply", "FONT", "OUT", "--op", "bold"}, "o.fzx"},
+        {{"spectrum", "FONT", "OUT", "--text", "!("}, "o.z80"},
+    };
+    // What each command gives for the FZX file: its output or its file.
+    const auto run = [&](const TCommand& c, const std::string& font, const std::string& folder) {
+        std::vector<std::string> args;
+        for (const std::string& a : c.Args)
+            args.push_back(a == "FONT" ? font : a == "OUT" ? Path(folder + "/" + c.Out) : a);
+        args.insert(args.end(), sheet.begin(), sheet.end());
+        std::filesystem::create_directories(Path(folder));
+        const TRun r = RunCli(args);
+        EXPECT_EQ(r.Status, 0) << r.Err;
+        if (c.Out.empty()) return r.Out;
+        return testcli::ReadText(Path(folder + "/" + c.Out));
+    };
+    std::vector<std::string> expected;
+    for (const TCommand& c : commands)
+        expected.push_back(run(c, Path("in.fzx"), "fzx"));
+
+    int formats = 0;
+    for (const TFontFormat& format : FontFormats()) {
+        if (!format.CanRead() || !format.CanWrite()) continue;
+        const std::string file = Path("f" + format.Extensions.front());
+        SCOPED_TRACE(file);
+        const TRun converted = RunCli({"convert", Path("in.fzx"), file});
+        ASSERT_EQ(converted.Status, 0) << converted.Err;
+        for (std::size_t i = 0; i < std::size(commands); ++i) {
+            SCOPED_TRACE(commands[i].Args[0]);
+            // Compared as text, so that a difference is short to read.
+            EXPECT_TRUE(run(commands[i], file, "out") == expected[i]);
+        }
+        ++formats;
+    }
+    EXPECT_GE(formats, 7); // FZX, CHR, UDG, BDF, PSF, gzip-compressed PSF, yaff, PNG
+}
+
+// apply writes every format the table writes, as convert does.
+TEST_F(CliFormats, ApplyWritesEveryFormat) {
+    TFZXFont font;
+    MakeFixture(font);
+    ASSERT_EQ(font.SaveFZX(Path("in.fzx")), "");
+    ASSERT_EQ(RunCli({"apply", Path("in.fzx"), Path("right.fzx"), "--op", "adjust-right"}).Status,
+              0);
+    std::filesystem::create_directory(Path("apply"));
+    std::filesystem::create_directory(Path("convert"));
+    for (const TFontFormat& format : FontFormats()) {
+        if (!format.CanWrite()) continue;
+        // The same file name in both folders: formats that hold it agree.
+        const std::string name = "/out" + format.Extensions.front();
+        SCOPED_TRACE(name);
+        const TRun applied =
+            RunCli({"apply", Path("in.fzx"), Path("apply" + name), "--op", "adjust-right"});
+        ASSERT_EQ(applied.Status, 0) << applied.Err;
+        ASSERT_EQ(RunCli({"convert", Path("right.fzx"), Path("convert" + name)}).Status, 0);
+        EXPECT_EQ(testdata::ReadAll(Path("apply" + name)),
+                  testdata::ReadAll(Path("convert" + name)));
+    }
+}
+
+// A folder is no font, whatever its name; every command says so naming it.
+TEST_F(CliFormats, FoldersAreRefusedByName) {
+    std::filesystem::create_directory(Path("x.fzx"));
+    std::filesystem::create_directory(Path("dir"));
+    const std::vector<std::vector<std::string>> cases = {
+        {"info", Path("x.fzx")},
+        {"info", Path("dir")},
+        {"convert", Path("x.fzx"), Path("o.chr")},
+        {"render", Path("x.fzx"), Path("o.png")},
+        {"apply", Path("x.fzx"), Path("o.fzx"), "--op", "bold"},
+        {"spectrum", Path("x.fzx"), Path("o.tap")},
+    };
+    for (const auto& args : cases) {
+        SCOPED_TRACE(args[0] + " " + args[1]);
+        const TRun run = RunCli(args);
+        EXPECT_EQ(run.Status, 1);
+        EXPECT_EQ(run.Err,
+                  "quorrel-cli: Cannot open file \"" + args[1] + "\": not a regular file\n");
+        EXPECT_EQ(temp.Entries().size(), 2u);
     }
 }
 
@@ -187,9 +290,10 @@ TEST_F(CliFormats, WrongOptionsAreUsageErrors) {
         {{"--charset", "ascii"}, "--charset must be zx or latin1"},
     };
     for (const auto& [options, message] : cases) {
-        for (const std::string command : {"convert", "info"}) {
+        for (const std::string command : {"convert", "info", "render", "apply", "spectrum"}) {
             std::vector<std::string> args = {command, Path("in.fzx")};
-            if (command == "convert") args.push_back(Path("out.psf"));
+            if (command != "info") args.push_back(Path("out.psf"));
+            if (command == "apply") args.insert(args.end(), {"--op", "bold"});
             args.insert(args.end(), options.begin(), options.end());
             const TRun run = RunCli(args);
             SCOPED_TRACE(command + " " + options[0]);

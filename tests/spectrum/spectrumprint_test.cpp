@@ -7,7 +7,7 @@
 #include <iostream>
 #include <string>
 
-#include "formats/fontfiles.h"
+#include "formatfiles.h"
 #include "model/font.h"
 #include "render/textlayout.h"
 #include "shareddata.h"
@@ -193,7 +193,8 @@ TEST(SpectrumPrint, SharedFontsLookTheSameAsRender) {
     std::size_t tested = 0;
     for (const auto& path : files) {
         TFZXFont font;
-        if (!LoadFontFile(font, path.string()).empty())
+        TImportReport report;
+        if (!LoadFontFile(font, path.string(), TImportOptions(), report).empty())
             continue; // broken files are the readers' tests
         ++tested;
         const std::string name = path.filename().string();

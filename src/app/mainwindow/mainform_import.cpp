@@ -34,7 +34,7 @@ QString FromPath(const std::string& path) {
 QStringList FormatFilters(bool writing, QStringList* extensions = nullptr) {
     QStringList filters;
     for (const TFontFormat& format : FontFormats()) {
-        if (!(writing ? format.CanWrite() : format.CanRead())) continue;
+        if (format.Group != fgOther || !(writing ? format.CanWrite() : format.CanRead())) continue;
         QStringList shown, patterns;
         for (const std::string& ext : format.Extensions) {
             const QString e = QString::fromStdString(ext);
@@ -88,7 +88,7 @@ std::string ReadToolkitPicture(const QString& path, TRaster& picture) {
 } // namespace
 
 bool Tmainform::CanImport(const QString& path) const {
-    return FindFontFormat(ToPath(path)) || IsToolkitPicture(path);
+    return FindFontFormat(ToPath(path), fgOther) || IsToolkitPicture(path);
 }
 
 void Tmainform::ConnectImportCommands() {
@@ -126,7 +126,7 @@ void Tmainform::ImportFont(const QString& path) {
 
 void Tmainform::ImportAsked(const QString& path) {
     const std::string file = ToPath(path);
-    const TFontFormat* format = FindFontFormat(file);
+    const TFontFormat* format = FindFontFormat(file, fgOther);
     const bool toolkitPicture = !format && IsToolkitPicture(path);
     if (!format && !toolkitPicture) {
         ShowMessageBox(this,
@@ -148,7 +148,7 @@ void Tmainform::ImportAsked(const QString& path) {
                 error = ImportSheetPicture(*FFont, picture, dialog.Options(), report);
             }
         } else {
-            error = ImportFontFile(*FFont, file, options, report);
+            error = LoadFontFile(*FFont, file, options, report, fgOther);
         }
     } catch (const TFileError& e) {
         ShowErrorBox(this, FromPath(e.what()));
@@ -185,7 +185,7 @@ void Tmainform::ExportActionExecute() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     QString path = dialog.selectedFiles().first();
     // A name without a known extension gets the chosen filter's.
-    if (!FindFontFormat(ToPath(path))) {
+    if (!FindFontFormat(ToPath(path), fgOther)) {
         const int chosen = filters.indexOf(dialog.selectedNameFilter());
         path += extensions.value(std::max(chosen, 0));
     }
@@ -194,7 +194,7 @@ void Tmainform::ExportActionExecute() {
 
 void Tmainform::ExportFont(const QString& path) {
     const std::string file = ToPath(path);
-    const TFontFormat* format = FindFontFormat(file);
+    const TFontFormat* format = FindFontFormat(file, fgOther);
     if (!format) {
         ShowMessageBox(this,
                        QStringLiteral("\"%1\": not a font format that can be exported").arg(path));
@@ -207,7 +207,7 @@ void Tmainform::ExportFont(const QString& path) {
     if (!format->Picture) Action("ZxCharsetAction")->setChecked(FExportOptions.ZxCharset);
     std::string error;
     try {
-        error = ExportFontFile(*FFont, file, FExportOptions);
+        error = SaveFontFile(*FFont, file, FExportOptions, fgOther);
     } catch (const TFileError& e) {
         ShowErrorBox(this, FromPath(e.what()));
         return;

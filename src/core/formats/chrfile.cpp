@@ -2,12 +2,13 @@
 // per character from code 32 on, no header. Both extensions share the format.
 
 #include "formats/fileio.h"
+#include "formats/ownformats.h"
 #include "model/font.h"
 #include "model/updatescope.h"
 
 namespace {
 constexpr std::size_t kBlockSize = 8;
-constexpr std::size_t kMaxBlocks = 96;
+constexpr std::size_t kMaxBlocks = kMaxCHRFileSize / kBlockSize;
 constexpr const char* kCHRSizeError = "File size must be 8..768 bytes!";
 } // namespace
 

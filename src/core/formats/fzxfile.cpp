@@ -2,6 +2,7 @@
 // character, a terminator word and the definitions back to back.
 
 #include "formats/fileio.h"
+#include "formats/ownformats.h"
 #include "model/font.h"
 #include "model/updatescope.h"
 
@@ -20,8 +21,7 @@ int Word(const std::uint8_t* p) {
 // reader never looks at, so only that much of a file is read.
 constexpr std::size_t kMaxTableEnd = 3 + 3 * 224;
 constexpr std::size_t kMaxDefinitionsEnd = kMaxTableEnd + 0xFFFF;
-constexpr std::size_t kMaxFZXFileSize = kMaxTableEnd + 2 + kMaxDefinitionsEnd - 3;
-static_assert(kMaxFZXFileSize == 66884);
+static_assert(kMaxFZXFileSize == kMaxTableEnd + 2 + kMaxDefinitionsEnd - 3);
 } // namespace
 
 std::string TFZXFont::LoadFZX(const std::string& fileName) {
@@ -179,8 +179,12 @@ std::string TFZXFont::SaveFZX(const std::string& fileName) {
 std::string TFZXFont::WriteSavedImage(const std::string& fileName,
                                       const std::vector<std::uint8_t>& image) {
     if (!WriteFileReplacing(fileName, image)) return kFileWriteError;
+    MarkSaved();
+    return std::string();
+}
+
+void TFZXFont::MarkSaved() {
     FUndoList.Clear();
     SetModified(false);
     Changed();
-    return std::string();
 }

@@ -61,6 +61,9 @@ class TFZXFont {
     int UpdateLock() const { return FUpdateLock; }
     bool Modified() const { return FModified; }
     void SetModified(bool value) { FModified = value; }
+    // After the font was written to a file of the editor's own format: no
+    // history, not modified; notifies.
+    void MarkSaved();
 
     // --- header values: equal values change nothing ----------------------
     int Height() const { return FHeight; }
