@@ -15,6 +15,7 @@
 #include "platform/fonttext.h"
 #include "shell/fontwarnings.h"
 #include "shell/historysteps.h"
+#include "spectrum/spectrumscreendock.h"
 #include "widgets/chargrid.h"
 #include "widgets/editcanvas.h"
 #include "widgets/previewpaintbox.h"
@@ -205,6 +206,7 @@ void Tmainform::PreviewChanged(bool zoomChanged) {
         UpdateControls();
     } else {
         FPreviewPaintbox->update();
+        FSpectrumDock->Refresh();
     }
 }
 
