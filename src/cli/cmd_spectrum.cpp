@@ -1,5 +1,6 @@
-// `spectrum FONT OUT.tap|OUT.z80|OUT.asm`: the font and a sample text with
-// Quorrel's print routine, as a tape, a snapshot or Z80 source.
+// `spectrum FONT OUT.tap|OUT.z80|OUT.asm|OUT.scr`: the font and a sample
+// text with Quorrel's print routine, as a tape, a snapshot or Z80 source, or
+// the screen file of what they show.
 
 #include <string>
 
@@ -40,6 +41,10 @@ std::string ParseArgs(const TArgs& args, TSpectrumArgs& o) {
             positional.push_back(arg);
             continue;
         }
+        if (arg == "--bright") {
+            o.Options.Bright = true;
+            continue;
+        }
         if (arg != "--text" && arg != "--at" && arg != "--ink" && arg != "--paper" &&
             arg != "--border")
             return "unknown option '" + arg + "'";
@@ -58,7 +63,8 @@ std::string ParseArgs(const TArgs& args, TSpectrumArgs& o) {
             if (!ParseNumber(value, 0, 7, colour)) return arg + " must be a colour 0..7";
         }
     }
-    if (positional.size() != 2) return "needs a font file and an output file (.tap, .z80 or .asm)";
+    if (positional.size() != 2)
+        return "needs a font file and an output file (.tap, .z80, .asm or .scr)";
     o.FontPath = positional[0];
     o.OutputPath = positional[1];
     return "";

@@ -11,6 +11,7 @@
 #include "mainwindow/mainform.h"
 #include "platform/safesettings.h"
 #include "shell/windowplace.h"
+#include "spectrum/spectrumscreendock.h"
 #include "widgets/chargrid.h"
 #include "widgets/glyphsheet.h"
 
@@ -79,12 +80,14 @@ void Tmainform::LoadWindowSettings(TSafeRegistry& reg) {
     if (!layout.isEmpty()) restoreState(layout);
     Action("ShowGlyphSheetAction")->setChecked(ReadBoolDefault(reg, "ShowGlyphSheet", false));
     FSheetDock->setVisible(Action("ShowGlyphSheetAction")->isChecked());
+    FSpectrumDock->LoadSettings(reg);
     reg.CloseKey();
 }
 
 void Tmainform::StoreWindowSettings(TSafeRegistry& reg) {
     if (!reg.OpenKey(kWindowKey, true)) return;
     reg.WriteBool("ShowGlyphSheet", Action("ShowGlyphSheetAction")->isChecked());
+    FSpectrumDock->StoreSettings(reg);
     // The size and place of the window when not maximised, and where its
     // toolbars and the dock are.
     reg.WriteString("Geometry", QString::fromStdString(WindowRectText(ToTRect(normalGeometry()))));

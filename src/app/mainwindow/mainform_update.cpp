@@ -16,6 +16,7 @@
 #include "platform/fonttext.h"
 #include "shell/fontwarnings.h"
 #include "shell/historysteps.h"
+#include "spectrum/spectrumscreendock.h"
 #include "widgets/chargrid.h"
 #include "widgets/editcanvas.h"
 #include "widgets/previewpaintbox.h"
@@ -207,6 +208,7 @@ void Tmainform::PreviewChanged(bool zoomChanged) {
         UpdateControls();
     } else {
         FPreviewPaintbox->update();
+        FSpectrumDock->Refresh();
     }
 }
 
