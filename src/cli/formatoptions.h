@@ -1,7 +1,7 @@
 #pragma once
 // The options of `convert` and `info` that steer the further formats (picture
-// sheets, PSF, character set), and reading or writing any font file by its
-// extension: the editor's own formats or a row of the formats table.
+// sheets, PSF, character set, desktop fonts' size, face and hinting), and reading or writing any
+// font file by its extension: the editor's own formats or a row of the formats table.
 
 #include <cstddef>
 #include <string>

@@ -3,7 +3,9 @@
 // up by its extension, read with the limits of its row, unpacked (gzip, PNG)
 // and handed to the core's reader; writers go through the safe save.
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "formats/fontformats.h"
 
@@ -26,6 +28,14 @@ std::string ReadSheetPicture(const std::string& path, TRaster& picture);
 // leaving font untouched on failure.
 std::string ImportSheetPicture(TFZXFont& font, const TRaster& picture,
                                const TImportOptions& options, TImportReport& report);
+
+// The same two steps for a desktop font (TrueType, OpenType, PCF), whose
+// dialog reads the face at several sizes: the checked, unpacked bytes ("" or
+// the message naming the file; throws as ImportFontFile does) ...
+std::string ReadDesktopFontFile(const std::string& path, std::vector<std::uint8_t>& bytes);
+// ... and the import of those bytes, leaving font untouched on failure.
+std::string ImportDesktopFont(TFZXFont& font, const std::vector<std::uint8_t>& bytes,
+                              const TImportOptions& options, TImportReport& report);
 
 // Writes font to path in the format its extension names, named (where the
 // format holds a name) after the file unless options name it. "" on success, else

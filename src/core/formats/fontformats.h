@@ -4,10 +4,13 @@
 // options and report that travel with an import or export. The command line,
 // the window's dialogs and drops all read this table; a new format is a row.
 // Decoding of containers (gzip, PNG) lives outside the core: a row says what
-// its reader needs, and the caller hands over plain bytes or a raster.
+// its reader needs, and the caller hands over plain bytes or a raster. Rows
+// marked Desktop are read by the codec's font rasteriser, which the core has
+// not; for the core they are read-only rows without a reader.
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +34,12 @@ struct TImportOptions {
     int Spacing = 1;
     // Map the Spectrum's own characters (up arrow 94, pound 96, copyright 127).
     bool ZxCharset = false;
+    // Desktop fonts (TrueType, OpenType, PCF): pixels per em (none: a font's
+    // only bitmap strike), the face of a collection and whether the outlines
+    // are hinted.
+    std::optional<int> PixelSize;
+    int Face = 0;
+    bool Hinting = false;
 };
 
 // Choices of an export.
@@ -75,8 +84,9 @@ struct TFontFormat {
     TBytesWriter WriteBytes;             // may be empty: read-only format
     TPictureReader ReadPicture;          // set when Picture
     TPictureWriter WritePicture;
+    bool Desktop = false; // a desktop font the codec rasterises (TrueType, PCF)
 
-    bool CanRead() const { return Picture ? bool(ReadPicture) : bool(ReadBytes); }
+    bool CanRead() const { return Desktop || (Picture ? bool(ReadPicture) : bool(ReadBytes)); }
     bool CanWrite() const { return Picture ? bool(WritePicture) : bool(WriteBytes); }
 };
 
