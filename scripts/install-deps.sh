@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config clang-format
-  libpng-dev zlib1g-dev
+  libpng-dev zlib1g-dev libfreetype-dev
   qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
@@ -16,6 +16,7 @@ packages=(
   dpkg-dev file desktop-file-utils shared-mime-info
   imagemagick python3
   xfonts-base xfonts-75dpi pcf2bdf xfonts-utils fontforge python3-fontforge
+  fonts-dejavu-core fonts-terminus-otb xfonts-terminus
 )
 
 missing=()

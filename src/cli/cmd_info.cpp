@@ -1,20 +1,50 @@
 // `info FONT [--json] [format options]`: the header values, size and
 // warnings of a font of any format read, or the whole font as JSON for scripts.
+// A desktop font also shows its faces and strikes, or that it is scalable;
+// one that needs a size first shows only those.
 
 #include <iostream>
 #include <sstream>
 
 #include "commands.h"
+#include "desktopfont.h"
+#include "formatfiles.h"
 #include "formatoptions.h"
 #include "model/font.h"
 #include "shell/fontwarnings.h"
 
 namespace {
 
-void PrintPlain(const TFZXFont& font, const std::string& path) {
+// The faces and sizes of a desktop font; "" or the message.
+std::string PrintDesktopFace(const std::string& path, const TImportOptions& options,
+                             bool& needsSize) {
+    std::vector<std::uint8_t> bytes;
+    TDesktopFace face;
+    std::string error = ReadDesktopFontFile(path, bytes);
+    if (!error.empty()) return error;
+    error = DescribeDesktopFont(bytes, options.Face, face);
+    if (!error.empty()) return "\"" + path + "\": " + error;
     std::ostringstream out;
     out << "file: " << path << '\n'
-        << "height: " << font.Height() << '\n'
+        << "faces: " << face.Faces << '\n'
+        << "family: " << face.Family << '\n'
+        << "style: " << face.Style << '\n';
+    if (!face.Strikes.empty()) {
+        out << "strikes:";
+        for (const int size : face.Strikes)
+            out << ' ' << size;
+        out << '\n';
+    }
+    out << "scalable: " << (face.Scalable ? "yes" : "no") << '\n';
+    std::cout << out.str();
+    needsSize = !options.PixelSize && face.Strikes.size() != 1;
+    return "";
+}
+
+void PrintPlain(const TFZXFont& font, const std::string& path, bool named) {
+    std::ostringstream out;
+    if (!named) out << "file: " << path << '\n';
+    out << "height: " << font.Height() << '\n'
         << "tracking: " << font.Tracking() << '\n'
         << "lastchar: " << font.LastChar() << '\n'
         << "glyphs: " << font.Count() << '\n'
@@ -87,12 +117,20 @@ int RunInfo(const TArgs& args) {
     }
     if (path.empty()) return UsageError("info: no font given");
 
+    const TFontFormat* format = FindFontFormat(path);
+    const bool desktop = !json && format && format->Desktop;
+    if (desktop) {
+        bool needsSize = false;
+        const std::string error = PrintDesktopFace(path, options.Import, needsSize);
+        if (!error.empty()) return Fail(error);
+        if (needsSize) return 0;
+    }
     TFZXFont font;
     const std::string error = LoadAnyFont(font, path, options);
     if (!error.empty()) return Fail(error);
     if (json)
         PrintJson(font);
     else
-        PrintPlain(font, path);
+        PrintPlain(font, path, desktop);
     return 0;
 }

@@ -12,6 +12,9 @@
 
 namespace {
 
+// Digits beyond it read as it: far outside any size a font has.
+constexpr int kMaxSizeValue = 1 << 30;
+
 bool Number(const std::string& text, int low, int high, int& value) {
     for (const char c : text)
         if (c < '0' || c > '9') return false; // no signs, blanks or hex here
@@ -58,8 +61,13 @@ bool TakeFormatOption(const TArgs& args, std::size_t& i, TFormatOptions& o, std:
         }
         return true;
     }
+    if (arg == "--hinting") {
+        in.Hinting = true;
+        return true;
+    }
     if (arg != "--cell" && arg != "--first-code" && arg != "--columns" && arg != "--gap" &&
-        arg != "--margin" && arg != "--charset" && arg != "--last-code")
+        arg != "--margin" && arg != "--charset" && arg != "--last-code" && arg != "--size" &&
+        arg != "--face")
         return false;
     if (i + 1 >= args.size()) {
         error = arg + " needs a value";
@@ -88,6 +96,17 @@ bool TakeFormatOption(const TArgs& args, std::size_t& i, TFormatOptions& o, std:
         ok = Pair(value, 0, 1024, x, y, true);
         (arg == "--gap" ? o.GapGiven : o.MarginGiven) = true;
         if (!ok) error = arg + " must be N or XxY, each 0 to 1024";
+    } else if (arg == "--size") {
+        // Any whole number here: the reader names the sizes the font has.
+        int size = 0;
+        ok = Number(value, 0, kMaxSizeValue, size) ||
+             (!value.empty() && value.find_first_not_of("0123456789") == std::string::npos &&
+              ((size = kMaxSizeValue), true));
+        in.PixelSize = size;
+        if (!ok) error = "--size must be a whole number of pixels";
+    } else if (arg == "--face") {
+        ok = Number(value, 0, kMaxSizeValue, in.Face);
+        if (!ok) error = "--face must be a face number from 0";
     } else {
         ok = value == "zx" || value == "latin1";
         in.ZxCharset = o.Export.ZxCharset = value == "zx";

@@ -1,7 +1,7 @@
 #pragma once
 // The options of every command that steer the formats (picture sheets, PSF,
-// character set), and reading or writing any font file of the formats table
-// by its extension.
+// character set, desktop fonts' size, face and hinting), and reading or
+// writing any font file of the formats table by its extension.
 
 #include <cstddef>
 #include <string>

@@ -55,6 +55,12 @@ const char* const kUsage =
     "  --grid, --captions          draw a grid and codes into a written sheet\n"
     "  --charset zx|latin1         map the Spectrum's up arrow, pound and\n"
     "                              copyright to codes 94, 96, 127\n"
+    "  --size PX                   pixels per em of a TrueType, OpenType or PCF\n"
+    "                              font: its strike of that size, else its\n"
+    "                              outlines rendered (needed for outlines and\n"
+    "                              for fonts of several strikes)\n"
+    "  --face N                    face N of a font collection (default 0)\n"
+    "  --hinting                   hint outlines (ordinary faces at small sizes)\n"
     "\n"
     "Options:\n"
     "  -h, --help                  show this help\n"
@@ -104,7 +110,8 @@ bool AsksForHelp(const TArgs& args) {
         if (arg == "--text" || arg == "--zoom" || arg == "--width" || arg == "--height" ||
             arg == "--op" || arg == "--at" || arg == "--ink" || arg == "--paper" ||
             arg == "--border" || arg == "--cell" || arg == "--first-code" || arg == "--columns" ||
-            arg == "--gap" || arg == "--margin" || arg == "--charset")
+            arg == "--gap" || arg == "--margin" || arg == "--charset" || arg == "--size" ||
+            arg == "--face")
             ++i;
     }
     return false;

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "desktopfont.h"
 #include "formats/fileio.h"
 #include "formats/sheet.h"
 #include "gzipcodec.h"
@@ -74,6 +75,8 @@ std::string LoadFontFile(TFZXFont& font, const std::string& path, const TImportO
         TRaster picture;
         error = DecodePNG(bytes, picture);
         if (error.empty()) error = format->ReadPicture(scratch, picture, options, scratchReport);
+    } else if (format->Desktop) {
+        error = ReadDesktopFont(scratch, bytes, options, scratchReport);
     } else {
         error = format->ReadBytes(scratch, bytes, options, scratchReport);
     }
@@ -98,6 +101,22 @@ std::string ImportSheetPicture(TFZXFont& font, const TRaster& picture,
     TFZXFont scratch;
     TImportReport scratchReport;
     const std::string error = ReadSheet(scratch, picture, options, scratchReport);
+    return TakeOverIfRead(font, scratch, report, scratchReport, error);
+}
+
+std::string ReadDesktopFontFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
+    bytes.clear();
+    const TFontFormat* format = FindFontFormat(path);
+    if (!(format && format->Desktop)) return InFile(path, "not a TrueType, OpenType or PCF font");
+    const std::string error = ReadContent(path, *format, bytes);
+    return error.empty() ? "" : InFile(path, error);
+}
+
+std::string ImportDesktopFont(TFZXFont& font, const std::vector<std::uint8_t>& bytes,
+                              const TImportOptions& options, TImportReport& report) {
+    TFZXFont scratch;
+    TImportReport scratchReport;
+    const std::string error = ReadDesktopFont(scratch, bytes, options, scratchReport);
     return TakeOverIfRead(font, scratch, report, scratchReport, error);
 }
 

@@ -4,7 +4,9 @@
 // unpacked (gzip, PNG) and handed to the core's reader; writers go through
 // the safe save. Every door of the program loads and saves through here.
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "formats/fontformats.h"
 
@@ -44,3 +46,11 @@ std::string ReadSheetPicture(const std::string& path, TRaster& picture);
 // leaving font untouched on failure.
 std::string ImportSheetPicture(TFZXFont& font, const TRaster& picture,
                                const TImportOptions& options, TImportReport& report);
+
+// The same two steps for a desktop font (TrueType, OpenType, PCF), whose
+// dialog reads the face at several sizes: the checked, unpacked bytes ("" or
+// the message naming the file; throws as ImportFontFile does) ...
+std::string ReadDesktopFontFile(const std::string& path, std::vector<std::uint8_t>& bytes);
+// ... and the import of those bytes, leaving font untouched on failure.
+std::string ImportDesktopFont(TFZXFont& font, const std::vector<std::uint8_t>& bytes,
+                              const TImportOptions& options, TImportReport& report);

@@ -355,6 +355,51 @@ TEST_F(CliFormats, MessagesEscapeControlCharacters) {
     }
 }
 
+// Desktop fonts: info names the strikes or says the face is scalable; sizes
+// the font lacks fail with exit 1 and write nothing; a size that is no number
+// is a usage mistake.
+TEST_F(CliFormats, DesktopFontsNeedASizeTheyHave) {
+    const std::string otb = "/usr/share/fonts/opentype/terminus/terminus-normal.otb";
+    const std::string ttf = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+    if (!std::filesystem::exists(otb) || !std::filesystem::exists(ttf))
+        GTEST_SKIP() << otb << " or " << ttf
+                     << " not found (packages fonts-terminus-otb, fonts-dejavu-core)";
+    TRun run = RunCli({"info", otb});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_NE(run.Out.find("\nstrikes: 12 14 16 18 20 22 24 28 32\nscalable: no\n"),
+              std::string::npos)
+        << run.Out;
+    run = RunCli({"info", ttf});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_NE(run.Out.find("\nscalable: yes\n"), std::string::npos) << run.Out;
+    run = RunCli({"info", otb, "--size", "16", "--face", "0"});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_NE(run.Out.find("\nheight: 16\n"), std::string::npos) << run.Out;
+
+    const std::vector<std::pair<std::vector<std::string>, std::string>> failures = {
+        {{ttf}, "the font is scalable (outlines): give a pixel size with --size"},
+        {{ttf, "--size", "0"}, "pixel size 0 is out of range (1 to 192)"},
+        {{ttf, "--size", "100000000000"}, "pixel size 1073741824 is out of range (1 to 192)"},
+        {{otb, "--size", "15"}, "no strike of 15 pixels"},
+        {{ttf, "--size", "8", "--face", "2"}, "face 2 does not exist"},
+    };
+    for (const auto& [args, message] : failures) {
+        SCOPED_TRACE(message);
+        std::vector<std::string> command = {"convert", args[0], Path("out.fzx")};
+        command.insert(command.end(), args.begin() + 1, args.end());
+        run = RunCli(command);
+        EXPECT_EQ(run.Status, 1);
+        EXPECT_EQ(run.Err.rfind("quorrel-cli: \"" + args[0] + "\": " + message, 0), 0u) << run.Err;
+        EXPECT_FALSE(std::filesystem::exists(Path("out.fzx")));
+    }
+    run = RunCli({"convert", ttf, Path("out.fzx"), "--size", "12px"});
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_EQ(run.Err, "quorrel-cli: convert: --size must be a whole number of pixels\n"
+                       "Try 'quorrel-cli --help'.\n");
+    run = RunCli({"convert", ttf, Path("out.fzx"), "--size", "12", "--hinting"});
+    EXPECT_EQ(run.Status, 0) << run.Err;
+}
+
 TEST_F(CliFormats, HelpListsTheFormatsTable) {
     const TRun run = RunCli({"--help"});
     EXPECT_EQ(run.Status, 0);

@@ -1,14 +1,17 @@
 // Writes pictures of the picture sheet import dialog with real sheets made
 // from a font: one with a grid and captions (layout found by itself), one
-// plain sheet read with fitted widths:
+// plain sheet read with fitted widths; and of the desktop font dialog with
+// an outline face and a font of several strikes where they are installed:
 //   quorrel_import_shots FONT.fzx OUTPUT_FOLDER
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "dialogs/desktopimportdialog.h"
 #include "dialogs/sheetimportdialog.h"
 #include "formatfiles.h"
 #include "formats/sheet.h"
@@ -58,6 +61,20 @@ int main(int argc, char** argv) {
         shot.window.ImportFont(console);
         shot.window.Font().SetCurrent('A' - 32);
         SaveShot(&shot.window, folder, "window-imported-console-font.png");
+    }
+    const TStringList lines = {"The quick brown fox", "jumps over the lazy dog. 0123456789"};
+    for (const char* const file : {"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
+                                   "/usr/share/fonts/opentype/terminus/terminus-normal.otb"}) {
+        std::vector<std::uint8_t> bytes;
+        TDesktopFace face;
+        if (!QFile::exists(file) || !ReadDesktopFontFile(file, bytes).empty() ||
+            !DescribeDesktopFont(bytes, 0, face).empty())
+            continue;
+        TDesktopImportDialog dialog(bytes, face, TImportOptions(), lines, file);
+        if (dialog.StrikeBox) dialog.StrikeBox->setCurrentIndex(2);
+        dialog.show();
+        SaveShot(&dialog, folder,
+                 face.Scalable ? "desktop-import-outline.png" : "desktop-import-strikes.png");
     }
     return 0;
 }

@@ -11,7 +11,9 @@
 #include <QStringList>
 #include <cstring>
 
+#include "dialogs/desktopimportdialog.h"
 #include "dialogs/exportoptionsdialog.h"
+#include "dialogs/previewdialog.h"
 #include "dialogs/sheetimportdialog.h"
 #include "formatfiles.h"
 #include "formats/fileio.h"
@@ -147,6 +149,9 @@ void Tmainform::ImportAsked(const QString& path) {
                 if (dialog.exec() != QDialog::Accepted) return;
                 error = ImportSheetPicture(*FFont, picture, dialog.Options(), report);
             }
+        } else if (format->Desktop) {
+            const TStringList lines = FPreviewForm ? FPreviewForm->Lines() : TStringList();
+            if (!ImportDesktopFontAsked(this, path, options, lines, *FFont, report, error)) return;
         } else {
             error = LoadFontFile(*FFont, file, options, report, fgOther);
         }

@@ -11,6 +11,8 @@
 namespace {
 // A sheet of 256 x 256 cells of 64 x 64 pixels as a PNG file is far smaller.
 constexpr std::size_t kMaxSheetFileSize = 64u * 1024 * 1024;
+// Large CJK faces run to some 30 MB; nothing near a Spectrum font is larger.
+constexpr std::size_t kMaxDesktopFileSize = 64u * 1024 * 1024;
 } // namespace
 
 const std::vector<TFontFormat>& FontFormats() {
@@ -27,6 +29,9 @@ const std::vector<TFontFormat>& FontFormats() {
         {"PSF", "PSF console fonts", {".psf"}, false, false, kMaxPSFFileSize, ReadPSF, WritePSF, {}, {}},
         {"yaff", "yaff fonts", {".yaff"}, false, false, kMaxYaffFileSize, ReadYaff, WriteYaff, {}, {}},
         {"picture sheet", "Picture sheets (PNG)", {".png"}, false, true, kMaxSheetFileSize, {}, {}, ReadSheet, WriteSheet},
+        {"TrueType", "TrueType and OpenType fonts", {".ttf", ".otf", ".ttc", ".otb", ".woff", ".woff2"}, false, false, kMaxDesktopFileSize, {}, {}, {}, {}, true},
+        {"PCF", "X11 bitmap fonts (PCF), gzip-compressed", {".pcf.gz"}, true, false, kMaxDesktopFileSize, {}, {}, {}, {}, true},
+        {"PCF", "X11 bitmap fonts (PCF)", {".pcf"}, false, false, kMaxDesktopFileSize, {}, {}, {}, {}, true},
         // clang-format on
     };
     return formats;

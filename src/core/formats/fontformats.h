@@ -4,10 +4,13 @@
 // travel with a read or a write. The command line, the window's dialogs and
 // drops all read this table; a new format is a row.
 // Decoding of containers (gzip, PNG) lives outside the core: a row says what
-// its reader needs, and the caller hands over plain bytes or a raster.
+// its reader needs, and the caller hands over plain bytes or a raster. Rows
+// marked Desktop are read by the codec's font rasteriser, which the core has
+// not; for the core they are read-only rows without a reader.
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +38,12 @@ struct TImportOptions {
     int LastCode = 0;
     // Map the Spectrum's own characters (up arrow 94, pound 96, copyright 127).
     bool ZxCharset = false;
+    // Desktop fonts (TrueType, OpenType, PCF): pixels per em (none: a font's
+    // only bitmap strike), the face of a collection and whether the outlines
+    // are hinted.
+    std::optional<int> PixelSize;
+    int Face = 0;
+    bool Hinting = false;
 };
 
 // Choices of an export.
@@ -99,8 +108,9 @@ struct TFontFormat {
     // Only the first MaxFileSize bytes are read and handed to the reader,
     // which judges a longer file itself, instead of refusing it unread.
     bool HeadOnly = false;
+    bool Desktop = false; // a desktop font the codec rasterises (TrueType, PCF)
 
-    bool CanRead() const { return Picture ? bool(ReadPicture) : bool(ReadBytes); }
+    bool CanRead() const { return Desktop || (Picture ? bool(ReadPicture) : bool(ReadBytes)); }
     bool CanWrite() const { return Picture ? bool(WritePicture) : bool(WriteBytes); }
 };
 
