@@ -1,6 +1,6 @@
-// The print routine, run in an emulated Z80, sets text pixel for pixel as
-// `quorrel-cli render --wrap` does: for fonts of our own, and for every font
-// of the shared collection.
+// The print routines, fast and compact, run in an emulated Z80, set text
+// pixel for pixel as `quorrel-cli render --wrap` does: for fonts of our own,
+// and for every font of the shared collection.
 
 #include <gtest/gtest.h>
 
@@ -32,8 +32,9 @@ struct TOutcome {
 // With junk, every row byte gets ink beyond the character's width, which
 // an FZX reader ignores.
 TOutcome RunOnSpectrum(const TFZXFont& font, const std::string& text, int x, int y,
-                       bool junk = false) {
+                       bool junk = false, TPrintRoutine routine = TPrintRoutine::Fast) {
     TSpectrumOptions options;
+    options.Routine = routine;
     options.Text = text;
     options.X = x;
     options.Y = y;
@@ -94,10 +95,14 @@ std::string Difference(const TRaster& spectrum, const TRaster& render) {
     return count == 0 ? "" : std::to_string(count) + " pixels differ, first at " + first;
 }
 
+const TPrintRoutine kRoutines[] = {TPrintRoutine::Fast, TPrintRoutine::Compact};
+
 void ExpectSameAsRender(TFZXFont& font, const std::string& text, int x, int y,
-                        const std::string& what, bool junk = false) {
-    SCOPED_TRACE(what + " at " + std::to_string(x) + "," + std::to_string(y));
-    const TOutcome out = RunOnSpectrum(font, text, x, y, junk);
+                        const std::string& what, bool junk = false,
+                        TPrintRoutine routine = TPrintRoutine::Fast) {
+    SCOPED_TRACE(std::string(routine == TPrintRoutine::Fast ? "fast: " : "compact: ") + what +
+                 " at " + std::to_string(x) + "," + std::to_string(y));
+    const TOutcome out = RunOnSpectrum(font, text, x, y, junk, routine);
     ASSERT_TRUE(out.Returned) << "the routine did not return";
     EXPECT_EQ(out.StrayWrites, 0) << "first stray write at " << out.FirstStray;
     EXPECT_TRUE(out.KeptRegisters) << "IX, IY or an alternate register changed";
@@ -148,18 +153,24 @@ TEST(SpectrumPrint, OwnFontsLookTheSameAsRender) {
     for (const auto& f : fonts) {
         TFZXFont font;
         spectrumtest::MakeFont(font, f.Height, f.Tracking, f.LastChar, f.MaxWidth, f.Seed);
-        for (const TTextCase& t : TextCases(font))
-            ExpectSameAsRender(font, t.Text, t.X, t.Y, std::string(f.What) + ": " + t.What);
-        for (int x = 0; x < 8; ++x)
-            ExpectSameAsRender(font, kPangram, x, 100 + x, std::string(f.What) + ": shift");
+        for (const TPrintRoutine r : kRoutines) {
+            for (const TTextCase& t : TextCases(font))
+                ExpectSameAsRender(font, t.Text, t.X, t.Y, std::string(f.What) + ": " + t.What,
+                                   false, r);
+            for (int x = 0; x < 8; ++x)
+                ExpectSameAsRender(font, kPangram, x, 100 + x, std::string(f.What) + ": shift",
+                                   false, r);
+        }
     }
 }
 
 TEST(SpectrumPrint, BitsBeyondTheWidthAreIgnored) {
     TFZXFont font;
     spectrumtest::MakeFont(font, 9, 1, 127, 16, 7);
-    for (const TTextCase& t : TextCases(font))
-        ExpectSameAsRender(font, t.Text, t.X, t.Y, std::string("junk bits: ") + t.What, true);
+    for (const TPrintRoutine r : kRoutines)
+        for (const TTextCase& t : TextCases(font))
+            ExpectSameAsRender(font, t.Text, t.X, t.Y, std::string("junk bits: ") + t.What, true,
+                               r);
 }
 
 TEST(SpectrumPrint, KernAtTheLeftEdgeIsCut) {
@@ -176,12 +187,17 @@ TEST(SpectrumPrint, KernAtTheLeftEdgeIsCut) {
 TEST(SpectrumPrint, NothingForAFontOfNoHeightOrAStartBelowTheScreen) {
     TFZXFont font;
     spectrumtest::MakeFont(font, 8, 0, 127, 8, 9);
-    const TOutcome below = RunOnSpectrum(font, "ABC", 0, 192 + 0);
-    EXPECT_TRUE(below.Returned);
+    for (const TPrintRoutine r : kRoutines) {
+        const TOutcome below = RunOnSpectrum(font, "ABC", 0, 192 + 0, false, r);
+        EXPECT_TRUE(below.Returned);
+        EXPECT_EQ(Difference(below.Screen, TRaster(256, 192, clWhite)), "");
+    }
     font.SetHeight(0);
-    const TOutcome flat = RunOnSpectrum(font, "ABC", 0, 0);
-    EXPECT_TRUE(flat.Returned);
-    EXPECT_EQ(Difference(flat.Screen, TRaster(256, 192, clWhite)), "");
+    for (const TPrintRoutine r : kRoutines) {
+        const TOutcome flat = RunOnSpectrum(font, "ABC", 0, 0, false, r);
+        EXPECT_TRUE(flat.Returned);
+        EXPECT_EQ(Difference(flat.Screen, TRaster(256, 192, clWhite)), "");
+    }
 }
 
 TEST(SpectrumPrint, SharedFontsLookTheSameAsRender) {
@@ -199,8 +215,12 @@ TEST(SpectrumPrint, SharedFontsLookTheSameAsRender) {
         const std::string name = path.filename().string();
         const std::string all = Codes(32, font.LastChar());
         const std::string beyond(1, static_cast<char>(font.LastChar() + 1));
-        ExpectSameAsRender(font, all + "\r\r" + kPangram + "\r" + kPangram, 3, 1, name + ": codes");
-        ExpectSameAsRender(font, kPangram + beyond + kPangram, 250, 150, name + ": edges");
+        for (const TPrintRoutine r : kRoutines) {
+            ExpectSameAsRender(font, all + "\r\r" + kPangram + "\r" + kPangram, 3, 1,
+                               name + ": codes", false, r);
+            ExpectSameAsRender(font, kPangram + beyond + kPangram, 250, 150, name + ": edges",
+                               false, r);
+        }
     }
     std::cout << tested << " of " << files.size() << " shared fonts set on the Spectrum\n";
     EXPECT_GT(tested, files.size() / 2);

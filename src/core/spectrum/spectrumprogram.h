@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "spectrum/printroutine.h"
+
 class TFZXFont;
 
 struct TSpectrumOptions {
@@ -17,6 +19,7 @@ struct TSpectrumOptions {
     int Ink = 0;      // colours 0..7
     int Paper = 7;
     int Border = 7;
+    TPrintRoutine Routine = TPrintRoutine::Fast; // the compact one saves memory
 };
 
 struct TSpectrumProgram {
