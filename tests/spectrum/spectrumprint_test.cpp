@@ -192,6 +192,13 @@ TEST(SpectrumPrint, KernNeverTakesACharacterLeftOfTheLineStart) {
     ExpectSameAsRender(font, std::string(200, '!'), 4, 0, "pen moving left");
 }
 
+TEST(SpectrumPrint, AGlyphOfNoWidthTakesTheWidthItsFileStores) {
+    TFZXFont font;
+    spectrumtest::MakeFont(font, 8, 0, 127, 8, 10);
+    font.Glyph(0).SetAll("", 0, 0, 0); // Scale can leave a space 0 wide
+    ExpectSameAsRender(font, " A B C D", 0, 0, "spaces 0 wide");
+}
+
 TEST(SpectrumPrint, NothingForAFontOfNoHeightOrAStartBelowTheScreen) {
     TFZXFont font;
     spectrumtest::MakeFont(font, 8, 0, 127, 8, 9);

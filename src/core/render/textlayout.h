@@ -22,6 +22,7 @@
 #include "text/textrows.h"
 
 class TFZXFont;
+class TFZXChar;
 
 struct TTextPlacement {
     int Code = 0;
@@ -41,6 +42,12 @@ struct TTextFrame {
     // preview strip does.
     bool Wrap = true;
 };
+
+// The width a character takes in text: its width as the FZX file stores it.
+// Scaling can leave a glyph 0 wide, which the file's 4-bit field cannot hold
+// and writes as 1; the preview counts it as the Spectrum will, so characters
+// after it land where they will land there.
+int StoredWidth(const TFZXChar& glyph);
 
 // Pen positions of the characters of codes that show at least partly in the
 // frame (lines starting at or below Bottom are left out).
