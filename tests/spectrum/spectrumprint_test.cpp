@@ -173,15 +173,41 @@ TEST(SpectrumPrint, BitsBeyondTheWidthAreIgnored) {
                                r);
 }
 
-TEST(SpectrumPrint, KernAtTheLeftEdgeIsCut) {
+TEST(SpectrumPrint, KernNeverTakesACharacterLeftOfTheLineStart) {
+    // "!" is a 13 x 2 frame whose left column is ink: a cut shows at once.
     TFZXFont font;
     font.SetLastChar(33);
-    font.Glyph(1).SetAll("1111111111111|1000000000001", 2, 13, 3);
-    ExpectSameAsRender(font, "!!!!", 0, 0, "kern 3 at x 0");
-    ExpectSameAsRender(font, "!!!!", 1, 0, "kern 3 at x 1");
-    // Negative advances walk the pen off the left edge.
+    font.SetHeight(3);
+    const struct {
+        const char* What;
+        std::string Text;
+        int Line; // of the character checked
+    } texts[] = {
+        {"first line", "!!!!", 0},
+        {"after code 13", "!\r!!", 1},
+        {"after wrapping", std::string(40, '!'), 1},
+    };
+    for (int kern = 1; kern <= 3; ++kern) {
+        font.Glyph(1).SetAll("1111111111111|1000000000001", 0, 13, kern);
+        for (const auto& t : texts)
+            for (const int x : {0, 1, 2, 3, 100}) {
+                const std::string what = std::string(t.What) + ", kern " + std::to_string(kern);
+                ExpectSameAsRender(font, t.Text, x, 0, what);
+                const TOutcome out = RunOnSpectrum(font, t.Text, x, 0);
+                EXPECT_EQ(out.Screen.Pixel(x, 3 * t.Line + 1), clBlack) << what << " at " << x;
+                if (x > 0) EXPECT_EQ(out.Screen.Pixel(x - 1, 3 * t.Line + 1), clWhite) << what;
+            }
+    }
+    // Negative advances cannot walk the pen off the line's start either.
     font.Glyph(1).SetAll("1|1", 0, 1, 3);
     ExpectSameAsRender(font, std::string(200, '!'), 4, 0, "pen moving left");
+}
+
+TEST(SpectrumPrint, AGlyphOfNoWidthTakesTheWidthItsFileStores) {
+    TFZXFont font;
+    spectrumtest::MakeFont(font, 8, 0, 127, 8, 10);
+    font.Glyph(0).SetAll("", 0, 0, 0); // Scale can leave a space 0 wide
+    ExpectSameAsRender(font, " A B C D", 0, 0, "spaces 0 wide");
 }
 
 TEST(SpectrumPrint, NothingForAFontOfNoHeightOrAStartBelowTheScreen) {
