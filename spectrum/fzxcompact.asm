@@ -194,14 +194,20 @@ fc_y:   ld      a,0
         ld      l,a
         pop     de              ; the definition
 fc_col:
-        ld      a,c
-        cp      8
-        jr      c,fc_col1
-        ld      a,7
+        ld      a,7             ; the pixels of this byte of each row: the
+        sub     c               ; byte shifted left 7 - C times, C < 8
+        jr      nc,fc_col1
+        xor     a
 fc_col1:
-        inc     a
-        call    fc_left
-        ld      (fc_w+1),a      ; the pixels of this byte of each row
+        ld      b,a
+        inc     b
+        ld      a,0xFF
+        jr      fc_col3
+fc_col2:
+        add     a,a
+fc_col3:
+        djnz    fc_col2
+        ld      (fc_w+1),a
         push    hl
         push    de
         push    bc

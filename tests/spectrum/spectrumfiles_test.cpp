@@ -25,6 +25,7 @@ using TBytes = std::vector<std::uint8_t>;
 
 struct LibSpectrum : ::testing::Test {
     static void SetUpTestSuite() { libspectrum_init(); }
+    void SnapshotShowsTheText(TPrintRoutine routine);
 };
 
 TSpectrumOptions SampleOptions() {
@@ -138,9 +139,17 @@ TEST_F(LibSpectrum, TapeHoldsALoaderAndThreeCodeBlocksThatShowTheText) {
 }
 
 TEST_F(LibSpectrum, SnapshotStartsWithAnEmptyScreenAndShowsTheText) {
+    for (const TPrintRoutine routine : {TPrintRoutine::Fast, TPrintRoutine::Compact}) {
+        SCOPED_TRACE(routine == TPrintRoutine::Fast ? "fast" : "compact");
+        SnapshotShowsTheText(routine);
+    }
+}
+
+void LibSpectrum::SnapshotShowsTheText(TPrintRoutine routine) {
     TFZXFont font;
     MakeSampleFont(font);
-    const TSpectrumOptions o = SampleOptions();
+    TSpectrumOptions o = SampleOptions();
+    o.Routine = routine;
     TSpectrumProgram program;
     ASSERT_EQ(BuildSpectrumProgram(font, o, program), "");
     const TBytes z80 = BuildSpectrumSnapshot(program);
@@ -169,11 +178,22 @@ TEST_F(LibSpectrum, SnapshotStartsWithAnEmptyScreenAndShowsTheText) {
     ExpectStartUpShowsText(m, pc, sp, font, o);
 }
 
+void SourceAssembles(TPrintRoutine routine);
+
 TEST(SpectrumSource, AssemblesToTheBytesOfTheProgram) {
+    for (const TPrintRoutine routine : {TPrintRoutine::Fast, TPrintRoutine::Compact}) {
+        SCOPED_TRACE(routine == TPrintRoutine::Fast ? "fast" : "compact");
+        SourceAssembles(routine);
+    }
+}
+
+void SourceAssembles(TPrintRoutine routine) {
     TFZXFont font;
     MakeSampleFont(font);
     TSpectrumProgram program;
-    ASSERT_EQ(BuildSpectrumProgram(font, SampleOptions(), program), "");
+    TSpectrumOptions o = SampleOptions();
+    o.Routine = routine;
+    ASSERT_EQ(BuildSpectrumProgram(font, o, program), "");
     testdata::TempDir dir;
     const std::string asmPath = (dir.Path() / "demo.asm").string();
     const std::string binPath = (dir.Path() / "demo.bin").string();

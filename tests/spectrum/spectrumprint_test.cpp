@@ -190,24 +190,29 @@ TEST(SpectrumPrint, KernNeverTakesACharacterLeftOfTheLineStart) {
     for (int kern = 1; kern <= 3; ++kern) {
         font.Glyph(1).SetAll("1111111111111|1000000000001", 0, 13, kern);
         for (const auto& t : texts)
-            for (const int x : {0, 1, 2, 3, 100}) {
-                const std::string what = std::string(t.What) + ", kern " + std::to_string(kern);
-                ExpectSameAsRender(font, t.Text, x, 0, what);
-                const TOutcome out = RunOnSpectrum(font, t.Text, x, 0);
-                EXPECT_EQ(out.Screen.Pixel(x, 3 * t.Line + 1), clBlack) << what << " at " << x;
-                if (x > 0) EXPECT_EQ(out.Screen.Pixel(x - 1, 3 * t.Line + 1), clWhite) << what;
-            }
+            for (const int x : {0, 1, 2, 3, 100})
+                for (const TPrintRoutine r : kRoutines) {
+                    const std::string what = std::string(t.What) + ", kern " + std::to_string(kern);
+                    ExpectSameAsRender(font, t.Text, x, 0, what, false, r);
+                    const TOutcome out = RunOnSpectrum(font, t.Text, x, 0, false, r);
+                    EXPECT_EQ(out.Screen.Pixel(x, 3 * t.Line + 1), clBlack) << what << " at " << x;
+                    if (x > 0) {
+                        EXPECT_EQ(out.Screen.Pixel(x - 1, 3 * t.Line + 1), clWhite) << what;
+                    }
+                }
     }
     // Negative advances cannot walk the pen off the line's start either.
     font.Glyph(1).SetAll("1|1", 0, 1, 3);
-    ExpectSameAsRender(font, std::string(200, '!'), 4, 0, "pen moving left");
+    for (const TPrintRoutine r : kRoutines)
+        ExpectSameAsRender(font, std::string(200, '!'), 4, 0, "pen moving left", false, r);
 }
 
 TEST(SpectrumPrint, AGlyphOfNoWidthTakesTheWidthItsFileStores) {
     TFZXFont font;
     spectrumtest::MakeFont(font, 8, 0, 127, 8, 10);
     font.Glyph(0).SetAll("", 0, 0, 0); // Scale can leave a space 0 wide
-    ExpectSameAsRender(font, " A B C D", 0, 0, "spaces 0 wide");
+    for (const TPrintRoutine r : kRoutines)
+        ExpectSameAsRender(font, " A B C D", 0, 0, "spaces 0 wide", false, r);
 }
 
 TEST(SpectrumPrint, NothingForAFontOfNoHeightOrAStartBelowTheScreen) {

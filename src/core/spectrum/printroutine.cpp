@@ -3,12 +3,12 @@
 // Written by spectrum/embed.cmake from the two assemblies of each routine.
 #define QUORREL_ROUTINE_DATA(name)                                                                 \
     namespace name##_data {                                                                        \
-    extern const unsigned char kCode[];                                                            \
-    extern const unsigned kCodeSize;                                                               \
-    extern const unsigned short kRelocations[];                                                    \
-    extern const unsigned kRelocationCount;                                                        \
-    extern const unsigned char kSource[];                                                          \
-    extern const unsigned kSourceSize;                                                             \
+        extern const unsigned char kCode[];                                                        \
+        extern const unsigned kCodeSize;                                                           \
+        extern const unsigned short kRelocations[];                                                \
+        extern const unsigned kRelocationCount;                                                    \
+        extern const unsigned char kSource[];                                                      \
+        extern const unsigned kSourceSize;                                                         \
     }
 QUORREL_ROUTINE_DATA(fzxprint)
 QUORREL_ROUTINE_DATA(fzxcompact)
