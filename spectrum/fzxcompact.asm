@@ -1,5 +1,5 @@
-; Quorrel's compact FZX print routine for the ZX Spectrum: at most 256 bytes,
-; for programs short of memory. It sets the same screen as fzxprint.asm (and
+; Quorrel's compact FZX print routine for the ZX Spectrum: less than half the
+; size of fzxprint.asm, for programs short of memory. It sets the same screen as fzxprint.asm (and
 ; `quorrel-cli render --wrap`): each character Kern pixels over the end of the
 ; one before but never left of the line's left edge, the font's tracking after
 ; it, the font's height from one line to the next. A character that would pass

@@ -38,7 +38,7 @@ const char* const kUsage =
     "  spectrum FONT OUT.tap|OUT.z80|OUT.asm [--text TEXT] [--at X,Y]\n"
     "         [--ink N] [--paper N] [--border N] [--routine fast|compact]\n"
     "                              the font and a text with a Z80 print routine\n"
-    "                              (compact: at most 256 bytes), as a tape, a\n"
+    "                              (compact: half the size), as a tape, a\n"
     "                              snapshot or assembler source\n"
     "\n"
     "Format options:\n"
