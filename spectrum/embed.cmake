@@ -1,6 +1,14 @@
-# Turns the routine assembled at 0x0000 (BIN0) and at 0x0100 (BIN1) into C++
-# arrays: the bytes at 0x0000, the offsets of the bytes that hold the high
-# byte of one of its own addresses, and the source text (SOURCE).
+# Turns a routine assembled at 0x0000 (BIN0) and at 0x0100 (BIN1) into C++
+# arrays in namespace NAME_data: the bytes at 0x0000, the offsets of the
+# bytes that hold the high byte of one of its own addresses, and the source
+# text (SOURCES, '|'-separated, one after the other). With LIMIT, LIMIT_BIN
+# may hold at most LIMIT bytes.
+if(DEFINED LIMIT)
+  file(SIZE ${LIMIT_BIN} _alone)
+  if(_alone GREATER LIMIT)
+    message(FATAL_ERROR "the print routine ${NAME} takes ${_alone} bytes, more than ${LIMIT}")
+  endif()
+endif()
 file(READ ${BIN0} _hex0 HEX)
 file(READ ${BIN1} _hex1 HEX)
 string(LENGTH "${_hex0}" _len0)
@@ -27,12 +35,16 @@ foreach(_i RANGE 0 ${_last})
     string(APPEND _relocs "${_i},")
   endif()
 endforeach()
-file(READ ${SOURCE} _srchex HEX)
-string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," _src "${_srchex}")
+string(REPLACE "|" ";" _sources "${SOURCES}")
+set(_src "")
+foreach(_s ${_sources})
+  file(READ ${_s} _srchex HEX)
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," _one "${_srchex}")
+  string(APPEND _src "${_one}")
+endforeach()
 file(WRITE ${OUT}
-  "// Generated from spectrum/fzxprint.asm at build time; do not edit.\n"
-  "#include \"spectrum/printroutine.h\"\n"
-  "namespace printroutine_data {\n"
+  "// Generated from spectrum/ at build time; do not edit.\n"
+  "namespace ${NAME}_data {\n"
   "extern const unsigned char kCode[] = {${_bytes}};\n"
   "extern const unsigned kCodeSize = sizeof kCode;\n"
   "extern const unsigned short kRelocations[] = {${_relocs}0};\n"

@@ -2,7 +2,8 @@
 ;
 ; Sets text in an FZX font on the 256 x 192 screen the way Quorrel's preview
 ; and `quorrel-cli render --wrap` set it: each character Kern pixels over the
-; end of the one before, the font's tracking after it, the font's height from
+; end of the one before (but never left of the line's left edge, where it is
+; drawn whole), the font's tracking after it, the font's height from
 ; one line to the next. A character that would pass the right edge of the
 ; screen starts a new line at the first line's left edge, code 13 does the
 ; same, and a code below 32 or above the font's last character ends the text.
@@ -181,13 +182,23 @@ fz_rows3:
         ld      (fz_count),a
 
 fz_place:
-        ; gx = x - kern: the left edge of the character's pixels
+        ; gx = max(x - kern, x0): the left edge of the character's pixels;
+        ; kern never takes it left of the line's start (x >= x0 always)
         ld      hl,(fz_x)
         ld      a,(fz_kern)
         ld      e,a
         ld      d,0
         or      a
         sbc     hl,de
+        ld      a,(fz_x0)
+        ld      e,a
+        push    hl
+        or      a
+        sbc     hl,de
+        pop     hl
+        jp      p,fz_place0
+        ex      de,hl
+fz_place0:
         ld      (fz_gx),hl
         ; does it pass the right edge, gx + width > 256?
         ld      a,h

@@ -46,13 +46,16 @@ std::string ParseArgs(const TArgs& args, TSpectrumArgs& o) {
             continue;
         }
         if (arg != "--text" && arg != "--at" && arg != "--ink" && arg != "--paper" &&
-            arg != "--border")
+            arg != "--border" && arg != "--routine")
             return "unknown option '" + arg + "'";
         if (i + 1 >= args.size()) return arg + " needs a value";
         const std::string& value = args[++i];
         TSpectrumOptions& s = o.Options;
         if (arg == "--text") {
             o.Text = value;
+        } else if (arg == "--routine") {
+            if (value != "fast" && value != "compact") return "--routine must be fast or compact";
+            s.Routine = value == "compact" ? TPrintRoutine::Compact : TPrintRoutine::Fast;
         } else if (arg == "--at") {
             const std::size_t comma = value.find(',');
             if (comma == std::string::npos || !ParseNumber(value.substr(0, comma), 0, 255, s.X) ||

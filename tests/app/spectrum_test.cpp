@@ -73,6 +73,31 @@ class SpectrumTest : public QObject {
         QCOMPARE(QFileInfo(f.dir.filePath("font.z80")).size(), qint64(30 + 49152));
     }
 
+    void ACompactTypeWritesTheCompactRoutine() {
+        TWindowFixture f;
+        MakeFont(f.Font());
+        f.window->PreviewForm()->SetPreviewText("Hi");
+        const QString path = f.dir.filePath("small.tap");
+        TModalScript script({[path](QWidget* w) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            if (!dialog) return;
+            const QString tape = dialog->nameFilters().value(3);
+            QVERIFY(tape.contains("tape") && tape.contains("compact"));
+            dialog->selectNameFilter(tape);
+            dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept();
+        }});
+        f.window->Action("SpectrumExportAction")->trigger();
+        QCOMPARE(script.Seen(), QStringList{"SpectrumExportDialog"});
+
+        TSpectrumOptions o;
+        o.Text = "Hi";
+        o.Routine = TPrintRoutine::Compact;
+        TSpectrumProgram program;
+        QCOMPARE(BuildSpectrumProgram(f.Font(), o, program), std::string());
+        QVERIFY(ReadFileBytes(QFile::encodeName(path).toStdString()) == BuildSpectrumTape(program));
+    }
+
     void RunInEmulatorStartsFuseOnASnapshot() {
         QTemporaryDir bin;
         const QString record = bin.filePath("arguments.txt");

@@ -352,11 +352,12 @@ namespace {
 TEST_F(CliRender, WrapAndAtSetTextAsTheSpectrumRoutineDoes) {
     // "!" advances 2, '"' 3 after a kern of 1. From x 1 the fourth character
     // would pass the right edge at 8: with --wrap it starts the next line
-    // (6 rows down, at x 1 again, so its kern puts it at column 0); without,
+    // (6 rows down, at x 1 again, where its kern cannot take it further
+    // left: it keeps its left column); without,
     // the pen has reached the edge and the rest of the line is dropped.
     const std::vector<std::string> wrapped = {
         "..#.#...", ".##.#.#.", ".#....#.", ".#....#.", "........", ".#....#.",
-        "#.#.....", "#.#.....", "........", "........", "........", "........",
+        ".#.#....", ".#.#....", "........", "........", "........", "........",
     };
     const std::vector<std::string> cut = {
         "..#.#...", ".##.#.#.", ".#....#.", ".#....#.", "........", ".#....#.",

@@ -68,6 +68,13 @@ TEST_F(CliSpectrum, WritesTheCoreFilesForTheOptions) {
     EXPECT_TRUE(ReadFileBytes(Out("s.Z80")) == BuildSpectrumSnapshot(program));
     ASSERT_EQ(testcli::RunCli({"spectrum", FontPath, Out("s.asm")}).Status, 0);
     EXPECT_EQ(testcli::ReadText(Out("s.asm")), BuildSpectrumSource(program, "f.fzx"));
+
+    // --routine compact: the same program with the compact routine.
+    plain.Routine = TPrintRoutine::Compact;
+    ASSERT_EQ(BuildSpectrumProgram(Font, plain, program), "");
+    ASSERT_EQ(testcli::RunCli({"spectrum", FontPath, Out("c.tap"), "--routine", "compact"}).Status,
+              0);
+    EXPECT_TRUE(ReadFileBytes(Out("c.tap")) == BuildSpectrumTape(program));
 }
 
 TEST_F(CliSpectrum, RefusesBadArgumentsAndWritesNothing) {
@@ -81,6 +88,7 @@ TEST_F(CliSpectrum, RefusesBadArgumentsAndWritesNothing) {
         {FontPath, Out("a.tap"), "--paper", "-1"},
         {FontPath, Out("a.tap"), "--border"},
         {FontPath, Out("a.tap"), "--zoom", "2"},
+        {FontPath, Out("a.tap"), "--routine", "small"},
     };
     for (auto args : usage) {
         args.insert(args.begin(), "spectrum");

@@ -153,6 +153,20 @@ TEST(PreviewStrip, KernOverlapsThePreviousCharacter) {
     EXPECT_EQ(raster.Pixel(59, 7), clWhite); // the background is the one asked for
 }
 
+TEST(PreviewStrip, AGlyphOfNoWidthAdvancesAsItsFileStoresIt) {
+    TFZXFont font;
+    font.SetLastChar(66);
+    font.Glyph(0).SetAll("", 0, 0, 0); // written as 1 wide
+    font.Glyph('B' - 32).SetAll("11111111", 0, 8, 0);
+    const TStringList lines{" B"};
+    EXPECT_EQ(PreviewLineWidth(font, lines[0], 2), 18);
+    TRaster raster(20, 8);
+    PaintPreviewStrip(font, raster, &lines, 1, false, clWhite);
+    EXPECT_EQ(raster.Pixel(0, 0), clWhite);
+    EXPECT_EQ(raster.Pixel(1, 0), clBlack);
+    EXPECT_EQ(raster.Pixel(8, 0), clBlack);
+}
+
 TEST(PreviewStrip, ZoomThreeIsZoomOneEnlarged) {
     TFZXFont font;
     font.SetHeight(5);

@@ -12,11 +12,13 @@
 
 namespace {
 
-// Height 5, tracking 1; "!" 3 wide, '"' 2 wide with kern 1.
+// Height 5, tracking 1; " " 0 wide (as Scale can leave it), "!" 3 wide, '"'
+// 2 wide with kern 1.
 void MakeFont(TFZXFont& font) {
     font.SetHeight(5);
     font.SetTracking(1);
     font.SetLastChar(34);
+    font.Glyph(0).SetAll("", 0, 0, 0);
     font.Glyph(1).SetAll("111", 0, 3, 0);
     font.Glyph(2).SetAll("11", 0, 2, 1);
 }
@@ -68,6 +70,15 @@ TEST(TextLayout, WrapsBeforeACharacterThatWouldPassTheRightEdge) {
          "!!!#\r!",
          Frame(0, 0, 6, 99, false),
          {{0, 0}, {4, 0}, {0, 5}}},
+        {"kern at a line's start is clamped to it, on every line",
+         "\"\"\r\"",
+         Frame(3, 0, 99, 99),
+         {{4, 0}, {6, 0}, {4, 5}}},
+        {"kern clamped after wrapping", "!!\"", Frame(0, 0, 8, 99), {{0, 0}, {4, 0}, {1, 5}}},
+        {"a glyph 0 wide takes the width 1 its file stores",
+         " !",
+         Frame(0, 0, 99, 99),
+         {{0, 0}, {2, 0}}},
         {"zoom scales every step",
          "!!\r!",
          Frame(0, 0, 15, 99, true, 2),

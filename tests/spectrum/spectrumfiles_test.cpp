@@ -25,6 +25,7 @@ using TBytes = std::vector<std::uint8_t>;
 
 struct LibSpectrum : ::testing::Test {
     static void SetUpTestSuite() { libspectrum_init(); }
+    void SnapshotShowsTheText(TPrintRoutine routine);
 };
 
 TSpectrumOptions SampleOptions() {
@@ -139,9 +140,17 @@ TEST_F(LibSpectrum, TapeHoldsALoaderAndThreeCodeBlocksThatShowTheText) {
 }
 
 TEST_F(LibSpectrum, SnapshotStartsWithAnEmptyScreenAndShowsTheText) {
+    for (const TPrintRoutine routine : {TPrintRoutine::Fast, TPrintRoutine::Compact}) {
+        SCOPED_TRACE(routine == TPrintRoutine::Fast ? "fast" : "compact");
+        SnapshotShowsTheText(routine);
+    }
+}
+
+void LibSpectrum::SnapshotShowsTheText(TPrintRoutine routine) {
     TFZXFont font;
     MakeSampleFont(font);
-    const TSpectrumOptions o = SampleOptions();
+    TSpectrumOptions o = SampleOptions();
+    o.Routine = routine;
     TSpectrumProgram program;
     ASSERT_EQ(BuildSpectrumProgram(font, o, program), "");
     const TBytes z80 = BuildSpectrumSnapshot(program);
@@ -176,11 +185,22 @@ TEST_F(LibSpectrum, SnapshotStartsWithAnEmptyScreenAndShowsTheText) {
     EXPECT_TRUE(ReadFileBytes(scr) == TBytes(m.Memory.begin() + 0x4000, m.Memory.begin() + 0x5B00));
 }
 
+void SourceAssembles(TPrintRoutine routine);
+
 TEST(SpectrumSource, AssemblesToTheBytesOfTheProgram) {
+    for (const TPrintRoutine routine : {TPrintRoutine::Fast, TPrintRoutine::Compact}) {
+        SCOPED_TRACE(routine == TPrintRoutine::Fast ? "fast" : "compact");
+        SourceAssembles(routine);
+    }
+}
+
+void SourceAssembles(TPrintRoutine routine) {
     TFZXFont font;
     MakeSampleFont(font);
     TSpectrumProgram program;
-    ASSERT_EQ(BuildSpectrumProgram(font, SampleOptions(), program), "");
+    TSpectrumOptions o = SampleOptions();
+    o.Routine = routine;
+    ASSERT_EQ(BuildSpectrumProgram(font, o, program), "");
     testdata::TempDir dir;
     const std::string asmPath = (dir.Path() / "demo.asm").string();
     const std::string binPath = (dir.Path() / "demo.bin").string();

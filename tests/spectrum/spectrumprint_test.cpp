@@ -1,6 +1,7 @@
-// The print routine, run in an emulated Z80, sets text pixel for pixel as
-// `quorrel-cli render --wrap` does, and byte for byte as the screen model
-// does: for fonts of our own, and for every font of the shared collection.
+// The print routines, fast and compact, run in an emulated Z80, set text
+// pixel for pixel as `quorrel-cli render --wrap` does, and byte for byte as
+// the screen model does: for fonts of our own, and for every font of the
+// shared collection.
 
 #include <gtest/gtest.h>
 
@@ -34,8 +35,9 @@ struct TOutcome {
 // With junk, every row byte gets ink beyond the character's width, which
 // an FZX reader ignores.
 TOutcome RunOnSpectrum(const TFZXFont& font, const std::string& text, int x, int y,
-                       bool junk = false) {
+                       bool junk = false, TPrintRoutine routine = TPrintRoutine::Fast) {
     TSpectrumOptions options;
+    options.Routine = routine;
     options.Text = text;
     options.X = x;
     options.Y = y;
@@ -98,10 +100,14 @@ std::string Difference(const TRaster& spectrum, const TRaster& render) {
     return count == 0 ? "" : std::to_string(count) + " pixels differ, first at " + first;
 }
 
+const TPrintRoutine kRoutines[] = {TPrintRoutine::Fast, TPrintRoutine::Compact};
+
 void ExpectSameAsRender(TFZXFont& font, const std::string& text, int x, int y,
-                        const std::string& what, bool junk = false) {
-    SCOPED_TRACE(what + " at " + std::to_string(x) + "," + std::to_string(y));
-    const TOutcome out = RunOnSpectrum(font, text, x, y, junk);
+                        const std::string& what, bool junk = false,
+                        TPrintRoutine routine = TPrintRoutine::Fast) {
+    SCOPED_TRACE(std::string(routine == TPrintRoutine::Fast ? "fast: " : "compact: ") + what +
+                 " at " + std::to_string(x) + "," + std::to_string(y));
+    const TOutcome out = RunOnSpectrum(font, text, x, y, junk, routine);
     ASSERT_TRUE(out.Returned) << "the routine did not return";
     EXPECT_EQ(out.StrayWrites, 0) << "first stray write at " << out.FirstStray;
     EXPECT_TRUE(out.KeptRegisters) << "IX, IY or an alternate register changed";
@@ -161,40 +167,82 @@ TEST(SpectrumPrint, OwnFontsLookTheSameAsRender) {
     for (const auto& f : fonts) {
         TFZXFont font;
         spectrumtest::MakeFont(font, f.Height, f.Tracking, f.LastChar, f.MaxWidth, f.Seed);
-        for (const TTextCase& t : TextCases(font))
-            ExpectSameAsRender(font, t.Text, t.X, t.Y, std::string(f.What) + ": " + t.What);
-        for (int x = 0; x < 8; ++x)
-            ExpectSameAsRender(font, kPangram, x, 100 + x, std::string(f.What) + ": shift");
+        for (const TPrintRoutine r : kRoutines) {
+            for (const TTextCase& t : TextCases(font))
+                ExpectSameAsRender(font, t.Text, t.X, t.Y, std::string(f.What) + ": " + t.What,
+                                   false, r);
+            for (int x = 0; x < 8; ++x)
+                ExpectSameAsRender(font, kPangram, x, 100 + x, std::string(f.What) + ": shift",
+                                   false, r);
+        }
     }
 }
 
 TEST(SpectrumPrint, BitsBeyondTheWidthAreIgnored) {
     TFZXFont font;
     spectrumtest::MakeFont(font, 9, 1, 127, 16, 7);
-    for (const TTextCase& t : TextCases(font))
-        ExpectSameAsRender(font, t.Text, t.X, t.Y, std::string("junk bits: ") + t.What, true);
+    for (const TPrintRoutine r : kRoutines)
+        for (const TTextCase& t : TextCases(font))
+            ExpectSameAsRender(font, t.Text, t.X, t.Y, std::string("junk bits: ") + t.What, true,
+                               r);
 }
 
-TEST(SpectrumPrint, KernAtTheLeftEdgeIsCut) {
+TEST(SpectrumPrint, KernNeverTakesACharacterLeftOfTheLineStart) {
+    // "!" is a 13 x 2 frame whose left column is ink: a cut shows at once.
     TFZXFont font;
     font.SetLastChar(33);
-    font.Glyph(1).SetAll("1111111111111|1000000000001", 2, 13, 3);
-    ExpectSameAsRender(font, "!!!!", 0, 0, "kern 3 at x 0");
-    ExpectSameAsRender(font, "!!!!", 1, 0, "kern 3 at x 1");
-    // Negative advances walk the pen off the left edge.
+    font.SetHeight(3);
+    const struct {
+        const char* What;
+        std::string Text;
+        int Line; // of the character checked
+    } texts[] = {
+        {"first line", "!!!!", 0},
+        {"after code 13", "!\r!!", 1},
+        {"after wrapping", std::string(40, '!'), 1},
+    };
+    for (int kern = 1; kern <= 3; ++kern) {
+        font.Glyph(1).SetAll("1111111111111|1000000000001", 0, 13, kern);
+        for (const auto& t : texts)
+            for (const int x : {0, 1, 2, 3, 100})
+                for (const TPrintRoutine r : kRoutines) {
+                    const std::string what = std::string(t.What) + ", kern " + std::to_string(kern);
+                    ExpectSameAsRender(font, t.Text, x, 0, what, false, r);
+                    const TOutcome out = RunOnSpectrum(font, t.Text, x, 0, false, r);
+                    EXPECT_EQ(out.Screen.Pixel(x, 3 * t.Line + 1), clBlack) << what << " at " << x;
+                    if (x > 0) {
+                        EXPECT_EQ(out.Screen.Pixel(x - 1, 3 * t.Line + 1), clWhite) << what;
+                    }
+                }
+    }
+    // Negative advances cannot walk the pen off the line's start either.
     font.Glyph(1).SetAll("1|1", 0, 1, 3);
-    ExpectSameAsRender(font, std::string(200, '!'), 4, 0, "pen moving left");
+    for (const TPrintRoutine r : kRoutines)
+        ExpectSameAsRender(font, std::string(200, '!'), 4, 0, "pen moving left", false, r);
+}
+
+TEST(SpectrumPrint, AGlyphOfNoWidthTakesTheWidthItsFileStores) {
+    TFZXFont font;
+    spectrumtest::MakeFont(font, 8, 0, 127, 8, 10);
+    font.Glyph(0).SetAll("", 0, 0, 0); // Scale can leave a space 0 wide
+    for (const TPrintRoutine r : kRoutines)
+        ExpectSameAsRender(font, " A B C D", 0, 0, "spaces 0 wide", false, r);
 }
 
 TEST(SpectrumPrint, NothingForAFontOfNoHeightOrAStartBelowTheScreen) {
     TFZXFont font;
     spectrumtest::MakeFont(font, 8, 0, 127, 8, 9);
-    const TOutcome below = RunOnSpectrum(font, "ABC", 0, 192 + 0);
-    EXPECT_TRUE(below.Returned);
+    for (const TPrintRoutine r : kRoutines) {
+        const TOutcome below = RunOnSpectrum(font, "ABC", 0, 192 + 0, false, r);
+        EXPECT_TRUE(below.Returned);
+        EXPECT_EQ(Difference(below.Screen, TRaster(256, 192, clWhite)), "");
+    }
     font.SetHeight(0);
-    const TOutcome flat = RunOnSpectrum(font, "ABC", 0, 0);
-    EXPECT_TRUE(flat.Returned);
-    EXPECT_EQ(Difference(flat.Screen, TRaster(256, 192, clWhite)), "");
+    for (const TPrintRoutine r : kRoutines) {
+        const TOutcome flat = RunOnSpectrum(font, "ABC", 0, 0, false, r);
+        EXPECT_TRUE(flat.Returned);
+        EXPECT_EQ(Difference(flat.Screen, TRaster(256, 192, clWhite)), "");
+    }
 }
 
 TEST(SpectrumPrint, SharedFontsLookTheSameAsRender) {
@@ -213,8 +261,12 @@ TEST(SpectrumPrint, SharedFontsLookTheSameAsRender) {
         const std::string name = path.filename().string();
         const std::string all = Codes(32, font.LastChar());
         const std::string beyond(1, static_cast<char>(font.LastChar() + 1));
-        ExpectSameAsRender(font, all + "\r\r" + kPangram + "\r" + kPangram, 3, 1, name + ": codes");
-        ExpectSameAsRender(font, kPangram + beyond + kPangram, 250, 150, name + ": edges");
+        for (const TPrintRoutine r : kRoutines) {
+            ExpectSameAsRender(font, all + "\r\r" + kPangram + "\r" + kPangram, 3, 1,
+                               name + ": codes", false, r);
+            ExpectSameAsRender(font, kPangram + beyond + kPangram, 250, 150, name + ": edges",
+                               false, r);
+        }
     }
     std::cout << tested << " of " << files.size() << " shared fonts set on the Spectrum\n";
     EXPECT_GT(tested, files.size() / 2);

@@ -54,10 +54,11 @@ std::string TSpectrumCommands::SampleText() const {
     return SampleCodes(FWindow.Font(), lines);
 }
 
-bool TSpectrumCommands::ExportTo(const QString& path) {
+bool TSpectrumCommands::ExportTo(const QString& path, TPrintRoutine routine) {
     // Colours and position as the Spectrum screen view shows them.
     TSpectrumOptions options = FWindow.SpectrumScreenDock()->Options();
     options.Text = SampleText();
+    options.Routine = routine;
     const QString fontName = FWindow.FileName().isEmpty()
                                  ? QStringLiteral("(untitled)")
                                  : QFileInfo(FWindow.FileName()).fileName();
@@ -79,10 +80,19 @@ void TSpectrumCommands::ExportActionExecute() {
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("tap"));
-    dialog.setNameFilters({QStringLiteral("ZX Spectrum tape (*.tap) (*.tap *.TAP)"),
-                           QStringLiteral("ZX Spectrum 48K snapshot (*.z80) (*.z80 *.Z80)"),
-                           QStringLiteral("Z80 assembler source (*.asm) (*.asm *.ASM)"),
-                           QStringLiteral("ZX Spectrum screen (*.scr) (*.scr *.SCR)")});
+    // The program's three types again with the compact print routine, for
+    // programs short of memory.
+    const QString compact = QStringLiteral(", compact routine");
+    dialog.setNameFilters(
+        {QStringLiteral("ZX Spectrum tape (*.tap) (*.tap *.TAP)"),
+         QStringLiteral("ZX Spectrum 48K snapshot (*.z80) (*.z80 *.Z80)"),
+         QStringLiteral("Z80 assembler source (*.asm) (*.asm *.ASM)"),
+         QStringLiteral("ZX Spectrum screen (*.scr) (*.scr *.SCR)"),
+         QStringLiteral("ZX Spectrum tape") + compact + QStringLiteral(" (*.tap) (*.tap *.TAP)"),
+         QStringLiteral("ZX Spectrum 48K snapshot") + compact +
+             QStringLiteral(" (*.z80) (*.z80 *.Z80)"),
+         QStringLiteral("Z80 assembler source") + compact +
+             QStringLiteral(" (*.asm) (*.asm *.ASM)")});
     if (!FWindow.FileName().isEmpty()) {
         const QFileInfo font(FWindow.FileName());
         dialog.setDirectory(font.absolutePath());
@@ -102,7 +112,9 @@ void TSpectrumCommands::ExportActionExecute() {
             dialog.selectFile(name.completeBaseName() + '.' + suffix);
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    ExportTo(dialog.selectedFiles().first());
+    ExportTo(dialog.selectedFiles().first(), dialog.selectedNameFilter().contains(compact)
+                                                 ? TPrintRoutine::Compact
+                                                 : TPrintRoutine::Fast);
 }
 
 void TSpectrumCommands::RunInEmulatorExecute() {

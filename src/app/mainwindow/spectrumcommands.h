@@ -13,6 +13,8 @@
 #include <memory>
 #include <string>
 
+#include "spectrum/printroutine.h"
+
 class Tmainform;
 
 class TSpectrumCommands : public QObject {
@@ -24,8 +26,9 @@ class TSpectrumCommands : public QObject {
     // The preview text as the Spectrum prints it: escapes expanded, lines
     // joined by code 13; the font's codes when there is no text.
     std::string SampleText() const;
-    // Writes path by its extension; shows what went wrong. True when written.
-    bool ExportTo(const QString& path);
+    // Writes path by its extension with the routine given; shows what went
+    // wrong. True when written.
+    bool ExportTo(const QString& path, TPrintRoutine routine = TPrintRoutine::Fast);
 
   private:
     void ExportActionExecute();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/font.h"
+#include "render/textlayout.h"
 
 namespace {
 bool IsDigit(char ch) {
@@ -44,7 +45,7 @@ int PreviewLineWidth(const TFZXFont& font, const std::string& line, int zoom) {
         const int code = static_cast<unsigned char>(ch);
         if (code < 32 || code - 32 >= font.Count()) break;
         const TFZXChar& g = font.Glyph(code - 32);
-        x += (g.Width() + font.Tracking() - g.Kern()) * zoom;
+        x += (StoredWidth(g) + font.Tracking() - g.Kern()) * zoom;
     }
     return std::max(0, x);
 }
@@ -90,8 +91,14 @@ void PaintPreviewStrip(TFZXFont& font, TRaster& raster, const TStringList* lines
             if (c < 32) {
                 go = false; // a control character such as a tab ends the painting
             } else {
-                go = font.DrawChar(c, raster, false, true, false, true, pz);
-                if (go) x += s.Advance;
+                go = c - 32 < font.Count();
+                if (go) {
+                    // Advances as the text layout does: a glyph 0 wide takes
+                    // the width the FZX file gives it.
+                    font.DrawChar(c, raster, false, true, false, true, pz);
+                    const TFZXChar& g = font.Glyph(c - 32);
+                    x += (StoredWidth(g) + font.Tracking() - g.Kern()) * pz;
+                }
             }
             if (!haveLines) {
                 c = c < font.LastChar() ? c + 1 : 32;

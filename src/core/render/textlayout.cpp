@@ -1,8 +1,14 @@
 #include "render/textlayout.h"
 
+#include <algorithm>
+
 #include "model/font.h"
 #include "render/previewstrip.h"
 #include "text/latin1.h"
+
+int StoredWidth(const TFZXChar& glyph) {
+    return FZXWidthField(glyph.Width()) + 1;
+}
 
 std::vector<TTextPlacement> LayOutText(const TFZXFont& font, const std::string& codes,
                                        const TTextFrame& frame) {
@@ -37,10 +43,17 @@ std::vector<TTextPlacement> LayOutText(const TFZXFont& font, const std::string& 
         }
         if (code < 32 || code - 32 >= font.Count()) break;
         const TFZXChar& g = font.Glyph(code - 32);
-        if (g.Width() + font.Tracking() <= 0) break; // the painter ends the text there too
-        if (frame.Wrap && any && x + (g.Width() - g.Kern()) * z > frame.Right && !newLine()) break;
-        out.push_back({code, x, y});
-        x += (g.Width() + font.Tracking() - g.Kern()) * z;
+        const int width = StoredWidth(g) * z;
+        const int kern = g.Kern() * z;
+        // Kern never moves a character left of the line's start: FZX drivers
+        // clamp there rather than cut its left columns.
+        int left = std::max(x - kern, frame.Left);
+        if (frame.Wrap && any && left + width > frame.Right) {
+            if (!newLine()) break;
+            left = frame.Left;
+        }
+        out.push_back({code, left + kern, y});
+        x = left + width + font.Tracking() * z;
         any = true;
     }
     return out;

@@ -4,8 +4,16 @@
 // Tracking after it, the body Height from one line to the next. Code 13
 // starts a new line at the left edge; with wrapping, so does a character that
 // would pass the right edge (unless it is the first of its line). A control
-// character or a code the font does not hold ends the text. Quorrel's Z80
-// print routine (spectrum/fzxprint.asm) follows the same rules.
+// character or a code the font does not hold ends the text. A kern never
+// takes a character left of its line's start (the frame's Left): it is drawn
+// from there, whole, and the pen goes on from its end, as FZX drivers do.
+// Quorrel's Z80 print routine (spectrum/fzxprint.asm) follows the same rules.
+//
+// The preview strip (and `render` without --wrap or --at) places characters
+// its own way: every line starts at x = 0 and the pen is never clamped, so a
+// kern at a line's start (or advances below 0) cuts the character's left
+// columns off at the picture's edge; each sample line is a row of its own
+// and the rest of a line past the right edge is dropped, never wrapped.
 
 #include <string>
 #include <vector>
@@ -14,10 +22,13 @@
 #include "text/textrows.h"
 
 class TFZXFont;
+class TFZXChar;
 
 struct TTextPlacement {
     int Code = 0;
-    int X = 0; // pen position: the glyph's stored rows start Kern pixels left of it
+    // The glyph's stored rows start Kern pixels left of X (the pen, or
+    // further right where the line's start clamps them).
+    int X = 0;
     int Y = 0; // top of the line
 };
 
@@ -31,6 +42,12 @@ struct TTextFrame {
     // preview strip does.
     bool Wrap = true;
 };
+
+// The width a character takes in text: its width as the FZX file stores it.
+// Scaling can leave a glyph 0 wide, which the file's 4-bit field cannot hold
+// and writes as 1; the preview counts it as the Spectrum will, so characters
+// after it land where they will land there.
+int StoredWidth(const TFZXChar& glyph);
 
 // Pen positions of the characters of codes that show at least partly in the
 // frame (lines starting at or below Bottom are left out).

@@ -1,12 +1,16 @@
 #pragma once
-// Quorrel's Z80 print routine for the ZX Spectrum (spectrum/fzxprint.asm),
-// assembled at build time and placed at any address by relocation.
+// Quorrel's Z80 print routines for the ZX Spectrum, assembled at build time
+// and placed at any address by relocation: the fast one (spectrum/
+// fzxprint.asm) and the compact one (spectrum/fzxstartup.asm in front of
+// spectrum/fzxcompact.asm). Both set the same screen.
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-// Offsets into the routine: the start-up of tapes and snapshots, the print
+enum class TPrintRoutine { Fast, Compact };
+
+// Offsets into either routine: the start-up of tapes and snapshots, the print
 // entry (HL text, DE font, B top, C left) and the start-up's parameters.
 constexpr int kRoutineStart = 0;
 constexpr int kRoutinePrint = 3;
@@ -18,8 +22,9 @@ constexpr int kParamAttr = 12;   // byte: bright * 64 + paper * 8 + ink
 constexpr int kParamBorder = 13; // byte
 
 // The routine's bytes for running at org.
-std::vector<std::uint8_t> PrintRoutineAt(std::uint16_t org);
-// The number of bytes the routine takes.
-std::size_t PrintRoutineSize();
+std::vector<std::uint8_t> PrintRoutineAt(std::uint16_t org,
+                                         TPrintRoutine kind = TPrintRoutine::Fast);
+// The number of bytes the routine takes, start-up included.
+std::size_t PrintRoutineSize(TPrintRoutine kind = TPrintRoutine::Fast);
 // Its assembler source (no ORG), as kept in the project.
-std::string PrintRoutineSource();
+std::string PrintRoutineSource(TPrintRoutine kind = TPrintRoutine::Fast);

@@ -138,7 +138,7 @@ std::vector<std::uint8_t> BuildSpectrumSnapshot(const TSpectrumProgram& program)
 }
 
 std::string BuildSpectrumSource(const TSpectrumProgram& program, const std::string& fontName) {
-    std::string routine = PrintRoutineSource();
+    std::string routine = PrintRoutineSource(program.Options.Routine);
     const TSpectrumOptions& o = program.Options;
     SetParameter(routine, "fz_p_text", "fz_sample");
     SetParameter(routine, "fz_p_font", "fz_font");

@@ -29,14 +29,14 @@ std::string BuildSpectrumProgram(const TFZXFont& font, const TSpectrumOptions& o
     if (!error.empty()) return error;
     p.Text.assign(options.Text.begin(), options.Text.end());
     p.Text.push_back(0);
-    const std::size_t total = PrintRoutineSize() + p.Font.size() + p.Text.size();
+    const std::size_t total = PrintRoutineSize(options.Routine) + p.Font.size() + p.Text.size();
     unsigned org = kPreferredOrg;
     if (org + total > 0x10000) org = static_cast<unsigned>(0x10000 - total);
     if (total > 0x10000 || org < kLowestOrg)
         return "The font and the text take " + std::to_string(total) +
                " bytes, more than a 48K Spectrum has room for.";
     p.Org = static_cast<std::uint16_t>(org);
-    p.Routine = PrintRoutineAt(p.Org);
+    p.Routine = PrintRoutineAt(p.Org, options.Routine);
     PutWord(p.Routine, kParamText, p.TextAddress());
     PutWord(p.Routine, kParamFont, p.FontAddress());
     p.Routine[kParamX] = static_cast<std::uint8_t>(options.X & 0xFF);

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "spectrum/printroutine.h"
+
 class TFZXFont;
 
 struct TSpectrumOptions {
@@ -18,6 +20,7 @@ struct TSpectrumOptions {
     int Paper = 7;
     bool Bright = false; // ink and paper both bright
     int Border = 7;
+    TPrintRoutine Routine = TPrintRoutine::Fast; // the compact one saves memory
 };
 
 struct TSpectrumProgram {

@@ -1,0 +1,92 @@
+// T-states per character of Quorrel's print routines beside the standard
+// FZX driver of 2013, in an emulated Z80 (libz80ex), uncontended: the font
+// as Quorrel writes it at 0x9000, the routine at 0x8000, the text at 0xC000
+// (lines of "The quick brown fox jumps over the lazy dog." joined by code
+// 13, ending in 0), per character = (T(text) - T(empty text)) / characters
+// printed. Counters: per_char, reference (the standard driver's figure),
+// ratio = per_char / reference (the compact routine's goal: at most 1.1) and
+// print_bytes, the routine without its start-up.
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "formats/fontfiles.h"
+#include "model/font.h"
+#include "spectrum/printroutine.h"
+#include "z80machine.h"
+
+namespace {
+
+constexpr unsigned kRoutineAt = 0x8000;
+constexpr unsigned kFontAt = 0x9000;
+constexpr unsigned kTextAt = 0xC000;
+const std::string kSentence = "The quick brown fox jumps over the lazy dog.";
+
+// The routine's T-states for text, or -1 when it did not return.
+long long Cost(const std::vector<std::uint8_t>& routine, const std::vector<std::uint8_t>& font,
+               const std::string& text) {
+    z80test::TZ80Machine machine;
+    machine.Load(kRoutineAt, routine);
+    machine.Load(kFontAt, font);
+    std::vector<std::uint8_t> codes(text.begin(), text.end());
+    codes.push_back(0);
+    machine.Load(kTextAt, codes);
+    if (!machine.Call(kRoutineAt + kRoutinePrint, kTextAt, kFontAt, 0)) return -1;
+    return machine.Tstates;
+}
+
+void PerChar(benchmark::State& state, TPrintRoutine kind, const char* font, int lines,
+             double reference) {
+    TFZXFont f;
+    if (!LoadFontFile(f, std::string(QUORREL_SHARED_DIR) + "/fonts/" + font).empty()) {
+        state.SkipWithError("shared font collection not found");
+        return;
+    }
+    std::vector<std::uint8_t> image;
+    if (!f.BuildFZXImage(image).empty()) {
+        state.SkipWithError("the font cannot be written as FZX");
+        return;
+    }
+    std::string text;
+    for (int i = 0; i < lines; ++i)
+        text += (i > 0 ? "\r" : "") + kSentence;
+    const std::vector<std::uint8_t> routine = PrintRoutineAt(kRoutineAt, kind);
+    double perChar = 0;
+    for (auto _ : state) {
+        const long long full = Cost(routine, image, text);
+        const long long empty = Cost(routine, image, "");
+        if (full < 0 || empty < 0) {
+            state.SkipWithError("the routine did not return");
+            return;
+        }
+        perChar = static_cast<double>(full - empty) / static_cast<double>(kSentence.size() * lines);
+    }
+    state.counters["per_char"] = perChar;
+    state.counters["reference"] = reference;
+    state.counters["ratio"] = perChar / reference;
+    // The start-up in front is only for tapes and snapshots: the print code
+    // starts where the jump at the print entry goes.
+    const std::vector<std::uint8_t> at0 = PrintRoutineAt(0, kind);
+    const unsigned print = at0[kRoutinePrint + 1] | (at0[kRoutinePrint + 2] << 8);
+    state.counters["print_bytes"] = static_cast<double>(at0.size() - print);
+}
+
+} // namespace
+
+#define QUORREL_PER_CHAR(kind, name, font, lines, reference)                                       \
+    BENCHMARK_CAPTURE(PerChar, kind##_##name, TPrintRoutine::kind, font, lines, reference)         \
+        ->Iterations(1)
+
+QUORREL_PER_CHAR(Compact, Chloe, "fzx/ao/Chloe/Chloe.fzx", 4, 2264);
+QUORREL_PER_CHAR(Compact, TorpedoChr, "chr/Torpedo.chr", 3, 1827);
+QUORREL_PER_CHAR(Compact, Sabon, "fzx/ao/Sabon/Sabon.fzx", 2, 3739);
+QUORREL_PER_CHAR(Compact, Klausjahn, "fzx/ao/Klausjahn/Klausjahn.fzx", 2, 3655);
+QUORREL_PER_CHAR(Compact, Grotesk, "fzx/ao/Grotesk/Grotesk.fzx", 1, 5301);
+QUORREL_PER_CHAR(Compact, SpecDings, "fzx/ao/SpecDings/SpecDings.fzx", 1, 3530);
+QUORREL_PER_CHAR(Fast, Chloe, "fzx/ao/Chloe/Chloe.fzx", 4, 2264);
+QUORREL_PER_CHAR(Fast, TorpedoChr, "chr/Torpedo.chr", 3, 1827);
+QUORREL_PER_CHAR(Fast, Sabon, "fzx/ao/Sabon/Sabon.fzx", 2, 3739);
+QUORREL_PER_CHAR(Fast, Klausjahn, "fzx/ao/Klausjahn/Klausjahn.fzx", 2, 3655);
+QUORREL_PER_CHAR(Fast, Grotesk, "fzx/ao/Grotesk/Grotesk.fzx", 1, 5301);
+QUORREL_PER_CHAR(Fast, SpecDings, "fzx/ao/SpecDings/SpecDings.fzx", 1, 3530);
