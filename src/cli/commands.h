@@ -18,6 +18,10 @@ class TFZXFont;
 // rule the font breaks after the editor's message.
 std::string SaveFontForCommandLine(TFZXFont& font, const std::string& path);
 
+// A whole decimal number from low to high (0 <= low <= high): digits only,
+// any number of leading zeros; false for anything else.
+bool ParseWholeNumber(const std::string& text, int low, int high, int& value);
+
 // Prints "quorrel-cli: " + text on standard error; returns 1.
 int Fail(const std::string& text);
 // Prints "quorrel-cli: " + text and a pointer to --help on standard error;

@@ -118,6 +118,16 @@ std::string SaveFontForCommandLine(TFZXFont& font, const std::string& path) {
     return error;
 }
 
+bool ParseWholeNumber(const std::string& text, int low, int high, int& value) {
+    if (text.empty()) return false;
+    for (const char ch : text)
+        if (ch < '0' || ch > '9') return false;
+    const std::size_t first = std::min(text.find_first_not_of('0'), text.size());
+    if (text.size() - first > 9) return false; // beyond any bound, and beyond int
+    value = first == text.size() ? 0 : std::stoi(text.substr(first));
+    return value >= low && value <= high;
+}
+
 int Fail(const std::string& text) {
     std::cerr << "quorrel-cli: " << text << '\n';
     return 1;

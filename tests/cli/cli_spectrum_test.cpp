@@ -60,6 +60,41 @@ TEST_F(CliSpectrum, WritesTheCoreFilesForTheOptions) {
     EXPECT_EQ(testcli::ReadText(Out("s.asm")), BuildSpectrumSource(program, "f.fzx"));
 }
 
+TEST_F(CliSpectrum, SaysWhatDoesNotShowAndStillWrites) {
+    TSpectrumProgram program;
+    const struct {
+        const char* What;
+        std::vector<std::string> Args;
+        std::string Text;
+        std::string Err;
+    } rows[] = {
+        {"an empty text sets nothing", {"--text", ""}, "", ""},
+        {"leading zeros", {"--text", "A", "--at", "007,0000191"}, "A", ""},
+        {"too long for the screen",
+         {"--text", std::string(2000, 'B'), "--at", "0,180"},
+         std::string(2000, 'B'),
+         "quorrel-cli: 64 of 2000 characters fit on the screen\n"},
+        {"ink on paper of its own colour",
+         {"--text", "A", "--ink", "3", "--paper", "03"},
+         "A",
+         "quorrel-cli: ink and paper are the same colour: the text will not show\n"},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> args = {"spectrum", FontPath, Out("w.tap")};
+        args.insert(args.end(), row.Args.begin(), row.Args.end());
+        const testcli::TRun r = testcli::RunCli(args);
+        EXPECT_EQ(r.Status, 0) << row.What;
+        EXPECT_EQ(r.Err, row.Err) << row.What;
+        const std::vector<std::uint8_t> tape = ReadFileBytes(Out("w.tap"));
+        // The text is the last code block: its bytes, a 0, the checksum.
+        ASSERT_GE(tape.size(), row.Text.size() + 2) << row.What;
+        EXPECT_EQ(std::string(tape.end() - 2 - static_cast<long>(row.Text.size()), tape.end() - 2),
+                  row.Text)
+            << row.What;
+        EXPECT_EQ(tape[tape.size() - 2], 0) << row.What;
+    }
+}
+
 TEST_F(CliSpectrum, RefusesBadArgumentsAndWritesNothing) {
     const std::vector<std::vector<std::string>> usage = {
         {FontPath},

@@ -138,6 +138,10 @@ std::vector<std::uint8_t> BuildSpectrumSnapshot(const TSpectrumProgram& program)
 
 std::string BuildSpectrumSource(const TSpectrumProgram& program, const std::string& fontName) {
     std::string routine = PrintRoutineSource();
+    // The note on ORG is for including the routine; this source has its own.
+    const std::size_t note = routine.find("\n;\n; Written without ORG");
+    const std::size_t end = routine.find("\n\n", note + 1);
+    if (note != std::string::npos && end != std::string::npos) routine.erase(note + 1, end - note);
     const TSpectrumOptions& o = program.Options;
     SetParameter(routine, "fz_p_text", "fz_sample");
     SetParameter(routine, "fz_p_font", "fz_font");

@@ -1,6 +1,7 @@
 #include "spectrum/spectrumprogram.h"
 
 #include "model/font.h"
+#include "render/textlayout.h"
 #include "spectrum/printroutine.h"
 
 namespace {
@@ -44,4 +45,27 @@ std::string BuildSpectrumProgram(const TFZXFont& font, const TSpectrumOptions& o
     p.Routine[kParamBorder] = static_cast<std::uint8_t>(options.Border & 7);
     program = std::move(p);
     return "";
+}
+
+std::vector<std::string> SpectrumWarnings(const TFZXFont& font, const TSpectrumOptions& options) {
+    std::vector<std::string> warnings;
+    // The characters the routine would set on an endless screen: up to the
+    // first code that ends the text.
+    std::size_t characters = 0;
+    for (const char ch : options.Text) {
+        const int code = static_cast<unsigned char>(ch);
+        if (code == 13) continue;
+        if (code < 32 || code > font.LastChar() || code - 32 >= font.Count()) break;
+        ++characters;
+    }
+    TTextFrame frame;
+    frame.Left = options.X;
+    frame.Top = options.Y;
+    const std::size_t shown = LayOutText(font, options.Text, frame).size();
+    if (shown < characters)
+        warnings.push_back(std::to_string(shown) + " of " + std::to_string(characters) +
+                           " characters fit on the screen");
+    if ((options.Ink & 7) == (options.Paper & 7))
+        warnings.push_back("ink and paper are the same colour: the text will not show");
+    return warnings;
 }

@@ -39,3 +39,9 @@ struct TSpectrumProgram {
 // font cannot be written as FZX, or everything is too large for a 48K machine.
 std::string BuildSpectrumProgram(const TFZXFont& font, const TSpectrumOptions& options,
                                  TSpectrumProgram& program);
+
+// What the user should hear about an export that still goes ahead: how much
+// of the text fits on the screen ("161 of 506 characters fit on the
+// screen") when not all of it does, and ink the same colour as paper. Empty
+// when there is nothing to say.
+std::vector<std::string> SpectrumWarnings(const TFZXFont& font, const TSpectrumOptions& options);
