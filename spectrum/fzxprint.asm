@@ -12,9 +12,16 @@
 ; Entry fzx_print (offset 3):
 ;   HL = text, DE = font (the bytes of an FZX file),
 ;   B = top of the first line (0..191), C = its left edge (0..255).
-; Changes AF, BC, DE and HL only, so it can be called from BASIC with
-; RANDOMIZE USR. Uses no ROM routine. The code changes itself, so it must
+; Changes AF, BC, DE and HL only. Uses no ROM routine. The code changes itself, so it must
 ; run from RAM.
+;
+; Entry fzx_basic (offset 14) takes the same from a parameter block that
+; BASIC can POKE: text address at offset 6 (2 bytes, low byte first), font
+; address at 8 (2 bytes), left edge at 10, top at 11. With the routine at
+; 32768, a text at 49152 and a font at 36864:
+;   10 POKE 32774,0: POKE 32775,192: POKE 32776,0: POKE 32777,144
+;   20 POKE 32778,8: POKE 32779,16
+;   30 RANDOMIZE USR 32782
 ;
 ; Entry fz_start (offset 0) is the start-up used by Quorrel's tapes and
 ; snapshots: it clears the screen to the colours in its parameters, sets the
@@ -35,6 +42,17 @@ fz_p_x:         defb 0          ; left edge of the text
 fz_p_y:         defb 0          ; top of the text
 fz_p_attr:      defb 0x38       ; screen attribute: paper * 8 + ink
 fz_p_border:    defb 7          ; border colour
+
+; Entry fzx_basic (offset 14), for RANDOMIZE USR: prints the text at
+; fz_p_text in the font at fz_p_font from fz_p_x, fz_p_y and returns.
+fzx_basic:
+        ld      hl,(fz_p_font)
+        ex      de,hl
+        ld      hl,(fz_p_x)     ; L = x, H = y
+        ld      b,h
+        ld      c,l
+        ld      hl,(fz_p_text)
+        jp      fz_print
 
 fz_boot:
         di
