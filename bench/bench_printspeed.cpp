@@ -18,9 +18,11 @@ namespace {
 
 const char* const kPangram = "The quick brown fox jumps over the lazy dog.";
 
-long long PrintTime(const std::vector<std::uint8_t>& font, const std::string& text) {
+long long PrintTime(const std::vector<std::uint8_t>& font, const std::string& text,
+                    bool words = false) {
     z80test::TZ80Machine machine;
     machine.Load(0x8000, PrintRoutineAt(0x8000));
+    machine.Memory[0x8000 + kParamWrap] = words ? 1 : 0;
     machine.Load(0x9000, font);
     std::vector<std::uint8_t> bytes(text.begin(), text.end());
     bytes.push_back(0);
@@ -51,7 +53,28 @@ void PerCharacter(benchmark::State& state, const char* path, int repeats, double
     state.counters["ratio"] = perChar / reference;
 }
 
+// Word wrap looks ahead at every word: a line of 32 characters of an
+// 8-pixel font must still take less than one frame (frames < 1).
+void WordWrapLine(benchmark::State& state) {
+    TFZXFont font;
+    if (!LoadFontFile(font, std::string(QUORREL_SHARED_DIR) + "/fonts/fzx/ao/Chloe/Chloe.fzx")
+             .empty()) {
+        state.SkipWithError("shared font collection not found");
+        return;
+    }
+    std::vector<std::uint8_t> image;
+    font.BuildFZXImage(image);
+    const std::string line = "The quick brown fox jumps over t";
+    long long tstates = 0;
+    for (auto _ : state)
+        tstates = PrintTime(image, line, true);
+    state.counters["per_char"] = static_cast<double>(tstates) / 32;
+    state.counters["frames"] = static_cast<double>(tstates) / 69888;
+}
+
 } // namespace
+
+BENCHMARK(WordWrapLine);
 
 BENCHMARK_CAPTURE(PerCharacter, Chloe, "fzx/ao/Chloe/Chloe.fzx", 4, 2264);
 BENCHMARK_CAPTURE(PerCharacter, Torpedo, "chr/Torpedo.chr", 3, 1827);

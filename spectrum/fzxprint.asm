@@ -15,13 +15,19 @@
 ; Changes AF, BC, DE and HL only. Uses no ROM routine. The code changes itself, so it must
 ; run from RAM.
 ;
-; Entry fzx_basic (offset 14) takes the same from a parameter block that
+; Lines break before a character that would pass the right edge; with the
+; byte fz_p_wrap (offset 14) set to 1, before a word that would: the word
+; starts the next line (one longer than a line still breaks inside), and a
+; space that would pass the edge ends the line and is dropped with the
+; spaces right after it.
+;
+; Entry fzx_basic (offset 15) takes the same from a parameter block that
 ; BASIC can POKE: text address at offset 6 (2 bytes, low byte first), font
 ; address at 8 (2 bytes), left edge at 10, top at 11. With the routine at
 ; 32768, a text at 49152 and a font at 36864:
 ;   10 POKE 32774,0: POKE 32775,192: POKE 32776,0: POKE 32777,144
 ;   20 POKE 32778,8: POKE 32779,16
-;   30 RANDOMIZE USR 32782
+;   30 RANDOMIZE USR 32783
 ;
 ; Entry fz_start (offset 0) is the start-up used by Quorrel's tapes and
 ; snapshots: it clears the screen to the colours in its parameters, sets the
@@ -42,8 +48,9 @@ fz_p_x:         defb 0          ; left edge of the text
 fz_p_y:         defb 0          ; top of the text
 fz_p_attr:      defb 0x38       ; screen attribute: paper * 8 + ink
 fz_p_border:    defb 7          ; border colour
+fz_p_wrap:      defb 0          ; 1: lines break between words
 
-; Entry fzx_basic (offset 14), for RANDOMIZE USR: prints the text at
+; Entry fzx_basic (offset 15), for RANDOMIZE USR: prints the text at
 ; fz_p_text in the font at fz_p_font from fz_p_x, fz_p_y and returns.
 fzx_basic:
         ld      hl,(fz_p_font)
@@ -123,6 +130,28 @@ fz_next:
         ld      a,(fz_last)
         cp      c
         ret     c
+        ; Words: a word after a space that would pass the edge starts a line
+        ld      a,(fz_p_wrap)
+        or      a
+        jr      z,fz_code
+        ld      a,(fz_any)
+        or      a
+        jr      z,fz_code
+        ld      a,c
+        cp      32
+        jr      z,fz_code
+        ld      a,(fz_prev)
+        cp      32
+        jr      nz,fz_code
+        push    bc
+        call    fz_word
+        pop     bc
+        jr      nc,fz_code
+        call    fz_feed
+        ret     c
+fz_code:
+        ld      a,c
+        ld      (fz_prev),a
         ; HL = table entry of the code: table + 3 * (code - 32)
         ld      a,c
         sub     32
@@ -236,7 +265,22 @@ fz_passes:
         jr      z,fz_vert
         call    fz_feed
         ret     c
-        jr      fz_place
+        ld      a,(fz_p_wrap)   ; words: a space there ends the line, dropped
+        or      a
+        jr      z,fz_place
+        ld      a,(fz_prev)
+        cp      32
+        jr      nz,fz_place
+        ld      hl,(fz_text)    ; with the spaces right after it
+fz_skip:
+        ld      a,(hl)
+        cp      32
+        jr      nz,fz_skipped
+        inc     hl
+        jr      fz_skip
+fz_skipped:
+        ld      (fz_text),hl
+        jp      fz_next
 
 fz_vert:
         ; rows on the screen: at most 192 - (y + leading)
@@ -318,6 +362,89 @@ fz_home:
         ld      (fz_x),hl
         xor     a               ; also clears carry
         ld      (fz_any),a
+        ret
+
+; Carry set when the word from the character just read would pass the
+; right edge, set from the pen on: each character's left column at
+; max(pen - kern, x0), the pen then at its end plus the tracking.
+fz_word:
+        ld      hl,(fz_text)
+        dec     hl
+        ld      bc,(fz_x)
+fz_wchar:
+        ld      a,(hl)
+        inc     hl
+        cp      33              ; a space, 13 or the end: the word fits
+        jr      c,fz_wfits
+        ld      e,a
+        ld      a,(fz_last)
+        cp      e
+        jr      c,fz_wfits      ; a code the font lacks ends the text
+        push    hl
+        ld      a,e
+        sub     32
+        ld      l,a
+        ld      h,0
+        ld      e,l
+        ld      d,h
+        add     hl,hl
+        add     hl,de
+        ld      de,(fz_table)
+        add     hl,de
+        inc     hl
+        ld      a,(hl)          ; kern in the top two bits
+        rlca
+        rlca
+        and     3
+        ld      e,a
+        inc     hl
+        ld      a,(hl)
+        and     15
+        inc     a
+        ld      d,a             ; D = width, E = kern
+        ld      a,c             ; BC = pen - kern
+        sub     e
+        ld      c,a
+        jr      nc,fz_wk
+        dec     b
+fz_wk:
+        ld      a,(fz_x0)       ; not left of x0
+        ld      l,a
+        ld      a,c
+        sub     l
+        ld      a,b
+        sbc     a,0
+        jp      p,fz_wclamp
+        ld      c,l
+        ld      b,0
+fz_wclamp:
+        ld      a,b             ; passes when left + width > 256
+        or      a
+        jr      nz,fz_wpass
+        ld      a,d
+        dec     a
+        add     a,c
+        jr      c,fz_wpass
+        ld      a,c             ; pen = left + width + tracking
+        add     a,d
+        ld      c,a
+        jr      nc,fz_wt
+        inc     b
+fz_wt:
+        ld      a,(fz_track)
+        add     a,c
+        ld      c,a
+        jr      nc,fz_wn
+        inc     b
+fz_wn:
+        pop     hl
+        jr      fz_wchar
+fz_wpass:
+        pop     hl
+        scf
+        ret
+fz_wfits:
+        or      a
         ret
 
 ; A = n (0..16) -> A = a byte with its min(n, 8) leftmost bits set, HL =
@@ -641,3 +768,4 @@ fz_wm1:         defb 0          ; and second byte
 fz_col:         defb 0
 fz_row:         defb 0
 fz_bytes:       defb 0, 0, 0
+fz_prev:        defb 0          ; code of the character before

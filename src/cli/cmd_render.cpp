@@ -35,6 +35,7 @@ struct TRenderOptions {
     int Height = 0; // 0: the text's lines, or two (sequence, print routine)
     bool Endless = false;
     bool Wrap = false;
+    bool Words = false; // --wrap words
     bool HaveAt = false;
     int AtX = 0, AtY = 0;
 };
@@ -44,8 +45,15 @@ std::string ParseArgs(const TArgs& args, TRenderOptions& o) {
     TStringList positional;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--endless" || arg == "--wrap") {
-            (arg == "--endless" ? o.Endless : o.Wrap) = true;
+        if (arg == "--endless") {
+            o.Endless = true;
+            continue;
+        }
+        if (arg == "--wrap") {
+            // An optional value: where lines break (characters by default).
+            o.Wrap = true;
+            if (i + 1 < args.size() && (args[i + 1] == "words" || args[i + 1] == "characters"))
+                o.Words = args[++i] == "words";
             continue;
         }
         if (arg.size() < 2 || arg[0] != '-') {
@@ -127,7 +135,7 @@ int RunRender(const TArgs& args) {
         frame.Right = width;
         frame.Bottom = height;
         frame.Zoom = o.Zoom;
-        frame.Wrap = o.Wrap;
+        frame.Wrap = !o.Wrap ? TWrapMode::None : o.Words ? TWrapMode::Words : TWrapMode::Characters;
         PaintText(font, raster, LayOutText(font, SampleCodes(font, lines), frame), o.Zoom);
     } else {
         PaintPreviewStrip(font, raster, &lines, o.Zoom, o.Endless, clWhite);

@@ -24,6 +24,12 @@ std::string ParseArgs(const TArgs& args, TSpectrumArgs& o) {
     TStringList positional;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        if (arg == "--wrap") {
+            if (i + 1 >= args.size() || (args[i + 1] != "words" && args[i + 1] != "characters"))
+                return "--wrap must be words or characters";
+            o.Options.Wrap = args[++i] == "words" ? TWrapMode::Words : TWrapMode::Characters;
+            continue;
+        }
         if (arg.size() < 2 || arg[0] != '-') {
             positional.push_back(arg);
             continue;

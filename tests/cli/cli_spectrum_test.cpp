@@ -41,11 +41,12 @@ TEST_F(CliSpectrum, WritesTheCoreFilesForTheOptions) {
     o.Ink = 1;
     o.Paper = 5;
     o.Border = 0;
+    o.Wrap = TWrapMode::Words;
     TSpectrumProgram program;
     ASSERT_EQ(BuildSpectrumProgram(Font, o, program), "");
     const testcli::TRun tap =
         testcli::RunCli({"spectrum", FontPath, Out("t.tap"), "--text", "A[66]\nC", "--at", "12,34",
-                         "--ink", "1", "--paper", "5", "--border", "0"});
+                         "--ink", "1", "--paper", "5", "--border", "0", "--wrap", "words"});
     ASSERT_EQ(tap.Status, 0) << tap.Err;
     EXPECT_TRUE(ReadFileBytes(Out("t.tap")) == BuildSpectrumTape(program));
 
@@ -106,6 +107,7 @@ TEST_F(CliSpectrum, RefusesBadArgumentsAndWritesNothing) {
         {FontPath, Out("a.tap"), "--paper", "-1"},
         {FontPath, Out("a.tap"), "--border"},
         {FontPath, Out("a.tap"), "--zoom", "2"},
+        {FontPath, Out("a.tap"), "--wrap", "lines"},
     };
     for (auto args : usage) {
         args.insert(args.begin(), "spectrum");

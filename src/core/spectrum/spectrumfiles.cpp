@@ -149,6 +149,7 @@ std::string BuildSpectrumSource(const TSpectrumProgram& program, const std::stri
     SetParameter(routine, "fz_p_y", std::to_string(o.Y & 0xFF));
     SetParameter(routine, "fz_p_attr", std::to_string((o.Paper & 7) * 8 + (o.Ink & 7)));
     SetParameter(routine, "fz_p_border", std::to_string(o.Border & 7));
+    SetParameter(routine, "fz_p_wrap", o.Wrap == TWrapMode::Words ? "1" : "0");
 
     std::string name = fontName;
     for (char& ch : name) // keeps the comment on its line
@@ -174,6 +175,8 @@ std::string BuildSpectrumSource(const TSpectrumProgram& program, const std::stri
         << ";   the font address at " << org + kParamFont << " and " << org + kParamFont + 1
         << ", the left edge at " << org + kParamX << ", the top at " << org + kParamY << ",\n"
         << ";   then RANDOMIZE USR " << org + kRoutineBasic << " (fzx_basic).\n"
+        << ";   Lines break between characters; between words once the byte\n"
+        << ";   fz_p_wrap (at " << org + kParamWrap << ") is 1.\n"
         << ";\n"
         << "; Example, from a program of your own:\n"
         << ";       ld      hl,0x5800       ; black ink on white paper everywhere\n"

@@ -43,6 +43,7 @@ std::string BuildSpectrumProgram(const TFZXFont& font, const TSpectrumOptions& o
     p.Routine[kParamY] = static_cast<std::uint8_t>(options.Y & 0xFF);
     p.Routine[kParamAttr] = static_cast<std::uint8_t>((options.Paper & 7) * 8 + (options.Ink & 7));
     p.Routine[kParamBorder] = static_cast<std::uint8_t>(options.Border & 7);
+    p.Routine[kParamWrap] = options.Wrap == TWrapMode::Words ? 1 : 0;
     program = std::move(p);
     return "";
 }
@@ -61,7 +62,9 @@ std::vector<std::string> SpectrumWarnings(const TFZXFont& font, const TSpectrumO
     TTextFrame frame;
     frame.Left = options.X;
     frame.Top = options.Y;
-    const std::size_t shown = LayOutText(font, options.Text, frame).size();
+    frame.Wrap = options.Wrap;
+    std::size_t shown = 0;
+    LayOutText(font, options.Text, frame, &shown);
     if (shown < characters)
         warnings.push_back(std::to_string(shown) + " of " + std::to_string(characters) +
                            " characters fit on the screen");

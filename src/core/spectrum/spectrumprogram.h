@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "render/textlayout.h"
+
 class TFZXFont;
 
 struct TSpectrumOptions {
@@ -17,6 +19,7 @@ struct TSpectrumOptions {
     int Ink = 0;      // colours 0..7
     int Paper = 7;
     int Border = 7;
+    TWrapMode Wrap = TWrapMode::Characters; // Characters or Words
 };
 
 struct TSpectrumProgram {
