@@ -92,6 +92,13 @@ fz_wait:
 ; ---------------------------------------------------------------------------
 fz_print:
         ld      (fz_text),hl
+        ld      a,(fz_p_wrap)
+        or      a
+        ld      a,0x18          ; JR
+        jr      z,fz_print1
+        ld      a,0x3E          ; LD A,n
+fz_print1:
+        ld      (fz_wchk),a
         ld      a,c
         ld      (fz_x0),a
         ld      a,b
@@ -131,9 +138,8 @@ fz_next:
         cp      c
         ret     c
         ; Words: a word after a space that would pass the edge starts a line
-        ld      a,(fz_p_wrap)
-        or      a
-        jr      z,fz_code
+fz_wchk:
+        jr      fz_code         ; becomes LD A,n (no jump) for words
         ld      a,(fz_any)
         or      a
         jr      z,fz_code
@@ -233,10 +239,11 @@ fz_place:
         ; kern never takes it left of the line's start (x >= x0 always)
         ld      hl,(fz_x)
         ld      a,(fz_kern)
+        or      a
+        jr      z,fz_place0
         ld      e,a
         ld      d,0
-        or      a
-        sbc     hl,de
+        sbc     hl,de           ; carry clear from the OR
         ld      a,(fz_x0)
         ld      e,a
         push    hl
@@ -503,20 +510,25 @@ fz_fast:
         ld      c,a             ; C = M
         ld      a,(fz_width)
         cp      9
-        jr      nc,fz_fastwide
+        jp      nc,fz_fastwide
         ; a row's pixels after the shift: s..s+w-1 of two bytes
         add     a,b
         call    fz_bits
         and     c
         ld      (fz_nm0+1),a
+        ld      (fz_1m+1),a
         ld      de,17
         add     hl,de
-        ld      a,(hl)
-        ld      (fz_nm1+1),a
         ld      a,b             ; jump displacement 7 - s skips 7 - s RRCAs
         cpl
         add     a,8
+        ld      b,(hl)
+        inc     b
+        dec     b
+        jr      z,fz_one        ; the shifted row fits in one byte
         ld      (fz_nj+1),a
+        ld      a,b
+        ld      (fz_nm1+1),a
         call    fz_screen
         ld      de,(fz_data)
         ld      a,(fz_count)
@@ -559,6 +571,45 @@ fz_nfix:
         sub     8
         ld      h,a
         jr      fz_nnext
+
+; A row that fits in one screen byte after the shift.
+fz_one:
+        ld      (fz_1j+1),a
+        call    fz_screen
+        ld      de,(fz_data)
+        ld      a,(fz_count)
+        ld      b,a
+fz_1row:
+        ld      a,(de)
+        inc     de
+fz_1j:  jr      fz_1rot
+fz_1rot:
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+fz_1m:  and     0xFF
+        or      (hl)
+        ld      (hl),a
+        inc     h               ; one pixel row down
+        ld      a,h
+        and     7
+        jr      z,fz_1fix
+fz_1next:
+        djnz    fz_1row
+        jp      fz_advance
+fz_1fix:
+        ld      a,l
+        add     a,32
+        ld      l,a
+        jr      c,fz_1next
+        ld      a,h
+        sub     8
+        ld      h,a
+        jr      fz_1next
 
 fz_fastwide:
         ld      a,c
