@@ -118,6 +118,9 @@ fz_print1:
         ld      (fz_last),a
         inc     hl
         ld      (fz_table),hl
+        ld      de,-96          ; the table seen from code 0: 3 * code added
+        add     hl,de
+        ld      (fz_tab+1),hl
         call    fz_home
         jr      fz_next
 
@@ -159,15 +162,13 @@ fz_code:
         ld      a,c
         ld      (fz_prev),a
         ; HL = table entry of the code: table + 3 * (code - 32)
-        ld      a,c
-        sub     32
         ld      l,a
         ld      h,0
         ld      e,l
         ld      d,h
         add     hl,hl
         add     hl,de
-        ld      de,(fz_table)
+fz_tab: ld      de,0
         add     hl,de
         ld      c,(hl)          ; offset word: BC = offset, kern in the top bits
         inc     hl
@@ -505,7 +506,11 @@ fz_fast:
         ld      a,l
         and     7
         ld      b,a             ; B = s
-        call    fz_bits
+        ld      e,a             ; A = the byte of fz_bits1 at A
+        ld      d,0
+        ld      hl,fz_bits1
+        add     hl,de
+        ld      a,(hl)
         cpl
         ld      c,a             ; C = M
         ld      a,(fz_width)
@@ -513,10 +518,15 @@ fz_fast:
         jp      nc,fz_fastwide
         ; a row's pixels after the shift: s..s+w-1 of two bytes
         add     a,b
-        call    fz_bits
+        ld      e,a             ; A = the byte of fz_bits1 at A
+        ld      d,0
+        ld      hl,fz_bits1
+        add     hl,de
+        ld      a,(hl)
         and     c
         ld      (fz_nm0+1),a
         ld      (fz_1m+1),a
+        ld      (fz_1qm+1),a
         ld      de,17
         add     hl,de
         ld      a,b             ; jump displacement 7 - s skips 7 - s RRCAs
@@ -529,7 +539,31 @@ fz_fast:
         ld      (fz_nj+1),a
         ld      a,b
         ld      (fz_nm1+1),a
-        call    fz_screen
+        ld      a,(fz_gx)       ; HL = screen address of the first row
+        rrca
+        rrca
+        rrca
+        and     31
+        ld      c,a
+        ld      a,(fz_top)
+        ld      l,a
+        and     7
+        or      0x40
+        ld      h,a
+        ld      a,l
+        rra
+        rra
+        rra
+        and     0x18
+        or      h
+        ld      h,a
+        ld      a,l
+        rla
+        rla
+        and     0xE0
+        or      c
+        ld      l,a
+
         ld      de,(fz_data)
         ld      a,(fz_count)
         ld      b,a
@@ -575,10 +609,41 @@ fz_nfix:
 ; A row that fits in one screen byte after the shift.
 fz_one:
         ld      (fz_1j+1),a
-        call    fz_screen
+        ld      (fz_1qj+1),a
+        ld      a,(fz_gx)       ; HL = screen address of the first row
+        rrca
+        rrca
+        rrca
+        and     31
+        ld      c,a
+        ld      a,(fz_top)
+        ld      l,a
+        and     7
+        or      0x40
+        ld      h,a
+        ld      a,l
+        rra
+        rra
+        rra
+        and     0x18
+        or      h
+        ld      h,a
+        ld      a,l
+        rla
+        rla
+        and     0xE0
+        or      c
+        ld      l,a
         ld      de,(fz_data)
+        ld      a,h             ; all rows within one cell row?
+        and     7
+        ld      b,a
+        ld      a,(fz_count)
+        add     a,b
+        cp      9
         ld      a,(fz_count)
         ld      b,a
+        jr      c,fz_1q
 fz_1row:
         ld      a,(de)
         inc     de
@@ -610,6 +675,24 @@ fz_1fix:
         sub     8
         ld      h,a
         jr      fz_1next
+fz_1q:
+        ld      a,(de)
+        inc     de
+fz_1qj: jr      fz_1qrot
+fz_1qrot:
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+fz_1qm: and     0xFF
+        or      (hl)
+        ld      (hl),a
+        inc     h
+        djnz    fz_1q
+        jp      fz_advance
 
 fz_fastwide:
         ld      a,c
@@ -619,7 +702,11 @@ fz_fastwide:
         ld      a,(fz_width)
         sub     8
         add     a,b
-        call    fz_bits
+        ld      e,a             ; A = the byte of fz_bits1 at A
+        ld      d,0
+        ld      hl,fz_bits1
+        add     hl,de
+        ld      a,(hl)
         and     c
         ld      (fz_wm1m+1),a
         ld      de,17
@@ -631,7 +718,31 @@ fz_fastwide:
         add     a,8
         ld      (fz_wj0+1),a
         ld      (fz_wj1+1),a
-        call    fz_screen
+        ld      a,(fz_gx)       ; HL = screen address of the first row
+        rrca
+        rrca
+        rrca
+        and     31
+        ld      c,a
+        ld      a,(fz_top)
+        ld      l,a
+        and     7
+        or      0x40
+        ld      h,a
+        ld      a,l
+        rra
+        rra
+        rra
+        and     0x18
+        or      h
+        ld      h,a
+        ld      a,l
+        rla
+        rla
+        and     0xE0
+        or      c
+        ld      l,a
+
         ld      de,(fz_data)
         ld      a,(fz_count)
         ld      b,a
