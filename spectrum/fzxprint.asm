@@ -505,6 +505,7 @@ fz_fast:
         ; M: the bits of a byte that stay in it after the shift s
         ld      a,l
         and     7
+        jp      z,fz_aligned
         ld      b,a             ; B = s
         ld      e,a             ; A = the byte of fz_bits1 at A
         ld      d,0
@@ -692,6 +693,87 @@ fz_1qm: and     0xFF
         ld      (hl),a
         inc     h
         djnz    fz_1q
+        jp      fz_advance
+
+; Byte-aligned (s = 0): a narrow character's rows go straight to the screen.
+fz_aligned:
+        ld      a,(fz_width)
+        cp      9
+        jr      c,fz_aligned1
+        ld      bc,0x00FF       ; s = 0, M = all bits
+        jr      fz_fastwide
+fz_aligned1:
+        ld      e,a
+        ld      d,0
+        ld      hl,fz_bits1
+        add     hl,de
+        ld      a,(hl)          ; the bits within the width
+        ld      (fz_am+1),a
+        ld      (fz_aqm+1),a
+        ld      a,(fz_gx)       ; HL = screen address of the first row
+        rrca
+        rrca
+        rrca
+        and     31
+        ld      c,a
+        ld      a,(fz_top)
+        ld      l,a
+        and     7
+        or      0x40
+        ld      h,a
+        ld      a,l
+        rra
+        rra
+        rra
+        and     0x18
+        or      h
+        ld      h,a
+        ld      a,l
+        rla
+        rla
+        and     0xE0
+        or      c
+        ld      l,a
+        ld      de,(fz_data)
+        ld      a,h             ; all rows within one cell row?
+        and     7
+        ld      b,a
+        ld      a,(fz_count)
+        add     a,b
+        cp      9
+        ld      a,(fz_count)
+        ld      b,a
+        jr      c,fz_aq
+fz_arow:
+        ld      a,(de)
+        inc     de
+fz_am:  and     0xFF
+        or      (hl)
+        ld      (hl),a
+        inc     h
+        ld      a,h
+        and     7
+        jr      z,fz_afix
+fz_anext:
+        djnz    fz_arow
+        jp      fz_advance
+fz_afix:
+        ld      a,l
+        add     a,32
+        ld      l,a
+        jr      c,fz_anext
+        ld      a,h
+        sub     8
+        ld      h,a
+        jr      fz_anext
+fz_aq:
+        ld      a,(de)
+        inc     de
+fz_aqm: and     0xFF
+        or      (hl)
+        ld      (hl),a
+        inc     h
+        djnz    fz_aq
         jp      fz_advance
 
 fz_fastwide:
