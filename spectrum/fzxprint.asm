@@ -113,9 +113,17 @@ fz_print1:
         inc     hl
         ld      a,(hl)
         ld      (fz_track),a
+        ld      (fz_trk+1),a
         inc     hl
         ld      a,(hl)
         ld      (fz_last),a
+        inc     a               ; codes from last + 1 end the text
+        ld      (fz_lstc+1),a
+        ld      a,0xD0          ; RET NC
+        jr      nz,fz_print2
+        xor     a               ; NOP: no code lies beyond 255
+fz_print2:
+        ld      (fz_lstr),a
         inc     hl
         ld      (fz_table),hl
         ld      de,-96          ; the table seen from code 0: 3 * code added
@@ -137,32 +145,34 @@ fz_next:
         cp      32
         ret     c
         ld      c,a
-        ld      a,(fz_last)
-        cp      c
-        ret     c
+fz_lstc:
+        cp      0
+fz_lstr:
+        ret     nc
         ; Words: a word after a space that would pass the edge starts a line
 fz_wchk:
         jr      fz_code         ; becomes LD A,n (no jump) for words
         ld      a,(fz_any)
         or      a
-        jr      z,fz_code
+        jr      z,fz_wprev
         ld      a,c
         cp      32
-        jr      z,fz_code
+        jr      z,fz_wprev
         ld      a,(fz_prev)
         cp      32
-        jr      nz,fz_code
+        jr      nz,fz_wprev
         push    bc
         call    fz_word
         pop     bc
-        jr      nc,fz_code
+        jr      nc,fz_wprev
         call    fz_feed
         ret     c
-fz_code:
+fz_wprev:
         ld      a,c
         ld      (fz_prev),a
+fz_code:
         ; HL = table entry of the code: table + 3 * (code - 32)
-        ld      l,a
+        ld      l,c
         ld      h,0
         ld      e,l
         ld      d,h
@@ -170,6 +180,8 @@ fz_code:
         add     hl,de
 fz_tab: ld      de,0
         add     hl,de
+        ld      e,l             ; DE = the entry
+        ld      d,h
         ld      c,(hl)          ; offset word: BC = offset, kern in the top bits
         inc     hl
         ld      a,(hl)
@@ -184,15 +196,11 @@ fz_tab: ld      de,0
         ld      b,a
         ld      a,(hl)          ; leading and width - 1
         ld      (fz_info),a
-        inc     hl
-        push    hl              ; the next entry
-        dec     hl              ; definition: entry + offset
-        dec     hl
-        dec     hl
+        inc     hl              ; the next entry
+        ex      de,hl           ; definition: entry + offset
         add     hl,bc
         ld      (fz_data),hl
         ex      de,hl
-        pop     hl
         ld      c,(hl)          ; next definition: next entry + its offset
         inc     hl
         ld      a,(hl)
@@ -266,7 +274,7 @@ fz_place1:
         ld      a,(fz_width)
         dec     a
         add     a,l
-        jr      nc,fz_vert
+        jr      nc,fz_within
 fz_passes:
         ld      a,(fz_any)      ; a line's first character never wraps
         or      a
@@ -290,6 +298,31 @@ fz_skipped:
         ld      (fz_text),hl
         jp      fz_next
 
+; The character lies within the screen's columns (HL = gx).
+fz_within:
+        ; rows on the screen: at most 192 - (y + leading)
+        ld      a,(fz_lead)
+        ld      b,a
+        ld      a,(fz_y)
+        add     a,b
+        ld      (fz_top),a
+        ld      b,a
+        ld      a,192
+        sub     b
+        jr      nc,fz_wv1
+        xor     a
+fz_wv1:
+        ld      b,a
+        ld      a,(fz_count)
+        cp      b
+        jr      c,fz_wv2
+        ld      a,b
+fz_wv2:
+        or      a
+        jp      z,fz_advance
+        ld      (fz_count),a
+        jp      fz_fast
+
 fz_vert:
         ; rows on the screen: at most 192 - (y + leading)
         ld      a,(fz_lead)
@@ -310,7 +343,7 @@ fz_vert1:
         ld      a,b
 fz_vert2:
         or      a
-        jr      z,fz_advance
+        jp      z,fz_advance
         ld      (fz_count),a
         ; columns: the fast paths draw characters wholly on the screen
         ld      hl,(fz_gx)
@@ -345,8 +378,7 @@ fz_advance:
         ld      e,a
         ld      d,0
         add     hl,de
-        ld      a,(fz_track)
-        ld      e,a
+fz_trk: ld      e,0             ; the font's tracking
         add     hl,de
         ld      (fz_x),hl
         jp      fz_next
