@@ -12,8 +12,8 @@
 ; Entry fzx_print (offset 3):
 ;   HL = text, DE = font (the bytes of an FZX file),
 ;   B = top of the first line (0..191), C = its left edge (0..255).
-; Changes AF, BC, DE and HL only. Uses no ROM routine. The code changes itself, so it must
-; run from RAM.
+; Changes AF, BC, DE and HL only; keeps IX, IY and the alternate registers.
+; Uses no ROM routine. The code changes itself, so it must run from RAM.
 ;
 ; Lines break before a character that would pass the right edge; with the
 ; byte fz_p_wrap (offset 14) set to 1, before a word that would: the word
