@@ -809,10 +809,6 @@ fz_aqm: and     0xFF
         jp      fz_advance
 
 fz_fastwide:
-        ld      a,c
-        ld      (fz_wm0m+1),a
-        cpl
-        ld      (fz_wm0n+1),a
         ld      a,(fz_width)
         sub     8
         add     a,b
@@ -822,11 +818,19 @@ fz_fastwide:
         add     hl,de
         ld      a,(hl)
         and     c
-        ld      (fz_wm1m+1),a
         ld      de,17
         add     hl,de
-        ld      a,(hl)
+        ld      d,(hl)          ; the second byte's bits in a third screen byte
+        inc     d
+        dec     d
+        jp      z,fz_two
+        ld      (fz_wm1m+1),a
+        ld      a,d
         ld      (fz_wm1n+1),a
+        ld      a,c
+        ld      (fz_wm0m+1),a
+        cpl
+        ld      (fz_wm0n+1),a
         ld      a,b
         cpl
         add     a,8
@@ -919,6 +923,99 @@ fz_wfix:
         sub     8
         ld      h,a
         jr      fz_wnext
+
+; A wide character whose shifted rows fit in two screen bytes: the second
+; byte's pixels join the first's right part in one write.
+fz_two:
+        ld      (fz_2m1+1),a
+        ld      a,c
+        ld      (fz_2m0+1),a
+        cpl
+        ld      (fz_2n0+1),a
+        ld      a,b
+        cpl
+        add     a,8
+        ld      (fz_2j0+1),a
+        ld      (fz_2j1+1),a
+        ld      a,(fz_gx)       ; HL = screen address of the first row
+        rrca
+        rrca
+        rrca
+        and     31
+        ld      c,a
+        ld      a,(fz_top)
+        ld      l,a
+        and     7
+        or      0x40
+        ld      h,a
+        ld      a,l
+        rra
+        rra
+        rra
+        and     0x18
+        or      h
+        ld      h,a
+        ld      a,l
+        rla
+        rla
+        and     0xE0
+        or      c
+        ld      l,a
+        ld      de,(fz_data)
+        ld      a,(fz_count)
+        ld      b,a
+fz_2row:
+        ld      a,(de)
+        inc     de
+fz_2j0: jr      fz_2rot0
+fz_2rot0:
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        ld      c,a
+fz_2m0: and     0xFF
+        or      (hl)
+        ld      (hl),a
+        inc     l
+        ld      a,c
+fz_2n0: and     0
+        ld      c,a
+        ld      a,(de)
+        inc     de
+fz_2j1: jr      fz_2rot1
+fz_2rot1:
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+fz_2m1: and     0xFF
+        or      c
+        or      (hl)
+        ld      (hl),a
+        dec     l
+        inc     h
+        ld      a,h
+        and     7
+        jr      z,fz_2fix
+fz_2next:
+        djnz    fz_2row
+        jp      fz_advance
+fz_2fix:
+        ld      a,l
+        add     a,32
+        ld      l,a
+        jr      c,fz_2next
+        ld      a,h
+        sub     8
+        ld      h,a
+        jr      fz_2next
 
 ; ---------------------------------------------------------------------------
 ; Slow path: a character cut by the left or right edge of the screen. Each
