@@ -12,9 +12,22 @@
 ; Entry fzx_print (offset 3):
 ;   HL = text, DE = font (the bytes of an FZX file),
 ;   B = top of the first line (0..191), C = its left edge (0..255).
-; Changes AF, BC, DE and HL only, so it can be called from BASIC with
-; RANDOMIZE USR. Uses no ROM routine. The code changes itself, so it must
-; run from RAM.
+; Changes AF, BC, DE and HL only; keeps IX, IY and the alternate registers.
+; Uses no ROM routine. The code changes itself, so it must run from RAM.
+;
+; Lines break before a character that would pass the right edge; with the
+; byte fz_p_wrap (offset 14) set to 1, before a word that would: the word
+; starts the next line (one longer than a line still breaks inside), and a
+; space that would pass the edge ends the line and is dropped with the
+; spaces right after it.
+;
+; Entry fzx_basic (offset 15) takes the same from a parameter block that
+; BASIC can POKE: text address at offset 6 (2 bytes, low byte first), font
+; address at 8 (2 bytes), left edge at 10, top at 11. With the routine at
+; 32768, a text at 49152 and a font at 36864:
+;   10 POKE 32774,0: POKE 32775,192: POKE 32776,0: POKE 32777,144
+;   20 POKE 32778,8: POKE 32779,16
+;   30 RANDOMIZE USR 32783
 ;
 ; Entry fz_start (offset 0) is the start-up used by Quorrel's tapes and
 ; snapshots: it clears the screen to the colours in its parameters, sets the
@@ -35,6 +48,18 @@ fz_p_x:         defb 0          ; left edge of the text
 fz_p_y:         defb 0          ; top of the text
 fz_p_attr:      defb 0x38       ; screen attribute: paper * 8 + ink
 fz_p_border:    defb 7          ; border colour
+fz_p_wrap:      defb 0          ; 1: lines break between words
+
+; Entry fzx_basic (offset 15), for RANDOMIZE USR: prints the text at
+; fz_p_text in the font at fz_p_font from fz_p_x, fz_p_y and returns.
+fzx_basic:
+        ld      hl,(fz_p_font)
+        ex      de,hl
+        ld      hl,(fz_p_x)     ; L = x, H = y
+        ld      b,h
+        ld      c,l
+        ld      hl,(fz_p_text)
+        jp      fz_print
 
 fz_boot:
         di
@@ -67,6 +92,13 @@ fz_wait:
 ; ---------------------------------------------------------------------------
 fz_print:
         ld      (fz_text),hl
+        ld      a,(fz_p_wrap)
+        or      a
+        ld      a,0x18          ; JR
+        jr      z,fz_print1
+        ld      a,0x3E          ; LD A,n
+fz_print1:
+        ld      (fz_wchk),a
         ld      a,c
         ld      (fz_x0),a
         ld      a,b
@@ -81,11 +113,22 @@ fz_print:
         inc     hl
         ld      a,(hl)
         ld      (fz_track),a
+        ld      (fz_trk+1),a
         inc     hl
         ld      a,(hl)
         ld      (fz_last),a
+        inc     a               ; codes from last + 1 end the text
+        ld      (fz_lstc+1),a
+        ld      a,0xD0          ; RET NC
+        jr      nz,fz_print2
+        xor     a               ; NOP: no code lies beyond 255
+fz_print2:
+        ld      (fz_lstr),a
         inc     hl
         ld      (fz_table),hl
+        ld      de,-96          ; the table seen from code 0: 3 * code added
+        add     hl,de
+        ld      (fz_tab+1),hl
         call    fz_home
         jr      fz_next
 
@@ -102,20 +145,43 @@ fz_next:
         cp      32
         ret     c
         ld      c,a
-        ld      a,(fz_last)
-        cp      c
-        ret     c
-        ; HL = table entry of the code: table + 3 * (code - 32)
+fz_lstc:
+        cp      0
+fz_lstr:
+        ret     nc
+        ; Words: a word after a space that would pass the edge starts a line
+fz_wchk:
+        jr      fz_code         ; becomes LD A,n (no jump) for words
+        ld      a,(fz_any)
+        or      a
+        jr      z,fz_wprev
         ld      a,c
-        sub     32
-        ld      l,a
+        cp      32
+        jr      z,fz_wprev
+        ld      a,(fz_prev)
+        cp      32
+        jr      nz,fz_wprev
+        push    bc
+        call    fz_word
+        pop     bc
+        jr      nc,fz_wprev
+        call    fz_feed
+        ret     c
+fz_wprev:
+        ld      a,c
+        ld      (fz_prev),a
+fz_code:
+        ; HL = table entry of the code: table + 3 * (code - 32)
+        ld      l,c
         ld      h,0
         ld      e,l
         ld      d,h
         add     hl,hl
         add     hl,de
-        ld      de,(fz_table)
+fz_tab: ld      de,0
         add     hl,de
+        ld      e,l             ; DE = the entry
+        ld      d,h
         ld      c,(hl)          ; offset word: BC = offset, kern in the top bits
         inc     hl
         ld      a,(hl)
@@ -130,15 +196,11 @@ fz_next:
         ld      b,a
         ld      a,(hl)          ; leading and width - 1
         ld      (fz_info),a
-        inc     hl
-        push    hl              ; the next entry
-        dec     hl              ; definition: entry + offset
-        dec     hl
-        dec     hl
+        inc     hl              ; the next entry
+        ex      de,hl           ; definition: entry + offset
         add     hl,bc
         ld      (fz_data),hl
         ex      de,hl
-        pop     hl
         ld      c,(hl)          ; next definition: next entry + its offset
         inc     hl
         ld      a,(hl)
@@ -186,10 +248,11 @@ fz_place:
         ; kern never takes it left of the line's start (x >= x0 always)
         ld      hl,(fz_x)
         ld      a,(fz_kern)
+        or      a
+        jr      z,fz_place0
         ld      e,a
         ld      d,0
-        or      a
-        sbc     hl,de
+        sbc     hl,de           ; carry clear from the OR
         ld      a,(fz_x0)
         ld      e,a
         push    hl
@@ -211,14 +274,54 @@ fz_place1:
         ld      a,(fz_width)
         dec     a
         add     a,l
-        jr      nc,fz_vert
+        jr      nc,fz_within
 fz_passes:
         ld      a,(fz_any)      ; a line's first character never wraps
         or      a
         jr      z,fz_vert
         call    fz_feed
         ret     c
-        jr      fz_place
+        ld      a,(fz_p_wrap)   ; words: a space there ends the line, dropped
+        or      a
+        jr      z,fz_place
+        ld      a,(fz_prev)
+        cp      32
+        jr      nz,fz_place
+        ld      hl,(fz_text)    ; with the spaces right after it
+fz_skip:
+        ld      a,(hl)
+        cp      32
+        jr      nz,fz_skipped
+        inc     hl
+        jr      fz_skip
+fz_skipped:
+        ld      (fz_text),hl
+        jp      fz_next
+
+; The character lies within the screen's columns (HL = gx).
+fz_within:
+        ; rows on the screen: at most 192 - (y + leading)
+        ld      a,(fz_lead)
+        ld      b,a
+        ld      a,(fz_y)
+        add     a,b
+        ld      (fz_top),a
+        ld      b,a
+        ld      a,192
+        sub     b
+        jr      nc,fz_wv1
+        xor     a
+fz_wv1:
+        ld      b,a
+        ld      a,(fz_count)
+        cp      b
+        jr      c,fz_wv2
+        ld      a,b
+fz_wv2:
+        or      a
+        jp      z,fz_advance
+        ld      (fz_count),a
+        jp      fz_fast
 
 fz_vert:
         ; rows on the screen: at most 192 - (y + leading)
@@ -240,7 +343,7 @@ fz_vert1:
         ld      a,b
 fz_vert2:
         or      a
-        jr      z,fz_advance
+        jp      z,fz_advance
         ld      (fz_count),a
         ; columns: the fast paths draw characters wholly on the screen
         ld      hl,(fz_gx)
@@ -275,8 +378,7 @@ fz_advance:
         ld      e,a
         ld      d,0
         add     hl,de
-        ld      a,(fz_track)
-        ld      e,a
+fz_trk: ld      e,0             ; the font's tracking
         add     hl,de
         ld      (fz_x),hl
         jp      fz_next
@@ -300,6 +402,89 @@ fz_home:
         ld      (fz_x),hl
         xor     a               ; also clears carry
         ld      (fz_any),a
+        ret
+
+; Carry set when the word from the character just read would pass the
+; right edge, set from the pen on: each character's left column at
+; max(pen - kern, x0), the pen then at its end plus the tracking.
+fz_word:
+        ld      hl,(fz_text)
+        dec     hl
+        ld      bc,(fz_x)
+fz_wchar:
+        ld      a,(hl)
+        inc     hl
+        cp      33              ; a space, 13 or the end: the word fits
+        jr      c,fz_wfits
+        ld      e,a
+        ld      a,(fz_last)
+        cp      e
+        jr      c,fz_wfits      ; a code the font lacks ends the text
+        push    hl
+        ld      a,e
+        sub     32
+        ld      l,a
+        ld      h,0
+        ld      e,l
+        ld      d,h
+        add     hl,hl
+        add     hl,de
+        ld      de,(fz_table)
+        add     hl,de
+        inc     hl
+        ld      a,(hl)          ; kern in the top two bits
+        rlca
+        rlca
+        and     3
+        ld      e,a
+        inc     hl
+        ld      a,(hl)
+        and     15
+        inc     a
+        ld      d,a             ; D = width, E = kern
+        ld      a,c             ; BC = pen - kern
+        sub     e
+        ld      c,a
+        jr      nc,fz_wk
+        dec     b
+fz_wk:
+        ld      a,(fz_x0)       ; not left of x0
+        ld      l,a
+        ld      a,c
+        sub     l
+        ld      a,b
+        sbc     a,0
+        jp      p,fz_wclamp
+        ld      c,l
+        ld      b,0
+fz_wclamp:
+        ld      a,b             ; passes when left + width > 256
+        or      a
+        jr      nz,fz_wpass
+        ld      a,d
+        dec     a
+        add     a,c
+        jr      c,fz_wpass
+        ld      a,c             ; pen = left + width + tracking
+        add     a,d
+        ld      c,a
+        jr      nc,fz_wt
+        inc     b
+fz_wt:
+        ld      a,(fz_track)
+        add     a,c
+        ld      c,a
+        jr      nc,fz_wn
+        inc     b
+fz_wn:
+        pop     hl
+        jr      fz_wchar
+fz_wpass:
+        pop     hl
+        scf
+        ret
+fz_wfits:
+        or      a
         ret
 
 ; A = n (0..16) -> A = a byte with its min(n, 8) leftmost bits set, HL =
@@ -352,27 +537,66 @@ fz_fast:
         ; M: the bits of a byte that stay in it after the shift s
         ld      a,l
         and     7
+        jp      z,fz_aligned
         ld      b,a             ; B = s
-        call    fz_bits
+        ld      e,a             ; A = the byte of fz_bits1 at A
+        ld      d,0
+        ld      hl,fz_bits1
+        add     hl,de
+        ld      a,(hl)
         cpl
         ld      c,a             ; C = M
         ld      a,(fz_width)
         cp      9
-        jr      nc,fz_fastwide
+        jp      nc,fz_fastwide
         ; a row's pixels after the shift: s..s+w-1 of two bytes
         add     a,b
-        call    fz_bits
-        and     c
-        ld      (fz_nm0+1),a
-        ld      de,17
+        ld      e,a             ; A = the byte of fz_bits1 at A
+        ld      d,0
+        ld      hl,fz_bits1
         add     hl,de
         ld      a,(hl)
-        ld      (fz_nm1+1),a
+        and     c
+        ld      (fz_nm0+1),a
+        ld      (fz_1m+1),a
+        ld      (fz_1qm+1),a
+        ld      de,17
+        add     hl,de
         ld      a,b             ; jump displacement 7 - s skips 7 - s RRCAs
         cpl
         add     a,8
+        ld      b,(hl)
+        inc     b
+        dec     b
+        jr      z,fz_one        ; the shifted row fits in one byte
         ld      (fz_nj+1),a
-        call    fz_screen
+        ld      a,b
+        ld      (fz_nm1+1),a
+        ld      a,(fz_gx)       ; HL = screen address of the first row
+        rrca
+        rrca
+        rrca
+        and     31
+        ld      c,a
+        ld      a,(fz_top)
+        ld      l,a
+        and     7
+        or      0x40
+        ld      h,a
+        ld      a,l
+        rra
+        rra
+        rra
+        and     0x18
+        or      h
+        ld      h,a
+        ld      a,l
+        rla
+        rla
+        and     0xE0
+        or      c
+        ld      l,a
+
         ld      de,(fz_data)
         ld      a,(fz_count)
         ld      b,a
@@ -415,27 +639,228 @@ fz_nfix:
         ld      h,a
         jr      fz_nnext
 
+; A row that fits in one screen byte after the shift.
+fz_one:
+        ld      (fz_1j+1),a
+        ld      (fz_1qj+1),a
+        ld      a,(fz_gx)       ; HL = screen address of the first row
+        rrca
+        rrca
+        rrca
+        and     31
+        ld      c,a
+        ld      a,(fz_top)
+        ld      l,a
+        and     7
+        or      0x40
+        ld      h,a
+        ld      a,l
+        rra
+        rra
+        rra
+        and     0x18
+        or      h
+        ld      h,a
+        ld      a,l
+        rla
+        rla
+        and     0xE0
+        or      c
+        ld      l,a
+        ld      de,(fz_data)
+        ld      a,h             ; all rows within one cell row?
+        and     7
+        ld      b,a
+        ld      a,(fz_count)
+        add     a,b
+        cp      9
+        ld      a,(fz_count)
+        ld      b,a
+        jr      c,fz_1q
+fz_1row:
+        ld      a,(de)
+        inc     de
+fz_1j:  jr      fz_1rot
+fz_1rot:
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+fz_1m:  and     0xFF
+        or      (hl)
+        ld      (hl),a
+        inc     h               ; one pixel row down
+        ld      a,h
+        and     7
+        jr      z,fz_1fix
+fz_1next:
+        djnz    fz_1row
+        jp      fz_advance
+fz_1fix:
+        ld      a,l
+        add     a,32
+        ld      l,a
+        jr      c,fz_1next
+        ld      a,h
+        sub     8
+        ld      h,a
+        jr      fz_1next
+fz_1q:
+        ld      a,(de)
+        inc     de
+fz_1qj: jr      fz_1qrot
+fz_1qrot:
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+fz_1qm: and     0xFF
+        or      (hl)
+        ld      (hl),a
+        inc     h
+        djnz    fz_1q
+        jp      fz_advance
+
+; Byte-aligned (s = 0): a narrow character's rows go straight to the screen.
+fz_aligned:
+        ld      a,(fz_width)
+        cp      9
+        jr      c,fz_aligned1
+        ld      bc,0x00FF       ; s = 0, M = all bits
+        jr      fz_fastwide
+fz_aligned1:
+        ld      e,a
+        ld      d,0
+        ld      hl,fz_bits1
+        add     hl,de
+        ld      a,(hl)          ; the bits within the width
+        ld      (fz_am+1),a
+        ld      (fz_aqm+1),a
+        ld      a,(fz_gx)       ; HL = screen address of the first row
+        rrca
+        rrca
+        rrca
+        and     31
+        ld      c,a
+        ld      a,(fz_top)
+        ld      l,a
+        and     7
+        or      0x40
+        ld      h,a
+        ld      a,l
+        rra
+        rra
+        rra
+        and     0x18
+        or      h
+        ld      h,a
+        ld      a,l
+        rla
+        rla
+        and     0xE0
+        or      c
+        ld      l,a
+        ld      de,(fz_data)
+        ld      a,h             ; all rows within one cell row?
+        and     7
+        ld      b,a
+        ld      a,(fz_count)
+        add     a,b
+        cp      9
+        ld      a,(fz_count)
+        ld      b,a
+        jr      c,fz_aq
+fz_arow:
+        ld      a,(de)
+        inc     de
+fz_am:  and     0xFF
+        or      (hl)
+        ld      (hl),a
+        inc     h
+        ld      a,h
+        and     7
+        jr      z,fz_afix
+fz_anext:
+        djnz    fz_arow
+        jp      fz_advance
+fz_afix:
+        ld      a,l
+        add     a,32
+        ld      l,a
+        jr      c,fz_anext
+        ld      a,h
+        sub     8
+        ld      h,a
+        jr      fz_anext
+fz_aq:
+        ld      a,(de)
+        inc     de
+fz_aqm: and     0xFF
+        or      (hl)
+        ld      (hl),a
+        inc     h
+        djnz    fz_aq
+        jp      fz_advance
+
 fz_fastwide:
+        ld      a,(fz_width)
+        sub     8
+        add     a,b
+        ld      e,a             ; A = the byte of fz_bits1 at A
+        ld      d,0
+        ld      hl,fz_bits1
+        add     hl,de
+        ld      a,(hl)
+        and     c
+        ld      de,17
+        add     hl,de
+        ld      d,(hl)          ; the second byte's bits in a third screen byte
+        inc     d
+        dec     d
+        jp      z,fz_two
+        ld      (fz_wm1m+1),a
+        ld      a,d
+        ld      (fz_wm1n+1),a
         ld      a,c
         ld      (fz_wm0m+1),a
         cpl
         ld      (fz_wm0n+1),a
-        ld      a,(fz_width)
-        sub     8
-        add     a,b
-        call    fz_bits
-        and     c
-        ld      (fz_wm1m+1),a
-        ld      de,17
-        add     hl,de
-        ld      a,(hl)
-        ld      (fz_wm1n+1),a
         ld      a,b
         cpl
         add     a,8
         ld      (fz_wj0+1),a
         ld      (fz_wj1+1),a
-        call    fz_screen
+        ld      a,(fz_gx)       ; HL = screen address of the first row
+        rrca
+        rrca
+        rrca
+        and     31
+        ld      c,a
+        ld      a,(fz_top)
+        ld      l,a
+        and     7
+        or      0x40
+        ld      h,a
+        ld      a,l
+        rra
+        rra
+        rra
+        and     0x18
+        or      h
+        ld      h,a
+        ld      a,l
+        rla
+        rla
+        and     0xE0
+        or      c
+        ld      l,a
+
         ld      de,(fz_data)
         ld      a,(fz_count)
         ld      b,a
@@ -498,6 +923,99 @@ fz_wfix:
         sub     8
         ld      h,a
         jr      fz_wnext
+
+; A wide character whose shifted rows fit in two screen bytes: the second
+; byte's pixels join the first's right part in one write.
+fz_two:
+        ld      (fz_2m1+1),a
+        ld      a,c
+        ld      (fz_2m0+1),a
+        cpl
+        ld      (fz_2n0+1),a
+        ld      a,b
+        cpl
+        add     a,8
+        ld      (fz_2j0+1),a
+        ld      (fz_2j1+1),a
+        ld      a,(fz_gx)       ; HL = screen address of the first row
+        rrca
+        rrca
+        rrca
+        and     31
+        ld      c,a
+        ld      a,(fz_top)
+        ld      l,a
+        and     7
+        or      0x40
+        ld      h,a
+        ld      a,l
+        rra
+        rra
+        rra
+        and     0x18
+        or      h
+        ld      h,a
+        ld      a,l
+        rla
+        rla
+        and     0xE0
+        or      c
+        ld      l,a
+        ld      de,(fz_data)
+        ld      a,(fz_count)
+        ld      b,a
+fz_2row:
+        ld      a,(de)
+        inc     de
+fz_2j0: jr      fz_2rot0
+fz_2rot0:
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        ld      c,a
+fz_2m0: and     0xFF
+        or      (hl)
+        ld      (hl),a
+        inc     l
+        ld      a,c
+fz_2n0: and     0
+        ld      c,a
+        ld      a,(de)
+        inc     de
+fz_2j1: jr      fz_2rot1
+fz_2rot1:
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+fz_2m1: and     0xFF
+        or      c
+        or      (hl)
+        ld      (hl),a
+        dec     l
+        inc     h
+        ld      a,h
+        and     7
+        jr      z,fz_2fix
+fz_2next:
+        djnz    fz_2row
+        jp      fz_advance
+fz_2fix:
+        ld      a,l
+        add     a,32
+        ld      l,a
+        jr      c,fz_2next
+        ld      a,h
+        sub     8
+        ld      h,a
+        jr      fz_2next
 
 ; ---------------------------------------------------------------------------
 ; Slow path: a character cut by the left or right edge of the screen. Each
@@ -623,3 +1141,4 @@ fz_wm1:         defb 0          ; and second byte
 fz_col:         defb 0
 fz_row:         defb 0
 fz_bytes:       defb 0, 0, 0
+fz_prev:        defb 0          ; code of the character before

@@ -18,20 +18,11 @@ namespace {
 
 constexpr int kMaxSide = 8192;
 
-// A whole decimal number from low to high; false for anything else.
-bool ParseBounded(const std::string& text, int low, int high, int& value) {
-    if (text.empty() || text.size() > 6) return false;
-    for (char ch : text)
-        if (ch < '0' || ch > '9') return false;
-    value = std::stoi(text);
-    return value >= low && value <= high;
-}
-
 // "X,Y" of two whole numbers 0..kMaxSide.
 bool ParsePoint(const std::string& text, int& x, int& y) {
     const std::size_t comma = text.find(',');
-    return comma != std::string::npos && ParseBounded(text.substr(0, comma), 0, kMaxSide, x) &&
-           ParseBounded(text.substr(comma + 1), 0, kMaxSide, y);
+    return comma != std::string::npos && ParseWholeNumber(text.substr(0, comma), 0, kMaxSide, x) &&
+           ParseWholeNumber(text.substr(comma + 1), 0, kMaxSide, y);
 }
 
 struct TRenderOptions {
@@ -44,6 +35,7 @@ struct TRenderOptions {
     int Height = 0; // 0: the text's lines, or two (sequence, print routine)
     bool Endless = false;
     bool Wrap = false;
+    bool Words = false; // --wrap words
     bool HaveAt = false;
     int AtX = 0, AtY = 0;
     TFormatOptions Format; // how the font is read
@@ -59,8 +51,15 @@ std::string ParseArgs(const TArgs& args, TRenderOptions& o) {
             if (!error.empty()) return error;
             continue;
         }
-        if (arg == "--endless" || arg == "--wrap") {
-            (arg == "--endless" ? o.Endless : o.Wrap) = true;
+        if (arg == "--endless") {
+            o.Endless = true;
+            continue;
+        }
+        if (arg == "--wrap") {
+            // An optional value: where lines break (characters by default).
+            o.Wrap = true;
+            if (i + 1 < args.size() && (args[i + 1] == "words" || args[i + 1] == "characters"))
+                o.Words = args[++i] == "words";
             continue;
         }
         if (arg.size() < 2 || arg[0] != '-') {
@@ -79,11 +78,11 @@ std::string ParseArgs(const TArgs& args, TRenderOptions& o) {
             if (!ParsePoint(value, o.AtX, o.AtY)) return "--at must be X,Y in pixels, e.g. 8,16";
             o.HaveAt = true;
         } else if (arg == "--zoom") {
-            if (!ParseBounded(value, 1, 4, o.Zoom)) return "--zoom must be 1, 2, 3 or 4";
+            if (!ParseWholeNumber(value, 1, 4, o.Zoom)) return "--zoom must be 1, 2, 3 or 4";
         } else if (arg == "--width") {
-            if (!ParseBounded(value, 1, kMaxSide, o.Width))
+            if (!ParseWholeNumber(value, 1, kMaxSide, o.Width))
                 return "--width must be 1.." + std::to_string(kMaxSide);
-        } else if (!ParseBounded(value, 1, kMaxSide, o.Height)) {
+        } else if (!ParseWholeNumber(value, 1, kMaxSide, o.Height)) {
             return "--height must be 1.." + std::to_string(kMaxSide);
         }
     }
@@ -110,6 +109,7 @@ int RunRender(const TArgs& args) {
         // Characters typed in a UTF-8 shell become the font's one-byte codes,
         // as in the window's text fields: "?" for what one byte cannot hold.
         lines = SampleLinesFromUtf8(o.Text);
+        if (lines.empty()) lines.push_back(""); // an empty text sets nothing
     }
     // The picture fits the text unless a size is given; the code sequence,
     // and text set as the print routine sets it, go on a strip as wide as
@@ -141,7 +141,7 @@ int RunRender(const TArgs& args) {
         frame.Right = width;
         frame.Bottom = height;
         frame.Zoom = o.Zoom;
-        frame.Wrap = o.Wrap;
+        frame.Wrap = !o.Wrap ? TWrapMode::None : o.Words ? TWrapMode::Words : TWrapMode::Characters;
         PaintText(font, raster, LayOutText(font, SampleCodes(font, lines), frame), o.Zoom);
     } else {
         PaintPreviewStrip(font, raster, &lines, o.Zoom, o.Endless, clWhite);

@@ -2,6 +2,7 @@
 // text with Quorrel's print routine, as a tape, a snapshot or Z80 source, or
 // the screen file of what they show.
 
+#include <iostream>
 #include <string>
 
 #include "commands.h"
@@ -13,16 +14,9 @@
 
 namespace {
 
-bool ParseNumber(const std::string& text, int low, int high, int& value) {
-    if (text.empty() || text.size() > 3) return false;
-    for (char ch : text)
-        if (ch < '0' || ch > '9') return false;
-    value = std::stoi(text);
-    return value >= low && value <= high;
-}
-
 struct TSpectrumArgs {
     std::string FontPath, OutputPath;
+    bool HaveText = false;
     std::string Text;
     TSpectrumOptions Options;
     TFormatOptions Format; // how the font is read
@@ -35,6 +29,12 @@ std::string ParseArgs(const TArgs& args, TSpectrumArgs& o) {
         std::string error;
         if (TakeFormatOption(args, i, o.Format, error)) {
             if (!error.empty()) return error;
+            continue;
+        }
+        if (arg == "--wrap") {
+            if (i + 1 >= args.size() || (args[i + 1] != "words" && args[i + 1] != "characters"))
+                return "--wrap must be words or characters";
+            o.Options.Wrap = args[++i] == "words" ? TWrapMode::Words : TWrapMode::Characters;
             continue;
         }
         if (arg.size() < 2 || arg[0] != '-') {
@@ -52,18 +52,20 @@ std::string ParseArgs(const TArgs& args, TSpectrumArgs& o) {
         const std::string& value = args[++i];
         TSpectrumOptions& s = o.Options;
         if (arg == "--text") {
+            o.HaveText = true;
             o.Text = value;
         } else if (arg == "--routine") {
             if (value != "fast" && value != "compact") return "--routine must be fast or compact";
             s.Routine = value == "compact" ? TPrintRoutine::Compact : TPrintRoutine::Fast;
         } else if (arg == "--at") {
             const std::size_t comma = value.find(',');
-            if (comma == std::string::npos || !ParseNumber(value.substr(0, comma), 0, 255, s.X) ||
-                !ParseNumber(value.substr(comma + 1), 0, 191, s.Y))
+            if (comma == std::string::npos ||
+                !ParseWholeNumber(value.substr(0, comma), 0, 255, s.X) ||
+                !ParseWholeNumber(value.substr(comma + 1), 0, 191, s.Y))
                 return "--at must be X,Y with X 0..255 and Y 0..191";
         } else {
             int& colour = arg == "--ink" ? s.Ink : arg == "--paper" ? s.Paper : s.Border;
-            if (!ParseNumber(value, 0, 7, colour)) return arg + " must be a colour 0..7";
+            if (!ParseWholeNumber(value, 0, 7, colour)) return arg + " must be a colour 0..7";
         }
     }
     if (positional.size() != 2)
@@ -82,9 +84,14 @@ int RunSpectrum(const TArgs& args) {
     TFZXFont font;
     const std::string error = LoadAnyFont(font, o.FontPath, o.Format);
     if (!error.empty()) return Fail(error);
-    // Read as render reads it; without a text, every character of the font.
-    o.Options.Text = SampleCodes(font, SampleLinesFromUtf8(o.Text));
+    // Read as render reads it; without --text, every character of the font
+    // (an empty one sets nothing).
+    const TStringList lines = SampleLinesFromUtf8(o.Text);
+    o.Options.Text = o.HaveText ? JoinSampleLines(lines) : SampleCodes(font, lines);
     const std::string written =
         ExportForSpectrum(font, o.Options, o.OutputPath, FileNameOnly(o.FontPath));
-    return written.empty() ? 0 : Fail(o.OutputPath + ": " + written);
+    if (!written.empty()) return Fail(o.OutputPath + ": " + written);
+    for (const std::string& warning : SpectrumWarnings(font, o.Options))
+        std::cerr << "quorrel-cli: " << warning << '\n';
+    return 0;
 }

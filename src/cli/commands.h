@@ -13,6 +13,10 @@ int RunRender(const TArgs& args);
 int RunApply(const TArgs& args);
 int RunSpectrum(const TArgs& args);
 
+// A whole decimal number from low to high (0 <= low <= high): digits only,
+// any number of leading zeros; false for anything else.
+bool ParseWholeNumber(const std::string& text, int low, int high, int& value);
+
 // Prints "quorrel-cli: " + text on standard error; returns 1.
 int Fail(const std::string& text);
 // Prints "quorrel-cli: " + text and a pointer to --help on standard error;

@@ -27,7 +27,8 @@ const char* const kUsage =
     "                              write INPUT in the format OUTPUT's extension\n"
     "                              names\n"
     "  render FONT OUTPUT.png [--text TEXT] [--zoom 1..4] [--width PX]\n"
-    "         [--height PX] [--endless | [--wrap] [--at X,Y]] [FORMAT OPTIONS]\n"
+    "         [--height PX] [--endless | [--wrap [words]] [--at X,Y]]\n"
+    "         [FORMAT OPTIONS]\n"
     "                              set text in the font as a picture, by default\n"
     "                              just large enough for the text\n"
     "  apply FONT OUTPUT --op OP [--op OP ...] [FORMAT OPTIONS]\n"
@@ -37,7 +38,7 @@ const char* const kUsage =
     "                              adjust-vcenter, clear, fit-width, scale=WFxHF\n"
     "  spectrum FONT OUT.tap|OUT.z80|OUT.asm|OUT.scr [--text TEXT] [--at X,Y]\n"
     "         [--ink N] [--paper N] [--bright] [--border N]\n"
-    "         [--routine fast|compact] [FORMAT OPTIONS]\n"
+    "         [--wrap words|characters] [--routine fast|compact] [FORMAT OPTIONS]\n"
     "                              the font and a text with a Z80 print routine\n"
     "                              (compact: half the size), as a tape, a\n"
     "                              snapshot or assembler source, or the screen\n"
@@ -119,6 +120,16 @@ bool AsksForHelp(const TArgs& args) {
     return false;
 }
 } // namespace
+
+bool ParseWholeNumber(const std::string& text, int low, int high, int& value) {
+    if (text.empty()) return false;
+    for (const char ch : text)
+        if (ch < '0' || ch > '9') return false;
+    const std::size_t first = std::min(text.find_first_not_of('0'), text.size());
+    if (text.size() - first > 9) return false; // beyond any bound, and beyond int
+    value = first == text.size() ? 0 : std::stoi(text.substr(first));
+    return value >= low && value <= high;
+}
 
 // Messages quote file names and text from files: no control character
 // reaches the terminal.

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
+#include <QStatusBar>
 #include <QTest>
 
 #include "dialogs/previewdialog.h"
@@ -43,15 +44,29 @@ class SpectrumTest : public QObject {
         MakeFont(f.Font());
         f.window->PreviewForm()->SetPreviewText("Hi[33]\rthere");
         const QString path = f.dir.filePath("demo.tap");
-        TModalScript script({ChooseFile(path)});
-        f.window->Action("SpectrumExportAction")->trigger();
-        QCOMPARE(script.Seen(), QStringList{"SpectrumExportDialog"});
-
+        {
+            TModalScript script({ChooseFile(path)});
+            f.window->Action("SpectrumExportAction")->trigger();
+            QCOMPARE(script.Seen(), QStringList{"SpectrumExportDialog"});
+        }
         TSpectrumOptions o;
         o.Text = "Hi!\rthere";
         TSpectrumProgram program;
         QCOMPARE(BuildSpectrumProgram(f.Font(), o, program), std::string());
         QVERIFY(ReadFileBytes(QFile::encodeName(path).toStdString()) == BuildSpectrumTape(program));
+        QVERIFY(f.window->statusBar()->currentMessage().isEmpty());
+
+        // A text longer than the screen is written, and the status says how
+        // much of it shows.
+        f.window->PreviewForm()->SetPreviewText(std::string(3000, 'W'));
+        TModalScript again({ChooseFile(f.dir.filePath("long.tap"))});
+        f.window->Action("SpectrumExportAction")->trigger();
+        o.Text.assign(3000, 'W');
+        const std::vector<std::string> warnings = SpectrumWarnings(f.Font(), o);
+        QCOMPARE(warnings.size(), std::size_t(1));
+        QVERIFY(
+            QString::fromStdString(warnings[0]).endsWith(" of 3000 characters fit on the screen"));
+        QCOMPARE(f.window->statusBar()->currentMessage(), QString::fromStdString(warnings[0]));
     }
 
     void ChoosingATypeChangesTheExtension() {

@@ -42,11 +42,12 @@ TEST_F(CliSpectrum, WritesTheCoreFilesForTheOptions) {
     o.Ink = 1;
     o.Paper = 5;
     o.Border = 0;
+    o.Wrap = TWrapMode::Words;
     TSpectrumProgram program;
     ASSERT_EQ(BuildSpectrumProgram(Font, o, program), "");
     const testcli::TRun tap =
         testcli::RunCli({"spectrum", FontPath, Out("t.tap"), "--text", "A[66]\nC", "--at", "12,34",
-                         "--ink", "1", "--paper", "5", "--border", "0"});
+                         "--ink", "1", "--paper", "5", "--border", "0", "--wrap", "words"});
     ASSERT_EQ(tap.Status, 0) << tap.Err;
     EXPECT_TRUE(ReadFileBytes(Out("t.tap")) == BuildSpectrumTape(program));
     // The screen file of the same, bright.
@@ -77,6 +78,41 @@ TEST_F(CliSpectrum, WritesTheCoreFilesForTheOptions) {
     EXPECT_TRUE(ReadFileBytes(Out("c.tap")) == BuildSpectrumTape(program));
 }
 
+TEST_F(CliSpectrum, SaysWhatDoesNotShowAndStillWrites) {
+    TSpectrumProgram program;
+    const struct {
+        const char* What;
+        std::vector<std::string> Args;
+        std::string Text;
+        std::string Err;
+    } rows[] = {
+        {"an empty text sets nothing", {"--text", ""}, "", ""},
+        {"leading zeros", {"--text", "A", "--at", "007,0000191"}, "A", ""},
+        {"too long for the screen",
+         {"--text", std::string(2000, 'B'), "--at", "0,180"},
+         std::string(2000, 'B'),
+         "quorrel-cli: 64 of 2000 characters fit on the screen\n"},
+        {"ink on paper of its own colour",
+         {"--text", "A", "--ink", "3", "--paper", "03"},
+         "A",
+         "quorrel-cli: ink and paper are the same colour: the text will not show\n"},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> args = {"spectrum", FontPath, Out("w.tap")};
+        args.insert(args.end(), row.Args.begin(), row.Args.end());
+        const testcli::TRun r = testcli::RunCli(args);
+        EXPECT_EQ(r.Status, 0) << row.What;
+        EXPECT_EQ(r.Err, row.Err) << row.What;
+        const std::vector<std::uint8_t> tape = ReadFileBytes(Out("w.tap"));
+        // The text is the last code block: its bytes, a 0, the checksum.
+        ASSERT_GE(tape.size(), row.Text.size() + 2) << row.What;
+        EXPECT_EQ(std::string(tape.end() - 2 - static_cast<long>(row.Text.size()), tape.end() - 2),
+                  row.Text)
+            << row.What;
+        EXPECT_EQ(tape[tape.size() - 2], 0) << row.What;
+    }
+}
+
 TEST_F(CliSpectrum, RefusesBadArgumentsAndWritesNothing) {
     const std::vector<std::vector<std::string>> usage = {
         {FontPath},
@@ -89,6 +125,7 @@ TEST_F(CliSpectrum, RefusesBadArgumentsAndWritesNothing) {
         {FontPath, Out("a.tap"), "--border"},
         {FontPath, Out("a.tap"), "--zoom", "2"},
         {FontPath, Out("a.tap"), "--routine", "small"},
+        {FontPath, Out("a.tap"), "--wrap", "lines"},
     };
     for (auto args : usage) {
         args.insert(args.begin(), "spectrum");
@@ -102,6 +139,13 @@ TEST_F(CliSpectrum, RefusesBadArgumentsAndWritesNothing) {
     const testcli::TRun missing = testcli::RunCli({"spectrum", Out("none.fzx"), Out("a.tap")});
     EXPECT_EQ(missing.Status, 1);
     EXPECT_NE(missing.Err.find("none.fzx"), std::string::npos) << missing.Err;
+    // The compact routine cannot break between words; its start-up has no
+    // place for the choice.
+    const testcli::TRun compactWords = testcli::RunCli(
+        {"spectrum", FontPath, Out("a.tap"), "--routine", "compact", "--wrap", "words"});
+    EXPECT_EQ(compactWords.Status, 1);
+    EXPECT_NE(compactWords.Err.find("between characters only"), std::string::npos)
+        << compactWords.Err;
     EXPECT_FALSE(fs::exists(Out("a.tap")));
     EXPECT_FALSE(fs::exists(Out("a.png")));
 }

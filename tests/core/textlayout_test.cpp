@@ -38,7 +38,7 @@ TTextFrame Frame(int left, int top, int right, int bottom, bool wrap = true, int
     f.Top = top;
     f.Right = right;
     f.Bottom = bottom;
-    f.Wrap = wrap;
+    f.Wrap = wrap ? TWrapMode::Characters : TWrapMode::None;
     f.Zoom = zoom;
     return f;
 }
@@ -83,6 +83,41 @@ TEST(TextLayout, WrapsBeforeACharacterThatWouldPassTheRightEdge) {
          "!!\r!",
          Frame(0, 0, 15, 99, true, 2),
          {{0, 0}, {8, 0}, {0, 10}}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Pens(font, row.Text, row.Frame), row.Expected) << row.What;
+}
+
+TEST(TextLayout, WordWrapMovesWholeWordsToTheNextLine) {
+    TFZXFont font;
+    MakeFont(font);
+    auto words = [](int right) {
+        TTextFrame f = Frame(0, 0, right, 99);
+        f.Wrap = TWrapMode::Words;
+        return f;
+    };
+    const struct {
+        const char* What;
+        std::string Text;
+        TTextFrame Frame;
+        TPen Expected;
+    } rows[] = {
+        {"a word at the end of a line",
+         "!! !!",
+         words(12),
+         {{0, 0}, {4, 0}, {8, 0}, {0, 5}, {4, 5}}},
+        {"a word longer than a line breaks inside",
+         "! !!!!",
+         words(12),
+         {{0, 0}, {4, 0}, {0, 5}, {4, 5}, {8, 5}, {0, 10}}},
+        {"spaces past the edge are dropped",
+         "!!    !",
+         words(10),
+         {{0, 0}, {4, 0}, {8, 0}, {0, 5}}},
+        {"code 13 starts a line of its own",
+         "!! \r!!!",
+         words(12),
+         {{0, 0}, {4, 0}, {8, 0}, {0, 5}, {4, 5}, {8, 5}}},
     };
     for (const auto& row : rows)
         EXPECT_EQ(Pens(font, row.Text, row.Frame), row.Expected) << row.What;

@@ -206,6 +206,7 @@ void SourceAssembles(TPrintRoutine routine) {
     const std::string binPath = (dir.Path() / "demo.bin").string();
     // A name with a line break in it stays in the comment.
     const std::string text = BuildSpectrumSource(program, "two\nlines.fzx");
+    EXPECT_EQ(text.find("without ORG"), std::string::npos) << "the source has its own org";
     ASSERT_TRUE(WriteFileReplacing(asmPath, TBytes(text.begin(), text.end())));
     // Commands separated by '|', the file names as SOURCE and OBJECT.
     TStringList commands;

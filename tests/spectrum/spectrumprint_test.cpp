@@ -35,10 +35,12 @@ struct TOutcome {
 // With junk, every row byte gets ink beyond the character's width, which
 // an FZX reader ignores.
 TOutcome RunOnSpectrum(const TFZXFont& font, const std::string& text, int x, int y,
-                       bool junk = false, TPrintRoutine routine = TPrintRoutine::Fast) {
+                       bool junk = false, TPrintRoutine routine = TPrintRoutine::Fast,
+                       TWrapMode wrap = TWrapMode::Characters) {
     TSpectrumOptions options;
     options.Routine = routine;
     options.Text = text;
+    options.Wrap = wrap;
     options.X = x;
     options.Y = y;
     TSpectrumProgram program;
@@ -76,9 +78,11 @@ TOutcome RunOnSpectrum(const TFZXFont& font, const std::string& text, int x, int
 }
 
 // render --wrap --at x,y of the same text, ink turned black.
-TRaster RenderPicture(TFZXFont& font, const std::string& text, int x, int y) {
+TRaster RenderPicture(TFZXFont& font, const std::string& text, int x, int y,
+                      TWrapMode wrap = TWrapMode::Characters) {
     TRaster raster(256, 192, clWhite);
     TTextFrame frame;
+    frame.Wrap = wrap;
     frame.Left = x;
     frame.Top = y;
     PaintText(font, raster, LayOutText(font, text, frame), 1);
@@ -104,17 +108,19 @@ const TPrintRoutine kRoutines[] = {TPrintRoutine::Fast, TPrintRoutine::Compact};
 
 void ExpectSameAsRender(TFZXFont& font, const std::string& text, int x, int y,
                         const std::string& what, bool junk = false,
-                        TPrintRoutine routine = TPrintRoutine::Fast) {
+                        TPrintRoutine routine = TPrintRoutine::Fast,
+                        TWrapMode wrap = TWrapMode::Characters) {
     SCOPED_TRACE(std::string(routine == TPrintRoutine::Fast ? "fast: " : "compact: ") + what +
                  " at " + std::to_string(x) + "," + std::to_string(y));
-    const TOutcome out = RunOnSpectrum(font, text, x, y, junk, routine);
+    const TOutcome out = RunOnSpectrum(font, text, x, y, junk, routine, wrap);
     ASSERT_TRUE(out.Returned) << "the routine did not return";
     EXPECT_EQ(out.StrayWrites, 0) << "first stray write at " << out.FirstStray;
     EXPECT_TRUE(out.KeptRegisters) << "IX, IY or an alternate register changed";
-    EXPECT_EQ(Difference(out.Screen, RenderPicture(font, text, x, y)), "");
+    EXPECT_EQ(Difference(out.Screen, RenderPicture(font, text, x, y, wrap)), "");
     // The screen model (view and .scr) holds the same bitmap bytes.
     TSpectrumOptions options;
     options.Text = text;
+    options.Wrap = wrap;
     options.X = x;
     options.Y = y;
     TSpectrumScreen screen;
@@ -221,6 +227,30 @@ TEST(SpectrumPrint, KernNeverTakesACharacterLeftOfTheLineStart) {
         ExpectSameAsRender(font, std::string(200, '!'), 4, 0, "pen moving left", false, r);
 }
 
+TEST(SpectrumPrint, WordWrapLooksTheSameAsRender) {
+    const std::string longWord(70, 'm');
+    const struct {
+        const char* What;
+        std::string Text;
+    } texts[] = {
+        {"words at the ends of lines", kPangram + " " + kPangram + " " + kPangram},
+        {"a word longer than a line", "a " + longWord + " b " + longWord + longWord},
+        {"spaces at the ends of lines",
+         "Lorem       ipsum   " + std::string(90, ' ') +
+             "dolor sit amet,  consectetur adipiscing elit, sed do eiusmod tempor"},
+        {"code 13 between words", "one two\rthree four five six seven\r\reight " + kPangram},
+        {"a word cut by a code the font lacks", kPangram + " end" + std::string(1, '\x7f')},
+    };
+    for (unsigned seed : {21u, 22u, 23u}) {
+        TFZXFont font;
+        spectrumtest::MakeFont(font, 8, static_cast<int>(seed % 3), 126, 8 + seed % 9, seed);
+        for (const auto& t : texts)
+            for (const int x : {0, 5, 131})
+                ExpectSameAsRender(font, t.Text, x, 8 * x / 5, t.What, false, TPrintRoutine::Fast,
+                                   TWrapMode::Words);
+    }
+}
+
 TEST(SpectrumPrint, AGlyphOfNoWidthTakesTheWidthItsFileStores) {
     TFZXFont font;
     spectrumtest::MakeFont(font, 8, 0, 127, 8, 10);
@@ -267,6 +297,8 @@ TEST(SpectrumPrint, SharedFontsLookTheSameAsRender) {
             ExpectSameAsRender(font, kPangram + beyond + kPangram, 250, 150, name + ": edges",
                                false, r);
         }
+        ExpectSameAsRender(font, kPangram + "  " + kPangram + " " + kPangram, 17, 9,
+                           name + ": words", false, TPrintRoutine::Fast, TWrapMode::Words);
     }
     std::cout << tested << " of " << files.size() << " shared fonts set on the Spectrum\n";
     EXPECT_GT(tested, files.size() / 2);

@@ -86,6 +86,23 @@ class TZ80Machine {
     // The last value written to the ULA's port (any even port), or -1.
     int Ula = -1;
 
+    // For running a ROM: writes below 0x4000 are ignored, and the keys held
+    // (a bit for each key of the eight half rows, as the ULA reads them).
+    bool RomLocked = false;
+    std::uint8_t Keys[8] = {};
+
+    // Runs from where the processor is, with the 50 Hz interrupt, for frames.
+    void RunFrames(int frames) {
+        for (int f = 0; f < frames; ++f) {
+            long long t = 0;
+            while (t < 69888)
+                t += z80ex_step(FCpu);
+            z80ex_int(FCpu);
+        }
+    }
+    // Starts the processor from address 0, as when the machine is switched on.
+    void Reset() { z80ex_reset(FCpu); }
+
     // The screen bitmap at 0x4000, decoded from its interleaved rows: black
     // for a set bit, white for a clear one.
     TRaster Screen() const {
@@ -105,13 +122,21 @@ class TZ80Machine {
     }
     static void Write(Z80EX_CONTEXT*, Z80EX_WORD addr, Z80EX_BYTE value, void* self) {
         auto* m = static_cast<TZ80Machine*>(self);
+        if (m->RomLocked && addr < 0x4000) return;
         bool ok = m->Writable.empty();
         for (const auto& range : m->Writable)
             ok = ok || (addr >= range.first && addr <= range.second);
         if (!ok && m->StrayWrites++ == 0) m->FirstStray = addr;
         m->Memory[addr] = value;
     }
-    static Z80EX_BYTE PortRead(Z80EX_CONTEXT*, Z80EX_WORD, void*) { return 0xFF; }
+    static Z80EX_BYTE PortRead(Z80EX_CONTEXT*, Z80EX_WORD port, void* self) {
+        Z80EX_BYTE value = 0xFF;
+        if ((port & 1) != 0) return value;
+        for (int row = 0; row < 8; ++row)
+            if ((port & (0x100 << row)) == 0)
+                value &= static_cast<Z80EX_BYTE>(~static_cast<TZ80Machine*>(self)->Keys[row]);
+        return value;
+    }
     static void PortWrite(Z80EX_CONTEXT*, Z80EX_WORD port, Z80EX_BYTE value, void* self) {
         if ((port & 1) == 0) static_cast<TZ80Machine*>(self)->Ula = value;
     }

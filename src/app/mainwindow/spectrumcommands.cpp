@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStatusBar>
 
 #include "dialogs/previewdialog.h"
 #include "formats/fileio.h"
@@ -69,9 +70,16 @@ bool TSpectrumCommands::ExportTo(const QString& path, TPrintRoutine routine) {
         ShowErrorBox(&FWindow, QFile::decodeName(QByteArray(e.what())));
         return false;
     }
-    if (error.empty()) return true;
-    ShowMessageBox(&FWindow, QString::fromStdString(error));
-    return false;
+    if (!error.empty()) {
+        ShowMessageBox(&FWindow, QString::fromStdString(error));
+        return false;
+    }
+    // Written; what does not show on the screen is said, not dropped silently.
+    QStringList warnings;
+    for (const std::string& w : SpectrumWarnings(FWindow.Font(), options))
+        warnings << QString::fromStdString(w);
+    if (!warnings.isEmpty()) FWindow.statusBar()->showMessage(warnings.join(QStringLiteral("; ")));
+    return true;
 }
 
 void TSpectrumCommands::ExportActionExecute() {

@@ -10,14 +10,46 @@ int StoredWidth(const TFZXChar& glyph) {
     return FZXWidthField(glyph.Width()) + 1;
 }
 
+namespace {
+
+// Where the pen puts a character's left column: kern never moves it left of
+// the line's start, as FZX drivers clamp there rather than cut it.
+int LeftColumn(const TFZXChar& g, int x, const TTextFrame& frame) {
+    return std::max(x - g.Kern() * frame.Zoom, frame.Left);
+}
+
+bool Holds(const TFZXFont& font, int code) {
+    return code >= 32 && code - 32 < font.Count();
+}
+
+// True when the word starting at codes[i] fits on the line from pen x.
+bool WordFits(const TFZXFont& font, const std::string& codes, std::size_t i, int x,
+              const TTextFrame& frame) {
+    for (; i < codes.size(); ++i) {
+        const int code = static_cast<unsigned char>(codes[i]);
+        if (code == 32 || !Holds(font, code)) return true;
+        const TFZXChar& g = font.Glyph(code - 32);
+        const int left = LeftColumn(g, x, frame);
+        if (left + StoredWidth(g) * frame.Zoom > frame.Right) return false;
+        x = left + (StoredWidth(g) + font.Tracking()) * frame.Zoom;
+    }
+    return true;
+}
+
+} // namespace
+
 std::vector<TTextPlacement> LayOutText(const TFZXFont& font, const std::string& codes,
-                                       const TTextFrame& frame) {
+                                       const TTextFrame& frame, std::size_t* read) {
     std::vector<TTextPlacement> out;
+    std::size_t count = 0;
+    if (read) *read = 0;
     const int z = frame.Zoom;
     const int lineHeight = font.Height() * z;
     // The painter draws nothing for a body of no height, and a text driver
     // would set every line over the first.
     if (lineHeight <= 0 || frame.Top >= frame.Bottom) return out;
+    const bool wrap = frame.Wrap != TWrapMode::None;
+    const bool words = frame.Wrap == TWrapMode::Words;
     int x = frame.Left;
     int y = frame.Top;
     bool any = false; // the line holds a character
@@ -30,32 +62,43 @@ std::vector<TTextPlacement> LayOutText(const TFZXFont& font, const std::string& 
         skipping = false;
         return y < frame.Bottom;
     };
-    for (const char ch : codes) {
-        const int code = static_cast<unsigned char>(ch);
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        const int code = static_cast<unsigned char>(codes[i]);
         if (code == 13) {
             if (!newLine()) break;
             continue;
         }
         // Without wrapping, the rest of a line past the right edge is not read.
-        if (skipping || (!frame.Wrap && x >= frame.Right)) {
+        if (skipping || (!wrap && x >= frame.Right)) {
             skipping = true;
             continue;
         }
-        if (code < 32 || code - 32 >= font.Count()) break;
+        if (!Holds(font, code)) break;
         const TFZXChar& g = font.Glyph(code - 32);
         const int width = StoredWidth(g) * z;
-        const int kern = g.Kern() * z;
-        // Kern never moves a character left of the line's start: FZX drivers
-        // clamp there rather than cut its left columns.
-        int left = std::max(x - kern, frame.Left);
-        if (frame.Wrap && any && left + width > frame.Right) {
+        if (words && any && code != 32 && codes[i - 1] == ' ' &&
+            !WordFits(font, codes, i, x, frame)) {
             if (!newLine()) break;
+        }
+        int left = LeftColumn(g, x, frame);
+        if (wrap && any && left + width > frame.Right) {
+            if (!newLine()) break;
+            if (words && code == 32) {
+                while (i + 1 < codes.size() && codes[i + 1] == ' ') {
+                    ++i;
+                    ++count;
+                }
+                ++count;
+                continue;
+            }
             left = frame.Left;
         }
-        out.push_back({code, left + kern, y});
+        out.push_back({code, left + g.Kern() * z, y});
         x = left + width + font.Tracking() * z;
         any = true;
+        ++count;
     }
+    if (read) *read = count;
     return out;
 }
 

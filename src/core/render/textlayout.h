@@ -32,15 +32,23 @@ struct TTextPlacement {
     int Y = 0; // top of the line
 };
 
+// Where lines break besides code 13. Characters: before a character that
+// would pass the right edge. Words: before a word (the characters after a
+// space up to the next space, code 13 or the end) that would pass it, so the
+// whole word starts the next line; a word longer than a line still breaks
+// inside, and a space that would pass the edge ends the line and is dropped
+// with the spaces right after it. A line's first character never wraps.
+enum class TWrapMode { None, Characters, Words };
+
 struct TTextFrame {
     int Left = 0;    // pen position of every line's start
     int Top = 0;     // top of the first line
     int Right = 256; // exclusive edges of the picture
     int Bottom = 192;
     int Zoom = 1;
-    // Off: the rest of a line is dropped once the pen reaches Right, as the
+    // None: the rest of a line is dropped once the pen reaches Right, as the
     // preview strip does.
-    bool Wrap = true;
+    TWrapMode Wrap = TWrapMode::Characters;
 };
 
 // The width a character takes in text: its width as the FZX file stores it.
@@ -50,9 +58,11 @@ struct TTextFrame {
 int StoredWidth(const TFZXChar& glyph);
 
 // Pen positions of the characters of codes that show at least partly in the
-// frame (lines starting at or below Bottom are left out).
+// frame (lines starting at or below Bottom are left out). With read, also
+// how many characters (codes 13 not counted) were set or dropped at a line
+// break before the text ended or reached the bottom.
 std::vector<TTextPlacement> LayOutText(const TFZXFont& font, const std::string& codes,
-                                       const TTextFrame& frame);
+                                       const TTextFrame& frame, std::size_t* read = nullptr);
 
 // Paints the placements transparently (black ink, red beyond the 16th column)
 // over what the raster holds. Changes the font's draw settings.

@@ -20,6 +20,9 @@ constexpr int kParamX = 10;      // byte
 constexpr int kParamY = 11;      // byte
 constexpr int kParamAttr = 12;   // byte: bright * 64 + paper * 8 + ink
 constexpr int kParamBorder = 13; // byte
+constexpr int kParamWrap = 14;   // byte: 0 breaks lines between characters, 1 between words
+// The entry for BASIC's USR: prints from the parameters text, font, X, Y, wrap.
+constexpr int kRoutineBasic = 15;
 
 // The routine's bytes for running at org.
 std::vector<std::uint8_t> PrintRoutineAt(std::uint16_t org,

@@ -139,6 +139,10 @@ std::vector<std::uint8_t> BuildSpectrumSnapshot(const TSpectrumProgram& program)
 
 std::string BuildSpectrumSource(const TSpectrumProgram& program, const std::string& fontName) {
     std::string routine = PrintRoutineSource(program.Options.Routine);
+    // The note on ORG is for including the routine; this source has its own.
+    const std::size_t note = routine.find("\n;\n; Written without ORG");
+    const std::size_t end = routine.find("\n\n", note + 1);
+    if (note != std::string::npos && end != std::string::npos) routine.erase(note + 1, end - note);
     const TSpectrumOptions& o = program.Options;
     SetParameter(routine, "fz_p_text", "fz_sample");
     SetParameter(routine, "fz_p_font", "fz_font");
@@ -146,21 +150,47 @@ std::string BuildSpectrumSource(const TSpectrumProgram& program, const std::stri
     SetParameter(routine, "fz_p_y", std::to_string(o.Y & 0xFF));
     SetParameter(routine, "fz_p_attr", std::to_string(SpectrumAttribute(o)));
     SetParameter(routine, "fz_p_border", std::to_string(o.Border & 7));
+    SetParameter(routine, "fz_p_wrap", o.Wrap == TWrapMode::Words ? "1" : "0");
 
     std::string name = fontName;
     for (char& ch : name) // keeps the comment on its line
         if (static_cast<unsigned char>(ch) < 32) ch = '?';
     std::ostringstream out;
+    const unsigned org = program.Org;
     out << "; The font " << name << " with Quorrel's FZX print routine.\n"
+        << "; Assemble with pasmo or z80asm; fz_start shows fz_sample as the tape does.\n"
         << ";\n"
-        << "; Assemble with pasmo or z80asm. To print a text of your own:\n"
-        << ";       ld      hl,text         ; codes; 13 = new line, 0 = end\n"
+        << "; call fzx_print: sets a text in an FZX font on the screen.\n"
+        << ";   In:  HL = the text: codes 32..255, 13 starts a new line, and 0 (or\n"
+        << ";             another code below 32, or one the font lacks) ends it\n"
+        << ";        DE = the font: the bytes of an FZX file (fz_font, or any other)\n"
+        << ";        B  = top of the first line in pixels, 0..191\n"
+        << ";        C  = left edge of every line in pixels, 0..255\n"
+        << ";   Out: nothing. AF, BC, DE and HL are changed; IX, IY and the\n"
+        << ";        alternate registers are kept. No ROM call, interrupts untouched.\n"
+        << ";   Position: B and C. Font: DE. Colours: ink is ORed into the bitmap\n"
+        << ";   and the attributes are left alone, so set ink and paper in the\n"
+        << ";   attributes (0x5800..0x5AFF, paper * 8 + ink) or with BASIC's CLS.\n"
+        << ";   From BASIC: POKE the text address at " << org + kParamText << " and "
+        << org + kParamText + 1 << ",\n"
+        << ";   the font address at " << org + kParamFont << " and " << org + kParamFont + 1
+        << ", the left edge at " << org + kParamX << ", the top at " << org + kParamY << ",\n"
+        << ";   then RANDOMIZE USR " << org + kRoutineBasic << " (fzx_basic).\n"
+        << ";   Lines break between characters; between words once the byte\n"
+        << ";   fz_p_wrap (at " << org + kParamWrap << ") is 1.\n"
+        << ";\n"
+        << "; Example, from a program of your own:\n"
+        << ";       ld      hl,0x5800       ; black ink on white paper everywhere\n"
+        << ";       ld      de,0x5801\n"
+        << ";       ld      bc,767\n"
+        << ";       ld      (hl),0x38\n"
+        << ";       ldir\n"
+        << ";       ld      hl,hello\n"
         << ";       ld      de,fz_font\n"
-        << ";       ld      b,top           ; 0..191\n"
-        << ";       ld      c,left          ; 0..255\n"
+        << ";       ld      bc,0x1008       ; top 16, left 8\n"
         << ";       call    fzx_print\n"
-        << "; It changes AF, BC, DE and HL only. Running from fz_start instead\n"
-        << "; clears the screen, prints fz_sample and waits for ever.\n\n"
+        << ";       ret\n"
+        << "; hello: defb    \"Hello\",13,\"world\",0\n\n"
         << "        org     " << program.Org << "\n\n"
         << routine << "\n; The font: the bytes of its FZX file.\nfz_font:\n";
     AddDataLines(out, program.Font);

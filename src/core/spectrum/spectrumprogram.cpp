@@ -1,6 +1,7 @@
 #include "spectrum/spectrumprogram.h"
 
 #include "model/font.h"
+#include "render/textlayout.h"
 #include "spectrum/printroutine.h"
 #include "spectrum/spectrumscreen.h"
 
@@ -23,6 +24,11 @@ std::vector<std::uint8_t> TSpectrumProgram::Image() const {
 
 std::string BuildSpectrumProgram(const TFZXFont& font, const TSpectrumOptions& options,
                                  TSpectrumProgram& program) {
+    // The compact routine has no word look-ahead, and its start-up has no
+    // place for the choice: a byte there would land in its code.
+    if (options.Routine == TPrintRoutine::Compact && options.Wrap == TWrapMode::Words)
+        return "The compact routine breaks lines between characters only; choose the fast "
+               "routine to break them between words.";
     TSpectrumProgram p;
     p.Options = options;
     const std::string error = font.BuildFZXImage(p.Font);
@@ -43,6 +49,33 @@ std::string BuildSpectrumProgram(const TFZXFont& font, const TSpectrumOptions& o
     p.Routine[kParamY] = static_cast<std::uint8_t>(options.Y & 0xFF);
     p.Routine[kParamAttr] = SpectrumAttribute(options);
     p.Routine[kParamBorder] = static_cast<std::uint8_t>(options.Border & 7);
+    if (options.Routine == TPrintRoutine::Fast)
+        p.Routine[kParamWrap] = options.Wrap == TWrapMode::Words ? 1 : 0;
     program = std::move(p);
     return "";
+}
+
+std::vector<std::string> SpectrumWarnings(const TFZXFont& font, const TSpectrumOptions& options) {
+    std::vector<std::string> warnings;
+    // The characters the routine would set on an endless screen: up to the
+    // first code that ends the text.
+    std::size_t characters = 0;
+    for (const char ch : options.Text) {
+        const int code = static_cast<unsigned char>(ch);
+        if (code == 13) continue;
+        if (code < 32 || code > font.LastChar() || code - 32 >= font.Count()) break;
+        ++characters;
+    }
+    TTextFrame frame;
+    frame.Left = options.X;
+    frame.Top = options.Y;
+    frame.Wrap = options.Wrap;
+    std::size_t shown = 0;
+    LayOutText(font, options.Text, frame, &shown);
+    if (shown < characters)
+        warnings.push_back(std::to_string(shown) + " of " + std::to_string(characters) +
+                           " characters fit on the screen");
+    if ((options.Ink & 7) == (options.Paper & 7))
+        warnings.push_back("ink and paper are the same colour: the text will not show");
+    return warnings;
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "render/textlayout.h"
 #include "spectrum/printroutine.h"
 
 class TFZXFont;
@@ -21,6 +22,7 @@ struct TSpectrumOptions {
     bool Bright = false; // ink and paper both bright
     int Border = 7;
     TPrintRoutine Routine = TPrintRoutine::Fast; // the compact one saves memory
+    TWrapMode Wrap = TWrapMode::Characters;      // Characters or Words
 };
 
 struct TSpectrumProgram {
@@ -43,3 +45,9 @@ struct TSpectrumProgram {
 // font cannot be written as FZX, or everything is too large for a 48K machine.
 std::string BuildSpectrumProgram(const TFZXFont& font, const TSpectrumOptions& options,
                                  TSpectrumProgram& program);
+
+// What the user should hear about an export that still goes ahead: how much
+// of the text fits on the screen ("161 of 506 characters fit on the
+// screen") when not all of it does, and ink the same colour as paper. Empty
+// when there is nothing to say.
+std::vector<std::string> SpectrumWarnings(const TFZXFont& font, const TSpectrumOptions& options);
