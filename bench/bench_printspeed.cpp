@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "formats/fontfiles.h"
+#include "formatfiles.h"
 #include "model/font.h"
 #include "spectrum/printroutine.h"
 #include "z80machine.h"
@@ -33,7 +33,10 @@ long long PrintTime(const std::vector<std::uint8_t>& font, const std::string& te
 
 void PerCharacter(benchmark::State& state, const char* path, int repeats, double reference) {
     TFZXFont font;
-    if (!LoadFontFile(font, std::string(QUORREL_SHARED_DIR) + "/fonts/" + path).empty()) {
+    TImportReport report;
+    if (!LoadFontFile(font, std::string(QUORREL_SHARED_DIR) + "/fonts/" + path, TImportOptions(),
+                      report)
+             .empty()) {
         state.SkipWithError("shared font collection not found");
         return;
     }
@@ -57,7 +60,9 @@ void PerCharacter(benchmark::State& state, const char* path, int repeats, double
 // 8-pixel font must still take less than one frame (frames < 1).
 void WordWrapLine(benchmark::State& state) {
     TFZXFont font;
-    if (!LoadFontFile(font, std::string(QUORREL_SHARED_DIR) + "/fonts/fzx/ao/Chloe/Chloe.fzx")
+    TImportReport report;
+    if (!LoadFontFile(font, std::string(QUORREL_SHARED_DIR) + "/fonts/fzx/ao/Chloe/Chloe.fzx",
+                      TImportOptions(), report)
              .empty()) {
         state.SkipWithError("shared font collection not found");
         return;

@@ -11,7 +11,7 @@
 
 #include <string>
 
-#include "formats/fontfiles.h"
+#include "formatfiles.h"
 #include "model/font.h"
 #include "spectrum/printroutine.h"
 #include "z80machine.h"
@@ -39,7 +39,10 @@ long long Cost(const std::vector<std::uint8_t>& routine, const std::vector<std::
 void PerChar(benchmark::State& state, TPrintRoutine kind, const char* font, int lines,
              double reference) {
     TFZXFont f;
-    if (!LoadFontFile(f, std::string(QUORREL_SHARED_DIR) + "/fonts/" + font).empty()) {
+    TImportReport report;
+    if (!LoadFontFile(f, std::string(QUORREL_SHARED_DIR) + "/fonts/" + font, TImportOptions(),
+                      report)
+             .empty()) {
         state.SkipWithError("shared font collection not found");
         return;
     }

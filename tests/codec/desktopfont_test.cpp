@@ -92,7 +92,7 @@ TEST(DesktopFonts, BitmapFormsEqualTheBDFCharacterForCharacter) {
         TImportReport expectedReport, report;
         ASSERT_EQ(ReadBDF(expected, ReadFileBytes(bdf), TImportOptions(), expectedReport), "");
         const TImportOptions options = c.Size ? AtSize(c.Size) : TImportOptions();
-        ASSERT_EQ(ImportFontFile(actual, c.File, options, report), "");
+        ASSERT_EQ(LoadFontFile(actual, c.File, options, report), "");
         ExpectSameFont(actual, expected);
         EXPECT_EQ(report.Skipped, expectedReport.Skipped);
     }
@@ -110,7 +110,7 @@ TEST(DesktopFonts, OutlineFaceKeepsFreeTypesPixelsAndAdvances) {
         SCOPED_TRACE("size " + std::to_string(size));
         TFZXFont font;
         TImportReport report;
-        ASSERT_EQ(ImportFontFile(font, kDejaVu, AtSize(size), report), "");
+        ASSERT_EQ(LoadFontFile(font, kDejaVu, AtSize(size), report), "");
         ASSERT_EQ(FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(size)), 0);
         const int descent = static_cast<int>(std::lround(-face->size->metrics.descender / 64.0));
         const int baseline = font.Height() - descent;
@@ -212,8 +212,7 @@ TEST(DesktopFonts, BadFilesAndSizesAreRefusedLeavingTheFont) {
         options.PixelSize = c.Size;
         options.Face = c.Face;
         TImportReport report;
-        EXPECT_EQ(ImportFontFile(font, c.File, options, report),
-                  "\"" + c.File + "\": " + c.Message);
+        EXPECT_EQ(LoadFontFile(font, c.File, options, report), "\"" + c.File + "\": " + c.Message);
         ASSERT_EQ(font.BuildFZXImage(after), "");
         EXPECT_EQ(after, before);
     }

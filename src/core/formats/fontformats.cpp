@@ -29,9 +29,9 @@ const std::vector<TFontFormat>& FontFormats() {
         {"PSF", "PSF console fonts", {".psf"}, false, false, kMaxPSFFileSize, ReadPSF, WritePSF, {}, {}},
         {"yaff", "yaff fonts", {".yaff"}, false, false, kMaxYaffFileSize, ReadYaff, WriteYaff, {}, {}},
         {"picture sheet", "Picture sheets (PNG)", {".png"}, false, true, kMaxSheetFileSize, {}, {}, ReadSheet, WriteSheet},
-        {"TrueType", "TrueType and OpenType fonts", {".ttf", ".otf", ".ttc", ".otb", ".woff", ".woff2"}, false, false, kMaxDesktopFileSize, {}, {}, {}, {}, true},
-        {"PCF", "X11 bitmap fonts (PCF), gzip-compressed", {".pcf.gz"}, true, false, kMaxDesktopFileSize, {}, {}, {}, {}, true},
-        {"PCF", "X11 bitmap fonts (PCF)", {".pcf"}, false, false, kMaxDesktopFileSize, {}, {}, {}, {}, true},
+        {"TrueType", "TrueType and OpenType fonts", {".ttf", ".otf", ".ttc", ".otb", ".woff", ".woff2"}, false, false, kMaxDesktopFileSize, {}, {}, {}, {}, fgOther, false, true},
+        {"PCF", "X11 bitmap fonts (PCF), gzip-compressed", {".pcf.gz"}, true, false, kMaxDesktopFileSize, {}, {}, {}, {}, fgOther, false, true},
+        {"PCF", "X11 bitmap fonts (PCF)", {".pcf"}, false, false, kMaxDesktopFileSize, {}, {}, {}, {}, fgOther, false, true},
         // clang-format on
     };
     return formats;
