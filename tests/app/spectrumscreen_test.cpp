@@ -31,6 +31,7 @@ class SpectrumScreenTest : public QObject {
         TTextFrame frame;
         frame.Left = o.X;
         frame.Top = o.Y;
+        frame.Wrap = o.Wrap;
         PaintText(font, ink, LayOutText(font, text, frame), 1);
         const int bright = o.Bright ? 8 : 0;
         const int bx = SpectrumBorderWidth, by = SpectrumBorderHeight;
@@ -65,6 +66,7 @@ class SpectrumScreenTest : public QObject {
         o.Paper = 6;
         o.Bright = true;
         o.Border = 2;
+        o.Wrap = TWrapMode::Words;
         return o;
     }
     static void MakeFont(TFZXFont& font) {
@@ -96,9 +98,9 @@ class SpectrumScreenTest : public QObject {
         TSpectrumScreenDock* restored = again->SpectrumScreenDock();
         QVERIFY(restored->isVisible());
         const TSpectrumOptions o = restored->Options(), want = Colours();
-        QCOMPARE(
-            std::vector<int>({o.X, o.Y, o.Ink, o.Paper, o.Bright, o.Border}),
-            std::vector<int>({want.X, want.Y, want.Ink, want.Paper, want.Bright, want.Border}));
+        QCOMPARE(std::vector<int>({o.X, o.Y, o.Ink, o.Paper, o.Bright, o.Border, int(o.Wrap)}),
+                 std::vector<int>({want.X, want.Y, want.Ink, want.Paper, want.Bright, want.Border,
+                                   int(want.Wrap)}));
         QCOMPARE(restored->View()->Zoom(), 3);
         QVERIFY(restored->View()->Grid());
         // Closing the dock by its own button unticks the command.
@@ -140,6 +142,11 @@ class SpectrumScreenTest : public QObject {
             QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, at);
             o.X = 100;
             o.Y = 50;
+            QCOMPARE(Difference(view, Expected(f.Font(), text, o, row.Zoom)), QString());
+
+            // Lines break between characters once words are not asked for.
+            f.Find<QCheckBox>("SpectrumWordsBox")->setChecked(false);
+            o.Wrap = TWrapMode::Characters;
             QCOMPARE(Difference(view, Expected(f.Font(), text, o, row.Zoom)), QString());
         }
     }

@@ -64,6 +64,9 @@ TSpectrumScreenDock::TSpectrumScreenDock(QMainWindow& window, const TFZXFont& fo
         FZoom->addItem(QStringLiteral("%1x").arg(z));
     FGrid = new QCheckBox(QStringLiteral("8 x 8 grid"), panel);
     FGrid->setObjectName("SpectrumGridBox");
+    FWords = new QCheckBox(QStringLiteral("Wrap at words"), panel);
+    FWords->setObjectName("SpectrumWordsBox");
+    FWords->setToolTip(QStringLiteral("Break lines between words, as --wrap words does"));
     const struct {
         const char* Label;
         QWidget* Control;
@@ -71,7 +74,7 @@ TSpectrumScreenDock::TSpectrumScreenDock(QMainWindow& window, const TFZXFont& fo
     } cells[] = {
         {"Ink", FInk, 0, 0},       {"Paper", FPaper, 0, 2}, {"", FBright, 0, 4},
         {"Border", FBorder, 1, 0}, {"X", FX, 1, 2},         {"Y", FY, 1, 4},
-        {"Zoom", FZoom, 2, 0},     {"", FGrid, 2, 2},
+        {"Zoom", FZoom, 2, 0},     {"", FGrid, 2, 2},       {"", FWords, 2, 4},
     };
     for (const auto& c : cells) {
         if (*c.Label) {
@@ -101,7 +104,7 @@ TSpectrumScreenDock::TSpectrumScreenDock(QMainWindow& window, const TFZXFont& fo
         connect(box, &QComboBox::currentIndexChanged, this, &TSpectrumScreenDock::Apply);
     for (QSpinBox* box : {FX, FY})
         connect(box, &QSpinBox::valueChanged, this, &TSpectrumScreenDock::Apply);
-    for (QCheckBox* box : {FBright, FGrid})
+    for (QCheckBox* box : {FBright, FGrid, FWords})
         connect(box, &QCheckBox::toggled, this, &TSpectrumScreenDock::Apply);
     connect(FView, &TSpectrumScreenView::PositionClicked, this, [this](int x, int y) {
         FX->setValue(x);
@@ -128,6 +131,7 @@ void TSpectrumScreenDock::SetOptions(const TSpectrumOptions& o) {
     FPaper->setCurrentIndex(o.Paper & 7);
     FBorder->setCurrentIndex(o.Border & 7);
     FBright->setChecked(o.Bright);
+    FWords->setChecked(o.Wrap == TWrapMode::Words);
     FX->setValue(o.X);
     FY->setValue(o.Y);
 }
@@ -138,6 +142,7 @@ void TSpectrumScreenDock::Apply() {
     o.Paper = FPaper->currentIndex();
     o.Border = FBorder->currentIndex();
     o.Bright = FBright->isChecked();
+    o.Wrap = FWords->isChecked() ? TWrapMode::Words : TWrapMode::Characters;
     o.X = FX->value();
     o.Y = FY->value();
     FView->SetOptions(o);
@@ -155,6 +160,8 @@ void TSpectrumScreenDock::LoadSettings(const TSafeRegistry& reg) {
     o.Paper = ReadInRange(reg, "SpectrumPaper", 0, 7, 7);
     o.Border = ReadInRange(reg, "SpectrumBorder", 0, 7, 7);
     o.Bright = ReadBoolDefault(reg, "SpectrumBright", false);
+    o.Wrap =
+        ReadBoolDefault(reg, "SpectrumWrapWords", false) ? TWrapMode::Words : TWrapMode::Characters;
     o.X = ReadInRange(reg, "SpectrumX", 0, TSpectrumScreen::Width - 1, 0);
     o.Y = ReadInRange(reg, "SpectrumY", 0, TSpectrumScreen::Height - 1, 0);
     SetOptions(o);
@@ -171,6 +178,7 @@ void TSpectrumScreenDock::StoreSettings(TSafeRegistry& reg) const {
     reg.WriteInteger("SpectrumPaper", o.Paper);
     reg.WriteInteger("SpectrumBorder", o.Border);
     reg.WriteBool("SpectrumBright", o.Bright);
+    reg.WriteBool("SpectrumWrapWords", o.Wrap == TWrapMode::Words);
     reg.WriteInteger("SpectrumX", o.X);
     reg.WriteInteger("SpectrumY", o.Y);
     reg.WriteInteger("SpectrumZoom", FView->Zoom());

@@ -53,4 +53,5 @@ class TSpectrumScreenDock : public QDockWidget {
     QSpinBox* FY = nullptr;
     QComboBox* FZoom = nullptr;
     QCheckBox* FGrid = nullptr;
+    QCheckBox* FWords = nullptr;
 };

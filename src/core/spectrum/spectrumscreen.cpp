@@ -53,6 +53,7 @@ void SetSpectrumText(TSpectrumScreen& screen, const TFZXFont& font,
     TTextFrame frame;
     frame.Left = options.X;
     frame.Top = options.Y;
+    frame.Wrap = options.Wrap;
     frame.Right = TSpectrumScreen::Width;
     frame.Bottom = TSpectrumScreen::Height;
     // Each placed glyph's stored rows, cut at the body's bottom as the
