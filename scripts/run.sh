@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the editor alone (no tests, benchmarks or
-# tools) and starts it; a font file given as argument is opened at start-up.
+# Installs what is missing, builds the editor and quorrel-cli (no tests,
+# benchmarks or tools) and starts the editor; a font file given as argument
+# is opened at start-up.
 set -euo pipefail
 args=()
 for a in "$@"; do
@@ -16,7 +17,7 @@ if [ ! -f "$build_dir/CMakeCache.txt" ]; then
   echo "Configuring $build_dir ..."
   cmake -S . -B "$build_dir" -G Ninja -DQUORREL_BUILD_TESTS=OFF >/dev/null
 fi
-echo "Building the editor ..."
+echo "Building the editor and quorrel-cli ..."
 # Progress lines are left out; warnings and errors still show.
-cmake --build "$build_dir" --target quorrel -j "$(nproc)" | sed '/^\[[0-9]*\/[0-9]*\] /d'
+cmake --build "$build_dir" --target quorrel quorrel-cli -j "$(nproc)" | sed '/^\[[0-9]*\/[0-9]*\] /d'
 exec "$build_dir/src/app/quorrel" "${args[@]}"
