@@ -137,8 +137,8 @@ std::string SaveAnyFont(TFZXFont& font, const std::string& path, const TFormatOp
     if (error.empty() && format->Picture) {
         // How to read the sheet back, since its layout is not in the file.
         const TImportOptions in = SheetImportOptions(font, options.Export);
-        std::cerr << path << ": read back with --cell " << in.CellWidth << 'x' << in.CellHeight
-                  << " --columns " << in.Columns;
+        std::cerr << EscapeControls(path) << ": read back with --cell " << in.CellWidth << 'x'
+                  << in.CellHeight << " --columns " << in.Columns;
         if (in.GapX > 0) std::cerr << " --gap " << in.GapX;
         if (in.MarginX > 0) std::cerr << " --margin " << in.MarginX << 'x' << in.MarginY;
         if (in.LastCode > 0) std::cerr << " --last-code " << in.LastCode;

@@ -114,7 +114,7 @@ bool AsksForHelp(const TArgs& args) {
             arg == "--op" || arg == "--at" || arg == "--ink" || arg == "--paper" ||
             arg == "--border" || arg == "--cell" || arg == "--first-code" || arg == "--columns" ||
             arg == "--gap" || arg == "--margin" || arg == "--charset" || arg == "--size" ||
-            arg == "--face")
+            arg == "--face" || arg == "--last-code" || arg == "--routine")
             ++i;
     }
     return false;

@@ -6,6 +6,7 @@
 #include "formatoptions.h"
 #include "formats/sheetguess.h"
 #include "model/font.h"
+#include "text/controlescape.h"
 
 std::string LoadSheet(TFZXFont& font, const std::string& path, const TFormatOptions& options) {
     TRaster picture;
@@ -40,6 +41,6 @@ std::string LoadSheet(TFZXFont& font, const std::string& path, const TFormatOpti
     error = ImportSheetPicture(font, picture, o, report);
     if (!error.empty()) return "\"" + path + "\": " + error;
     for (const std::string& line : report.Lines)
-        std::cerr << path << ": " << line << '\n';
+        std::cerr << EscapeControls(path + ": " + line) << '\n';
     return "";
 }

@@ -86,7 +86,7 @@ void DesktopImportTest::droppedOutlineFaceAsksForTheSize() {
     TImportReport report;
     TImportOptions options;
     options.PixelSize = 8;
-    QCOMPARE(ImportFontFile(expected, kDejaVu.toStdString(), options, report), std::string());
+    QCOMPARE(LoadFontFile(expected, kDejaVu.toStdString(), options, report), std::string());
     QCOMPARE(Image(f.Font()), Image(expected));
     QVERIFY(f.window->FileName().isEmpty());
     QVERIFY(f.Font().Modified());

@@ -170,15 +170,19 @@ std::string BuildSpectrumSource(const TSpectrumProgram& program, const std::stri
         << ";        alternate registers are kept. No ROM call, interrupts untouched.\n"
         << ";   Position: B and C. Font: DE. Colours: ink is ORed into the bitmap\n"
         << ";   and the attributes are left alone, so set ink and paper in the\n"
-        << ";   attributes (0x5800..0x5AFF, paper * 8 + ink) or with BASIC's CLS.\n"
-        << ";   From BASIC: POKE the text address at " << org + kParamText << " and "
-        << org + kParamText + 1 << ",\n"
-        << ";   the font address at " << org + kParamFont << " and " << org + kParamFont + 1
-        << ", the left edge at " << org + kParamX << ", the top at " << org + kParamY << ",\n"
-        << ";   then RANDOMIZE USR " << org + kRoutineBasic << " (fzx_basic).\n"
-        << ";   Lines break between characters; between words once the byte\n"
-        << ";   fz_p_wrap (at " << org + kParamWrap << ") is 1.\n"
-        << ";\n"
+        << ";   attributes (0x5800..0x5AFF, paper * 8 + ink) or with BASIC's CLS.\n";
+    if (o.Routine == TPrintRoutine::Fast)
+        out << ";   From BASIC: POKE the text address at " << org + kParamText << " and "
+            << org + kParamText + 1 << ",\n"
+            << ";   the font address at " << org + kParamFont << " and " << org + kParamFont + 1
+            << ", the left edge at " << org + kParamX << ", the top at " << org + kParamY << ",\n"
+            << ";   then RANDOMIZE USR " << org + kRoutineBasic << " (fzx_basic).\n"
+            << ";   Lines break between characters; between words once the byte\n"
+            << ";   fz_p_wrap (at " << org + kParamWrap << ") is 1.\n";
+    else // the compact routine keeps to the one entry, and its start-up has no block
+        out << ";   Lines break between characters. This compact routine has no\n"
+            << ";   entry for BASIC; the fast one has.\n";
+    out << ";\n"
         << "; Example, from a program of your own:\n"
         << ";       ld      hl,0x5800       ; black ink on white paper everywhere\n"
         << ";       ld      de,0x5801\n"
