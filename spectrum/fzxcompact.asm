@@ -202,12 +202,13 @@ fc_top: ld      a,0
         ld      c,a
         pop     de
 fc_col: ld      a,c
-        cp      8
-        jr      c,fc_c1
-        ld      a,7
-fc_c1:  inc     a
+        cp      7
+        ld      a,0xFF
+        jr      nc,fc_c1
+        ld      a,c
+        inc     a
         call    fc_left
-        ld      (fc_w+1),a
+fc_c1:  ld      (fc_w+1),a
         push    hl
         push    de
         push    bc
