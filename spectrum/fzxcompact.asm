@@ -15,7 +15,7 @@
 ; z80asm; put an ORG in front.
 
 fzx_print:
-        ld      (fc_text+1),hl
+        push    hl              ; the text pointer lives on the stack
         ld      a,c
         ld      (fc_x0+1),a
         ex      de,hl
@@ -32,33 +32,36 @@ fzx_print:
         ld      (fc_base+1),hl
         ld      a,b
         jr      fc_line
+fc_end:
+        pop     hl
+        ret
 fc_wrap:
         pop     hl
-        ld      hl,(fc_text+1)
+        pop     hl
         dec     hl
-        ld      (fc_text+1),hl
+        push    hl
 fc_feed:
         ld      a,(fc_h+1)
         ld      hl,fc_y+1
         add     a,(hl)
 fc_line:
-        ret     c
+        jr      c,fc_end
         cp      192
-        ret     nc
+        jr      nc,fc_end
         ld      (fc_y+1),a
         ld      hl,0
         ld      (fc_p+1),hl
 fc_next:
-fc_text: ld     hl,0
+        pop     hl
         ld      a,(hl)
         inc     hl
-        ld      (fc_text+1),hl
+        push    hl
         cp      13
         jr      z,fc_feed
         sub     32
-        ret     c
+        jr      c,fc_end
 fc_last: cp     0
-        ret     nc
+        jr      nc,fc_end
         ld      l,a
         ld      h,0
         ld      e,l
@@ -118,7 +121,7 @@ fc_r3:  inc     h
         cp      l
         jr      c,fc_r4
         ld      a,l
-fc_r4:  ld      (fc_count+1),a
+fc_r4:  ld      (fc_cnt+1),a
         ld      a,b
         rlca
         rlca
@@ -155,7 +158,7 @@ fc_p2:  push    af
 fc_tr:  ld      e,0
         add     hl,de
         ld      (fc_p+1),hl
-fc_count: ld    a,0
+        ld      a,(fc_cnt+1)
         or      a
         jp      z,fc_skip
         ld      a,c
@@ -170,27 +173,25 @@ fc_d1:  ld      (fc_step),a
         and     31
         ld      c,a
         ld      a,b
-        and     7
-        ld      e,a
         cpl
-        add     a,8
+        and     7
         ld      (fc_rot+1),a
-        ld      a,e
+        ld      a,b
+        and     7
         call    fc_left
         ld      (fc_k1+1),a
         cpl
         ld      (fc_k0+1),a
 fc_top: ld      a,0
         ld      l,a
-        and     7
-        or      0x40
-        ld      h,a
-        ld      a,l
-        rra
-        rra
-        rra
+        rrca
+        rrca
+        rrca
+        xor     l
         and     0x18
-        or      h
+        xor     l
+        and     0x1F
+        or      0x40
         ld      h,a
         ld      a,l
         rla
@@ -212,8 +213,7 @@ fc_c1:  ld      (fc_w+1),a
         push    hl
         push    de
         push    bc
-        ld      a,(fc_count+1)
-        ld      b,a
+fc_cnt: ld      b,0
 fc_row:
         ld      a,(de)
         inc     de
