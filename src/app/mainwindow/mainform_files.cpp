@@ -15,6 +15,7 @@
 #include "formats/fontfiles.h"
 #include "mainwindow/mainform.h"
 #include "platform/application.h"
+#include "platform/filedialogfilters.h"
 #include "platform/filepath.h"
 #include "text/commandline.h"
 #include "text/pathellipsis.h"
@@ -66,10 +67,19 @@ void PrepareDialog(QFileDialog& dialog, const char* name, QFileDialog::AcceptMod
     dialog.setDefaultSuffix(QStringLiteral("fzx"));
 }
 
-const char* const kOpenFilter = "All supported files (*.fzx, *.chr, *.udg) (*.fzx *.FZX *.chr "
-                                "*.CHR *.udg *.UDG);;FZX font files (*.fzx) (*.fzx *.FZX);;"
-                                "Character files (*.chr) (*.chr *.CHR);;"
-                                "user-defined graphics (*.udg) (*.udg *.UDG)";
+// The editor's own file kinds as the Open and Save dialogs name them.
+const TFileFilterRow kFZXRow{QStringLiteral("FZX font files"), {QStringLiteral(".fzx")}};
+const TFileFilterRow kASMRow{QStringLiteral("assembler files"), {QStringLiteral(".asm")}};
+const TFileFilterRow kCHRRow{QStringLiteral("character files"), {QStringLiteral(".chr")}};
+const TFileFilterRow kUDGRow{QStringLiteral("user-defined graphics"), {QStringLiteral(".udg")}};
+
+QStringList OpenFilters() {
+    return {FileFilter({QStringLiteral("All supported files"),
+                        {QStringLiteral(".fzx"), QStringLiteral(".chr"), QStringLiteral(".udg")}}),
+            FileFilter(kFZXRow),
+            FileFilter({QStringLiteral("Character files"), kCHRRow.Extensions}),
+            FileFilter(kUDGRow)};
+}
 
 } // namespace
 
@@ -159,7 +169,7 @@ void Tmainform::FileLoadActionAccept() {
     QFileDialog dialog(this, QStringLiteral("Open"));
     PrepareDialog(dialog, "OpenDialog", QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QString::fromUtf8(kOpenFilter));
+    dialog.setNameFilters(OpenFilters());
     if (!DialogFolder().isEmpty()) dialog.setDirectory(DialogFolder());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     OpenFont(dialog.selectedFiles().first());
@@ -183,7 +193,7 @@ bool Tmainform::SaveFont() {
     if (FFilePath.empty()) {
         QFileDialog dialog(this, QStringLiteral("Save As"));
         PrepareDialog(dialog, "SaveDialog", QFileDialog::AcceptSave);
-        dialog.setNameFilter(QStringLiteral("FZX font files (*.fzx) (*.fzx *.FZX)"));
+        dialog.setNameFilter(FileFilter(kFZXRow));
         if (!DialogFolder().isEmpty()) dialog.setDirectory(DialogFolder());
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
         SetFileName(dialog.selectedFiles().first());
@@ -205,12 +215,9 @@ void Tmainform::FileSaveAsActionBeforeExecute(QFileDialog& dialog) {
     PrepareDialog(dialog, "SaveAsDialog", QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     if (!DialogFolder().isEmpty()) dialog.setDirectory(DialogFolder());
-    QStringList filters = {QStringLiteral("FZX font files (*.fzx) (*.fzx *.FZX)"),
-                           QStringLiteral("assembler files (*.asm) (*.asm *.ASM)")};
+    QStringList filters = {FileFilter(kFZXRow), FileFilter(kASMRow)};
     const bool chr = FFont->IsCHRCompatible();
-    if (chr)
-        filters << QStringLiteral("character files (*.chr) (*.chr *.CHR)")
-                << QStringLiteral("user-defined graphics (*.udg) (*.udg *.UDG)");
+    if (chr) filters << FileFilter(kCHRRow) << FileFilter(kUDGRow);
     dialog.setNameFilters(filters);
     // A name typed without an extension gets the one of the chosen type.
     static const char* const suffixes[] = {"fzx", "asm", "chr", "udg"};

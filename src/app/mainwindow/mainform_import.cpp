@@ -17,6 +17,7 @@
 #include "formats/fileio.h"
 #include "mainwindow/mainform.h"
 #include "platform/application.h"
+#include "platform/filedialogfilters.h"
 #include "pngcodec.h"
 #include "widgets/chargrid.h"
 
@@ -27,26 +28,6 @@ std::string ToPath(const QString& path) {
 }
 QString FromPath(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-// One filter a row of the table that can be read (or written): its
-// description, its extensions in both letter cases.
-QStringList FormatFilters(bool writing, QStringList* extensions = nullptr) {
-    QStringList filters;
-    for (const TFontFormat& format : FontFormats()) {
-        if (!(writing ? format.CanWrite() : format.CanRead())) continue;
-        QStringList shown, patterns;
-        for (const std::string& ext : format.Extensions) {
-            const QString e = QString::fromStdString(ext);
-            shown << "*" + e;
-            patterns << "*" + e << "*" + e.toUpper();
-        }
-        filters << QStringLiteral("%1 (%2) (%3)")
-                       .arg(QString::fromStdString(format.Description), shown.join(", "),
-                            patterns.join(' '));
-        if (extensions) *extensions << QString::fromStdString(format.Extensions.front());
-    }
-    return filters;
 }
 
 // Picture kinds the toolkit reads that the formats table does not list.
@@ -85,6 +66,25 @@ std::string ReadToolkitPicture(const QString& path, TRaster& picture) {
     return "";
 }
 
+// Every readable row of the table, the toolkit's other pictures, and first
+// all of them together, chosen at the start.
+QStringList ImportFilters() {
+    std::vector<TFileFilterRow> rows = FormatFilterRows(false);
+    QStringList filters;
+    for (const TFileFilterRow& row : rows)
+        filters << FileFilter(row);
+    TFileFilterRow pictures{QStringLiteral("Other pictures as sheets"), {}};
+    for (const QString& suffix : ToolkitPictureSuffixes())
+        pictures.Extensions << "." + suffix;
+    if (!pictures.Extensions.isEmpty()) {
+        // An empty pattern list would show every file.
+        filters << CombinedFileFilter(pictures.Description, {pictures});
+        rows.push_back(pictures);
+    }
+    filters.prepend(CombinedFileFilter(QStringLiteral("All fonts that can be imported"), rows));
+    return filters;
+}
+
 } // namespace
 
 bool Tmainform::CanImport(const QString& path) const {
@@ -105,16 +105,7 @@ void Tmainform::ImportActionExecute() {
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    QStringList filters = FormatFilters(false);
-    QStringList all;
-    for (const QString& filter : filters)
-        all << filter.section(QStringLiteral(") ("), 1).chopped(1);
-    QStringList pictures;
-    for (const QString& suffix : ToolkitPictureSuffixes())
-        pictures << "*." + suffix << "*." + suffix.toUpper();
-    filters << QStringLiteral("Other pictures as sheets (%1)").arg(pictures.join(' '));
-    all << pictures;
-    filters.prepend(QStringLiteral("All fonts that can be imported (%1)").arg(all.join(' ')));
+    const QStringList filters = ImportFilters();
     dialog.setNameFilters(filters);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     ImportAsked(dialog.selectedFiles().first());
@@ -179,15 +170,17 @@ void Tmainform::ExportActionExecute() {
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    QStringList extensions;
-    const QStringList filters = FormatFilters(true, &extensions);
+    const std::vector<TFileFilterRow> rows = FormatFilterRows(true);
+    QStringList filters;
+    for (const TFileFilterRow& row : rows)
+        filters << FileFilter(row);
     dialog.setNameFilters(filters);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     QString path = dialog.selectedFiles().first();
     // A name without a known extension gets the chosen filter's.
     if (!FindFontFormat(ToPath(path))) {
         const int chosen = filters.indexOf(dialog.selectedNameFilter());
-        path += extensions.value(std::max(chosen, 0));
+        path += rows[std::max(chosen, 0)].Extensions.front();
     }
     ExportFont(path);
 }
