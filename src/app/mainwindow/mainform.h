@@ -161,6 +161,12 @@ class Tmainform : public QMainWindow {
     // platform's choice.
     QString DialogFolder() const;
     void AddToRecent(const std::string& path);
+    // The one way a font read from a file enters the window (Open, Import,
+    // drops, the recent list, the command line): read takes over the font
+    // with a fresh history; path names its file, "" an untitled import that
+    // counts as changed. The highlighted row's character becomes current and
+    // the character list gets the keyboard.
+    void EnterFont(TFZXFont& read, const std::string& path);
     std::string ReadCommandLineFile() const;
     // mainform_import.cpp
     void ConnectImportCommands();

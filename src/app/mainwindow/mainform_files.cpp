@@ -146,14 +146,23 @@ void Tmainform::OpenFontPath(const std::string& path) {
         ShowMessage(error);
         return;
     }
+    EnterFont(read, path);
+}
+
+void Tmainform::EnterFont(TFZXFont& read, const std::string& path) {
     FPreviewResizePending = true;
     FFont->TakeOver(read);
     SetFilePath(path);
-    AddToRecent(path);
+    if (path.empty())
+        FFont->SetModified(true);
+    else
+        AddToRecent(path);
     FGrid->Refresh();
     // The character of the highlighted row becomes current, so the canvas
-    // and the list agree from the start.
+    // and the list agree from the start; the keys go to the list, where the
+    // arrows walk through the characters.
     SelectListRow(FGrid->CurrentRow() > 0 ? FGrid->CurrentRow() : 1);
+    FGrid->setFocus(Qt::OtherFocusReason);
 }
 
 QString Tmainform::DialogFolder() const {

@@ -19,7 +19,6 @@
 #include "platform/application.h"
 #include "platform/filedialogfilters.h"
 #include "pngcodec.h"
-#include "widgets/chargrid.h"
 
 namespace {
 
@@ -127,6 +126,7 @@ void Tmainform::ImportAsked(const QString& path) {
     TImportOptions options;
     options.ZxCharset = Action("ZxCharsetAction")->isChecked();
     TImportReport report;
+    TFZXFont read;
     std::string error;
     try {
         if (toolkitPicture || format->Picture) {
@@ -136,10 +136,10 @@ void Tmainform::ImportAsked(const QString& path) {
             if (error.empty()) {
                 TSheetImportDialog dialog(picture, path, this);
                 if (dialog.exec() != QDialog::Accepted) return;
-                error = ImportSheetPicture(*FFont, picture, dialog.Options(), report);
+                error = ImportSheetPicture(read, picture, dialog.Options(), report);
             }
         } else {
-            error = ImportFontFile(*FFont, file, options, report);
+            error = ImportFontFile(read, file, options, report);
         }
     } catch (const TFileError& e) {
         ShowErrorBox(this, FromPath(e.what()));
@@ -151,11 +151,7 @@ void Tmainform::ImportAsked(const QString& path) {
         return;
     }
     // A new font without a file: saving asks for a name, closing asks first.
-    FPreviewResizePending = true;
-    SetFileName(QString());
-    FFont->SetModified(true);
-    FGrid->Refresh();
-    UpdateControls();
+    EnterFont(read, std::string());
     if (!report.Lines.empty()) {
         QString text = QStringLiteral("Imported from %1:").arg(path);
         for (const std::string& line : report.Lines)
