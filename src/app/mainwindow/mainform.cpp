@@ -115,6 +115,9 @@ bool Tmainform::event(QEvent* event) {
         // Hints show as tool tips; the status line keeps its fields.
         return true;
     case QEvent::Show:
+        // Sent before the window is mapped: the place it comes back to is
+        // set while the window manager can still honour it.
+        RestoreWindowSettings();
         // Some platforms (offscreen among them) never activate a window;
         // the first activation then happens once the window is shown.
         if (FFirstActivation) QTimer::singleShot(0, this, [this] { ApplicationEvents1Activate(); });

@@ -184,6 +184,12 @@ class Tmainform : public QMainWindow {
     // mainform_sheet.cpp: the glyph sheet dock and the window's own settings
     void CreateGlyphSheetDock();
     void GlyphSheetCodeChosen(int code);
+    // The window's place, layout and dock, read once before the window
+    // first appears, so that the window manager maps it where it was.
+    void RestoreWindowSettings();
+    // Moves the window onto the screen it overlaps most, shrunk to it where
+    // larger, so that its title bar can be reached.
+    void KeepOnScreen();
     // In the group "Window" of the store the caller opened for its own load
     // or store; no key is open before or after.
     void LoadWindowSettings(TSafeRegistry& reg);
@@ -208,6 +214,7 @@ class Tmainform : public QMainWindow {
     TCanvasView FView;
     bool FPreviewResizePending = false;
     bool FFirstActivation = true;
+    bool FWindowRestored = false;
     std::string FFilePath;
     // Where the last file was: the first Save of a new font starts there.
     QString FLastFolder;

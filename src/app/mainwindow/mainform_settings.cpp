@@ -37,7 +37,6 @@ void Tmainform::LoadSettings() {
     FPreviewForm->SetPreviewEndless(ReadBoolDefault(reg, "PreviewTextEndless", true));
     ReadRecentFiles(reg, FRecent);
     reg.CloseKey();
-    LoadWindowSettings(reg);
     ApplicationEvents1Idle();
 }
 
