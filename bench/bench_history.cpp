@@ -12,8 +12,8 @@ constexpr int kLimit = 5000;
 void FillHistory(Tundolist& list, int groups) {
     const std::string rows(256, '1');
     for (int i = 0; i < kLimit; ++i)
-        list.AddEntry(i % 2 ? 13 : 12, i % 224, groups ? 1 + i / (kLimit / groups) : 0, rows, 256,
-                      0, 0);
+        list.AddEntry(i % 2 ? THistoryKind::Italic : THistoryKind::SelectChar, i % 224,
+                      groups ? 1 + i / (kLimit / groups) : 0, rows, 256, 0, 0);
 }
 
 void BM_AddEntryAtFullHistory(benchmark::State& state) {
@@ -21,7 +21,7 @@ void BM_AddEntryAtFullHistory(benchmark::State& state) {
     FillHistory(list, 0);
     const std::string rows(256 * 193, '1');
     for (auto _ : state) {
-        list.AddEntry(1, 5, 0, rows, 256, 0, 0);
+        list.AddEntry(THistoryKind::PixelsChanged, 5, 0, rows, 256, 0, 0);
         benchmark::DoNotOptimize(list.Count());
     }
 }

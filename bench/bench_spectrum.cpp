@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "formats/fontfiles.h"
+#include "formatfiles.h"
 #include "model/font.h"
 #include "spectrum/printroutine.h"
 #include "spectrum/spectrumprogram.h"
@@ -22,7 +22,8 @@ const char* const kLine = "The quick brown fox jumps over t"; // 32 characters
 void PrintCost(benchmark::State& state, const char* font, const std::string& text) {
     TFZXFont f;
     const std::string path = std::string(QUORREL_SHARED_DIR) + "/fonts/fzx/" + font;
-    if (!LoadFontFile(f, path).empty()) {
+    TImportReport report;
+    if (!LoadFontFile(f, path, TImportOptions(), report).empty()) {
         state.SkipWithError("shared font collection not found");
         return;
     }

@@ -1,12 +1,13 @@
 // Latency of the real editor window, driven offscreen: refresh after an edit,
 // repaints of the canvas and the character list, an all-glyph command, a
-// pointer move of a line stroke and start-up to the first painted window.
+// pointer move of a line stroke, start-up to the first painted window, and
+// an edit shown on the glyph sheet and on the Spectrum screen.
 // Every timed span ends after the event loop has painted what the step
 // scheduled; paint events are counted to show that it did.
 //
 //   quorrel_gui_latency [repetitions [step]]   (default 40, every step)
 //
-// A step number (1 to 7) runs that step alone, for a profiler.
+// A step number (1 to 8) runs that step alone, for a profiler.
 //
 // The offscreen platform gets a 1920 x 1080 screen unless QT_QPA_PLATFORM
 // names another platform. `--startup-child` is the process the whole-process
@@ -33,7 +34,10 @@
 
 #include "benchfonts.h"
 #include "mainwindow/mainform.h"
+#include "model/updatescope.h"
 #include "platform/application.h"
+#include "spectrum/spectrumscreendock.h"
+#include "spectrum/spectrumscreenview.h"
 #include "widgets/chargrid.h"
 #include "widgets/editcanvas.h"
 #include "widgets/glyphsheet.h"
@@ -134,20 +138,22 @@ void PrintTable() {
 // The largest font, glyph by glyph, into the window's own font: one
 // notification, no history.
 void LoadLargestInto(TFZXFont& font, const TFZXFont& source) {
-    font.BeginUpdate();
-    font.SetHeight(source.Height());
-    font.SetLastChar(source.LastChar());
-    for (int i = 0; i < source.Count() && i < font.Count(); ++i)
-        font.Glyph(i).Assign(source.Glyph(i));
-    font.SetModified(true);
-    font.EndUpdate(true);
+    {
+        TFontUpdate update(font);
+        font.SetHeight(source.Height());
+        font.SetLastChar(source.LastChar());
+        for (int i = 0; i < source.Count() && i < font.Count(); ++i)
+            font.Glyph(i).Assign(source.Glyph(i));
+        font.SetModified(true);
+    }
 }
 
 // 5000 entries, the history's limit, each a snapshot of a full-size glyph.
 void FillHistory(TFZXFont& font) {
     const int limit = font.UndoList().MaxEntries();
     for (int i = 0; i < limit; ++i)
-        font.RecordUndoFor(i % 2 ? 25 : 1, i % font.Count(), 0);
+        font.RecordUndoFor(i % 2 ? THistoryKind::KernChanged : THistoryKind::PixelsChanged,
+                           i % font.Count(), 0);
 }
 
 // Runs the event loop until the widget has had a paint event; false when
@@ -359,9 +365,10 @@ struct TBench {
         // The sheet's own share: finding the stale cell and painting it.
         const QRect cell = sheet->CellRect(Font.CurrentIndex() + 32);
         for (int i = 0; i < Runs; ++i) {
-            Font.BeginUpdate();
-            Font.GetCurrent()->SetKern(Font.GetCurrent()->Kern() ? 0 : 1);
-            Font.EndUpdate(false);
+            {
+                TFontUpdate update(Font, false);
+                Font.GetCurrent()->SetKern(Font.GetCurrent()->Kern() ? 0 : 1);
+            }
             const Clock::time_point start = Clock::now();
             sheet->Refresh();
             sheet->repaint(cell);
@@ -371,6 +378,44 @@ struct TBench {
         Report("7a. glyph sheet after an edit: stale cell found and repainted", own, 8,
                std::to_string(cell.width()) + " x " + std::to_string(cell.height()) + " px");
         W.Action("ShowGlyphSheetAction")->setChecked(false);
+        Drain();
+    }
+
+    // The Spectrum screen shown: the edited glyph (code 32, the first the
+    // preview's code sequence sets, at the top left) is set again on it.
+    void SpectrumScreenEdit() {
+        W.Action("ShowSpectrumScreenAction")->setChecked(true);
+        Drain();
+        TSpectrumScreenDock* dock = W.SpectrumScreenDock();
+        TSpectrumScreenView* screen = dock->View();
+        Counter.Watch(screen);
+        std::vector<double> total, own;
+        Counter.Reset();
+        for (int i = 0; i < Runs; ++i) {
+            const int kern = Font.GetCurrent()->Kern() ? 0 : 1;
+            const Clock::time_point start = Clock::now();
+            Font.SetCurrentKern(kern);
+            Drain();
+            total.push_back(MsSince(start));
+        }
+        auto watched = All;
+        watched.emplace_back("screen", screen);
+        const std::string painted = PaintedText(Counter, Runs, watched);
+        // The screen's own share: text set into screen memory, the picture
+        // made and painted.
+        for (int i = 0; i < Runs; ++i) {
+            Font.BeginUpdate();
+            Font.GetCurrent()->SetKern(Font.GetCurrent()->Kern() ? 0 : 1);
+            Font.EndUpdate(false);
+            const Clock::time_point start = Clock::now();
+            dock->Refresh();
+            screen->repaint();
+            own.push_back(MsSince(start));
+        }
+        Report("8. edit with the Spectrum screen shown, to end of repaints", total, 0, painted);
+        Report("8a. Spectrum screen after an edit: set again and repainted", own, 8,
+               std::to_string(screen->width()) + " x " + std::to_string(screen->height()) + " px");
+        W.Action("ShowSpectrumScreenAction")->setChecked(false);
         Drain();
     }
 };
@@ -441,6 +486,7 @@ int main(int argc, char** argv) {
     if (wanted(4)) bench.AllGlyphCommand();
     if (wanted(6)) bench.PointerMoves();
     if (wanted(7)) bench.GlyphSheetEdit();
+    if (wanted(8)) bench.SpectrumScreenEdit();
     if (wanted(5)) {
         Report("5. start-up to first canvas paint, first window", {startUps.front()}, 300, "");
         startUps.erase(startUps.begin());

@@ -15,7 +15,7 @@ packages=(
   xvfb xauth xdotool
   dpkg-dev file desktop-file-utils shared-mime-info
   imagemagick python3
-  xfonts-base xfonts-75dpi pcf2bdf xfonts-utils
+  xfonts-base xfonts-75dpi pcf2bdf xfonts-utils fontforge python3-fontforge
 )
 
 missing=()

@@ -1,5 +1,6 @@
-// `apply FONT OUTPUT --op OP [--op OP ...]`: runs all-glyph operations in the
-// given order and saves the result in the format of OUTPUT's extension.
+// `apply FONT OUTPUT --op OP [--op OP ...] [format options]`: runs all-glyph
+// operations in the given order and saves the result in the format of
+// OUTPUT's extension.
 // Every operation is checked before the font is read; a scaling that fails
 // for any glyph writes nothing.
 
@@ -10,7 +11,7 @@
 #include <vector>
 
 #include "commands.h"
-#include "formats/fontfiles.h"
+#include "formatoptions.h"
 #include "model/font.h"
 
 namespace {
@@ -70,8 +71,13 @@ std::string ParseOp(const std::string& text, TApplyOp& op) {
 int RunApply(const TArgs& args) {
     std::vector<std::string> files;
     std::vector<TApplyOp> ops;
+    TFormatOptions options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string text;
+        if (TakeFormatOption(args, i, options, text)) {
+            if (!text.empty()) return UsageError("apply: " + text);
+            continue;
+        }
         if (args[i] == "--op") {
             if (i + 1 >= args.size()) return UsageError("apply: --op needs an operation");
             text = args[++i];
@@ -92,7 +98,7 @@ int RunApply(const TArgs& args) {
     if (ops.empty()) return UsageError("apply: needs at least one --op");
 
     TFZXFont font;
-    std::string error = LoadFontFile(font, files[0]);
+    std::string error = LoadAnyFont(font, files[0], options);
     if (!error.empty()) return Fail(error);
     for (const TApplyOp& op : ops) {
         font.OnGetScaleFactors = [&op](double& widthFactor, double& heightFactor) {
@@ -108,6 +114,6 @@ int RunApply(const TArgs& args) {
             font.ApplyToAll(op.Code);
         if (!message.empty()) return Fail(message);
     }
-    error = SaveFontForCommandLine(font, files[1]);
+    error = SaveAnyFont(font, files[1], options);
     return error.empty() ? 0 : Fail(error);
 }

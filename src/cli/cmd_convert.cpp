@@ -3,7 +3,6 @@
 
 #include "commands.h"
 #include "formatoptions.h"
-#include "formats/fontfiles.h"
 #include "model/font.h"
 
 int RunConvert(const TArgs& args) {

@@ -6,7 +6,6 @@
 
 #include "commands.h"
 #include "formatoptions.h"
-#include "formats/fontfiles.h"
 #include "model/font.h"
 #include "shell/fontwarnings.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "commands.h"
-#include "formats/fontfiles.h"
+#include "formatoptions.h"
 #include "model/font.h"
 #include "pngcodec.h"
 #include "raster/raster.h"
@@ -46,6 +46,7 @@ struct TRenderOptions {
     bool Wrap = false;
     bool HaveAt = false;
     int AtX = 0, AtY = 0;
+    TFormatOptions Format; // how the font is read
 };
 
 // "" when the arguments are fine, else what is wrong with them.
@@ -53,6 +54,11 @@ std::string ParseArgs(const TArgs& args, TRenderOptions& o) {
     TStringList positional;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        std::string error;
+        if (TakeFormatOption(args, i, o.Format, error)) {
+            if (!error.empty()) return error;
+            continue;
+        }
         if (arg == "--endless" || arg == "--wrap") {
             (arg == "--endless" ? o.Endless : o.Wrap) = true;
             continue;
@@ -95,8 +101,8 @@ int RunRender(const TArgs& args) {
     const std::string usage = ParseArgs(args, o);
     if (!usage.empty()) return UsageError("render: " + usage);
     TFZXFont font;
-    const std::string error = LoadFontFile(font, o.FontPath);
-    if (!error.empty()) return Fail(o.FontPath + ": " + error);
+    const std::string error = LoadAnyFont(font, o.FontPath, o.Format);
+    if (!error.empty()) return Fail(error);
 
     // Lines as the dialog would hold them; none means the code sequence.
     TStringList lines;

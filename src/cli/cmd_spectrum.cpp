@@ -1,11 +1,12 @@
-// `spectrum FONT OUT.tap|OUT.z80|OUT.asm`: the font and a sample text with
-// Quorrel's print routine, as a tape, a snapshot or Z80 source.
+// `spectrum FONT OUT.tap|OUT.z80|OUT.asm|OUT.scr`: the font and a sample
+// text with Quorrel's print routine, as a tape, a snapshot or Z80 source, or
+// the screen file of what they show.
 
 #include <string>
 
 #include "commands.h"
+#include "formatoptions.h"
 #include "formats/fileio.h"
-#include "formats/fontfiles.h"
 #include "model/font.h"
 #include "render/textlayout.h"
 #include "spectrum/spectrumfiles.h"
@@ -24,14 +25,24 @@ struct TSpectrumArgs {
     std::string FontPath, OutputPath;
     std::string Text;
     TSpectrumOptions Options;
+    TFormatOptions Format; // how the font is read
 };
 
 std::string ParseArgs(const TArgs& args, TSpectrumArgs& o) {
     TStringList positional;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        std::string error;
+        if (TakeFormatOption(args, i, o.Format, error)) {
+            if (!error.empty()) return error;
+            continue;
+        }
         if (arg.size() < 2 || arg[0] != '-') {
             positional.push_back(arg);
+            continue;
+        }
+        if (arg == "--bright") {
+            o.Options.Bright = true;
             continue;
         }
         if (arg != "--text" && arg != "--at" && arg != "--ink" && arg != "--paper" &&
@@ -52,7 +63,8 @@ std::string ParseArgs(const TArgs& args, TSpectrumArgs& o) {
             if (!ParseNumber(value, 0, 7, colour)) return arg + " must be a colour 0..7";
         }
     }
-    if (positional.size() != 2) return "needs a font file and an output file (.tap, .z80 or .asm)";
+    if (positional.size() != 2)
+        return "needs a font file and an output file (.tap, .z80, .asm or .scr)";
     o.FontPath = positional[0];
     o.OutputPath = positional[1];
     return "";
@@ -65,8 +77,8 @@ int RunSpectrum(const TArgs& args) {
     const std::string usage = ParseArgs(args, o);
     if (!usage.empty()) return UsageError("spectrum: " + usage);
     TFZXFont font;
-    const std::string error = LoadFontFile(font, o.FontPath);
-    if (!error.empty()) return Fail(o.FontPath + ": " + error);
+    const std::string error = LoadAnyFont(font, o.FontPath, o.Format);
+    if (!error.empty()) return Fail(error);
     // Read as render reads it; without a text, every character of the font.
     o.Options.Text = SampleCodes(font, SampleLinesFromUtf8(o.Text));
     const std::string written =

@@ -13,11 +13,6 @@ int RunRender(const TArgs& args);
 int RunApply(const TArgs& args);
 int RunSpectrum(const TArgs& args);
 
-class TFZXFont;
-// SaveFontFile for the command line: a refused CHR or UDG write names the
-// rule the font breaks after the editor's message.
-std::string SaveFontForCommandLine(TFZXFont& font, const std::string& path);
-
 // Prints "quorrel-cli: " + text on standard error; returns 1.
 int Fail(const std::string& text);
 // Prints "quorrel-cli: " + text and a pointer to --help on standard error;

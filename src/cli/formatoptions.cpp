@@ -4,9 +4,10 @@
 
 #include "commands.h"
 #include "formatfiles.h"
-#include "formats/fontfiles.h"
 #include "formats/sheet.h"
 #include "model/font.h"
+#include "sheetload.h"
+#include "text/controlescape.h"
 #include "text/wholenumber.h"
 
 namespace {
@@ -36,6 +37,10 @@ bool TakeFormatOption(const TArgs& args, std::size_t& i, TFormatOptions& o, std:
         o.Export.Grid = true;
         return true;
     }
+    if (arg == "--invert") {
+        in.Invert = true;
+        return true;
+    }
     if (arg == "--captions") {
         o.Export.Captions = true;
         return true;
@@ -54,7 +59,7 @@ bool TakeFormatOption(const TArgs& args, std::size_t& i, TFormatOptions& o, std:
         return true;
     }
     if (arg != "--cell" && arg != "--first-code" && arg != "--columns" && arg != "--gap" &&
-        arg != "--margin" && arg != "--charset")
+        arg != "--margin" && arg != "--charset" && arg != "--last-code")
         return false;
     if (i + 1 >= args.size()) {
         error = arg + " needs a value";
@@ -64,18 +69,24 @@ bool TakeFormatOption(const TArgs& args, std::size_t& i, TFormatOptions& o, std:
     bool ok = true;
     if (arg == "--cell") {
         ok = Pair(value, 1, 255, in.CellWidth, in.CellHeight, false);
+        o.CellGiven = true;
         if (!ok) error = "--cell must be WIDTHxHEIGHT, each 1 to 255";
     } else if (arg == "--first-code") {
         ok = Number(value, 0, 255, in.FirstCode);
         if (!ok) error = "--first-code must be 0 to 255";
+    } else if (arg == "--last-code") {
+        ok = Number(value, 32, 255, in.LastCode);
+        if (!ok) error = "--last-code must be 32 to 255";
     } else if (arg == "--columns") {
         ok = Number(value, 1, 256, in.Columns);
         o.Export.Columns = in.Columns;
+        o.ColumnsGiven = true;
         if (!ok) error = "--columns must be 1 to 256";
     } else if (arg == "--gap" || arg == "--margin") {
         int& x = arg == "--gap" ? in.GapX : in.MarginX;
         int& y = arg == "--gap" ? in.GapY : in.MarginY;
         ok = Pair(value, 0, 1024, x, y, true);
+        (arg == "--gap" ? o.GapGiven : o.MarginGiven) = true;
         if (!ok) error = arg + " must be N or XxY, each 0 to 1024";
     } else {
         ok = value == "zx" || value == "latin1";
@@ -86,19 +97,24 @@ bool TakeFormatOption(const TArgs& args, std::size_t& i, TFormatOptions& o, std:
 }
 
 std::string LoadAnyFont(TFZXFont& font, const std::string& path, const TFormatOptions& options) {
-    if (!FindFontFormat(path)) return LoadFontFile(font, path);
+    const TFontFormat* format = FindFontFormat(path);
+    if (format && format->Picture) return LoadSheet(font, path, options);
     TImportReport report;
-    const std::string error = ImportFontFile(font, path, options.Import, report);
+    const std::string error = LoadFontFile(font, path, options.Import, report);
     if (error.empty())
         for (const std::string& line : report.Lines)
-            std::cerr << path << ": " << line << '\n';
+            std::cerr << EscapeControls(path + ": " + line) << '\n';
     return error;
 }
 
 std::string SaveAnyFont(TFZXFont& font, const std::string& path, const TFormatOptions& options) {
+    std::string error = SaveFontFile(font, path, options.Export);
     const TFontFormat* format = FindFontFormat(path);
-    if (!format) return SaveFontForCommandLine(font, path);
-    const std::string error = ExportFontFile(font, path, options.Export);
+    std::vector<std::uint8_t> image;
+    // The CHR writer's refusal is the one message that does not say why.
+    const std::string reason = font.CHRIncompatibility();
+    if (!error.empty() && !reason.empty() && error == font.BuildCHRImage(image))
+        error += " " + reason;
     if (error.empty() && format->Picture) {
         // How to read the sheet back, since its layout is not in the file.
         const TImportOptions in = SheetImportOptions(font, options.Export);
@@ -106,6 +122,7 @@ std::string SaveAnyFont(TFZXFont& font, const std::string& path, const TFormatOp
                   << " --columns " << in.Columns;
         if (in.GapX > 0) std::cerr << " --gap " << in.GapX;
         if (in.MarginX > 0) std::cerr << " --margin " << in.MarginX << 'x' << in.MarginY;
+        if (in.LastCode > 0) std::cerr << " --last-code " << in.LastCode;
         std::cerr << '\n';
     }
     return error;

@@ -1,7 +1,7 @@
 #pragma once
-// The options of `convert` and `info` that steer the further formats (picture
-// sheets, PSF, character set), and reading or writing any font file by its
-// extension: the editor's own formats or a row of the formats table.
+// The options of every command that steer the formats (picture sheets, PSF,
+// character set), and reading or writing any font file of the formats table
+// by its extension.
 
 #include <cstddef>
 #include <string>
@@ -14,6 +14,9 @@ class TFZXFont;
 struct TFormatOptions {
     TImportOptions Import;
     TExportOptions Export;
+    // Which sheet layout options the command line gave; the rest a sheet's
+    // own grid gives.
+    bool CellGiven = false, ColumnsGiven = false, GapGiven = false, MarginGiven = false;
 };
 
 // Takes args[i] (and its value, advancing i) when it is a format option.
@@ -22,8 +25,11 @@ struct TFormatOptions {
 bool TakeFormatOption(const TArgs& args, std::size_t& i, TFormatOptions& options,
                       std::string& error);
 
-// Reads any font the editor or the formats table knows; the import report
-// goes to standard error. "" or the message.
+// Reads any font the formats table knows; the import report goes to
+// standard error. "" or the message.
 std::string LoadAnyFont(TFZXFont& font, const std::string& path, const TFormatOptions& options);
-// Writes the font in the format path's extension names. "" or the message.
+// Writes the font in the format path's extension names. "" or the message;
+// a refused CHR or UDG write names the rule the font breaks after the
+// editor's message, and a written sheet names on standard error the options
+// that read it back.
 std::string SaveAnyFont(TFZXFont& font, const std::string& path, const TFormatOptions& options);

@@ -1,4 +1,4 @@
-// quorrel-cli: look into FZX, CHR and UDG fonts and convert them from the shell.
+// quorrel-cli: look into fonts of every format read and convert them from the shell.
 
 #include <algorithm>
 #include <cstdio>
@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "commands.h"
-#include "formats/fontfiles.h"
 #include "formats/fontformats.h"
 #include "model/font.h"
+#include "text/controlescape.h"
 
 #ifndef QUORREL_VERSION
 #define QUORREL_VERSION "0.9.0"
@@ -27,24 +27,30 @@ const char* const kUsage =
     "                              write INPUT in the format OUTPUT's extension\n"
     "                              names\n"
     "  render FONT OUTPUT.png [--text TEXT] [--zoom 1..4] [--width PX]\n"
-    "         [--height PX] [--endless | [--wrap] [--at X,Y]]\n"
+    "         [--height PX] [--endless | [--wrap] [--at X,Y]] [FORMAT OPTIONS]\n"
     "                              set text in the font as a picture, by default\n"
     "                              just large enough for the text\n"
-    "  apply FONT OUTPUT --op OP [--op OP ...]\n"
+    "  apply FONT OUTPUT --op OP [--op OP ...] [FORMAT OPTIONS]\n"
     "                              reshape every character and save; OP is one of\n"
     "                              italic, bold, adjust-top, adjust-bottom,\n"
     "                              adjust-left, adjust-right, adjust-hcenter,\n"
     "                              adjust-vcenter, clear, fit-width, scale=WFxHF\n"
-    "  spectrum FONT OUT.tap|OUT.z80|OUT.asm [--text TEXT] [--at X,Y]\n"
-    "         [--ink N] [--paper N] [--border N]\n"
+    "  spectrum FONT OUT.tap|OUT.z80|OUT.asm|OUT.scr [--text TEXT] [--at X,Y]\n"
+    "         [--ink N] [--paper N] [--bright] [--border N] [FORMAT OPTIONS]\n"
     "                              the font and a text with a Z80 print routine,\n"
-    "                              as a tape, a snapshot or assembler source\n"
+    "                              as a tape, a snapshot or assembler source, or\n"
+    "                              the screen file of what they show\n"
     "\n"
     "Format options:\n"
-    "  --cell WxH                  sheet cell size (default 8x8)\n"
+    "  --cell WxH                  sheet cell size (default: the grid found in\n"
+    "                              the sheet, with its gaps, margins, columns)\n"
     "  --first-code N              code of a sheet's first cell (default 32)\n"
-    "  --columns N                 cells per sheet row (default 16)\n"
+    "  --last-code N               code of a sheet's last character (default:\n"
+    "                              the last inked cell's)\n"
+    "  --columns N                 cells per sheet row (default: as many as fit\n"
+    "                              when reading, 16 when writing)\n"
     "  --gap N|XxY, --margin N|XxY space between cells, before the first cell\n"
+    "  --invert                    a sheet's ink is its paper's colour and back\n"
     "  --fit-width [SPACING]       widths fitted to the ink plus SPACING (1)\n"
     "  --grid, --captions          draw a grid and codes into a written sheet\n"
     "  --charset zx|latin1         map the Spectrum's up arrow, pound and\n"
@@ -54,10 +60,7 @@ const char* const kUsage =
     "  -h, --help                  show this help\n"
     "  -V, --version               show the version\n"
     "\n"
-    "Formats (by extension, any letter case):\n"
-    "  .fzx                        FZX fonts (read, write)\n"
-    "  .chr, .udg                  CHR/UDG character sets (read, write)\n"
-    "  .asm                        Z80 assembler source (write)\n";
+    "Formats (by extension, any letter case):\n";
 
 // The rows of the formats table, in the layout of the lines above.
 std::string FormatLines() {
@@ -108,23 +111,15 @@ bool AsksForHelp(const TArgs& args) {
 }
 } // namespace
 
-std::string SaveFontForCommandLine(TFZXFont& font, const std::string& path) {
-    std::string error = SaveFontFile(font, path);
-    const std::string reason = font.CHRIncompatibility();
-    std::vector<std::uint8_t> image;
-    // The CHR writer's refusal is the one message that does not say why.
-    if (!error.empty() && !reason.empty() && error == font.BuildCHRImage(image))
-        error += " " + reason;
-    return error;
-}
-
+// Messages quote file names and text from files: no control character
+// reaches the terminal.
 int Fail(const std::string& text) {
-    std::cerr << "quorrel-cli: " << text << '\n';
+    std::cerr << "quorrel-cli: " << EscapeControls(text) << '\n';
     return 1;
 }
 
 int UsageError(const std::string& text) {
-    std::cerr << "quorrel-cli: " << text << "\nTry 'quorrel-cli --help'.\n";
+    std::cerr << "quorrel-cli: " << EscapeControls(text) << "\nTry 'quorrel-cli --help'.\n";
     return 2;
 }
 

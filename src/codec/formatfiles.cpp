@@ -15,15 +15,24 @@ std::string InFile(const std::string& path, const std::string& message) {
     return "\"" + path + "\": " + message;
 }
 
+// A pipe or device would block or never end; a folder is no font, whatever
+// its name. "" or the message naming the path.
+std::string RefuseIrregular(const std::string& path) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (!ec && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        return "Cannot open file " + InFile(path, "not a regular file");
+    return "";
+}
+
 // The file's plain bytes, checked and unpacked; "" or the message without
 // the file's name.
 std::string ReadContent(const std::string& path, const TFontFormat& format,
                         std::vector<std::uint8_t>& bytes) {
-    // A pipe or device would block or never end; a folder is no font.
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (!ec && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
-        return "not a regular file";
+    if (format.HeadOnly) {
+        ReadFileHead(path, format.MaxFileSize, bytes);
+        return "";
+    }
     if (!ReadFileBytes(path, format.MaxFileSize, bytes))
         return "file is larger than " + std::to_string(format.MaxFileSize) +
                " bytes, too large for a " + format.Name + " font";
@@ -45,14 +54,19 @@ std::string TakeOverIfRead(TFZXFont& font, TFZXFont& scratch, TImportReport& rep
 
 } // namespace
 
-std::string ImportFontFile(TFZXFont& font, const std::string& path, const TImportOptions& options,
-                           TImportReport& report) {
-    const TFontFormat* format = FindFontFormat(path);
-    if (!(format && format->CanRead()))
-        return InFile(path, "not a font format that can be imported");
+std::string LoadFontFile(TFZXFont& font, const std::string& path, const TImportOptions& options,
+                         TImportReport& report, unsigned groups) {
+    std::string error = RefuseIrregular(path);
+    if (!error.empty()) return error;
+    const TFontFormat* format = FindFontFormat(path, groups);
+    if (!(format && format->CanRead())) return kInvalidExtension;
+    // The editor's own messages stand alone, as they always did.
+    const auto named = [&](const std::string& message) {
+        return message.empty() || format->Group == fgOwn ? message : InFile(path, message);
+    };
     std::vector<std::uint8_t> bytes;
-    std::string error = ReadContent(path, *format, bytes);
-    if (!error.empty()) return InFile(path, error);
+    error = ReadContent(path, *format, bytes);
+    if (!error.empty()) return named(error);
 
     TFZXFont scratch;
     TImportReport scratchReport;
@@ -63,17 +77,18 @@ std::string ImportFontFile(TFZXFont& font, const std::string& path, const TImpor
     } else {
         error = format->ReadBytes(scratch, bytes, options, scratchReport);
     }
-    return TakeOverIfRead(font, scratch, report, scratchReport,
-                          error.empty() ? error : InFile(path, error));
+    return TakeOverIfRead(font, scratch, report, scratchReport, named(error));
 }
 
 std::string ReadSheetPicture(const std::string& path, TRaster& picture) {
     picture = TRaster();
+    std::string error = RefuseIrregular(path);
+    if (!error.empty()) return error;
     const TFontFormat* format = FindFontFormat(path);
     if (!(format && format->CanRead()) || !format->Picture)
         return InFile(path, "not a picture sheet");
     std::vector<std::uint8_t> bytes;
-    std::string error = ReadContent(path, *format, bytes);
+    error = ReadContent(path, *format, bytes);
     if (error.empty()) error = DecodePNG(bytes, picture);
     return error.empty() ? "" : InFile(path, error);
 }
@@ -86,15 +101,15 @@ std::string ImportSheetPicture(TFZXFont& font, const TRaster& picture,
     return TakeOverIfRead(font, scratch, report, scratchReport, error);
 }
 
-std::string ExportFontFile(const TFZXFont& font, const std::string& path,
-                           const TExportOptions& exportOptions) {
-    const TFontFormat* format = FindFontFormat(path);
-    if (!format || !format->CanWrite())
-        return InFile(path, "not a font format that can be exported");
+std::string SaveFontFile(TFZXFont& font, const std::string& path,
+                         const TExportOptions& exportOptions, unsigned groups) {
+    const TFontFormat* format = FindFontFormat(path, groups);
+    if (!format || !format->CanWrite()) return kIllegalExtension;
     TExportOptions options = exportOptions;
+    options.FileName = FileNameOnly(path);
     if (options.FontName.empty()) {
         // The file's name without folders and without the format's extension.
-        options.FontName = FileNameOnly(path);
+        options.FontName = options.FileName;
         for (const std::string& ext : format->Extensions)
             if (options.FontName.size() > ext.size() &&
                 EndsWithIgnoringCase(options.FontName, ext)) {
@@ -118,5 +133,6 @@ std::string ExportFontFile(const TFZXFont& font, const std::string& path,
     }
     if (!error.empty()) return error;
     if (!WriteFileReplacing(path, bytes)) return kFileWriteError;
+    if (format->Group == fgOwn) font.MarkSaved();
     return "";
 }

@@ -90,11 +90,11 @@ struct TCanvasDriver {
     // Gives the glyph a picture as a recorded state, so undo returns to it.
     void Start(const TPicture& picture) {
         SetPixels(f.Font(), picture);
-        f.Font().GlyphChanged(1);
+        f.Font().GlyphChanged(THistoryKind::PixelsChanged);
         f.Font().SetModified(false);
     }
     int Entries() const { return f.Font().UndoList().Count(); }
-    int LastAction() const {
+    THistoryKind LastAction() const {
         const Tundolist& h = f.Font().UndoList();
         return h.Entry(h.Position()).Action;
     }

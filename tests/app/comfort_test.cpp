@@ -222,7 +222,7 @@ void ComfortTest::draggingTheRightEdgeChangesTheWidth() {
     QCOMPARE(Pixels(f.Font())[0], QString("#####"));
     QCOMPARE(f.Find<QSpinBox>("CharWidthEdit")->value(), 5);
     QCOMPARE(canvas.Entries(), entries + 1);
-    QCOMPARE(canvas.LastAction(), 0);
+    QCOMPARE(canvas.LastAction(), THistoryKind::WidthChanged);
     QVERIFY(f.Font().Modified());
     // The pixels of the drag went nowhere else.
     QCOMPARE(Pixels(f.Font())[1], QString("#...."));

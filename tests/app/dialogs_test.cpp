@@ -361,7 +361,7 @@ void DialogsTest::copyCharAnswers() {
     QVERIFY(message.isEmpty());
     QCOMPARE(glyph.Rows(), ByteToBits(static_cast<std::uint8_t>(source)));
     QCOMPARE(font.UndoList().Count(), entries + 1);
-    QCOMPARE(int(font.UndoList().Entry(entries).Action), 27); // "copy character"
+    QCOMPARE(font.UndoList().Entry(entries).Action, THistoryKind::CopyCharacter);
     QVERIFY(font.Modified());
     QCOMPARE(notes, 1);
 }

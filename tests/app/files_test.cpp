@@ -345,7 +345,7 @@ void FilesTest::everyDoorLeavesTheFontReadyToEdit() {
     TFZXFont source;
     source.SetLastChar(40);
     source.Glyph(3).SetAll("1111", 0, 4, 0);
-    QCOMPARE(ExportFontFile(source, ToPath(bdf), TExportOptions()), std::string());
+    QCOMPARE(SaveFontFile(source, ToPath(bdf), TExportOptions()), std::string());
     const bool imported = door.contains("import");
     const QString file = imported ? bdf : fzx;
 

@@ -40,7 +40,7 @@ void MakeSource(TFZXFont& font) {
 void MakeFile(const QString& path, const TExportOptions& options = TExportOptions()) {
     TFZXFont font;
     MakeSource(font);
-    const std::string error = ExportFontFile(font, Native(path), options);
+    const std::string error = SaveFontFile(font, Native(path), options);
     QVERIFY2(error.empty(), error.c_str());
 }
 
@@ -113,7 +113,7 @@ void ImportTest::defaultFilterShowsEveryImportableFile() {
     QCOMPARE(selected, QString("All fonts that can be imported"));
     QStringList names;
     for (const TFontFormat& format : FontFormats())
-        if (format.CanRead())
+        if (format.Group == fgOther && format.CanRead())
             for (const std::string& ext : format.Extensions)
                 names << "font" + QString::fromStdString(ext);
     if (QImageReader::supportedImageFormats().contains("bmp")) names << "sheet.bmp";
@@ -194,10 +194,11 @@ void ImportTest::sheetDialogPreviewsAsTheUserTypes() {
     f.window->ImportFont(sheet);
     QCOMPARE(script.Seen(), QStringList{"SheetImportDialog"});
     QCOMPARE(seen, QStringList(
-                       {"8x8 8 40 characters, codes 32 to 71.",
-                        "40 characters, codes 65 to 104. Not in the file, left empty: 32 to 64",
-                        "2", "Not one cell of 8 x 200 pixels fits the picture of 86 x 53.", "0"}));
-    QCOMPARE(f.Font().LastChar(), 71);
+                       {"8x8 8 34 characters, codes 32 to 65.",
+                        "34 characters, codes 65 to 98. Not in the file, left empty: 32 to 64", "2",
+                        "Not one cell of 8 x 200 pixels fits the picture of 86 x 53.", "0"}));
+    // The blank cells after 'A', the last inked one, are no characters.
+    QCOMPARE(f.Font().LastChar(), 65);
     // Fitted widths: the ink plus one column.
     QCOMPARE(f.Font().Glyph('A' - 32).Width(), 5);
     QCOMPARE(f.Font().Glyph('!' - 32).Width(), 4);
@@ -239,8 +240,8 @@ void ImportTest::droppedFilesImport() {
     QDropEvent dropPicture(at, Qt::CopyAction, &pictureData, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(f.window.get(), &dropPicture);
     QTRY_COMPARE(script.Seen(), QStringList{"SheetImportDialog"});
-    // 16 x 3 cells of 8 x 8: codes 32 to 79, 'A' in place.
-    QCOMPARE(f.Font().LastChar(), 79);
+    // 16 x 3 cells of 8 x 8: codes 32 to 65 ('A', the last inked), 'A' in place.
+    QCOMPARE(f.Font().LastChar(), 65);
     QCOMPARE(f.Font().Glyph('A' - 32).Rows(), std::string("00100000|01110000"));
 }
 
@@ -254,17 +255,17 @@ void ImportTest::exportWritesEveryFormatAndKeepsTheFont() {
 
     struct {
         QString typed, written;
-    } cases[] = {
-        {"a.psf", "a.psf"},
-        {"b.PSF.GZ", "b.PSF.GZ"},
-        {"c.png", "c.png"},
-        {"d.bdf", "d.bdf"},
-        {"e.yaff", "e.yaff"},
-        // A name without an extension gets the first filter's.
-        {"plain", "plain" + QString::fromStdString(FontFormats().front().Extensions.front())}};
+    } cases[] = {{"a.psf", "a.psf"},
+                 {"b.PSF.GZ", "b.PSF.GZ"},
+                 {"c.png", "c.png"},
+                 {"d.bdf", "d.bdf"},
+                 {"e.yaff", "e.yaff"},
+                 // A name without an extension gets the first filter's: BDF.
+                 {"plain", "plain.bdf"}};
+    // Export offers the formats beyond the editor's own.
     int writable = 0;
     for (const TFontFormat& format : FontFormats())
-        writable += format.CanWrite();
+        writable += format.Group == fgOther && format.CanWrite();
     for (const auto& c : cases) {
         QStringList filters;
         TModalScript script({ChooseFile(f.dir.filePath(c.typed), &filters), ExportOptions()});
@@ -274,7 +275,7 @@ void ImportTest::exportWritesEveryFormatAndKeepsTheFont() {
         TFZXFont back;
         TImportReport report;
         const std::string path = Native(f.dir.filePath(c.written));
-        QCOMPARE(ImportFontFile(back, path, TImportOptions(), report), std::string());
+        QCOMPARE(LoadFontFile(back, path, TImportOptions(), report), std::string());
         QCOMPARE(back.Glyph('A' - 32).Rows(), f.Font().Glyph('A' - 32).Rows());
     }
     QCOMPARE(f.window->FileName(), current);

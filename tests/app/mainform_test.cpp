@@ -184,7 +184,8 @@ void MainFormTest::allGlyphCommandUndoneThroughHistoryMenu() {
     f.Font().Glyph(0).SetRows("11|11");
     f.Font().Glyph(1).SetRows("01|01|01");
     f.Font().UndoList().Clear();
-    f.Font().RecordUndo(11, 0); // the history of a new font: "new character"
+    f.Font().RecordUndo(THistoryKind::NewCharacter,
+                        0); // the history of a new font: "new character"
     const std::string rows0 = f.Font().Glyph(0).Rows(), rows1 = f.Font().Glyph(1).Rows();
 
     f.window->Action("ItalicAllAction")->trigger();

@@ -158,7 +158,7 @@ void SheetTest::copyAndPasteWholeCharacters() {
     QCOMPARE(Pixels(f.Font()), a);
     QCOMPARE(f.Font().GetCurrent()->Kern(), 1);
     QCOMPARE(f.Font().UndoList().Count(), entries + 1);
-    QCOMPARE(f.Font().UndoList().Entry(entries + 0).Action, PasteCharAction);
+    QCOMPARE(f.Font().UndoList().Entry(entries + 0).Action, THistoryKind::PasteCharacter);
     // Its own caption in the history menu.
     QMenu* undoMenu = f.Find<QToolButton>("UndoButton")->menu();
     QVERIFY(undoMenu);

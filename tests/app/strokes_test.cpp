@@ -51,7 +51,7 @@ void StrokesTest::rubberClearsWithEitherButton() {
             QCOMPARE(got[0][7], QChar('#'));
             if (reference.isEmpty()) reference = got;
             QVERIFY2(got == reference, qPrintable(Show(got)));
-            QCOMPARE(d.LastAction(), 5);
+            QCOMPARE(d.LastAction(), THistoryKind::RubberTool);
         }
     // A drag clears a band along the track.
     d.Start(Full8);
@@ -77,7 +77,8 @@ void StrokesTest::strokeHoldsTheGlyphExpandedAndHidesLimits() {
     QCOMPARE(f.Font().GetCurrent()->Leading(), 0);
     QCOMPARE(f.Font().GetCurrent()->RowCount(), 8);
     QCOMPARE(f.window->CanvasView().StrokeButton, 1);
-    QVERIFY(!f.window->Action("UndoAction")->isEnabled() || d.LastAction() == 1);
+    QVERIFY(!f.window->Action("UndoAction")->isEnabled() ||
+            d.LastAction() == THistoryKind::PixelsChanged);
     d.Release(Qt::LeftButton, d.At(1, 6));
 
     QCOMPARE(f.window->CanvasView().StrokeButton, 0);
@@ -101,7 +102,7 @@ void StrokesTest::pasteFollowsThePointerAndClips() {
     const TPicture overlapping = {"########", "########", "########", "########",
                                   "########", "#######.", "######.#", "########"};
     QVERIFY2(Pixels(f.Font()) == overlapping, qPrintable(Show(Pixels(f.Font()))));
-    QCOMPARE(d.LastAction(), 6);
+    QCOMPARE(d.LastAction(), THistoryKind::PasteTool);
 
     d.Choose("TransparentAction");
     d.Start(Empty8);
@@ -123,7 +124,7 @@ void StrokesTest::pasteTransparentOfWhiteStillRecords() {
     d.Stroke(Qt::LeftButton, {{0, 0}});
     QCOMPARE(Pixels(f.Font()), start);
     QCOMPARE(d.Entries(), entries + 1);
-    QCOMPARE(d.LastAction(), 6);
+    QCOMPARE(d.LastAction(), THistoryKind::PasteTool);
     QVERIFY(f.Font().Modified());
     QCOMPARE(f.Find<QLabel>("ModifiedInfoLabel")->text().isEmpty(), false);
 }
@@ -176,7 +177,7 @@ void StrokesTest::releaseOutsideTheCanvasEndsTheStroke() {
 
     QCOMPARE(f.window->CanvasView().StrokeButton, 0);
     QCOMPARE(d.Entries(), entries + 1);
-    QCOMPARE(d.LastAction(), 2);
+    QCOMPARE(d.LastAction(), THistoryKind::LineTool);
     QCOMPARE(Pixels(f.Font())[0][0], QChar('#'));
     // The next press starts a fresh stroke.
     d.Stroke(Qt::LeftButton, {{7, 7}});

@@ -140,7 +140,7 @@ void TrustTest::failedOpenChangesNothing_data() {
                              << "No such file or directory";
     QTest::newRow("folder") << "folder.fzx"
                             << "folder"
-                            << "Is a directory";
+                            << "not a regular file";
 #ifndef _WIN32
     QTest::newRow("pipe") << "pipe.fzx"
                           << "pipe"
@@ -256,7 +256,8 @@ void TrustTest::typedValueReachesTheFontBeforeACommand() {
     // The width change is its own step, before the command's.
     bool widthEntry = false;
     for (int i = 0; i < f.Font().UndoList().Count(); ++i)
-        widthEntry = widthEntry || f.Font().UndoList().Entry(i).Action == 0;
+        widthEntry =
+            widthEntry || f.Font().UndoList().Entry(i).Action == THistoryKind::WidthChanged;
     QVERIFY(widthEntry);
 }
 

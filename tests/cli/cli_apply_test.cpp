@@ -182,10 +182,10 @@ TEST_F(CliApplyTest, UnreadableFontFails) {
     const TRun missing = Run({Path("missing.fzx"), Path("out.fzx"), "--op", "bold"});
     EXPECT_EQ(missing.Status, 1);
     EXPECT_EQ(missing.Err.rfind("quorrel-cli: ", 0), 0u);
-    const TRun extension = Run({Path("in.fzx"), Path("out.png"), "--op", "bold"});
+    const TRun extension = Run({Path("in.fzx"), Path("out.txt"), "--op", "bold"});
     EXPECT_EQ(extension.Status, 1);
     EXPECT_EQ(extension.Err, "quorrel-cli: Illegal file extension! File not saved.\n");
-    EXPECT_FALSE(fs::exists(Path("out.png")));
+    EXPECT_FALSE(fs::exists(Path("out.txt")));
 }
 
 TEST_F(CliApplyTest, RealFontsRoundTrip) {

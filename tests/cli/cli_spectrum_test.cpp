@@ -11,6 +11,7 @@
 #include "model/font.h"
 #include "runcli.h"
 #include "spectrum/spectrumfiles.h"
+#include "spectrum/spectrumscreen.h"
 #include "tempdir.h"
 
 namespace fs = std::filesystem;
@@ -48,6 +49,15 @@ TEST_F(CliSpectrum, WritesTheCoreFilesForTheOptions) {
                          "--ink", "1", "--paper", "5", "--border", "0"});
     ASSERT_EQ(tap.Status, 0) << tap.Err;
     EXPECT_TRUE(ReadFileBytes(Out("t.tap")) == BuildSpectrumTape(program));
+    // The screen file of the same, bright.
+    o.Bright = true;
+    TSpectrumScreen screen;
+    SetSpectrumText(screen, Font, o);
+    const testcli::TRun scr =
+        testcli::RunCli({"spectrum", FontPath, Out("t.scr"), "--text", "A[66]\nC", "--at", "12,34",
+                         "--ink", "1", "--paper", "5", "--bright", "--border", "0"});
+    ASSERT_EQ(scr.Status, 0) << scr.Err;
+    EXPECT_TRUE(ReadFileBytes(Out("t.scr")) == screen.Memory());
 
     // Without --text every character of the font, at 0,0 in black on white.
     TSpectrumOptions plain;

@@ -1,7 +1,8 @@
-// Importing and exporting files through the formats table: a failed import
-// leaves the font as it was, files that must not be read are refused before
-// reading, a failed export leaves the old file, and the console fonts of the
-// system import with the characters they hold.
+// Loading and saving files through the formats table: the editor's own
+// formats by extension, a failed load leaves the font as it was, files that
+// must not be read are refused before reading, a failed save leaves the old
+// file, and the console fonts of the system import with the characters they
+// hold.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -32,7 +33,7 @@ void MakeFont(TFZXFont& font) {
 
 std::string Import(TFZXFont& font, const std::string& path, TImportReport* report = nullptr) {
     TImportReport local;
-    return ImportFontFile(font, path, TImportOptions(), report ? *report : local);
+    return LoadFontFile(font, path, TImportOptions(), report ? *report : local);
 }
 
 TEST(FormatFiles, ExportThenImportEveryWritableRow) {
@@ -42,18 +43,17 @@ TEST(FormatFiles, ExportThenImportEveryWritableRow) {
     for (const char* name : {"f.psf", "f.psf.gz", "f.png"}) {
         SCOPED_TRACE(name);
         const std::string path = temp.File(name);
-        ASSERT_EQ(ExportFontFile(font, path, TExportOptions()), "");
+        ASSERT_EQ(SaveFontFile(font, path, TExportOptions()), "");
         TFZXFont back;
         TImportReport report;
         // Cells as wide as the widest character (8), as high as the font.
-        ASSERT_EQ(ImportFontFile(back, path, SheetImportOptions(font, TExportOptions()), report),
-                  "");
+        ASSERT_EQ(LoadFontFile(back, path, SheetImportOptions(font, TExportOptions()), report), "");
         EXPECT_EQ(back.Glyph('A' - 32).Rows(), "01000000|11100000");
         EXPECT_EQ(back.Glyph('A' - 32).Leading(), 3);
         EXPECT_FALSE(back.Modified());
     }
     // Formats that hold a name take the file's.
-    ASSERT_EQ(ExportFontFile(font, temp.File("My Font.BDF"), TExportOptions()), "");
+    ASSERT_EQ(SaveFontFile(font, temp.File("My Font.BDF"), TExportOptions()), "");
     const TBytes bdf = testdata::ReadAll(temp.File("My Font.BDF"));
     EXPECT_NE(std::string(bdf.begin(), bdf.end()).find("My Font"), std::string::npos);
 
@@ -66,11 +66,13 @@ TEST(FormatFiles, ExportThenImportEveryWritableRow) {
 TEST(FormatFiles, FailuresLeaveTheFontAsItWas) {
     testdata::TempDir temp;
     // A damaged PSF, a PSF that is really gzip-less, a picture that is no PNG,
-    // a folder, a pipe, an oversized file and an unknown extension.
+    // a folder, a pipe and an oversized file.
     testdata::WriteAll(temp.File("cut.psf"), {0x72, 0xB5, 0x4A, 0x86, 0, 0});
     testdata::WriteAll(temp.File("plain.psf.gz"), {0x36, 0x04, 0, 8});
     testdata::WriteAll(temp.File("text.png"), {'h', 'e', 'l', 'l', 'o'});
     fs::create_directory(temp.Path() / "folder.psf");
+    fs::create_directory(temp.Path() / "folder.fzx");
+    fs::create_directory(temp.Path() / "folder");
     ASSERT_EQ(::mkfifo(temp.File("pipe.psf").c_str(), 0600), 0);
     { std::ofstream big(temp.File("big.psf"), std::ios::binary); }
     fs::resize_file(temp.File("big.psf"), kMaxPSFFileSize + 1);
@@ -81,9 +83,10 @@ TEST(FormatFiles, FailuresLeaveTheFontAsItWas) {
         {"plain.psf.gz", "not a gzip file"},
         {"text.png", "not a PNG picture"},
         {"folder.psf", "not a regular file"},
+        {"folder.fzx", "not a regular file"},
+        {"folder", "not a regular file"},
         {"pipe.psf", "not a regular file"},
         {"big.psf", "too large for a PSF font"},
-        {"font.xyz", "not a font format that can be imported"},
     };
     for (const auto& [name, message] : cases) {
         SCOPED_TRACE(name);
@@ -104,6 +107,72 @@ TEST(FormatFiles, FailuresLeaveTheFontAsItWas) {
     EXPECT_THROW(Import(font, temp.File("missing.psf")), TFileError);
 }
 
+// The editor's own formats by extension, ignoring letter case: FZX and CHR
+// writes count as saves, the assembler source as an export.
+TEST(FormatFiles, EditorFormatsByExtension) {
+    testdata::TempDir temp;
+    TFZXFont font;
+    // CHR-compatible: codes 32..33 with one pixel row in "!".
+    font.SetLastChar(33);
+    font.Glyph(1).SetAll("00011000", 3, 8, 0);
+    TBytes fzx, chr;
+    ASSERT_EQ(font.BuildFZXImage(fzx), "");
+    ASSERT_EQ(font.BuildCHRImage(chr), "");
+
+    const std::pair<const char*, const TBytes*> writes[] = {
+        {"a.fzx", &fzx}, {"b.FZX", &fzx}, {"c.chr", &chr}, {"d.Udg", &chr}};
+    for (const auto& [name, bytes] : writes) {
+        SCOPED_TRACE(name);
+        font.SetModified(true);
+        ASSERT_EQ(SaveFontFile(font, temp.File(name), TExportOptions(), fgOwn), "");
+        EXPECT_EQ(testdata::ReadAll(temp.File(name)), *bytes);
+        EXPECT_FALSE(font.Modified());
+
+        TFZXFont back;
+        ASSERT_EQ(Import(back, temp.File(name)), "");
+        ASSERT_EQ(back.Count(), 2);
+        EXPECT_EQ(back.Glyph(1).Rows(), "00011000");
+        EXPECT_EQ(back.Glyph(1).Leading(), 3);
+    }
+
+    // Assembler source only where the caller takes it; it leaves Modified.
+    font.SetModified(true);
+    EXPECT_EQ(SaveFontFile(font, temp.File("e.Asm"), TExportOptions(), fgOwn | fgSource), "");
+    EXPECT_EQ(testdata::ReadAll(temp.File("e.Asm")).size(),
+              font.BuildASMText(temp.File("e.Asm")).size());
+    EXPECT_TRUE(font.Modified());
+    EXPECT_EQ(SaveFontFile(font, temp.File("f.asm"), TExportOptions(), fgOwn),
+              "Illegal file extension! File not saved.");
+    EXPECT_FALSE(fs::exists(temp.File("f.asm")));
+    // Open takes only the editor's own formats.
+    ASSERT_EQ(SaveFontFile(font, temp.File("g.bdf"), TExportOptions()), "");
+    TImportReport report;
+    EXPECT_EQ(LoadFontFile(font, temp.File("g.bdf"), TImportOptions(), report, fgOwn),
+              "Invalid file extension!");
+}
+
+TEST(FormatFiles, UnknownExtensionsTouchNothing) {
+    testdata::TempDir temp;
+    TFZXFont font;
+    MakeFont(font);
+    font.SetModified(true);
+    testdata::WriteAll(temp.File("font.txt"), TBytes(768, 0));
+    for (const char* name : {"font.txt", "font.asm", "fzx", "font.fzx.bak", "font."}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(Import(font, temp.File(name)), "Invalid file extension!");
+        EXPECT_EQ(font.LastChar(), 90);
+        if (std::string(name) != "font.asm") {
+            EXPECT_EQ(SaveFontFile(font, temp.File(name), TExportOptions()),
+                      "Illegal file extension! File not saved.");
+        }
+        EXPECT_TRUE(font.Modified());
+    }
+    EXPECT_EQ(temp.Entries().size(), 1u);
+    // A missing file is the platform's error, not a message.
+    EXPECT_THROW(Import(font, temp.File("missing.chr")), TFileError);
+    EXPECT_EQ(font.LastChar(), 90);
+}
+
 TEST(FormatFiles, FailedExportKeepsTheOldFile) {
     testdata::TempDir temp;
     const std::string path = temp.File("old.psf");
@@ -111,7 +180,7 @@ TEST(FormatFiles, FailedExportKeepsTheOldFile) {
     TFZXFont font;
     MakeFont(font);
     font.Glyph(0).SetWidth(12);
-    EXPECT_EQ(ExportFontFile(font, path, TExportOptions()),
+    EXPECT_EQ(SaveFontFile(font, path, TExportOptions()),
               "Character [32] is 12 pixels wide: console fonts (PSF) take at most 8.");
     EXPECT_EQ(testdata::ReadAll(path), (TBytes{'o', 'l', 'd'}));
     EXPECT_EQ(temp.Entries().size(), 1u);
@@ -153,7 +222,7 @@ TEST(FormatFiles, ConsoleFonts) {
     TImportOptions zx;
     zx.ZxCharset = true;
     TImportReport report;
-    ASSERT_EQ(ImportFontFile(font, (folder / "Uni2-Terminus16.psf.gz").string(), zx, report), "");
+    ASSERT_EQ(LoadFontFile(font, (folder / "Uni2-Terminus16.psf.gz").string(), zx, report), "");
     EXPECT_EQ(font.Glyph(94 - 32).Rows(), "00010000|00111000|01010100|00010000|00010000|"
                                           "00010000|00010000|00010000|00010000|00010000");
     EXPECT_EQ(font.Glyph(127 - 32).Rows().substr(0, 17), "01111110|10000001");

@@ -151,7 +151,7 @@ TEST(AsmFile, SavingTouchesNothingInTheFont) {
         TFZXFont font;
         MakeSample(font);
         font.SetCurrent(2);
-        font.GlyphChanged(3);
+        font.GlyphChanged(THistoryKind::RectangleTool);
         font.SetModified(modified);
         const int position = font.UndoList().Position();
         int notifications = 0;

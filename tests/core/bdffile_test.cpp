@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <list>
 #include <string>
 #include <vector>
 
@@ -33,7 +34,7 @@ std::string Read(TFZXFont& font, const std::string& text, TImportReport& report,
 }
 
 // A small font: ascent 5, descent 2, tracking 1, one glyph starting left of
-// the pen, one unencoded and one beyond Latin-1.
+// the pen, one outside the encoding but numbered 66, one beyond Latin-1.
 const char* const kSmallBDF = R"(STARTFONT 2.1
 COMMENT a test font
 FONT -Test-Small-Medium-R-Normal--7-70-72-72-P-40-ISO10646-1
@@ -81,7 +82,7 @@ BITMAP
 E000
 ENDCHAR
 STARTCHAR unencoded
-ENCODING -1 5
+ENCODING -1 66
 DWIDTH 4 0
 BBX 1 1 0 0
 BITMAP
@@ -113,7 +114,8 @@ TEST(BDFReader, PlacesGlyphsByBoxAndAscent) {
         // Starts one column left of the pen: kern 1; advance 3 = 3 + 1 - 1.
         ExpectGlyph(font, {106, "001|001|001|110", 3, 3, 1});
         ExpectGlyph(font, {163, "100", 3, 4, 0});
-        EXPECT_EQ(report.Skipped, 2); // the up arrow and the unencoded glyph
+        ExpectGlyph(font, {66, "100", 3, 4, 0});
+        EXPECT_EQ(report.Skipped, 1); // the up arrow
         EXPECT_FALSE(font.Modified());
     }
 }
@@ -125,7 +127,7 @@ TEST(BDFReader, ZXCharsetPutsArrowAndPoundInTheirPlaces) {
     EXPECT_EQ(font.LastChar(), 106);
     ExpectGlyph(font, {94, "010|111", 3, 0, 0});
     ExpectGlyph(font, {96, "100", 3, 4, 0});
-    EXPECT_EQ(report.Skipped, 1);
+    EXPECT_EQ(report.Skipped, 0);
 }
 
 TEST(BDFReader, FallsBackToTheBoundingBoxAndReadsForeignEncodingsAsCodes) {
@@ -174,8 +176,35 @@ TEST(BDFReader, NamesTheLineAndTheFault) {
          "Line 13: the file ends before ENDFONT"},
         {"STARTFONT 2.1\nSTARTPROPERTIES 1\nFONT_ASCENT 5\n",
          "Line 3: the file ends inside the properties (ENDPROPERTIES expected)"},
-        {"STARTFONT 2.1\nSTARTPROPERTIES 1\nFONT_ASCENT \"five\"\nENDPROPERTIES\nENDFONT\n",
+        {"STARTFONT 2.1\nSTARTPROPERTIES 1\nFONT_ASCENT \"five\"\nENDPROPERTIES\nCHARS "
+         "0\nENDFONT\n",
          "Line 3: FONT_ASCENT needs a whole number up to 512"},
+        // Ink that would be lost: hex rows without BITMAP, a misspelt keyword,
+        // no ENCODING, a stray ENDFONT, a CHARS count the file does not hold.
+        {head + "DWIDTH 4 0\nBBX 1 1 0 0\n80\nENDCHAR\nENDFONT\n",
+         "Line 11: bitmap row \"80\" of character \"A\" before BITMAP (a BITMAP line expected)"},
+        {head + "DWIDTH 4 0\nBBX 1 1 0 0\nbitmap\n80\nENDCHAR\nENDFONT\n",
+         "Line 11: \"bitmap\" in character \"A\" is no keyword of a character (ENCODING, "
+         "SWIDTH, DWIDTH, BBX, BITMAP or ENDCHAR expected)"},
+        {head + "DWIDTH 4 0\nBBX 1 1 0 0\nENDCHAR\nENDFONT\n",
+         "Line 11: BITMAP expected in character \"A\""},
+        {"STARTFONT 2.1\nFONTBOUNDINGBOX 8 8 0 0\nCHARS 1\nSTARTCHR A\nENCODING 65\n",
+         "Line 4: \"STARTCHR A\" where STARTCHAR or ENDFONT is expected"},
+        {"STARTFONT 2.1\nFONTBOUNDINGBOX 8 8 0 0\nCHARS 1\nSTARTCHAR A\nDWIDTH 4 0\n" + glyphTail,
+         "Line 4: character \"A\" has no ENCODING"},
+        {head + "DWIDTH 4 0\nBBX 1 1 0 0\nBITMAP\n80\nENDCHAR\nENDFONT\nSTARTCHAR B\n",
+         "Line 15: \"STARTCHAR B\" after ENDFONT (line 14); the file should end there"},
+        {head + "DWIDTH 4 0\nBBX 1 1 0 0\nBITMAP\n80\nENDCHAR\nSTARTCHAR B\n",
+         "Line 14: a character beyond the 1 that CHARS (line 6) announces (ENDFONT expected)"},
+        {"STARTFONT 2.1\nFONTBOUNDINGBOX 8 8 0 0\nCHARS 2\nENDFONT\n",
+         "Line 4: ENDFONT, but CHARS (line 3) announces 2 characters and the file holds 0"},
+        {"STARTFONT 2.1\nFONTBOUNDINGBOX 8 8 0 0\nSTARTCHAR A\n",
+         "Line 3: STARTCHAR before CHARS (CHARS expected after the properties)"},
+        {"STARTFONT 2.1\nFONTBOUNDINGBOX 8 8 0 0\nENCODING 65\n",
+         "Line 3: ENCODING outside a character (STARTCHAR expected)"},
+        {"STARTFONT 2.1\nFONTBOUNDINGBOX 9999 8 0 0\n",
+         "Line 2: FONTBOUNDINGBOX needs a width and a height (0 to 1536) and two offsets (-512 "
+         "to 512)"},
         {"STARTFONT 2.1\nCHARS 0\nENDFONT\n",
          "The font has neither FONT_ASCENT and FONT_DESCENT nor FONTBOUNDINGBOX."},
         {"STARTFONT 2.1\nFONTBOUNDINGBOX 8 8 0 0\nCHARS 0\nENDFONT\n",
@@ -241,10 +270,61 @@ TEST(BDFRoundTrip, X11ToolsAcceptTheWrittenFonts) {
             in.ZxCharset = zx;
             const std::vector<std::uint8_t> image =
                 testdata::FZXImageOf(ReadBDF, ReadFileBytes(dir.File("back.bdf")), in, report);
-            // Codes 163 and 169 have no character in the ZX mapping.
-            if (!zx || font.LastChar() < 163) {
-                EXPECT_EQ(image, fzx) << (zx ? "ZX" : "Latin-1");
-            }
+            EXPECT_EQ(image, fzx) << (zx ? "ZX" : "Latin-1");
+        }
+    }
+}
+
+// FontForge opens the written fonts with every character: it drops a glyph
+// whose box has a width but no rows, as a blank glyph's used to have.
+TEST(BDFRoundTrip, FontForgeOpensEveryCharacter) {
+    if (!HaveTool("fontforge"))
+        GTEST_SKIP() << "fontforge not installed (packages fontforge, python3-fontforge)";
+    testdata::TempDir dir;
+    testdata::WriteAll(dir.File("count.py"),
+                       Bytes("import fontforge, sys\n"
+                             "font = fontforge.open(sys.argv[1])\n"
+                             "open(sys.argv[2], 'w').write(str(sum(1 for g in font.glyphs())))\n"));
+    // Blank glyphs with and without kern and leading, beside inked ones.
+    TFZXFont fixture;
+    fixture.SetHeight(9);
+    fixture.SetLastChar(170);
+    fixture.Glyph(1).SetAll("", 4, 5, 2);
+    fixture.Glyph(33).SetAll("010|101|111", 2, 3, 0);
+    fixture.Glyph(163 - 32).SetAll("11", 8, 2, 1);
+    std::list<TFZXFont> fonts(1);
+    fonts.front().TakeOver(fixture);
+    if (testdata::HaveSharedFonts()) {
+        const auto files = testdata::FontFiles("fzx", ".fzx");
+        for (std::size_t i = 0; i < files.size(); i += 24) {
+            fonts.emplace_back();
+            CanonicalFZX(files[i].string(), fonts.back());
+        }
+    }
+    // Its settings go to the test's folder, not the user's home.
+    const std::string env = "HOME='" + dir.File("") + "' XDG_CONFIG_HOME='" + dir.File("") +
+                            "' XDG_CACHE_HOME='" + dir.File("") + "' ";
+    for (const TFZXFont& font : fonts) {
+        for (bool zx : {false, true}) {
+            SCOPED_TRACE(std::to_string(font.LastChar()) + (zx ? " ZX" : " Latin-1"));
+            std::vector<std::uint8_t> bdf;
+            TExportOptions options;
+            options.ZxCharset = zx;
+            ASSERT_EQ(WriteBDF(font, options, bdf), "");
+            testdata::WriteAll(dir.File("font.bdf"), bdf);
+            std::filesystem::remove(dir.File("count.txt"));
+            const std::string command = env + "fontforge -lang=py -script '" +
+                                        dir.File("count.py") + "' '" + dir.File("font.bdf") +
+                                        "' '" + dir.File("count.txt") + "' >/dev/null 2>&1";
+            ASSERT_EQ(std::system(command.c_str()), 0) << command;
+            const std::vector<std::uint8_t> count = ReadFileBytes(dir.File("count.txt"));
+            // With the Spectrum's characters, codes 163 and 169 are written as
+            // "ENCODING -1 163" and "-1 169"; FontForge, like other readers,
+            // numbers them 163 and 169, where the pound and copyright already
+            // are, and keeps one glyph of each pair.
+            const int shared = zx ? (font.LastChar() >= 163) + (font.LastChar() >= 169) : 0;
+            EXPECT_EQ(std::string(count.begin(), count.end()),
+                      std::to_string(font.LastChar() - 31 - shared));
         }
     }
 }
@@ -338,20 +418,35 @@ TEST(BDFWriter, MapsZXCharactersAndRefusesWhatItCannotReadBack) {
     const std::string text(bytes.begin(), bytes.end());
     for (const char* part :
          {"STARTCHAR uni2191\nENCODING 8593\n", "STARTCHAR uni00A3\nENCODING 163\n",
-          "STARTCHAR code163\nENCODING -1 163\n", "CHARSET_REGISTRY \"ISO10646\"\n"})
+          "STARTCHAR code163\nENCODING -1 163\n", "CHARSET_REGISTRY \"ISO10646\"\n",
+          // Blank glyphs have an empty box, which FontForge takes.
+          "BBX 0 0 0 "})
         EXPECT_NE(text.find(part), std::string::npos) << part;
-    // Pound and copyright moved to 96 and 127: their Latin-1 places stay empty.
-    TFZXFont back;
-    TImportReport report;
-    TImportOptions in;
-    in.ZxCharset = true;
-    ASSERT_EQ(ReadBDF(back, bytes, in, report), "");
-    EXPECT_EQ(back.LastChar(), 168);
-    EXPECT_EQ(report.Skipped, 2);
 
     font.Glyph(5).SetAll(std::string(600, '1'), 0, 600, 0);
     EXPECT_EQ(WriteBDF(font, TExportOptions(), bytes),
               "Character 37 is too large for a BDF file (sizes and offsets up to 512 pixels).");
+}
+
+// A glyph as wide as the reader takes, starting left of the pen: the font's
+// box is wider than any glyph's, and the written file must still read back.
+TEST(BDFWriter, WritesWhatTheReaderTookSoThatItReadsItAgain) {
+    const std::string text = "STARTFONT 2.1\nFONTBOUNDINGBOX 511 1 -3 0\nCHARS 2\n"
+                             "STARTCHAR A\nENCODING 65\nDWIDTH 508 0\nBBX 511 1 -3 0\nBITMAP\n" +
+                             std::string(128, 'F') + "\nENDCHAR\n" +
+                             "STARTCHAR B\nENCODING 66\nDWIDTH 509 0\nBBX 511 1 0 0\nBITMAP\n" +
+                             std::string(128, 'F') + "\nENDCHAR\nENDFONT\n";
+    TFZXFont font;
+    TImportReport report;
+    ASSERT_EQ(Read(font, text, report), "");
+    std::vector<std::uint8_t> bytes;
+    ASSERT_EQ(WriteBDF(font, TExportOptions(), bytes), "");
+    TFZXFont back;
+    ASSERT_EQ(ReadBDF(back, bytes, TImportOptions(), report), "");
+    std::vector<std::uint8_t> a, b;
+    font.BuildFZXImage(a);
+    back.BuildFZXImage(b);
+    EXPECT_EQ(a, b);
 }
 
 TEST(BDFFormat, IsARowOfTheFormatTable) {

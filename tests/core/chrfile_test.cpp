@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "formats/fileio.h"
-#include "formats/fontfiles.h"
 #include "model/font.h"
 #include "shareddata.h"
 #include "tempdir.h"
@@ -144,7 +143,7 @@ TEST_F(ChrFileTest, SaveWritesOneBlockPerCodeAndMarksSaved) {
     MakeCompatible(font, 52);
     font.SetCurrent(1);
     font.GetCurrent()->SetAll("1|01", 6, 8, 0); // rows shorter than 8 pixels
-    font.GlyphChanged(1);
+    font.GlyphChanged(THistoryKind::PixelsChanged);
     ASSERT_TRUE(font.Modified());
     ASSERT_TRUE(font.CanUndo());
 
@@ -166,14 +165,10 @@ TEST_F(ChrFileTest, RealCharacterSetsRoundTripExactly) {
         SCOPED_TRACE(file.string());
         const std::vector<std::uint8_t> original = ReadFileBytes(file.string());
         TFZXFont font;
-        ASSERT_EQ(LoadFontFile(font, file.string()), "");
+        ASSERT_EQ(font.LoadCHR(file.string()), "");
         ASSERT_TRUE(font.IsCHRCompatible());
-
-        // Same bytes under either extension.
-        for (const char* name : {"copy.chr", "COPY.UDG"}) {
-            ASSERT_EQ(SaveFontFile(font, Path(name)), "");
-            EXPECT_EQ(ReadFileBytes(Path(name)), original) << name;
-        }
+        ASSERT_EQ(font.SaveCHR(Path("copy.chr")), "");
+        EXPECT_EQ(ReadFileBytes(Path("copy.chr")), original);
 
         // Through FZX and back: the two formats describe the same pixels.
         std::vector<std::uint8_t> fzx, chr;

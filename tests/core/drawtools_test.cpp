@@ -69,7 +69,7 @@ class ToolStrokeTest : public testing::Test {
         return stroke.Release(options);
     }
 
-    int LastAction() const {
+    THistoryKind LastAction() const {
         const Tundolist& list = font.UndoList();
         return list.Entry(list.Count() - 1).Action;
     }
@@ -83,15 +83,18 @@ class ToolStrokeTest : public testing::Test {
 
 TEST(DrawTools, ToolTable) {
     struct Row {
-        int Action;
+        std::optional<THistoryKind> Kind;
         TPointerShape Pointer;
     };
-    const Row rows[DrawToolCount] = {{1, TPointerShape::Pencil},    {2, TPointerShape::Pencil},
-                                     {3, TPointerShape::CrossHair}, {4, TPointerShape::CrossHair},
-                                     {5, TPointerShape::Eraser},    {6, TPointerShape::Pencil},
-                                     {-1, TPointerShape::CrossHair}};
+    const Row rows[DrawToolCount] = {{THistoryKind::PixelsChanged, TPointerShape::Pencil},
+                                     {THistoryKind::LineTool, TPointerShape::Pencil},
+                                     {THistoryKind::RectangleTool, TPointerShape::CrossHair},
+                                     {THistoryKind::EllipseTool, TPointerShape::CrossHair},
+                                     {THistoryKind::RubberTool, TPointerShape::Eraser},
+                                     {THistoryKind::PasteTool, TPointerShape::Pencil},
+                                     {std::nullopt, TPointerShape::CrossHair}};
     for (int tool = 0; tool < DrawToolCount; ++tool) {
-        EXPECT_EQ(ToolInfo(tool).HistoryAction, rows[tool].Action) << tool;
+        EXPECT_EQ(ToolInfo(tool).HistoryKind, rows[tool].Kind) << tool;
         EXPECT_EQ(CanvasPointer(tool, true, true), rows[tool].Pointer) << tool;
         EXPECT_EQ(CanvasPointer(tool, true, false), TPointerShape::Default);
         EXPECT_EQ(CanvasPointer(tool, false, true), TPointerShape::Default);
@@ -288,7 +291,7 @@ TEST_F(ToolStrokeTest, PasteFollowsThePointerAndIsCutAtTheGlyph) {
         expected[6] = c.Row6;
         EXPECT_EQ(GlyphArt(), expected) << static_cast<int>(c.Mode);
         EXPECT_EQ(font.Glyph(0).Width(), 8);
-        EXPECT_EQ(LastAction(), 6);
+        EXPECT_EQ(LastAction(), THistoryKind::PasteTool);
     }
 }
 
@@ -301,7 +304,7 @@ TEST_F(ToolStrokeTest, TransparentPasteOfWhiteStillRecords) {
     Drag(TMouseButton::Left, {{0, 0}});
     EXPECT_EQ(GlyphArt(), WithPixels(Blank8, {{1, 1}}, '#'));
     EXPECT_EQ(font.UndoList().Count(), entries + 1);
-    EXPECT_EQ(LastAction(), 6);
+    EXPECT_EQ(LastAction(), THistoryKind::PasteTool);
     EXPECT_TRUE(font.Modified());
 }
 
@@ -401,7 +404,7 @@ TEST_F(ToolStrokeTest, UndoAfterEveryRecordingToolRestoresTheGlyph) {
         options.Tool = tool;
         Drag(TMouseButton::Left, {{1, 3}, {5, 6}});
         EXPECT_NE(GlyphArt(), before) << tool;
-        EXPECT_EQ(LastAction(), ToolInfo(tool).HistoryAction);
+        EXPECT_EQ(LastAction(), ToolInfo(tool).HistoryKind);
         TGlyphSnapshot snapshot;
         ASSERT_TRUE(font.UndoList().Undo(snapshot));
         font.Glyph(snapshot.CharIndex)

@@ -5,10 +5,12 @@
 
 #include <climits>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "model/font.h"
+#include "model/updatescope.h"
 #include "watchedfont.h"
 
 namespace {
@@ -114,7 +116,7 @@ TEST(FontModel, SetCurrentRecordsOneEntryOnlyForAGlyphThatExists) {
     EXPECT_EQ(w.notes, 1);
     ASSERT_EQ(w.font.UndoList().Count(), 1);
     const Tundolistentry& e = w.font.UndoList().Entry(0);
-    EXPECT_EQ(e.Action, 12);
+    EXPECT_EQ(e.Action, THistoryKind::SelectChar);
     EXPECT_EQ(e.CharIndex, 3);
     EXPECT_EQ(e.Rows, "101");
     EXPECT_EQ(e.Leading, 2);
@@ -158,14 +160,33 @@ TEST(FontModel, ClearEmptiesEverythingWithOneNotification) {
 
     // A silent bracket closes without a word; a loud one notifies once.
     w.notes = 0;
-    w.font.BeginUpdate();
-    w.font.SetHeight(10);
-    w.font.EndUpdate(false);
+    {
+        TFontUpdate update(w.font, false);
+        w.font.SetHeight(10);
+    }
     EXPECT_EQ(w.notes, 0);
-    w.font.BeginUpdate();
-    w.font.SetHeight(11);
-    w.font.SetTracking(1);
-    w.font.EndUpdate(true);
+    {
+        TFontUpdate update(w.font);
+        w.font.SetHeight(11);
+        w.font.SetTracking(1);
+    }
+    EXPECT_EQ(w.notes, 1);
+
+    // A change that fails half-way closes its bracket all the same, without
+    // a notice from the unwinding; later changes notify again.
+    w.font.SetLastChar(32);
+    w.notes = 0;
+    EXPECT_THROW(
+        {
+            TFontUpdate update(w.font);
+            TGlyphUpdate glyphUpdate(w.font.Glyph(0));
+            w.font.SetHeight(12);
+            throw std::runtime_error("disk gone");
+        },
+        std::runtime_error);
+    EXPECT_EQ(w.notes, 0);
+    EXPECT_EQ(w.font.UpdateLock(), 0);
+    w.font.SetTracking(3);
     EXPECT_EQ(w.notes, 1);
 }
 
@@ -209,11 +230,11 @@ TEST(FontModel, GlyphChangedRecordsMarksAndNotifies) {
     w.font.GetCurrent()->SetRows("11111111");
     EXPECT_FALSE(w.font.Modified()) << "a glyph edit alone does not mark the font";
     w.notes = 0;
-    w.font.GlyphChanged(7);
+    w.font.GlyphChanged(THistoryKind::RollLeft);
     EXPECT_TRUE(w.font.Modified());
     EXPECT_EQ(w.notes, 1);
     ASSERT_EQ(w.font.UndoList().Count(), before + 1);
-    EXPECT_EQ(w.font.UndoList().Entry(before).Action, 7);
+    EXPECT_EQ(w.font.UndoList().Entry(before).Action, THistoryKind::RollLeft);
     EXPECT_EQ(w.font.UndoList().Entry(before).Rows, "11111111");
 }
 
@@ -224,22 +245,24 @@ TEST(FontModel, HandlerCallingRecordUndoRecordsNothing) {
     int calls = 0;
     w.font.OnChange = [&](TFZXFont& f) {
         ++calls;
-        f.RecordUndo(3, 0);
-        f.RecordUndoFor(3, 0, 0);
+        f.RecordUndo(THistoryKind::RectangleTool, 0);
+        f.RecordUndoFor(THistoryKind::RectangleTool, 0, 0);
         f.Changed();
     };
     w.font.SetHeight(10);
-    w.font.GlyphChanged(5); // its own entry is recorded before the handler runs
+    w.font.GlyphChanged(
+        THistoryKind::RubberTool); // its own entry is recorded before the handler runs
     EXPECT_EQ(calls, 2);
     EXPECT_EQ(w.font.UndoList().Count(), before + 1);
     EXPECT_EQ(w.font.UpdateLock(), 0);
 
     // Nor does anything inside a bracket.
-    w.font.BeginUpdate();
-    w.font.RecordUndo(3, 0);
-    w.font.SetCurrent(-1);
-    w.font.SetCurrent(0);
-    w.font.EndUpdate(false);
+    {
+        TFontUpdate update(w.font, false);
+        w.font.RecordUndo(THistoryKind::RectangleTool, 0);
+        w.font.SetCurrent(-1);
+        w.font.SetCurrent(0);
+    }
     EXPECT_EQ(w.font.UndoList().Count(), before + 1);
 }
 

@@ -9,6 +9,7 @@
 
 #include "model/font.h"
 #include "model/glyph.h"
+#include "model/updatescope.h"
 #include "raster/raster.h"
 #include "watchedfont.h"
 
@@ -226,25 +227,26 @@ TEST(GlyphModel, ClearAssignAndCopyFrom) {
 TEST(GlyphModel, UpdateBracketFoldsChangesIntoOneNotification) {
     Watched w;
     TFZXChar g(&w.font);
-    g.BeginUpdate();
-    g.SetKern(1);
-    g.SetLeading(2);
-    g.SetRows("1|1");
-    g.BeginUpdate();
-    g.SetWidth(3);
-    g.SetRows("111");
-    g.EndUpdate();
-    EXPECT_EQ(w.notes, 0) << "inner bracket must stay silent";
-    g.Normalize();
-    g.EndUpdate();
+    {
+        TGlyphUpdate outer(g);
+        g.SetKern(1);
+        g.SetLeading(2);
+        g.SetRows("1|1");
+        {
+            TGlyphUpdate inner(g);
+            g.SetWidth(3);
+            g.SetRows("111");
+        }
+        EXPECT_EQ(w.notes, 0) << "inner bracket must stay silent";
+        g.Normalize();
+    }
     EXPECT_EQ(w.notes, 1);
     EXPECT_EQ(g.UpdateLock(), 0);
     ExpectValues(g, {"111", 2, 3, 1});
 
     // A bracket without changes still notifies once.
     w.notes = 0;
-    g.BeginUpdate();
-    g.EndUpdate();
+    { TGlyphUpdate update(g); }
     EXPECT_EQ(w.notes, 1);
 }
 

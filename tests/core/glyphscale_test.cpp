@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/font.h"
+#include "model/updatescope.h"
 #include "raster/raster.h"
 
 namespace {
@@ -21,12 +22,13 @@ struct ScaleFont {
     double widthFactor = 1.0, heightFactor = 1.0;
 
     ScaleFont(int height, const std::string& rows, int leading, int width, int glyphs = 1) {
-        font.BeginUpdate();
-        font.SetHeight(height);
-        font.SetLastChar(31 + glyphs);
-        for (int i = 0; i < glyphs; ++i)
-            font.Glyph(i).SetAll(rows, leading, width, 0);
-        font.EndUpdate(false);
+        {
+            TFontUpdate update(font, false);
+            font.SetHeight(height);
+            font.SetLastChar(31 + glyphs);
+            for (int i = 0; i < glyphs; ++i)
+                font.Glyph(i).SetAll(rows, leading, width, 0);
+        }
         font.SetCurrent(0);
         font.SetModified(false);
         font.OnMessage = [this](const std::string& text) { messages.push_back(text); };
@@ -104,7 +106,8 @@ TEST(GlyphScale, CurrentGlyphMessages) {
     f.font.ApplyToCurrent(coScale);
     EXPECT_EQ(f.messages, std::vector<std::string>{"Illegal destination size!"});
     EXPECT_EQ(f.glyph().Width(), 26);
-    EXPECT_EQ(f.font.UndoList().Entry(f.font.UndoList().Count() - 1).Action, 22);
+    EXPECT_EQ(f.font.UndoList().Entry(f.font.UndoList().Count() - 1).Action,
+              THistoryKind::ScaleChar);
 
     ScaleFont ok(8, "1", 0, 16);
     ok.widthFactor = 10.0;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/font.h"
+#include "model/updatescope.h"
 
 namespace {
 
@@ -38,14 +39,15 @@ struct TestFont {
     std::vector<std::string> messages;
 
     TestFont(int height, const std::vector<GlyphState>& glyphs) {
-        font.BeginUpdate();
-        font.SetHeight(height);
-        font.SetLastChar(31 + static_cast<int>(glyphs.size()));
-        for (std::size_t i = 0; i < glyphs.size(); ++i) {
-            const GlyphState& s = glyphs[i];
-            font.Glyph(static_cast<int>(i)).SetAll(s.Rows, s.Leading, s.Width, s.Kern);
+        {
+            TFontUpdate update(font, false);
+            font.SetHeight(height);
+            font.SetLastChar(31 + static_cast<int>(glyphs.size()));
+            for (std::size_t i = 0; i < glyphs.size(); ++i) {
+                const GlyphState& s = glyphs[i];
+                font.Glyph(static_cast<int>(i)).SetAll(s.Rows, s.Leading, s.Width, s.Kern);
+            }
         }
-        font.EndUpdate(false);
         font.SetCurrent(0);
         font.SetModified(false);
         font.OnChange = [this](TFZXFont&) { ++changes; };
@@ -250,20 +252,21 @@ TEST(FontTransforms, SingleGlyphCommandsRecordTheirAction) {
     struct Case {
         const char* Name;
         std::function<void(TFZXFont&)> Command;
-        int Action;
+        THistoryKind Action;
     };
     const Case cases[] = {
-        {"italic", [](TFZXFont& f) { f.ApplyToCurrent(coItalic); }, 13},
-        {"adjust vertical", [](TFZXFont& f) { f.ApplyToCurrent(coAdjustVCenter); }, 20},
-        {"clear", [](TFZXFont& f) { f.ApplyToCurrent(coClear); }, 21},
-        {"flip horizontal", [](TFZXFont& f) { f.FlipHorizontal(); }, 23},
-        {"flip vertical", [](TFZXFont& f) { f.FlipVertical(); }, 24},
-        {"roll up", [](TFZXFont& f) { f.RollUp(1); }, 9},
-        {"roll down", [](TFZXFont& f) { f.RollDown(1); }, 10},
-        {"roll left", [](TFZXFont& f) { f.RollLeft(1); }, 7},
-        {"roll right", [](TFZXFont& f) { f.RollRight(1); }, 8},
-        {"width", [](TFZXFont& f) { f.SetCurrentWidth(5); }, 0},
-        {"kern", [](TFZXFont& f) { f.SetCurrentKern(2); }, 25},
+        {"italic", [](TFZXFont& f) { f.ApplyToCurrent(coItalic); }, THistoryKind::Italic},
+        {"adjust vertical", [](TFZXFont& f) { f.ApplyToCurrent(coAdjustVCenter); },
+         THistoryKind::AdjustVertical},
+        {"clear", [](TFZXFont& f) { f.ApplyToCurrent(coClear); }, THistoryKind::ClearChar},
+        {"flip horizontal", [](TFZXFont& f) { f.FlipHorizontal(); }, THistoryKind::FlipHorizontal},
+        {"flip vertical", [](TFZXFont& f) { f.FlipVertical(); }, THistoryKind::FlipVertical},
+        {"roll up", [](TFZXFont& f) { f.RollUp(1); }, THistoryKind::RollUp},
+        {"roll down", [](TFZXFont& f) { f.RollDown(1); }, THistoryKind::RollDown},
+        {"roll left", [](TFZXFont& f) { f.RollLeft(1); }, THistoryKind::RollLeft},
+        {"roll right", [](TFZXFont& f) { f.RollRight(1); }, THistoryKind::RollRight},
+        {"width", [](TFZXFont& f) { f.SetCurrentWidth(5); }, THistoryKind::WidthChanged},
+        {"kern", [](TFZXFont& f) { f.SetCurrentKern(2); }, THistoryKind::KernChanged},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -306,7 +309,7 @@ TEST(FontTransforms, CancelledScaleOfCurrentStillRecords) {
         f.font.ApplyToCurrent(coScale);
         ASSERT_EQ(f.font.UndoList().Count(), 2);
         const Tundolistentry& e = f.font.UndoList().Entry(1);
-        EXPECT_EQ(e.Action, 22);
+        EXPECT_EQ(e.Action, THistoryKind::ScaleChar);
         EXPECT_EQ(e.Rows, "11");
         EXPECT_TRUE(f.font.Modified());
         EXPECT_TRUE(f.messages.empty());
@@ -344,8 +347,8 @@ TEST(FontTransforms, ApplyToAllRecordsOneGroup) {
     for (int i = 0; i < 3; ++i) {
         const Tundolistentry& select = history.Entry(base + 2 * i);
         const Tundolistentry& bold = history.Entry(base + 2 * i + 1);
-        EXPECT_EQ(select.Action, 12);
-        EXPECT_EQ(bold.Action, 14);
+        EXPECT_EQ(select.Action, THistoryKind::SelectChar);
+        EXPECT_EQ(bold.Action, THistoryKind::Bold);
         EXPECT_EQ(select.CharIndex, i);
         EXPECT_EQ(bold.CharIndex, i);
         EXPECT_EQ(select.Group, group);
@@ -387,7 +390,7 @@ TEST(FontTransforms, FitWidthTakesTheInkAndKeepsEmptyGlyphs) {
         EXPECT_EQ(f.font.UndoList().Count(), entries + (changed ? 1 : 0));
         EXPECT_EQ(f.font.Modified(), changed);
         if (changed) {
-            EXPECT_EQ(f.font.UndoList().Entry(entries).Action, FitWidthAction);
+            EXPECT_EQ(f.font.UndoList().Entry(entries).Action, THistoryKind::FitWidth);
             // Undo gives the old width back with its pixels.
             TGlyphSnapshot s;
             ASSERT_TRUE(f.font.UndoList().Undo(s));
@@ -411,9 +414,9 @@ TEST(FontTransforms, FitAllWidthsIsOneGroupOfTheGlyphsThatChange) {
     EXPECT_GT(group, 0);
     const int glyphs[] = {1, 3};
     for (int k = 0; k < 2; ++k) {
-        EXPECT_EQ(history.Entry(base + 2 * k).Action, 12);
+        EXPECT_EQ(history.Entry(base + 2 * k).Action, THistoryKind::SelectChar);
         EXPECT_EQ(history.Entry(base + 2 * k).Width, 8);
-        EXPECT_EQ(history.Entry(base + 2 * k + 1).Action, FitWidthAction);
+        EXPECT_EQ(history.Entry(base + 2 * k + 1).Action, THistoryKind::FitWidth);
         EXPECT_EQ(history.Entry(base + 2 * k + 1).CharIndex, glyphs[k]);
         EXPECT_EQ(history.Entry(base + 2 * k + 1).Group, group);
     }
@@ -439,7 +442,7 @@ TEST(FontTransforms, PasteCurrentReplacesTheGlyphAsOneStep) {
     EXPECT_EQ(f.changes, 1);
     EXPECT_TRUE(f.font.Modified());
     ASSERT_EQ(f.font.UndoList().Count(), base + 1);
-    EXPECT_EQ(f.font.UndoList().Entry(base).Action, PasteCharAction);
+    EXPECT_EQ(f.font.UndoList().Entry(base).Action, THistoryKind::PasteCharacter);
     EXPECT_EQ(EntryText(f.font.UndoList().Entry(base)), "paste character");
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/font.h"
+#include "model/updatescope.h"
 #include "shell/historysteps.h"
 
 namespace {
@@ -42,17 +43,18 @@ struct HistoryFont {
     std::vector<FontState> states;
 
     HistoryFont() {
-        font.BeginUpdate();
-        font.Clear();
-        font.SetLastChar(34);
-        font.EndUpdate(false);
+        {
+            TFontUpdate update(font, false);
+            font.Clear();
+            font.SetLastChar(34);
+        }
         font.SetCurrent(0);
         states.push_back(StateOf(font));
         font.OnChange = [this](TFZXFont&) { ++changes; };
     }
 
     // An edit of one glyph as the commands make it: select, change, record.
-    void Edit(int index, const GlyphState& g, int action) {
+    void Edit(int index, const GlyphState& g, THistoryKind action) {
         if (index != font.CurrentIndex()) {
             font.SetCurrent(index);
             states.push_back(StateOf(font));
@@ -65,12 +67,12 @@ struct HistoryFont {
 
 TEST(HistorySteps, EveryStepRestoresTheRecordedFont) {
     HistoryFont h;
-    h.Edit(0, {"1", 0, 8, 0}, 1);
-    h.Edit(0, {"11|01", 2, 8, 0}, 2);
-    h.Edit(1, {"101", 1, 3, 0}, 3);
-    h.Edit(1, {"101", 1, 3, -2}, 25);
-    h.Edit(0, {"1111", 0, 4, 0}, 0);
-    h.Edit(2, {"1|1|1", 5, 12, 1}, 27);
+    h.Edit(0, {"1", 0, 8, 0}, THistoryKind::PixelsChanged);
+    h.Edit(0, {"11|01", 2, 8, 0}, THistoryKind::LineTool);
+    h.Edit(1, {"101", 1, 3, 0}, THistoryKind::RectangleTool);
+    h.Edit(1, {"101", 1, 3, -2}, THistoryKind::KernChanged);
+    h.Edit(0, {"1111", 0, 4, 0}, THistoryKind::WidthChanged);
+    h.Edit(2, {"1|1|1", 5, 12, 1}, THistoryKind::CopyCharacter);
     ASSERT_EQ(h.font.UndoList().Count(), int(h.states.size()));
     const int last = int(h.states.size()) - 1;
     h.font.SetModified(false);
@@ -94,7 +96,7 @@ TEST(HistorySteps, EveryStepRestoresTheRecordedFont) {
 TEST(HistorySteps, ManyStepsInOneNotification) {
     HistoryFont h;
     for (int i = 1; i <= 6; ++i)
-        h.Edit(i % 3, {std::string(i, '1'), 0, 8, 0}, 1);
+        h.Edit(i % 3, {std::string(i, '1'), 0, 8, 0}, THistoryKind::PixelsChanged);
     const int last = h.font.UndoList().Position();
 
     h.changes = 0;
@@ -116,12 +118,12 @@ TEST(HistorySteps, ManyStepsInOneNotification) {
 
 TEST(HistorySteps, RecordingAfterUndoCutsRedo) {
     HistoryFont h;
-    h.Edit(0, {"1", 0, 8, 0}, 1);
-    h.Edit(1, {"11", 0, 8, 0}, 1);
+    h.Edit(0, {"1", 0, 8, 0}, THistoryKind::PixelsChanged);
+    h.Edit(1, {"11", 0, 8, 0}, THistoryKind::PixelsChanged);
     UndoRedoSteps(h.font, 0, 2);
     EXPECT_TRUE(h.font.CanRedo());
     h.font.Glyph(0).SetAll("111", 0, 8, 0);
-    h.font.GlyphChanged(1);
+    h.font.GlyphChanged(THistoryKind::PixelsChanged);
     EXPECT_FALSE(h.font.CanRedo());
     EXPECT_EQ(UndoRedoSteps(h.font, 0, 1), 1);
     EXPECT_TRUE(StateOf(h.font) == h.states[1]);
@@ -131,15 +133,15 @@ TEST(HistorySteps, HeaderClickUndoesAWholeGroup) {
     // Italic on both glyphs of a two-glyph font as one group, recorded the
     // way the all-glyph commands do: a selection snapshot, then the result.
     HistoryFont h;
-    h.Edit(0, {"1", 0, 8, 0}, 1);
-    h.Edit(1, {"11", 1, 8, 0}, 1);
+    h.Edit(0, {"1", 0, 8, 0}, THistoryKind::PixelsChanged);
+    h.Edit(1, {"11", 1, 8, 0}, THistoryKind::PixelsChanged);
     const FontState before = StateOf(h.font);
     const int g = h.font.UndoList().NewGroup();
     for (int i = 0; i < 2; ++i) {
-        h.font.RecordUndoFor(12, i, g);
+        h.font.RecordUndoFor(THistoryKind::SelectChar, i, g);
         TFZXChar& glyph = h.font.Glyph(i);
         glyph.SetAll("0" + glyph.Rows(), glyph.Leading(), glyph.Width(), glyph.Kern());
-        h.font.RecordUndoFor(13, i, g);
+        h.font.RecordUndoFor(THistoryKind::Italic, i, g);
     }
     h.font.UndoList().OnUndoRedo = [&](std::uint8_t kind, int steps) {
         UndoRedoSteps(h.font, kind, steps);
@@ -162,8 +164,8 @@ TEST(HistorySteps, UndoToADroppedGlyphLeavesNoGlyphCurrentAndLosesNoEdit) {
     // Glyph 2 is edited, then the last character is lowered so that the
     // empty glyph 2 is dropped while its entries stay in the history.
     HistoryFont h;
-    h.Edit(2, {"", 0, 8, 0}, 1);
-    h.Edit(0, {"1", 0, 8, 0}, 1);
+    h.Edit(2, {"", 0, 8, 0}, THistoryKind::PixelsChanged);
+    h.Edit(0, {"1", 0, 8, 0}, THistoryKind::PixelsChanged);
     h.font.SetLastChar(33);
     ASSERT_EQ(h.font.Count(), 2);
 
@@ -177,7 +179,7 @@ TEST(HistorySteps, UndoToADroppedGlyphLeavesNoGlyphCurrentAndLosesNoEdit) {
     EXPECT_EQ(h.changes, before + 1);
 
     // The user picks glyph 0 and draws: one undo takes exactly that back.
-    h.Edit(0, {"11", 0, 8, 0}, 1);
+    h.Edit(0, {"11", 0, 8, 0}, THistoryKind::PixelsChanged);
     EXPECT_EQ(UndoRedoSteps(h.font, 0, 1), 1);
     EXPECT_EQ(h.font.CurrentIndex(), 0);
     EXPECT_EQ(h.font.Glyph(0).Rows(), "");

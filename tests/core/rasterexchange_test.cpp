@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/font.h"
+#include "model/updatescope.h"
 #include "raster/raster.h"
 
 namespace {
@@ -16,11 +17,12 @@ struct StrokeFont {
     int changes = 0;
 
     StrokeFont(int height, const std::string& rows, int leading, int width) {
-        font.BeginUpdate();
-        font.SetHeight(height);
-        font.SetLastChar(32);
-        font.Glyph(0).SetAll(rows, leading, width, 0);
-        font.EndUpdate(false);
+        {
+            TFontUpdate update(font, false);
+            font.SetHeight(height);
+            font.SetLastChar(32);
+            font.Glyph(0).SetAll(rows, leading, width, 0);
+        }
         font.SetCurrent(0);
         font.SetModified(false);
         font.OnChange = [this](TFZXFont&) { ++changes; };
@@ -116,33 +118,36 @@ TEST(RasterExchange, RowsBelowTheBodyAreDropped) {
 TEST(RasterExchange, WholeStrokeRecordsOnceAndNormalizes) {
     StrokeFont f(8, "", 0, 4);
     TFZXFont& font = f.font;
-    font.BeginUpdate();
-    font.BeginRasterEdit();
-    font.WorkBitmap().SetPixel(1, 2, clBlack);
-    font.ApplyRaster();
-    font.EndUpdate(false);
-    for (int x = 1; x < 3; ++x) { // pointer moves
-        font.BeginUpdate();
-        font.RestoreRaster(true);
-        font.WorkBitmap().FillRect(1, 2, x + 1, 5, clBlack);
+    {
+        TFontUpdate update(font, false);
+        font.BeginRasterEdit();
+        font.WorkBitmap().SetPixel(1, 2, clBlack);
         font.ApplyRaster();
-        font.EndUpdate(false);
+    }
+    for (int x = 1; x < 3; ++x) { // pointer moves
+        {
+            TFontUpdate update(font, false);
+            font.RestoreRaster(true);
+            font.WorkBitmap().FillRect(1, 2, x + 1, 5, clBlack);
+            font.ApplyRaster();
+        }
     }
     EXPECT_EQ(f.changes, 0);
     EXPECT_EQ(f.glyph().Leading(), 0);
     EXPECT_EQ(f.glyph().RowCount(), 8);
 
-    font.BeginUpdate();
-    font.ApplyRaster();
-    font.EndRasterEdit(true, 2);
-    font.EndUpdate(true);
-    font.GlyphChanged(2);
+    {
+        TFontUpdate update(font);
+        font.ApplyRaster();
+        font.EndRasterEdit(true, THistoryKind::LineTool);
+    }
+    font.GlyphChanged(THistoryKind::LineTool);
     EXPECT_EQ(f.glyph().Leading(), 2);
     EXPECT_EQ(f.glyph().Rows(), "0110|0110|0110");
     EXPECT_TRUE(font.Modified());
     ASSERT_EQ(font.UndoList().Count(), 2);
     const Tundolistentry& last = font.UndoList().Entry(1);
-    EXPECT_EQ(last.Action, 2);
+    EXPECT_EQ(last.Action, THistoryKind::LineTool);
     EXPECT_EQ(last.Rows, f.glyph().Rows());
     EXPECT_EQ(last.Leading, 2);
 }
@@ -150,7 +155,7 @@ TEST(RasterExchange, WholeStrokeRecordsOnceAndNormalizes) {
 TEST(RasterExchange, EndRasterEditWithoutRecordLeavesHistoryAndFlag) {
     StrokeFont f(8, "1", 3, 1);
     f.font.BeginRasterEdit();
-    f.font.EndRasterEdit(false, 26);
+    f.font.EndRasterEdit(false, THistoryKind::CopyTool);
     EXPECT_EQ(f.glyph().Rows(), "1");
     EXPECT_EQ(f.glyph().Leading(), 3);
     EXPECT_EQ(f.font.UndoList().Count(), 1);
@@ -165,7 +170,7 @@ TEST(RasterExchange, NoCurrentGlyphMakesCommandsNoOps) {
     font.BeginRasterEdit();
     font.ApplyRaster();
     font.RestoreRaster(true);
-    font.EndRasterEdit(true, 1);
+    font.EndRasterEdit(true, THistoryKind::PixelsChanged);
     EXPECT_EQ(changes, 0);
     EXPECT_EQ(font.WorkBitmap().Width(), 3);
     EXPECT_EQ(font.UndoList().Count(), 0);
@@ -174,7 +179,7 @@ TEST(RasterExchange, NoCurrentGlyphMakesCommandsNoOps) {
 
 TEST(RasterExchange, FromBitmapAnySize) {
     StrokeFont f(8, "101", 0, 3);
-    f.font.BeginUpdate();
+    TFontUpdate update(f.font, false);
     f.glyph().FromBitmap(TRaster(0, 0), true);
     EXPECT_EQ(f.glyph().Rows(), "");
     TRaster r(2, 3);
@@ -182,7 +187,6 @@ TEST(RasterExchange, FromBitmapAnySize) {
     f.glyph().FromBitmap(r, true);
     EXPECT_EQ(f.glyph().Rows(), "00|00|01");
     EXPECT_EQ(f.glyph().Width(), 3); // the caller sets the width
-    f.font.EndUpdate(false);
 }
 
 TEST(RasterExchange, GlyphOperationsNotifyOnce) {

@@ -13,6 +13,8 @@
 
 #include "formats/fileio.h"
 #include "formats/sheet.h"
+#include "formats/sheetguess.h"
+#include "formats/sheetink.h"
 #include "model/font.h"
 #include "rasterart.h"
 #include "shareddata.h"
@@ -40,12 +42,11 @@ TEST(Sheet, CellsGapsMarginsAndFittedWidths) {
     TFZXFont font;
     TImportReport report;
     ASSERT_EQ(ReadSheet(font, picture, o, report), "");
-    EXPECT_EQ(font.LastChar(), 'C');
+    EXPECT_EQ(font.LastChar(), 'B'); // the blank cell after the last ink is none
     EXPECT_EQ(font.Height(), 2);
     EXPECT_EQ(font.Glyph('@' - 32).Rows(), "100|100");
     EXPECT_EQ(font.Glyph('A' - 32).Rows(), "100|110");
     EXPECT_EQ(font.Glyph('B' - 32).Rows(), "111");
-    EXPECT_EQ(font.Glyph('C' - 32).Width(), 3);
     // Codes before the first cell: blank, as wide as a cell.
     EXPECT_EQ(font.Glyph(0).Width(), 3);
     EXPECT_EQ(report.Lines, std::vector<std::string>{"Not in the file, left empty: 32 to 63"});
@@ -58,7 +59,7 @@ TEST(Sheet, CellsGapsMarginsAndFittedWidths) {
     EXPECT_EQ(font.Glyph('A' - 32).Width(), 3);
     EXPECT_EQ(font.Glyph('B' - 32).Width(), 4);
     EXPECT_EQ(font.Glyph('B' - 32).Rows(), "1110");
-    EXPECT_EQ(font.Glyph('C' - 32).Width(), 3); // blank: the cell width
+    EXPECT_EQ(font.Glyph(0).Width(), 3); // blank: the cell width
 
     // From code 254 the third cell (ink) and fourth fall beyond 255.
     o.FirstCode = 254;
@@ -71,40 +72,196 @@ TEST(Sheet, CellsGapsMarginsAndFittedWidths) {
 
 TEST(Sheet, WhatCountsAsInk) {
     struct TCase {
-        TColor Pixel;
-        bool LightSheet, Ink;
+        TColor Paper, Pixel;
+        bool Ink;
     };
     const TCase cases[] = {
-        {clBlack, false, true},
-        {RGBColor(127, 127, 127), false, true},
-        {RGBColor(128, 128, 128), false, false},
-        {RGBColor(255, 0, 0), false, true},  // red is dark
-        {RGBColor(0, 255, 0), false, false}, // green is light
-        {0x7F000000u, false, false},         // transparent black is paper
-        {0x00FFFFFFu, true, true},           // a hole in a light sheet is ink
-        {0xFFFFFFFFu, true, false},
+        {clWhite, clBlack, true},
+        {clWhite, RGBColor(127, 127, 127), true},
+        {clWhite, RGBColor(128, 128, 128), false},
+        {clWhite, RGBColor(255, 0, 0), true},  // red is dark
+        {clWhite, RGBColor(0, 255, 0), false}, // green is light
+        {clWhite, 0x7F000000u, false},         // transparent black is paper beside dark ink
+        {clBlack, clWhite, true},
+        {clBlack, RGBColor(128, 128, 128), true},
+        {clBlack, RGBColor(127, 127, 127), false},
+        {RGBColor(0, 0, 96), RGBColor(255, 255, 0), true}, // yellow on dark blue
+        {RGBColor(0, 0, 96), RGBColor(0, 0, 160), false},
+        {0x00000000u, clWhite, true}, // anything opaque on see-through paper
+        {0x00FFFFFFu, clBlack, true},
+        {0x00000000u, 0x10FFFFFFu, false},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(IsInk(c.Pixel, c.LightSheet), c.Ink) << std::hex << c.Pixel;
+    for (const auto& c : cases) {
+        // Paper all round, one dark pixel in the middle so holes are paper.
+        TRaster sheet(5, 5, c.Paper);
+        sheet.SetPixel(2, 2, c.Paper == clWhite ? clBlack : c.Pixel);
+        const TSheetPaper paper = SheetPaperOf(sheet, nullptr, false);
+        EXPECT_EQ(IsInk(c.Pixel, paper), c.Ink) << std::hex << c.Paper << ' ' << c.Pixel;
+        EXPECT_EQ(IsInk(c.Pixel, SheetPaperOf(sheet, nullptr, true)), !c.Ink);
+    }
 
-    TRaster light(2, 1, 0xFFF0F0F0u);
-    EXPECT_FALSE(IsLightSheet(light)); // opaque all over: ink is dark pixels
-    light.SetPixel(1, 0, 0x00000000u);
-    EXPECT_TRUE(IsLightSheet(light));
-    light.SetPixel(0, 0, clBlack);
-    EXPECT_FALSE(IsLightSheet(light));
+    // White paper with see-through holes and no dark pixel: the holes are ink.
+    TRaster light(3, 3, 0xFFF0F0F0u);
+    light.SetPixel(1, 1, 0x00000000u);
+    EXPECT_TRUE(IsInk(0x00000000u, SheetPaperOf(light, nullptr, false)));
+    light.SetPixel(0, 1, clBlack);
+    EXPECT_FALSE(IsInk(0x00000000u, SheetPaperOf(light, nullptr, false)));
 }
 
-TEST(Sheet, GuessWithoutAGrid) {
-    // 16 columns of square cells where the height allows, else one row.
+TEST(Sheet, GuessWithoutInk) {
+    // No ink: 16 columns of square cells where the height allows, else one
+    // row, and no confidence.
     for (const auto& [w, h, cw, ch] :
          {std::array<int, 4>{128, 48, 8, 8}, std::array<int, 4>{160, 8, 10, 8},
           std::array<int, 4>{10, 300, 1, 1}}) {
-        const TImportOptions o = GuessSheetOptions(TRaster(w, h));
-        EXPECT_EQ(o.Columns, 16);
-        EXPECT_EQ(o.CellWidth, cw) << w << 'x' << h;
-        EXPECT_EQ(o.CellHeight, ch) << w << 'x' << h;
-        EXPECT_EQ(o.MarginX + o.GapX, 0);
+        const TSheetGuess guess = GuessSheetGrid(TRaster(w, h));
+        EXPECT_FALSE(guess.Confident);
+        EXPECT_EQ(guess.Options.Columns, 16);
+        EXPECT_EQ(guess.Options.CellWidth, cw) << w << 'x' << h;
+        EXPECT_EQ(guess.Options.CellHeight, ch) << w << 'x' << h;
+        EXPECT_EQ(guess.Options.MarginX + guess.Options.GapX, 0);
+    }
+}
+
+// Codes 32..last of 8 x 8, the space blank, every other character a box of
+// its own pattern in columns 0..4 and rows 1..6.
+void BoxFont(TFZXFont& font, int last) {
+    font.SetLastChar(last);
+    for (int code = 33; code <= last; ++code) {
+        std::string rows = "11111000";
+        for (int r = 0; r < 4; ++r) {
+            rows += "|1";
+            for (int b = 0; b < 3; ++b)
+                rows += (code >> ((r + b) % 7)) & 1 ? '1' : '0';
+            rows += "1000";
+        }
+        font.Glyph(code - 32).SetAll(rows + "|11111000", 1, 8, 0);
+    }
+}
+
+TRaster SheetOf(int last, int columns, bool grid = false, bool captions = false) {
+    TFZXFont font;
+    BoxFont(font, last);
+    TExportOptions out;
+    out.Columns = columns;
+    out.Grid = grid;
+    out.Captions = captions;
+    TRaster sheet;
+    EXPECT_EQ(WriteSheet(font, out, sheet), "");
+    return sheet;
+}
+
+// A picture in another frame: m pixels of paper all round.
+TRaster Framed(const TRaster& picture, int left, int top, int right, int bottom) {
+    TRaster framed(picture.Width() + left + right, picture.Height() + top + bottom);
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x)
+            framed.SetPixel(x + left, y + top, picture.Pixel(x, y));
+    return framed;
+}
+
+TEST(Sheet, GuessFindsTheGrid) {
+    struct TCase {
+        const char* Name;
+        TRaster Picture;
+        std::string Grid;
+    };
+    const TCase cases[] = {
+        {"32 x 3 cells of 8 x 8", SheetOf(127, 32),
+         "grid: 8x8 cells, gap 0, margin 0x0, 32 columns"},
+        {"16 columns", SheetOf(127, 16), "grid: 8x8 cells, gap 0, margin 0x0, 16 columns"},
+        {"one row", SheetOf(50, 19), "grid: 8x8 cells, gap 0, margin 0x0, 19 columns"},
+        {"grid lines and captions", SheetOf(100, 12, true, true),
+         "grid: 8x8 cells, gap 1, margin 14x8, 12 columns"},
+    };
+    for (const auto& c : cases) {
+        const TSheetGuess guess = GuessSheetGrid(c.Picture);
+        EXPECT_TRUE(guess.Confident) << c.Name;
+        EXPECT_EQ(SheetGridText(guess.Options), c.Grid) << c.Name;
+    }
+    // Noise has no grid to read.
+    TRaster noise(64, 32);
+    unsigned seed = 1;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 64; ++x)
+            if ((seed = seed * 1103515245u + 12345u) >> 30 & 1) noise.SetPixel(x, y, clBlack);
+    EXPECT_FALSE(GuessSheetGrid(noise).Confident);
+    // Margins without grid lines: where in them the cells begin is unsure.
+    EXPECT_FALSE(GuessSheetGrid(Framed(SheetOf(100, 10), 13, 7, 13, 7)).Confident);
+
+    // Columns follow from the cell size and the picture's width.
+    TImportOptions o;
+    o.CellWidth = 8;
+    EXPECT_EQ(SheetColumnsFitting(256, o), 32);
+    o.GapX = 1;
+    o.MarginX = 14;
+    EXPECT_EQ(SheetColumnsFitting(14 + 12 * 9, o), 12);
+}
+
+TEST(Sheet, LightInkOnDarkPaper) {
+    // The same sheet in other colours reads the same characters.
+    TFZXFont font;
+    BoxFont(font, 80);
+    const TRaster sheet = SheetOf(80, 16);
+    struct TCase {
+        TColor Paper, Ink;
+    };
+    const TCase cases[] = {
+        {clBlack, clWhite},
+        {RGBColor(0, 0, 128), RGBColor(255, 255, 0)},
+        {0x00000000u, clWhite},
+        {0x00FFFFFFu, clBlack},
+    };
+    for (const auto& c : cases) {
+        TRaster picture(sheet.Width(), sheet.Height());
+        for (int y = 0; y < sheet.Height(); ++y)
+            for (int x = 0; x < sheet.Width(); ++x) {
+                const bool ink = sheet.Pixel(x, y) == clBlack;
+                picture.SetPixel(x, y, ink ? c.Ink : c.Paper);
+            }
+        const TSheetGuess guess = GuessSheetGrid(picture);
+        ASSERT_TRUE(guess.Confident) << std::hex << c.Paper;
+        EXPECT_EQ(SheetGridText(guess.Options), "grid: 8x8 cells, gap 0, margin 0x0, 16 columns");
+        TFZXFont back;
+        TImportReport report;
+        ASSERT_EQ(ReadSheet(back, picture, guess.Options, report), "");
+        EXPECT_EQ(back.LastChar(), 80);
+        for (int code = 32; code <= 80; ++code)
+            ASSERT_EQ(back.Glyph(code - 32).Rows(), font.Glyph(code - 32).Rows()) << code;
+    }
+}
+
+TEST(Sheet, ARoundTripAddsNothing) {
+    // 'A' ends the font, 2 rows of 32 cells: the 30 blank cells after it are
+    // no characters; ink outside every cell is counted.
+    struct TCase {
+        int Last;
+        bool Blank; // the last character has no ink
+        int Stray;  // inked pixels put outside the cells
+    };
+    const TCase cases[] = {{65, false, 0}, {65, true, 0}, {40, false, 3}};
+    for (const auto& c : cases) {
+        TFZXFont font;
+        BoxFont(font, c.Last);
+        if (c.Blank) font.Glyph(c.Last - 32).SetAll("", 0, 8, 0);
+        TExportOptions out;
+        out.Columns = 32;
+        out.Grid = c.Stray > 0;
+        TRaster sheet;
+        ASSERT_EQ(WriteSheet(font, out, sheet), "");
+        for (int i = 0; i < c.Stray; ++i)
+            sheet.SetPixel(0, 1 + 2 * i, clBlack); // on the grid line left of the cells
+        const TImportOptions in = SheetImportOptions(font, out);
+        EXPECT_EQ(in.LastCode, c.Blank ? c.Last : 0);
+        TFZXFont back;
+        TImportReport report;
+        ASSERT_EQ(ReadSheet(back, sheet, in, report), "");
+        EXPECT_EQ(back.LastChar(), c.Last);
+        const std::vector<std::string> lines =
+            c.Stray ? std::vector<std::string>{std::to_string(c.Stray) +
+                                               " inked pixels outside every cell left out"}
+                    : std::vector<std::string>{};
+        EXPECT_EQ(report.Lines, lines);
     }
 }
 
@@ -172,13 +329,21 @@ TEST(Sheet, CommunityFontsThroughSheetsAndBack) {
         TFZXFont back;
         TImportReport report;
         ASSERT_EQ(ReadSheet(back, sheet, in, report), "");
-        ASSERT_GE(back.LastChar(), font.LastChar());
+        EXPECT_EQ(back.LastChar(), font.LastChar());
+        EXPECT_TRUE(report.Lines.empty()) << report.Lines.front();
         EXPECT_EQ(Ink(back, font.LastChar()), Ink(font, font.LastChar()));
         EXPECT_EQ(back.Glyph(0).Width(), in.CellWidth);
 
+        // A grid guessed without doubt is the right one.
+        if (!out.Grid) {
+            const TSheetGuess guess = GuessSheetGrid(sheet);
+            if (guess.Confident) {
+                EXPECT_EQ(SheetGridText(guess.Options), SheetGridText(in));
+            }
+        }
         // A sheet with a grid shows the window its own layout.
         if (out.Grid) {
-            const TImportOptions guess = GuessSheetOptions(sheet);
+            const TImportOptions guess = GuessSheetGrid(sheet).Options;
             EXPECT_EQ(
                 std::tie(guess.CellWidth, guess.CellHeight, guess.Columns, guess.GapX,
                          guess.MarginX, guess.MarginY),

@@ -44,7 +44,7 @@ THistoryMenuItem Header(const std::string& caption, int tag, int icon, std::uint
 }
 
 // Entry i carries CharIndex i, so a snapshot shows which entry it came from.
-void AddNumbered(Tundolist& list, int action, int group) {
+void AddNumbered(Tundolist& list, THistoryKind action, int group) {
     const int i = list.Count();
     list.AddEntry(action, i, group, "row" + std::to_string(i), i + 1, i % 16, -i);
 }
@@ -59,12 +59,12 @@ int EntryItems(const THistoryMenu& menu) {
 // "new character" for glyph 0, then italic on a font of two glyphs as one
 // group: select [32], italic, select "!", italic.
 void AddItalicGroup(Tundolist& list) {
-    list.AddEntry(11, 0, 0, "", 8, 0, 0);
+    list.AddEntry(THistoryKind::NewCharacter, 0, 0, "", 8, 0, 0);
     const int g = list.NewGroup();
-    list.AddEntry(12, 0, g, "1", 8, 0, 0);
-    list.AddEntry(13, 0, g, "01", 8, 0, 0);
-    list.AddEntry(12, 1, g, "1", 8, 0, 0);
-    list.AddEntry(13, 1, g, "01", 8, 0, 0);
+    list.AddEntry(THistoryKind::SelectChar, 0, g, "1", 8, 0, 0);
+    list.AddEntry(THistoryKind::Italic, 0, g, "01", 8, 0, 0);
+    list.AddEntry(THistoryKind::SelectChar, 1, g, "1", 8, 0, 0);
+    list.AddEntry(THistoryKind::Italic, 1, g, "01", 8, 0, 0);
 }
 
 TEST(UndoList, UndoAndRedoWalkTheSnapshots) {
@@ -74,14 +74,14 @@ TEST(UndoList, UndoAndRedoWalkTheSnapshots) {
     EXPECT_FALSE(list.Redo(s));
 
     // A new font: one entry, nothing to undo or redo.
-    AddNumbered(list, 11, 0);
+    AddNumbered(list, THistoryKind::NewCharacter, 0);
     EXPECT_FALSE(list.CanUndo());
     EXPECT_FALSE(list.CanRedo());
     EXPECT_FALSE(list.Undo(s));
 
     // Select a glyph, draw in it: undo gives the state before the stroke.
-    AddNumbered(list, 12, 0);
-    AddNumbered(list, 1, 0);
+    AddNumbered(list, THistoryKind::SelectChar, 0);
+    AddNumbered(list, THistoryKind::PixelsChanged, 0);
     ASSERT_TRUE(list.Undo(s));
     EXPECT_EQ(list.Position(), 1);
     EXPECT_EQ(s.CharIndex, 1);
@@ -108,11 +108,11 @@ TEST(UndoList, UndoAndRedoWalkTheSnapshots) {
 TEST(UndoList, RecordingAfterUndoCutsTheRedoBranch) {
     Tundolist list(5000);
     for (int i = 0; i < 5; ++i)
-        AddNumbered(list, 1, 0);
+        AddNumbered(list, THistoryKind::PixelsChanged, 0);
     TGlyphSnapshot s;
     list.Undo(s);
     list.Undo(s);
-    list.AddEntry(2, 9, 0, "new", 3, 0, 0);
+    list.AddEntry(THistoryKind::LineTool, 9, 0, "new", 3, 0, 0);
     EXPECT_EQ(list.Count(), 4);
     EXPECT_EQ(list.Position(), 3);
     EXPECT_FALSE(list.CanRedo());
@@ -124,8 +124,8 @@ TEST(UndoList, RecordingAfterUndoCutsTheRedoBranch) {
 TEST(UndoList, LimitDropsTheOldestEntries) {
     Tundolist list(5000);
     for (int i = 0; i < 5000; ++i)
-        AddNumbered(list, 1, 0);
-    list.AddEntry(2, 7777, 0, "last", 1, 0, 0);
+        AddNumbered(list, THistoryKind::PixelsChanged, 0);
+    list.AddEntry(THistoryKind::LineTool, 7777, 0, "last", 1, 0, 0);
     EXPECT_EQ(list.Count(), 5000);
     EXPECT_EQ(list.Position(), 4999);
     EXPECT_EQ(list.Entry(0).CharIndex, 1);
@@ -135,7 +135,7 @@ TEST(UndoList, LimitDropsTheOldestEntries) {
     list.Clear();
     EXPECT_FALSE(list.CanUndo());
     EXPECT_FALSE(list.CanRedo());
-    AddNumbered(list, 11, 0);
+    AddNumbered(list, THistoryKind::NewCharacter, 0);
     EXPECT_EQ(list.Position(), 0);
     EXPECT_FALSE(list.CanUndo());
 }
@@ -143,11 +143,11 @@ TEST(UndoList, LimitDropsTheOldestEntries) {
 TEST(UndoList, NewGroupIsOneAboveTheLargestHeld) {
     Tundolist list(5000);
     EXPECT_EQ(list.NewGroup(), 1);
-    AddNumbered(list, 11, 0);
+    AddNumbered(list, THistoryKind::NewCharacter, 0);
     EXPECT_EQ(list.NewGroup(), 1);
-    AddNumbered(list, 12, 3);
-    AddNumbered(list, 13, 3);
-    AddNumbered(list, 1, 0);
+    AddNumbered(list, THistoryKind::SelectChar, 3);
+    AddNumbered(list, THistoryKind::Italic, 3);
+    AddNumbered(list, THistoryKind::PixelsChanged, 0);
     EXPECT_EQ(list.NewGroup(), 4);
     EXPECT_EQ(list.NextGroup(), 4);
 
@@ -156,7 +156,7 @@ TEST(UndoList, NewGroupIsOneAboveTheLargestHeld) {
     list.Undo(s);
     list.Undo(s);
     EXPECT_EQ(list.NewGroup(), 4) << "undone entries still count";
-    AddNumbered(list, 1, 0);
+    AddNumbered(list, THistoryKind::PixelsChanged, 0);
     EXPECT_EQ(list.NewGroup(), 1) << "cut entries do not";
 }
 
@@ -180,7 +180,7 @@ TEST(UndoList, Texts) {
     };
     for (const auto& c : cases) {
         Tundolist list(10);
-        list.AddEntry(c.action, c.index, 0, "", c.width, 0, 0);
+        list.AddEntry(static_cast<THistoryKind>(c.action), c.index, 0, "", c.width, 0, 0);
         EXPECT_EQ(EntryText(list.Entry(0)), c.text) << c.action;
     }
 }
@@ -224,7 +224,7 @@ TEST(UndoListMenu, GroupOfTwoGlyphs) {
 TEST(UndoListMenu, HeaderTagReachesThroughTheWholeGroup) {
     Tundolist list(5000);
     AddItalicGroup(list);
-    list.AddEntry(1, 1, 0, "11", 8, 0, 0);
+    list.AddEntry(THistoryKind::PixelsChanged, 1, 0, "11", 8, 0, 0);
     THistoryMenu menu;
     ASSERT_TRUE(list.FillUndoMenu(50, menu));
     const THistoryMenu expected = {
@@ -265,9 +265,9 @@ TEST(UndoListMenu, HeaderCaptionFollowsTheGroupAction) {
     };
     for (const auto& c : cases) {
         Tundolist list(5000);
-        AddNumbered(list, 11, 0);
+        AddNumbered(list, THistoryKind::NewCharacter, 0);
         for (int a : c.actions)
-            AddNumbered(list, a, 1);
+            AddNumbered(list, static_cast<THistoryKind>(a), 1);
         THistoryMenu menu;
         ASSERT_TRUE(list.FillUndoMenu(50, menu));
         EXPECT_EQ(menu[1], Header(c.undo, int(c.actions.size()), c.icon, 0));
@@ -282,11 +282,11 @@ TEST(UndoListMenu, HeaderCaptionFollowsTheGroupAction) {
 TEST(UndoListMenu, ItemLimitAndHeadersBeyondIt) {
     // Base, a group of two far from the present, then 60 single edits.
     Tundolist list(5000);
-    AddNumbered(list, 11, 0);
-    AddNumbered(list, 12, 1);
-    AddNumbered(list, 13, 1);
+    AddNumbered(list, THistoryKind::NewCharacter, 0);
+    AddNumbered(list, THistoryKind::SelectChar, 1);
+    AddNumbered(list, THistoryKind::Italic, 1);
     for (int i = 0; i < 60; ++i)
-        AddNumbered(list, 1, 0);
+        AddNumbered(list, THistoryKind::PixelsChanged, 0);
 
     THistoryMenu menu;
     ASSERT_TRUE(list.FillUndoMenu(50, menu));

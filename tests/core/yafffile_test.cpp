@@ -144,6 +144,8 @@ TEST(YaffReader, NamesTheLineAndTheFault) {
         {"'\xC3':\n    @\n", "Line 1: label \"'\xC3'\" is not valid UTF-8"},
         {"65:\n    @.\n    @\n", "Line 3: glyph row 1 pixels wide, the rows above 2"},
         {"65:\n    @.\n      @.\n", "Line 3: glyph row indented differently from the row above"},
+        {"name: x\n0x41:\n    .@x\n    @@@\n",
+         "Line 3: \".@x\" under label \"0x41\" is no glyph row (\".\" and \"@\" only)"},
         {"65:\n    @.\n    @x\n",
          "Line 3: \"@x\" is no glyph row (\".\" and \"@\" only) and no property (name: value)"},
         {"65:\n    @.\n\n    @.\n",
@@ -218,6 +220,42 @@ TEST(YaffFormat, IsARowOfTheFormatTable) {
 } // namespace
 
 namespace {
+
+// With the Spectrum's characters, codes 163 and 169 have no Unicode partner:
+// each format still writes them so that they read back in their places.
+TEST(FontFormats, ZXCharsetRoundTripKeepsEveryCode) {
+    TFZXFont font;
+    font.SetHeight(8);
+    font.SetLastChar(255);
+    for (int code = 32; code <= 255; ++code) {
+        std::string row(8, '0');
+        for (int b = 0; b < 8; ++b)
+            if (code & (0x80 >> b)) row[static_cast<std::size_t>(b)] = '1';
+        font.Glyph(code - 32).SetAll(row + "|10000001", code % 3, 8, 0);
+    }
+    std::vector<std::uint8_t> expected;
+    ASSERT_EQ(font.BuildFZXImage(expected), "");
+    for (const char* name : {"font.bdf", "font.yaff", "font.psf"}) {
+        SCOPED_TRACE(name);
+        const TFontFormat* format = FindFontFormat(name);
+        ASSERT_NE(format, nullptr);
+        TExportOptions out;
+        out.ZxCharset = true;
+        std::vector<std::uint8_t> bytes;
+        ASSERT_EQ(format->WriteBytes(font, out, bytes), "");
+        TImportOptions in;
+        in.ZxCharset = true;
+        TImportReport report;
+        TFZXFont back;
+        ASSERT_EQ(format->ReadBytes(back, bytes, in, report), "");
+        EXPECT_EQ(report.Skipped, 0);
+        std::vector<std::uint8_t> image;
+        ASSERT_EQ(back.BuildFZXImage(image), "");
+        EXPECT_EQ(image, expected);
+        for (int code : {163, 169})
+            EXPECT_EQ(back.Glyph(code - 32).Rows(), font.Glyph(code - 32).Rows()) << code;
+    }
+}
 
 // The readers refuse more bytes than the table's limit even when handed them.
 TEST(TextFormats, OversizedInputIsRefusedAndTheFontLeftAlone) {

@@ -34,6 +34,7 @@ TSpectrumOptions SampleOptions() {
     o.Y = 30;
     o.Ink = 2;
     o.Paper = 6;
+    o.Bright = true;
     o.Border = 1;
     return o;
 }
@@ -60,7 +61,7 @@ void ExpectStartUpShowsText(z80test::TZ80Machine& m, unsigned pc, unsigned sp, T
     ASSERT_TRUE(m.RunToHalt(pc, sp)) << "the start-up did not reach its waiting loop";
     EXPECT_TRUE(m.Screen() == RenderPicture(font, o)) << "screen differs from render";
     for (unsigned a = 0x5800; a < 0x5B00; ++a)
-        ASSERT_EQ(m.Memory[a], o.Paper * 8 + o.Ink) << "attribute at " << a;
+        ASSERT_EQ(m.Memory[a], 64 + o.Paper * 8 + o.Ink) << "attribute at " << a;
     EXPECT_EQ(m.Ula & 7, o.Border);
 }
 
@@ -167,6 +168,12 @@ TEST_F(LibSpectrum, SnapshotStartsWithAnEmptyScreenAndShowsTheText) {
     const TBytes image = program.Image();
     EXPECT_TRUE(std::equal(image.begin(), image.end(), m.Memory.begin() + program.Org));
     ExpectStartUpShowsText(m, pc, sp, font, o);
+
+    // The screen file holds the machine's screen memory once the text shows.
+    testdata::TempDir dir;
+    const std::string scr = (dir.Path() / "s.SCR").string();
+    ASSERT_EQ(ExportForSpectrum(font, o, scr, "f.fzx"), "");
+    EXPECT_TRUE(ReadFileBytes(scr) == TBytes(m.Memory.begin() + 0x4000, m.Memory.begin() + 0x5B00));
 }
 
 TEST(SpectrumSource, AssemblesToTheBytesOfTheProgram) {

@@ -1,18 +1,19 @@
 // The print routine, run in an emulated Z80, sets text pixel for pixel as
-// `quorrel-cli render --wrap` does: for fonts of our own, and for every font
-// of the shared collection.
+// `quorrel-cli render --wrap` does, and byte for byte as the screen model
+// does: for fonts of our own, and for every font of the shared collection.
 
 #include <gtest/gtest.h>
 
 #include <iostream>
 #include <string>
 
-#include "formats/fontfiles.h"
+#include "formatfiles.h"
 #include "model/font.h"
 #include "render/textlayout.h"
 #include "shareddata.h"
 #include "spectrum/printroutine.h"
 #include "spectrum/spectrumprogram.h"
+#include "spectrum/spectrumscreen.h"
 #include "spectrumfonts.h"
 #include "z80machine.h"
 
@@ -25,6 +26,7 @@ struct TOutcome {
     bool KeptRegisters = false;
     long long Tstates = 0;
     TRaster Screen;
+    std::vector<std::uint8_t> Bitmap; // screen memory from 0x4000
 };
 
 // Loads routine, font and text as the export lays them out and calls the
@@ -66,6 +68,8 @@ TOutcome RunOnSpectrum(const TFZXFont& font, const std::string& text, int x, int
     out.KeptRegisters = machine.KeptRegisters;
     out.Tstates = machine.Tstates;
     out.Screen = machine.Screen();
+    out.Bitmap.assign(machine.Memory.begin() + 0x4000,
+                      machine.Memory.begin() + 0x4000 + TSpectrumScreen::BitmapSize);
     return out;
 }
 
@@ -102,6 +106,15 @@ void ExpectSameAsRender(TFZXFont& font, const std::string& text, int x, int y,
     EXPECT_EQ(out.StrayWrites, 0) << "first stray write at " << out.FirstStray;
     EXPECT_TRUE(out.KeptRegisters) << "IX, IY or an alternate register changed";
     EXPECT_EQ(Difference(out.Screen, RenderPicture(font, text, x, y)), "");
+    // The screen model (view and .scr) holds the same bitmap bytes.
+    TSpectrumOptions options;
+    options.Text = text;
+    options.X = x;
+    options.Y = y;
+    TSpectrumScreen screen;
+    SetSpectrumText(screen, font, options);
+    EXPECT_TRUE(std::equal(out.Bitmap.begin(), out.Bitmap.end(), screen.Memory().begin()))
+        << "screen model differs from the machine";
 }
 
 std::string Codes(int first, int last) {
@@ -193,7 +206,8 @@ TEST(SpectrumPrint, SharedFontsLookTheSameAsRender) {
     std::size_t tested = 0;
     for (const auto& path : files) {
         TFZXFont font;
-        if (!LoadFontFile(font, path.string()).empty())
+        TImportReport report;
+        if (!LoadFontFile(font, path.string(), TImportOptions(), report).empty())
             continue; // broken files are the readers' tests
         ++tested;
         const std::string name = path.filename().string();

@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
         TExportOptions out;
         out.Grid = out.Captions = shot.Grid;
         const std::string sheet = temp.filePath("sheet.png").toStdString();
-        if (!ExportFontFile(source, sheet, out).empty()) return 1;
+        if (!SaveFontFile(source, sheet, out).empty()) return 1;
         TRaster picture;
         if (!ReadSheetPicture(sheet, picture).empty()) return 1;
         TSheetImportDialog dialog(picture, QString::fromStdString(sheet));

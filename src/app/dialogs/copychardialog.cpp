@@ -3,6 +3,7 @@
 #include <QInputDialog>
 
 #include "model/font.h"
+#include "model/updatescope.h"
 #include "platform/application.h"
 #include "platform/fonttext.h"
 #include "text/copycharanswer.h"
@@ -27,8 +28,9 @@ void CopyCharActionExecute(QWidget* parent, TFZXFont& font) {
         return;
     }
     // One refresh for the whole command: the one GlyphChanged sends.
-    font.BeginUpdate();
-    current->CopyFrom(font.Glyph(source));
-    font.EndUpdate(false);
-    font.GlyphChanged(CopyCharacterAction);
+    {
+        TFontUpdate update(font, false);
+        current->CopyFrom(font.Glyph(source));
+    }
+    font.GlyphChanged(THistoryKind::CopyCharacter);
 }

@@ -9,12 +9,14 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "dialogbuttons.h"
 #include "formats/sheet.h"
+#include "formats/sheetguess.h"
 #include "text/textrows.h"
 
 namespace {
@@ -98,6 +100,8 @@ TSheetImportDialog::TSheetImportDialog(const TRaster& picture, const QString& fi
     SpacingEdit = SpinBox(this, "SpacingEdit", 0, 16);
     FitWidthCheck = new QCheckBox(QStringLiteral("&Fit widths to the ink, plus"), this);
     FitWidthCheck->setObjectName("FitWidthCheck");
+    InvertCheck = new QCheckBox(QStringLiteral("In&vert: light ink on dark paper"), this);
+    InvertCheck->setObjectName("InvertCheck");
 
     auto pair = [this](QSpinBox* a, QSpinBox* b) {
         auto* row = new QHBoxLayout;
@@ -124,6 +128,7 @@ TSheetImportDialog::TSheetImportDialog(const TRaster& picture, const QString& fi
     fit->addWidget(new QLabel(QStringLiteral("pixels"), this));
     fit->addStretch(1);
     form->addRow(fit);
+    form->addRow(InvertCheck);
 
     SheetView = new TSheetView(picture, this);
     auto* scroll = new QScrollArea(this);
@@ -159,11 +164,14 @@ TSheetImportDialog::TSheetImportDialog(const TRaster& picture, const QString& fi
     layout->addWidget(StatusLabel);
     layout->addLayout(buttons.Row);
 
-    SetOptions(GuessSheetOptions(picture));
+    SetOptions(GuessSheetGrid(picture).Options);
+    for (QSpinBox* box : {CellWidthEdit, GapXEdit, MarginXEdit})
+        connect(box, &QSpinBox::valueChanged, this, &TSheetImportDialog::ColumnsFollow);
     for (QSpinBox* box : {CellWidthEdit, CellHeightEdit, FirstCodeEdit, ColumnsEdit, GapXEdit,
                           GapYEdit, MarginXEdit, MarginYEdit, SpacingEdit})
         connect(box, &QSpinBox::valueChanged, this, &TSheetImportDialog::OptionsChanged);
     connect(FitWidthCheck, &QCheckBox::toggled, this, &TSheetImportDialog::OptionsChanged);
+    connect(InvertCheck, &QCheckBox::toggled, this, &TSheetImportDialog::OptionsChanged);
 }
 
 TImportOptions TSheetImportDialog::Options() const {
@@ -178,6 +186,7 @@ TImportOptions TSheetImportDialog::Options() const {
     o.MarginY = MarginYEdit->value();
     o.FitWidth = FitWidthCheck->isChecked();
     o.Spacing = SpacingEdit->value();
+    o.Invert = InvertCheck->isChecked();
     return o;
 }
 
@@ -193,8 +202,16 @@ void TSheetImportDialog::SetOptions(const TImportOptions& o) {
     MarginYEdit->setValue(o.MarginY);
     FitWidthCheck->setChecked(o.FitWidth);
     SpacingEdit->setValue(o.Spacing);
+    InvertCheck->setChecked(o.Invert);
     FSetting = false;
     OptionsChanged();
+}
+
+void TSheetImportDialog::ColumnsFollow() {
+    if (FSetting) return;
+    // Set quietly: the cell editor's own change refreshes the preview.
+    const QSignalBlocker blocker(ColumnsEdit);
+    ColumnsEdit->setValue(SheetColumnsFitting(FPicture.Width(), Options()));
 }
 
 void TSheetImportDialog::OptionsChanged() {

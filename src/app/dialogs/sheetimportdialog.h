@@ -54,6 +54,7 @@ class TSheetImportDialog : public QDialog {
     QSpinBox* MarginXEdit = nullptr;
     QSpinBox* MarginYEdit = nullptr;
     QCheckBox* FitWidthCheck = nullptr;
+    QCheckBox* InvertCheck = nullptr;
     QSpinBox* SpacingEdit = nullptr;
     TSheetView* SheetView = nullptr;
     QLabel* PreviewLabel = nullptr;
@@ -63,6 +64,8 @@ class TSheetImportDialog : public QDialog {
   private:
     // Reads the sheet with the current options; refreshes grid and preview.
     void OptionsChanged();
+    // A new cell width, gap or margin: the columns follow the picture's width.
+    void ColumnsFollow();
     QImage PreviewImage() const;
 
     const TRaster& FPicture;

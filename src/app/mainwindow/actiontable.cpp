@@ -71,6 +71,7 @@ const TActionRow ActionTable[] = {
     {"FitWidthAction", "Fit width", "sets the width to the rightmost pixel of the character", "", 51, 0, false},
     {"FitWidthAllAction", "Fit width all", "sets the width of all characters to their rightmost pixel", "", 52, 0, false},
     {"ShowGlyphSheetAction", "&Glyph sheet", "shows all characters at a glance", "", -1, 0, false},
+    {"ShowSpectrumScreenAction", "&Spectrum screen", "shows the preview text on the Spectrum's screen, in its colours", "", -1, 0, false},
     {"ZoomInAction", "Zoom &in", "enlarges the canvas", "Ctrl++", -1, 0, false},
     {"ZoomOutAction", "Zoom &out", "reduces the canvas", "Ctrl+-", -1, 0, false},
 };

@@ -25,6 +25,8 @@
 #include "platform/application.h"
 #include "platform/filepath.h"
 #include "platform/fonttext.h"
+#include "render/textlayout.h"
+#include "spectrum/spectrumscreendock.h"
 #include "widgets/chargrid.h"
 #include "widgets/previewpaintbox.h"
 
@@ -59,6 +61,9 @@ Tmainform::Tmainform(const std::vector<std::string>& arguments, QWidget* parent)
     CreateCentre();
     CreateStatusBar();
     CreateGlyphSheetDock();
+    FSpectrumDock =
+        new TSpectrumScreenDock(*this, *FFont, Action("ShowSpectrumScreenAction"),
+                                [this] { return SampleCodes(*FFont, FPreviewForm->Lines()); });
     CreateComfort();
 
     // FormCreate

@@ -39,6 +39,7 @@ class TWidthDrag;
 class TEditPaintBox;
 class TPreviewPaintBox;
 class TScaleFactorForm;
+class TSpectrumScreenDock;
 class TToolStroke;
 class TValueEdit;
 class Ttestpreviewform;
@@ -75,6 +76,7 @@ class Tmainform : public QMainWindow {
     TEditPaintBox* EditPaintBox() const { return FEditPaintBox; }
     TDatabaseGrid* CharList() const { return FGrid; }
     TGlyphSheet* GlyphSheet() const { return FSheet; }
+    TSpectrumScreenDock* SpectrumScreenDock() const { return FSpectrumDock; }
 
     // --- files ------------------------------------------------------------
     bool QuerySaveChanges();
@@ -240,6 +242,7 @@ class Tmainform : public QMainWindow {
     TDatabaseGrid* FGrid = nullptr;
     TGlyphSheet* FSheet = nullptr;
     QDockWidget* FSheetDock = nullptr;
+    TSpectrumScreenDock* FSpectrumDock = nullptr;
     QWidget* FBeyondLastCharBar = nullptr;
     QLabel* FBeyondLastCharLabel = nullptr;
     QPushButton* FRaiseLastCharButton = nullptr;

@@ -18,6 +18,7 @@
 #include "mainwindow/mainform.h"
 #include "platform/application.h"
 #include "platform/fonttext.h"
+#include "spectrum/spectrumscreendock.h"
 #include "text/charcaption.h"
 #include "widgets/editcanvas.h"
 #include "widgets/editpanel.h"
@@ -110,6 +111,7 @@ void Tmainform::UpdateComfort(bool hasGlyph) {
     Action("PasteGlyphAction")->setEnabled(hasGlyph && FClipboardGlyph);
     Action("FitWidthAction")->setEnabled(hasGlyph);
     FSheet->Refresh();
+    FSpectrumDock->Refresh();
 
     const int index = FFont->CurrentIndex();
     const int code = index + 32;

@@ -11,8 +11,8 @@
 #include <QMenu>
 #include <QMessageBox>
 
+#include "formatfiles.h"
 #include "formats/fileio.h"
-#include "formats/fontfiles.h"
 #include "mainwindow/mainform.h"
 #include "platform/application.h"
 #include "platform/filedialogfilters.h"
@@ -135,9 +135,10 @@ void Tmainform::OpenFontPath(const std::string& path) {
     // The file is read into a font of its own and taken over only once it
     // was read completely, so a file that fails changes nothing.
     TFZXFont read;
+    TImportReport report;
     std::string error;
     try {
-        error = LoadFontFile(read, path);
+        error = LoadFontFile(read, path, TImportOptions(), report, fgOwn);
     } catch (const TFileError& e) {
         ShowErrorBox(this, FromPath(e.what()));
         return;
@@ -184,11 +185,12 @@ void Tmainform::FileLoadActionAccept() {
     OpenFont(dialog.selectedFiles().first());
 }
 
-// Writes the font by the extension of path; shows what went wrong.
-static bool WriteFont(Tmainform& window, TFZXFont& font, const std::string& path, bool allowASM) {
+// Writes the font by the extension of path, one of the formats of groups;
+// shows what went wrong.
+static bool WriteFont(Tmainform& window, TFZXFont& font, const std::string& path, unsigned groups) {
     std::string error;
     try {
-        error = SaveFontFile(font, path, allowASM);
+        error = SaveFontFile(font, path, TExportOptions(), groups);
     } catch (const TFileError& e) {
         ShowErrorBox(&window, FromPath(e.what()));
         return false;
@@ -208,7 +210,7 @@ bool Tmainform::SaveFont() {
         SetFileName(dialog.selectedFiles().first());
     }
     // Plain Save never exports assembler source.
-    if (!WriteFont(*this, *FFont, FFilePath, false)) return false;
+    if (!WriteFont(*this, *FFont, FFilePath, fgOwn)) return false;
     AddToRecent(FFilePath);
     return true;
 }
@@ -243,15 +245,15 @@ void Tmainform::FileSaveAsActionBeforeExecute(QFileDialog& dialog) {
 
 void Tmainform::FileSaveAsActionAccept(const QString& name) {
     if (name.isEmpty()) return;
-    const std::string ext = UpperExtension(ToPath(name));
-    if (ext == ".ASM") {
+    const TFontFormat* format = FindFontFormat(ToPath(name), fgOwn | fgSource);
+    if (format && format->Group == fgSource) {
         // An export: the font keeps its file, its list entry and its state;
         // the next dialog without a file starts where it went.
-        WriteFont(*this, *FFont, ToPath(name), true);
+        WriteFont(*this, *FFont, ToPath(name), fgSource);
         FLastFolder = QFileInfo(name).absolutePath();
         return;
     }
-    if (!WriteFont(*this, *FFont, ToPath(name), false)) return;
+    if (!WriteFont(*this, *FFont, ToPath(name), fgOwn)) return;
     SetFileName(name);
     AddToRecent(ToPath(name));
 }

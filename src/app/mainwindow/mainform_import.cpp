@@ -68,7 +68,7 @@ std::string ReadToolkitPicture(const QString& path, TRaster& picture) {
 // Every readable row of the table, the toolkit's other pictures, and first
 // all of them together, chosen at the start.
 QStringList ImportFilters() {
-    std::vector<TFileFilterRow> rows = FormatFilterRows(false);
+    std::vector<TFileFilterRow> rows = FormatFilterRows(false, fgOther);
     QStringList filters;
     for (const TFileFilterRow& row : rows)
         filters << FileFilter(row);
@@ -87,7 +87,7 @@ QStringList ImportFilters() {
 } // namespace
 
 bool Tmainform::CanImport(const QString& path) const {
-    return FindFontFormat(ToPath(path)) || IsToolkitPicture(path);
+    return FindFontFormat(ToPath(path), fgOther) || IsToolkitPicture(path);
 }
 
 void Tmainform::ConnectImportCommands() {
@@ -116,7 +116,7 @@ void Tmainform::ImportFont(const QString& path) {
 
 void Tmainform::ImportAsked(const QString& path) {
     const std::string file = ToPath(path);
-    const TFontFormat* format = FindFontFormat(file);
+    const TFontFormat* format = FindFontFormat(file, fgOther);
     const bool toolkitPicture = !format && IsToolkitPicture(path);
     if (!format && !toolkitPicture) {
         ShowMessageBox(this,
@@ -139,7 +139,7 @@ void Tmainform::ImportAsked(const QString& path) {
                 error = ImportSheetPicture(read, picture, dialog.Options(), report);
             }
         } else {
-            error = ImportFontFile(read, file, options, report);
+            error = LoadFontFile(read, file, options, report, fgOther);
         }
     } catch (const TFileError& e) {
         ShowErrorBox(this, FromPath(e.what()));
@@ -166,7 +166,7 @@ void Tmainform::ExportActionExecute() {
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    const std::vector<TFileFilterRow> rows = FormatFilterRows(true);
+    const std::vector<TFileFilterRow> rows = FormatFilterRows(true, fgOther);
     QStringList filters;
     for (const TFileFilterRow& row : rows)
         filters << FileFilter(row);
@@ -174,7 +174,7 @@ void Tmainform::ExportActionExecute() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     QString path = dialog.selectedFiles().first();
     // A name without a known extension gets the chosen filter's.
-    if (!FindFontFormat(ToPath(path))) {
+    if (!FindFontFormat(ToPath(path), fgOther)) {
         const int chosen = filters.indexOf(dialog.selectedNameFilter());
         path += rows[std::max(chosen, 0)].Extensions.front();
     }
@@ -183,7 +183,7 @@ void Tmainform::ExportActionExecute() {
 
 void Tmainform::ExportFont(const QString& path) {
     const std::string file = ToPath(path);
-    const TFontFormat* format = FindFontFormat(file);
+    const TFontFormat* format = FindFontFormat(file, fgOther);
     if (!format) {
         ShowMessageBox(this,
                        QStringLiteral("\"%1\": not a font format that can be exported").arg(path));
@@ -196,7 +196,7 @@ void Tmainform::ExportFont(const QString& path) {
     if (!format->Picture) Action("ZxCharsetAction")->setChecked(FExportOptions.ZxCharset);
     std::string error;
     try {
-        error = ExportFontFile(*FFont, file, FExportOptions);
+        error = SaveFontFile(*FFont, file, FExportOptions, fgOther);
     } catch (const TFileError& e) {
         ShowErrorBox(this, FromPath(e.what()));
         return;

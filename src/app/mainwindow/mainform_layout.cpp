@@ -123,7 +123,8 @@ void Tmainform::CreateMenus() {
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName("ViewMenu");
-    add(view, {"ShowGlyphSheetAction", "|", "ZoomInAction", "ZoomOutAction"});
+    add(view,
+        {"ShowGlyphSheetAction", "ShowSpectrumScreenAction", "|", "ZoomInAction", "ZoomOutAction"});
 
     // Alt+T belongs to the preview text settings, so the menu's own key is L.
     QMenu* tools = menuBar()->addMenu(QStringLiteral("Too&ls"));

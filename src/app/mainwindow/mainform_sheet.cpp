@@ -11,6 +11,7 @@
 #include "mainwindow/mainform.h"
 #include "platform/safesettings.h"
 #include "shell/windowplace.h"
+#include "spectrum/spectrumscreendock.h"
 #include "widgets/chargrid.h"
 #include "widgets/glyphsheet.h"
 
@@ -90,6 +91,7 @@ void Tmainform::LoadWindowSettings(TSafeRegistry& reg) {
     if (!layout.isEmpty()) restoreState(layout);
     Action("ShowGlyphSheetAction")->setChecked(ReadBoolDefault(reg, "ShowGlyphSheet", false));
     FSheetDock->setVisible(Action("ShowGlyphSheetAction")->isChecked());
+    FSpectrumDock->LoadSettings(reg);
     reg.CloseKey();
 }
 
@@ -112,8 +114,9 @@ void Tmainform::KeepOnScreen() {
 void Tmainform::StoreWindowSettings(TSafeRegistry& reg) {
     if (!reg.OpenKey(kWindowKey, true)) return;
     reg.WriteBool("ShowGlyphSheet", Action("ShowGlyphSheetAction")->isChecked());
+    FSpectrumDock->StoreSettings(reg);
     // The place, size and state of the window, and where its toolbars and
-    // the dock are.
+    // the docks are.
     reg.WriteString("Geometry", QString::fromLatin1(saveGeometry().toBase64()));
     reg.WriteString("Layout", QString::fromLatin1(saveState().toBase64()));
     reg.CloseKey();

@@ -12,6 +12,7 @@
 #include "drawing/widthdrag.h"
 #include "mainwindow/mainform.h"
 #include "platform/qtraster.h"
+#include "spectrum/spectrumscreendock.h"
 #include "widgets/cursordefs.h"
 #include "widgets/editcanvas.h"
 #include "widgets/glyphsheet.h"
@@ -108,6 +109,7 @@ bool Tmainform::WidthDragMouseMove(const QPoint& pos) {
         FXYInfoLabel->setText(QStringLiteral("Width: %1").arg(now->Width()));
     FEditPaintBox->Refresh();
     FSheet->Refresh();
+    FSpectrumDock->Refresh();
     return true;
 }
 
@@ -142,7 +144,8 @@ void Tmainform::EditPaintBoxMouseMove(const QPoint& pos) {
     if (!hasGlyph || FStroke->StrokeButton() == 0) return;
     if (FStroke->Move(TToolOptionsFromActions::Read(*this), column, row)) {
         FEditPaintBox->Refresh();
-        FSheet->Refresh(); // the sheet follows the stroke too
+        FSheet->Refresh(); // the sheet and the Spectrum screen follow the stroke too
+        FSpectrumDock->Refresh();
     }
 }
 

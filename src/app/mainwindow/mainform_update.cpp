@@ -12,9 +12,11 @@
 #include "dialogs/previewdialog.h"
 #include "icons/historyimagelist.h"
 #include "mainwindow/mainform.h"
+#include "model/updatescope.h"
 #include "platform/fonttext.h"
 #include "shell/fontwarnings.h"
 #include "shell/historysteps.h"
+#include "spectrum/spectrumscreendock.h"
 #include "widgets/chargrid.h"
 #include "widgets/editcanvas.h"
 #include "widgets/previewpaintbox.h"
@@ -188,15 +190,16 @@ void Tmainform::UndoRedoSteps(int kind, int count) {
 
 void Tmainform::NewFont() {
     TFZXFont& font = *FFont;
-    font.BeginUpdate();
-    font.Clear();
-    font.SetLastChar(32);
-    SelectListRow(1);
-    font.SetCurrent(0);
-    font.ApplyToCurrent(coClear);
-    font.SetModified(false);
-    font.EndUpdate(true);
-    font.RecordUndo(11, 0);
+    {
+        TFontUpdate update(font);
+        font.Clear();
+        font.SetLastChar(32);
+        SelectListRow(1);
+        font.SetCurrent(0);
+        font.ApplyToCurrent(coClear);
+        font.SetModified(false);
+    }
+    font.RecordUndo(THistoryKind::NewCharacter, 0);
 }
 
 void Tmainform::PreviewChanged(bool zoomChanged) {
@@ -205,6 +208,7 @@ void Tmainform::PreviewChanged(bool zoomChanged) {
         UpdateControls();
     } else {
         FPreviewPaintbox->update();
+        FSpectrumDock->Refresh();
     }
 }
 

@@ -13,6 +13,7 @@
 #include "render/textlayout.h"
 #include "spectrum/emulatorlaunch.h"
 #include "spectrum/spectrumfiles.h"
+#include "spectrum/spectrumscreendock.h"
 
 namespace {
 
@@ -54,7 +55,8 @@ std::string TSpectrumCommands::SampleText() const {
 }
 
 bool TSpectrumCommands::ExportTo(const QString& path) {
-    TSpectrumOptions options;
+    // Colours and position as the Spectrum screen view shows them.
+    TSpectrumOptions options = FWindow.SpectrumScreenDock()->Options();
     options.Text = SampleText();
     const QString fontName = FWindow.FileName().isEmpty()
                                  ? QStringLiteral("(untitled)")
@@ -79,7 +81,8 @@ void TSpectrumCommands::ExportActionExecute() {
     dialog.setDefaultSuffix(QStringLiteral("tap"));
     dialog.setNameFilters({QStringLiteral("ZX Spectrum tape (*.tap) (*.tap *.TAP)"),
                            QStringLiteral("ZX Spectrum 48K snapshot (*.z80) (*.z80 *.Z80)"),
-                           QStringLiteral("Z80 assembler source (*.asm) (*.asm *.ASM)")});
+                           QStringLiteral("Z80 assembler source (*.asm) (*.asm *.ASM)"),
+                           QStringLiteral("ZX Spectrum screen (*.scr) (*.scr *.SCR)")});
     if (!FWindow.FileName().isEmpty()) {
         const QFileInfo font(FWindow.FileName());
         dialog.setDirectory(font.absolutePath());
@@ -95,7 +98,7 @@ void TSpectrumCommands::ExportActionExecute() {
         if (chosen.isEmpty()) return;
         const QFileInfo name(chosen.first());
         const QString old = name.suffix().toLower();
-        if (old == "tap" || old == "z80" || old == "asm")
+        if (old == "tap" || old == "z80" || old == "asm" || old == "scr")
             dialog.selectFile(name.completeBaseName() + '.' + suffix);
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
@@ -122,7 +125,33 @@ void TSpectrumCommands::RunInEmulatorExecute() {
     for (const std::string& a : launch.Arguments)
         arguments << QString::fromStdString(a);
     arguments << snapshot;
-    if (!QProcess::startDetached(QString::fromStdString(launch.Program), arguments))
+    // Fuse reads a snapshot only at its start: the one started before makes
+    // way for the new one, so a single emulator shows the latest text.
+    StopEmulator();
+    FFuse = std::make_unique<QProcess>();
+    // Its own chatter stays out of the editor's terminal.
+    FFuse->setStandardOutputFile(QProcess::nullDevice());
+    FFuse->setStandardErrorFile(QProcess::nullDevice());
+    FFuse->start(QString::fromStdString(launch.Program), arguments);
+    if (!FFuse->waitForStarted()) {
+        FFuse.reset();
         ShowMessageBox(&FWindow, QStringLiteral("Fuse could not be started: ") +
                                      QString::fromStdString(launch.Program));
+    }
+}
+
+void TSpectrumCommands::StopEmulator() {
+    if (!FFuse) return;
+    if (FFuse->state() != QProcess::NotRunning) {
+        FFuse->terminate();
+        if (!FFuse->waitForFinished(3000)) {
+            FFuse->kill();
+            FFuse->waitForFinished(1000);
+        }
+    }
+    FFuse.reset();
+}
+
+TSpectrumCommands::~TSpectrumCommands() {
+    StopEmulator();
 }

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <exception>
 
+#include "text/controlescape.h"
+
 TQuorrelApplication::TQuorrelApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Quorrel"));
     setOrganizationName(QStringLiteral("Kestrune"));
@@ -24,8 +26,13 @@ bool TQuorrelApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 namespace {
+// Messages quote file names and text from files: shown as plain text, with
+// control characters escaped.
 void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
-    QMessageBox box(icon, QStringLiteral("Quorrel"), text, QMessageBox::Ok, parent);
+    QMessageBox box(icon, QStringLiteral("Quorrel"),
+                    QString::fromStdString(EscapeControls(text.toStdString(), true)),
+                    QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 } // namespace

@@ -23,10 +23,10 @@ QString CombinedFileFilter(const QString& caption, const std::vector<TFileFilter
     return QStringLiteral("%1 (%2)").arg(caption, patterns.join(QLatin1Char(' ')));
 }
 
-std::vector<TFileFilterRow> FormatFilterRows(bool writing) {
+std::vector<TFileFilterRow> FormatFilterRows(bool writing, unsigned groups) {
     std::vector<TFileFilterRow> rows;
     for (const TFontFormat& format : FontFormats()) {
-        if (!(writing ? format.CanWrite() : format.CanRead())) continue;
+        if (!(format.Group & groups) || !(writing ? format.CanWrite() : format.CanRead())) continue;
         TFileFilterRow row{QString::fromStdString(format.Description), {}};
         for (const std::string& ext : format.Extensions)
             row.Extensions << QString::fromStdString(ext);

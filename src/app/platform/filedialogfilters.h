@@ -21,7 +21,8 @@ QString FileFilter(const TFileFilterRow& row);
 // "All fonts that can be imported (*.bdf *.BDF ...)": the patterns of every
 // row under one caption, without a shown list.
 QString CombinedFileFilter(const QString& caption, const std::vector<TFileFilterRow>& rows);
-// The rows of the format table that can be read (writing false) or written.
-std::vector<TFileFilterRow> FormatFilterRows(bool writing);
+// The rows of the format table's groups (or-ed TFormatGroup) that can be
+// read (writing false) or written.
+std::vector<TFileFilterRow> FormatFilterRows(bool writing, unsigned groups);
 // The patterns of a row in both letter cases: "*.bdf *.BDF".
 QStringList FilePatterns(const TFileFilterRow& row);

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "model/font.h"
+#include "model/updatescope.h"
 
 namespace {
 
@@ -14,14 +15,14 @@ using Pointer = TPointerShape;
 
 // clang-format off
 const TToolInfo ToolTable[DrawToolCount] = {
-    //  action  pointer             track                   shape              ink         copies
-    {   1,      Pointer::Pencil,    Track::Grows,           Shape::ThinTrack,  Ink::Stroke,  false},  // free hand
-    {   2,      Pointer::Pencil,    Track::PressAndCurrent, Shape::Line,       Ink::Stroke,  false},  // lines
-    {   3,      Pointer::CrossHair, Track::PressAndCurrent, Shape::Rectangle,  Ink::Stroke,  false},  // rectangles
-    {   4,      Pointer::CrossHair, Track::PressAndCurrent, Shape::Ellipse,    Ink::Stroke,  false},  // ellipses
-    {   5,      Pointer::Eraser,    Track::Grows,           Shape::RoundTrack, Ink::White,   false},  // rubber
-    {   6,      Pointer::Pencil,    Track::Current,         Shape::Picture,    Ink::Picture, false},  // paste
-    {  -1,      Pointer::CrossHair, Track::PressAndCurrent, Shape::Rectangle,  Ink::Invert,  true },  // copy
+    // history kind                pointer             track                   shape              ink         copies
+    {THistoryKind::PixelsChanged, Pointer::Pencil,    Track::Grows,           Shape::ThinTrack,  Ink::Stroke,  false},  // free hand
+    {THistoryKind::LineTool,      Pointer::Pencil,    Track::PressAndCurrent, Shape::Line,       Ink::Stroke,  false},  // lines
+    {THistoryKind::RectangleTool, Pointer::CrossHair, Track::PressAndCurrent, Shape::Rectangle,  Ink::Stroke,  false},  // rectangles
+    {THistoryKind::EllipseTool,   Pointer::CrossHair, Track::PressAndCurrent, Shape::Ellipse,    Ink::Stroke,  false},  // ellipses
+    {THistoryKind::RubberTool,    Pointer::Eraser,    Track::Grows,           Shape::RoundTrack, Ink::White,   false},  // rubber
+    {THistoryKind::PasteTool,     Pointer::Pencil,    Track::Current,         Shape::Picture,    Ink::Picture, false},  // paste
+    {std::nullopt,                Pointer::CrossHair, Track::PressAndCurrent, Shape::Rectangle,  Ink::Invert,  true },  // copy
 };
 // clang-format on
 
@@ -217,7 +218,7 @@ bool TToolStroke::Press(const TToolOptions& options, TMouseButton button, int co
     FPressLeading = glyph.Leading();
     FPressWidth = glyph.Width();
     FPressKern = glyph.Kern();
-    FFont.BeginUpdate();
+    TFontUpdate update(FFont, false);
     FFont.BeginRasterEdit();
     FPoints.clear();
     AddToolPoint(FPoints, column, row, false);
@@ -225,13 +226,12 @@ bool TToolStroke::Press(const TToolOptions& options, TMouseButton button, int co
     FStrokeButton = button == TMouseButton::Left ? 1 : -1;
     Draw(options);
     FFont.ApplyRaster();
-    FFont.EndUpdate(false);
     return true;
 }
 
 bool TToolStroke::Move(const TToolOptions& options, int column, int row) {
     if (FStrokeButton == 0 || FFont.GetCurrent() == nullptr) return false;
-    FFont.BeginUpdate();
+    TFontUpdate update(FFont, false);
     if (ToolInfo(FTool).Track == Track::Grows) {
         AddToolPoint(FPoints, column, row, false);
     } else {
@@ -241,7 +241,6 @@ bool TToolStroke::Move(const TToolOptions& options, int column, int row) {
     }
     Draw(options);
     FFont.ApplyRaster();
-    FFont.EndUpdate(false);
     return true;
 }
 
@@ -258,23 +257,25 @@ std::optional<TRaster> TToolStroke::Release(const TToolOptions& options) {
     std::optional<TRaster> picture;
     if (FStrokeButton != 0 && FFont.GetCurrent() != nullptr) {
         const TToolInfo& tool = ToolInfo(FTool);
-        FFont.BeginUpdate();
-        if (tool.CopiesToClipboard) {
-            FFont.RestoreRaster(true); // the marquee goes before the copy
-            TRaster copy = CopyPicture();
-            if (!copy.Empty()) picture = std::move(copy);
-            // Copying only looks: the glyph gets back exactly what it held,
-            // rows beyond the body included, which the raster cannot carry.
-            FFont.GetCurrent()->SetAll(FPressRows, FPressLeading, FPressWidth, FPressKern);
-        } else {
-            Draw(options);
-            FFont.ApplyRaster();
+        const bool record = tool.HistoryKind.has_value();
+        {
+            TFontUpdate update(FFont);
+            if (tool.CopiesToClipboard) {
+                FFont.RestoreRaster(true); // the marquee goes before the copy
+                TRaster copy = CopyPicture();
+                if (!copy.Empty()) picture = std::move(copy);
+                // Copying only looks: the glyph gets back exactly what it held,
+                // rows beyond the body included, which the raster cannot carry.
+                FFont.GetCurrent()->SetAll(FPressRows, FPressLeading, FPressWidth, FPressKern);
+            } else {
+                Draw(options);
+                FFont.ApplyRaster();
+            }
+            if (!tool.CopiesToClipboard)
+                FFont.EndRasterEdit(record, tool.HistoryKind.value_or(THistoryKind::PixelsChanged));
         }
-        const bool record = tool.HistoryAction >= 0;
-        if (!tool.CopiesToClipboard) FFont.EndRasterEdit(record, tool.HistoryAction);
-        FFont.EndUpdate(true);
         // Only now, with the lock down, does the entry reach the history.
-        if (record) FFont.GlyphChanged(tool.HistoryAction);
+        if (record) FFont.GlyphChanged(*tool.HistoryKind);
     }
     FPoints.clear();
     FStrokeButton = 0;
@@ -284,12 +285,11 @@ std::optional<TRaster> TToolStroke::Release(const TToolOptions& options) {
 void TToolStroke::Cancel() {
     if (FStrokeButton == 0) return;
     if (FFont.GetCurrent() != nullptr) {
-        FFont.BeginUpdate();
+        TFontUpdate update(FFont);
         // The rows kept at the press, back in normal form.
         FFont.RestoreRaster(true);
         FFont.ApplyRaster();
-        FFont.EndRasterEdit(false, 0);
-        FFont.EndUpdate(true);
+        FFont.EndRasterEdit(false, THistoryKind::PixelsChanged);
     }
     FPoints.clear();
     FStrokeButton = 0;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "model/historykind.h"
 #include "raster/raster.h"
 
 class TFZXFont;
@@ -46,7 +47,7 @@ enum class TToolShape { ThinTrack, RoundTrack, Line, Rectangle, Ellipse, Picture
 enum class TToolInk { Stroke, White, Picture, Invert };
 
 struct TToolInfo {
-    int HistoryAction; // the action a stroke records; -1 for none
+    std::optional<THistoryKind> HistoryKind; // what a stroke records; none for none
     TPointerShape Pointer;
     TToolTrack Track;
     TToolShape Shape;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "model/font.h"
+#include "model/updatescope.h"
 
 namespace {
 
@@ -51,10 +52,9 @@ void TWidthDrag::Restore() {
 void TWidthDrag::Move(int width) {
     if (!FActive || FIndex != FFont.CurrentIndex() || FFont.GetCurrent() == nullptr) return;
     width = std::clamp(width, 1, kMaxWidth);
-    FFont.BeginUpdate();
+    TFontUpdate update(FFont, false);
     Restore();
     FFont.Glyph(FIndex).SetWidth(width);
-    FFont.EndUpdate(false);
 }
 
 void TWidthDrag::End() {
@@ -63,24 +63,19 @@ void TWidthDrag::End() {
     TFZXChar* glyph = FFont.GetCurrent();
     if (glyph == nullptr || FIndex != FFont.CurrentIndex()) return;
     const int width = glyph->Width();
-    if (width == FWidth) {
-        FFont.BeginUpdate();
+    {
+        TFontUpdate update(FFont, false);
         Restore();
-        FFont.EndUpdate(false);
-        return;
+        if (width == FWidth) return;
+        glyph->SetWidth(width);
     }
     // Recorded as a typed width would be, with one notification.
-    FFont.BeginUpdate();
-    Restore();
-    glyph->SetWidth(width);
-    FFont.EndUpdate(false);
-    FFont.GlyphChanged(0);
+    FFont.GlyphChanged(THistoryKind::WidthChanged);
 }
 
 void TWidthDrag::Cancel() {
     if (!FActive) return;
     FActive = false;
-    FFont.BeginUpdate();
+    TFontUpdate update(FFont, false);
     Restore();
-    FFont.EndUpdate(false);
 }

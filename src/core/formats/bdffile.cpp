@@ -49,6 +49,10 @@ int HexDigit(char c) {
     return -1;
 }
 
+bool IsHexRow(const std::string& word) {
+    return std::all_of(word.begin(), word.end(), [](char c) { return HexDigit(c) >= 0; });
+}
+
 // Reads numbers words[1..count] within -limit..limit into values.
 bool Numbers(const std::vector<std::string>& words, std::size_t count, int limit,
              std::vector<int>& values) {
@@ -63,6 +67,9 @@ struct TBDFGlyph {
     std::string Name;
     bool Encoded = false;
     int Encoding = -1;
+    // "ENCODING -1 n": a glyph outside the encoding that the font still
+    // numbers n; other readers keep n as its code, and so do we.
+    int OwnCode = -1;
     int Advance = 0;
     int BoxX = 0, BoxY = 0;
     TStringList Rows;
@@ -81,17 +88,26 @@ class TBDFReader {
         ++FNext;
         for (; FNext < FLines.size(); ++FNext) {
             const std::vector<std::string> words = SplitWords(FLines[FNext]);
-            if (words.empty()) continue;
+            if (words.empty() || words[0] == "COMMENT") continue;
             const std::string& key = words[0];
             std::string error;
             std::vector<int> v;
-            if (key == "ENDFONT") return std::string();
+            if (key == "ENDFONT") return EndFont();
+            // After CHARS the file holds characters and nothing else: any
+            // other line is a misspelt keyword whose character would be lost.
+            if (FHaveChars && key != "STARTCHAR")
+                return LineError(FNext, "\"" + TrimLine(FLines[FNext]) +
+                                            "\" where STARTCHAR or ENDFONT is expected");
             if (key == "STARTPROPERTIES") {
                 error = ReadProperties();
             } else if (key == "FONTBOUNDINGBOX") {
-                if (!Numbers(words, 4, kLimit, v) || v[0] < 0 || v[1] < 0)
-                    error =
-                        LineError(FNext, "FONTBOUNDINGBOX needs a width, a height and two offsets");
+                // The union of the glyphs' boxes, which may reach further than one box.
+                if (!Numbers(words, 4, 3 * kLimit, v) || v[0] < 0 || v[1] < 0 ||
+                    !WithinGlyphPixels(v[2]) || !WithinGlyphPixels(v[3]))
+                    error = LineError(FNext, "FONTBOUNDINGBOX needs a width and a height (0 to " +
+                                                 std::to_string(3 * kLimit) +
+                                                 ") and two offsets (-" + std::to_string(kLimit) +
+                                                 " to " + std::to_string(kLimit) + ")");
                 HaveBox = error.empty();
                 if (HaveBox) BoxHeight = v[1], BoxY = v[3];
             } else if (key == "DWIDTH") {
@@ -100,8 +116,23 @@ class TBDFReader {
                                                  std::to_string(kLimit));
                 FHaveAdvance = error.empty();
                 if (FHaveAdvance) FAdvance = v[0];
+            } else if (key == "CHARS") {
+                if (!Numbers(words, 1, INT_MAX, v) || v[0] < 0)
+                    error = LineError(FNext, "CHARS needs the number of characters");
+                FHaveChars = error.empty();
+                if (FHaveChars) FChars = static_cast<std::size_t>(v[0]), FCharsLine = FNext;
             } else if (key == "STARTCHAR") {
-                error = ReadGlyph();
+                if (!FHaveChars)
+                    error = LineError(FNext, "STARTCHAR before CHARS (CHARS expected after the "
+                                             "properties)");
+                else if (Glyphs.size() == FChars)
+                    error = LineError(FNext, "a character beyond the " + std::to_string(FChars) +
+                                                 " that CHARS (line " + CharsLine() +
+                                                 ") announces (ENDFONT expected)");
+                else
+                    error = ReadGlyph();
+            } else if (key == "ENCODING" || key == "BBX" || key == "BITMAP" || key == "ENDCHAR") {
+                error = LineError(FNext, key + " outside a character (STARTCHAR expected)");
             }
             if (!error.empty()) return error;
         }
@@ -116,6 +147,23 @@ class TBDFReader {
     int BoxHeight = 0, BoxY = 0;
 
   private:
+    std::string CharsLine() const { return std::to_string(FCharsLine + 1); }
+
+    // At ENDFONT: every character CHARS announced was read, and nothing follows.
+    std::string EndFont() {
+        if (!FHaveChars) return LineError(FNext, "ENDFONT before CHARS (CHARS expected)");
+        if (Glyphs.size() != FChars)
+            return LineError(FNext, "ENDFONT, but CHARS (line " + CharsLine() + ") announces " +
+                                        std::to_string(FChars) + " characters and the file holds " +
+                                        std::to_string(Glyphs.size()));
+        for (std::size_t end = FNext++; FNext < FLines.size(); ++FNext)
+            if (!SplitWords(FLines[FNext]).empty())
+                return LineError(FNext, "\"" + TrimLine(FLines[FNext]) + "\" after ENDFONT (line " +
+                                            std::to_string(end + 1) +
+                                            "); the file should end there");
+        return std::string();
+    }
+
     std::string ReadProperties() {
         for (++FNext; FNext < FLines.size(); ++FNext) {
             const std::vector<std::string> words = SplitWords(FLines[FNext]);
@@ -136,7 +184,7 @@ class TBDFReader {
         glyph.Name = RestOfLine(FLines[FNext], "STARTCHAR");
         const std::size_t start = FNext;
         const std::string who = "character \"" + glyph.Name + "\"";
-        bool haveAdvance = FHaveAdvance, haveBox = false, haveBitmap = false;
+        bool haveAdvance = FHaveAdvance, haveBox = false, haveBitmap = false, haveEncoding = false;
         glyph.Advance = FAdvance;
         int boxWidth = 0, boxHeight = 0;
         for (++FNext; FNext < FLines.size(); ++FNext) {
@@ -149,6 +197,11 @@ class TBDFReader {
                     return LineError(FNext, "ENCODING needs a whole number");
                 glyph.Encoded = v[0] >= 0;
                 glyph.Encoding = v[0];
+                int own;
+                if (v[0] == -1 && words.size() > 2 && ParseNumber(words[2], INT_MAX, own) &&
+                    own >= 0)
+                    glyph.OwnCode = own;
+                haveEncoding = true;
             } else if (key == "DWIDTH") {
                 if (!Numbers(words, 1, kLimit, v))
                     return LineError(FNext, "DWIDTH needs a whole number of pixels up to " +
@@ -166,9 +219,10 @@ class TBDFReader {
                 // Glyphs no code can take are checked but not decoded: a
                 // Unicode font holds thousands of them.
                 const bool wanted =
-                    glyph.Encoded &&
-                    (glyph.Encoding <= 255 ||
-                     CodeFromUnicode(static_cast<char32_t>(glyph.Encoding), TCharset::ZX) >= 0);
+                    (glyph.Encoded &&
+                     (glyph.Encoding <= 255 ||
+                      CodeFromUnicode(static_cast<char32_t>(glyph.Encoding), TCharset::ZX) >= 0)) ||
+                    (glyph.OwnCode >= 0 && glyph.OwnCode <= 255);
                 const std::string error =
                     ReadBitmap(boxWidth, boxHeight, wanted ? &glyph.Rows : nullptr);
                 if (!error.empty()) return error;
@@ -176,9 +230,8 @@ class TBDFReader {
             } else if (key == "ENDCHAR") {
                 if (!haveBox) return LineError(start, who + " has no BBX");
                 if (!haveAdvance) return LineError(start, who + " has no DWIDTH");
-                if (!haveBitmap)
-                    glyph.Rows.assign(static_cast<std::size_t>(boxHeight),
-                                      std::string(static_cast<std::size_t>(boxWidth), '0'));
+                if (!haveEncoding) return LineError(start, who + " has no ENCODING");
+                if (!haveBitmap) return LineError(FNext, "BITMAP expected in " + who);
                 Glyphs.push_back(std::move(glyph));
                 return std::string();
             } else if (key == "STARTCHAR" || key == "ENDFONT") {
@@ -187,6 +240,15 @@ class TBDFReader {
             } else if (haveBitmap) {
                 return LineError(FNext, "ENDCHAR expected after the " + std::to_string(boxHeight) +
                                             " bitmap rows of " + who);
+            } else if (IsHexRow(key)) {
+                return LineError(FNext, "bitmap row \"" + key + "\" of " + who +
+                                            " before BITMAP (a BITMAP line expected)");
+            } else if (key != "COMMENT" && key != "SWIDTH" && key != "SWIDTH1" &&
+                       key != "DWIDTH1" && key != "VVECTOR" && key != "ATTRIBUTES") {
+                // A misspelt keyword would leave the character without its ink.
+                return LineError(FNext, "\"" + key + "\" in " + who +
+                                            " is no keyword of a character (ENCODING, SWIDTH, "
+                                            "DWIDTH, BBX, BITMAP or ENDCHAR expected)");
             }
         }
         return LineError(FLines.size() - 1, "the file ends inside " + who);
@@ -224,6 +286,8 @@ class TBDFReader {
 
     std::vector<std::string> FLines;
     std::size_t FNext = 0;
+    bool FHaveChars = false;
+    std::size_t FChars = 0, FCharsLine = 0;
     bool FHaveAdvance = false;
     int FAdvance = 0;
 };
@@ -283,6 +347,8 @@ std::string ReadBDF(TFZXFont& font, const std::vector<std::uint8_t>& bytes,
         if (g.Encoded)
             source.Code = unicode ? CodeFromUnicode(static_cast<char32_t>(g.Encoding), charset)
                                   : (g.Encoding >= 32 && g.Encoding <= 255 ? g.Encoding : -1);
+        else if (g.OwnCode >= 32 && g.OwnCode <= 255)
+            source.Code = g.OwnCode;
         source.Label = g.Name;
         source.Advance = g.Advance;
         source.Left = g.BoxX;
@@ -343,22 +409,30 @@ std::string WriteBDF(const TFZXFont& font, const TExportOptions& options,
                "take here.";
 
     int minX = 0, minY = 0, maxX = 0, maxY = 0, totalAdvance = 0;
+    bool anyBox = false;
     std::string chars;
     for (int i = 0; i < glyphs; ++i) {
         const TFZXChar& g = font.Glyph(i);
         const int code = i + 32;
         const int width = std::max(1, g.Width());
-        const int rows = g.RowCount();
         const int advance = width + tracking - g.Kern();
+        // A glyph without ink gets an empty box (FontForge drops one with a
+        // width but no rows); its offsets still carry the kern and leading.
+        const bool blank = g.Rows().find('1') == std::string::npos;
+        const int boxWidth = blank ? 0 : width;
+        const int rows = blank ? 0 : g.RowCount();
         const int x = -g.Kern();
         const int y = ascent - g.Leading() - rows;
         if (!WithinGlyphPixels(width) || !WithinGlyphPixels(rows) || !WithinGlyphPixels(advance) ||
             !WithinGlyphPixels(y))
             return CharacterName(code, "") +
                    " is too large for a BDF file (sizes and offsets up to 512 pixels).";
-        if (i == 0) minX = x, minY = y, maxX = x + width, maxY = y + rows;
-        minX = std::min(minX, x), maxX = std::max(maxX, x + width);
-        minY = std::min(minY, y), maxY = std::max(maxY, y + rows);
+        if (!blank) {
+            if (!anyBox) minX = x, minY = y, maxX = x + width, maxY = y + rows;
+            anyBox = true;
+            minX = std::min(minX, x), maxX = std::max(maxX, x + width);
+            minY = std::min(minY, y), maxY = std::max(maxY, y + rows);
+        }
         totalAdvance += advance;
 
         const long character = UnicodeFromCode(code, charset);
@@ -370,10 +444,10 @@ std::string WriteBDF(const TFZXFont& font, const TExportOptions& options,
             std::snprintf(head, sizeof head, "STARTCHAR code%d\nENCODING -1 %d\n", code, code);
         chars += head;
         std::snprintf(head, sizeof head, "SWIDTH %ld 0\nDWIDTH %d 0\nBBX %d %d %d %d\nBITMAP\n",
-                      std::lround(advance * 1000.0 / pixelSize), advance, width, rows, x, y);
+                      std::lround(advance * 1000.0 / pixelSize), advance, boxWidth, rows, x, y);
         chars += head;
         TStringList list;
-        SplitText(list, g.Rows(), '|');
+        if (!blank) SplitText(list, g.Rows(), '|');
         for (const std::string& row : list)
             chars += HexRow(row, width) + "\n";
         chars += "ENDCHAR\n";

@@ -2,11 +2,13 @@
 // per character from code 32 on, no header. Both extensions share the format.
 
 #include "formats/fileio.h"
+#include "formats/ownformats.h"
 #include "model/font.h"
+#include "model/updatescope.h"
 
 namespace {
 constexpr std::size_t kBlockSize = 8;
-constexpr std::size_t kMaxBlocks = 96;
+constexpr std::size_t kMaxBlocks = kMaxCHRFileSize / kBlockSize;
 constexpr const char* kCHRSizeError = "File size must be 8..768 bytes!";
 } // namespace
 
@@ -27,19 +29,20 @@ std::string TFZXFont::LoadCHRBytes(const std::uint8_t* data, std::size_t size) {
     FTracking = 0;
     FHeight = 8;
     FLastChar = static_cast<int>(blocks) + 31;
-    BeginUpdate();
-    for (std::size_t k = 0; k < blocks; ++k) {
-        TFZXChar& glyph = AppendGlyph();
-        glyph.SetKern(0);
-        glyph.SetWidth(8);
-        glyph.SetLeading(0);
-        TStringList rows;
-        for (std::size_t b = 0; b < kBlockSize; ++b)
-            rows.push_back(ByteToBits(data[k * kBlockSize + b]));
-        glyph.SetRows(JoinText(rows, '|'));
-        glyph.Normalize();
+    {
+        TFontUpdate update(*this);
+        for (std::size_t k = 0; k < blocks; ++k) {
+            TFZXChar& glyph = AppendGlyph();
+            glyph.SetKern(0);
+            glyph.SetWidth(8);
+            glyph.SetLeading(0);
+            TStringList rows;
+            for (std::size_t b = 0; b < kBlockSize; ++b)
+                rows.push_back(ByteToBits(data[k * kBlockSize + b]));
+            glyph.SetRows(JoinText(rows, '|'));
+            glyph.Normalize();
+        }
     }
-    EndUpdate(true);
     SetModified(false);
     FCurrentIndex = -1;
     Changed();

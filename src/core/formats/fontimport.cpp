@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/font.h"
+#include "model/updatescope.h"
 
 namespace {
 constexpr int kMaxKern = 3;
@@ -205,7 +206,7 @@ std::string TFontImport::Fill(TFZXFont& font) {
                                 (FReport.Skipped == 1 ? "" : "s") +
                                 " outside codes 32 to 255 left out");
 
-    font.BeginUpdate();
+    TFontUpdate update(font);
     font.Clear();
     font.SetHeight(height);
     font.SetTracking(Tracking);
@@ -217,6 +218,5 @@ std::string TFontImport::Fill(TFZXFont& font) {
         glyph.Normalize();
     }
     font.SetModified(false);
-    font.EndUpdate(true);
     return std::string();
 }

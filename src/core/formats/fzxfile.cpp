@@ -2,7 +2,9 @@
 // character, a terminator word and the definitions back to back.
 
 #include "formats/fileio.h"
+#include "formats/ownformats.h"
 #include "model/font.h"
+#include "model/updatescope.h"
 
 namespace {
 
@@ -19,8 +21,7 @@ int Word(const std::uint8_t* p) {
 // reader never looks at, so only that much of a file is read.
 constexpr std::size_t kMaxTableEnd = 3 + 3 * 224;
 constexpr std::size_t kMaxDefinitionsEnd = kMaxTableEnd + 0xFFFF;
-constexpr std::size_t kMaxFZXFileSize = kMaxTableEnd + 2 + kMaxDefinitionsEnd - 3;
-static_assert(kMaxFZXFileSize == 66884);
+static_assert(kMaxFZXFileSize == kMaxTableEnd + 2 + kMaxDefinitionsEnd - 3);
 } // namespace
 
 std::string TFZXFont::LoadFZX(const std::string& fileName) {
@@ -45,88 +46,87 @@ std::string TFZXFont::LoadFZXBytes(const std::uint8_t* data, std::size_t size) {
         return "Last character value must be in the range 32..255!";
     }
 
-    BeginUpdate();
-    Clear();
-    FUndoList.Clear();
-    FHeight = height;
-    FTracking = tracking;
-    FLastChar = lastChar;
+    {
+        TFontUpdate update(*this);
+        Clear();
+        FUndoList.Clear();
+        FHeight = height;
+        FTracking = tracking;
+        FLastChar = lastChar;
 
-    for (int code = 32; code <= lastChar; ++code) {
-        const std::size_t p = pos;
-        if (!fits(3)) {
-            error = "Unexpected end of file while reading character definitions!";
-            break;
-        }
-        const int offsetWord = Word(data + p);
-        const int info = data[p + 2];
-        pos += 3;
-        TFZXChar* previous = FGlyphs.empty() ? nullptr : FGlyphs.back().get();
-        TFZXChar& glyph = AppendGlyph();
-        glyph.BeginUpdate();
-        glyph.SetDataOffset((offsetWord & 0x3FFF) + static_cast<int>(p));
-        glyph.SetKern(offsetWord >> 14);
-        glyph.SetLeading(info >> 4);
-        glyph.SetWidth((info & 0x0F) + 1);
-        glyph.SetDataLength(0);
-        if (previous) previous->SetDataLength(glyph.DataOffset() - previous->DataOffset());
-        glyph.EndUpdate();
-    }
-
-    if (error.empty()) {
-        const std::size_t t = pos;
-        if (!fits(2)) {
-            error = "Unexpected end of file while reading terminator!";
-        } else {
-            FTerminusOffset = Word(data + t) + static_cast<int>(t);
-            pos += 2;
-            TFZXChar& last = *FGlyphs.back();
-            last.SetDataLength(FTerminusOffset - last.DataOffset());
-        }
-    }
-
-    if (error.empty()) {
-        for (int i = 0; i < Count(); ++i) {
-            const TFZXChar& g = Glyph(i);
-            if (g.DataLength() < 0) {
-                error = "Character length on character [" + std::to_string(i + 32) +
-                        "] is less than zero!";
+        for (int code = 32; code <= lastChar; ++code) {
+            const std::size_t p = pos;
+            if (!fits(3)) {
+                error = "Unexpected end of file while reading character definitions!";
                 break;
             }
-            if (static_cast<std::size_t>(g.DataOffset()) +
-                    static_cast<std::size_t>(g.DataLength()) >
-                size) {
-                error = "Character [" + std::to_string(i + 32) +
-                        "] definition offset exceeds file size!";
-                break;
+            const int offsetWord = Word(data + p);
+            const int info = data[p + 2];
+            pos += 3;
+            TFZXChar* previous = FGlyphs.empty() ? nullptr : FGlyphs.back().get();
+            TFZXChar& glyph = AppendGlyph();
+            TGlyphUpdate glyphUpdate(glyph);
+            glyph.SetDataOffset((offsetWord & 0x3FFF) + static_cast<int>(p));
+            glyph.SetKern(offsetWord >> 14);
+            glyph.SetLeading(info >> 4);
+            glyph.SetWidth((info & 0x0F) + 1);
+            glyph.SetDataLength(0);
+            if (previous) previous->SetDataLength(glyph.DataOffset() - previous->DataOffset());
+        }
+
+        if (error.empty()) {
+            const std::size_t t = pos;
+            if (!fits(2)) {
+                error = "Unexpected end of file while reading terminator!";
+            } else {
+                FTerminusOffset = Word(data + t) + static_cast<int>(t);
+                pos += 2;
+                TFZXChar& last = *FGlyphs.back();
+                last.SetDataLength(FTerminusOffset - last.DataOffset());
             }
         }
-    }
 
-    if (error.empty()) {
-        for (int i = 0; i < Count(); ++i) {
-            TFZXChar& g = Glyph(i);
-            const std::size_t length = static_cast<std::size_t>(g.DataLength());
-            if (length == 0) continue;
-            if (!fits(length)) {
-                error = "Unexpected end of file while reading character data!";
-                break;
+        if (error.empty()) {
+            for (int i = 0; i < Count(); ++i) {
+                const TFZXChar& g = Glyph(i);
+                if (g.DataLength() < 0) {
+                    error = "Character length on character [" + std::to_string(i + 32) +
+                            "] is less than zero!";
+                    break;
+                }
+                if (static_cast<std::size_t>(g.DataOffset()) +
+                        static_cast<std::size_t>(g.DataLength()) >
+                    size) {
+                    error = "Character [" + std::to_string(i + 32) +
+                            "] definition offset exceeds file size!";
+                    break;
+                }
             }
-            g.SetRows(std::string(reinterpret_cast<const char*>(data + pos), length));
-            pos += length;
+        }
+
+        if (error.empty()) {
+            for (int i = 0; i < Count(); ++i) {
+                TFZXChar& g = Glyph(i);
+                const std::size_t length = static_cast<std::size_t>(g.DataLength());
+                if (length == 0) continue;
+                if (!fits(length)) {
+                    error = "Unexpected end of file while reading character data!";
+                    break;
+                }
+                g.SetRows(std::string(reinterpret_cast<const char*>(data + pos), length));
+                pos += length;
+            }
+        }
+
+        if (error.empty()) {
+            for (auto& g : FGlyphs) {
+                g->DecodeFZXBytes();
+                g->Normalize();
+            }
+            SetModified(false);
+            FCurrentIndex = -1;
         }
     }
-
-    if (error.empty()) {
-        for (auto& g : FGlyphs) {
-            g->DecodeFZXBytes();
-            g->Normalize();
-        }
-        SetModified(false);
-        FCurrentIndex = -1;
-    }
-
-    EndUpdate(true);
     SetCurrent(-1);
     return error;
 }
@@ -179,8 +179,12 @@ std::string TFZXFont::SaveFZX(const std::string& fileName) {
 std::string TFZXFont::WriteSavedImage(const std::string& fileName,
                                       const std::vector<std::uint8_t>& image) {
     if (!WriteFileReplacing(fileName, image)) return kFileWriteError;
+    MarkSaved();
+    return std::string();
+}
+
+void TFZXFont::MarkSaved() {
     FUndoList.Clear();
     SetModified(false);
     Changed();
-    return std::string();
 }

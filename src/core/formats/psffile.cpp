@@ -160,7 +160,13 @@ std::string ReadPSF(TFZXFont& font, const std::vector<std::uint8_t>& bytes,
     for (std::size_t g = 0; g < l.Count; ++g) {
         const std::uint8_t* p = &bytes[l.GlyphStart + g * l.GlyphBytes];
         std::vector<int> codes;
-        if (l.Table) {
+        if (l.Table && chars[g].empty() && g >= 32 && g <= 255 &&
+            UnicodeFromCode(static_cast<int>(g), charset) < 0 && GlyphHasInk(p, l.GlyphBytes)) {
+            // A code no character names in this mapping (163 and 169 of the
+            // Spectrum's) can only be given by place: the writer leaves its
+            // list empty, as for the blank places beyond the font.
+            codes.push_back(static_cast<int>(g));
+        } else if (l.Table) {
             for (const char32_t c : chars[g])
                 codes.push_back(CodeFromUnicode(c, charset));
         } else {

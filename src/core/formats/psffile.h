@@ -16,7 +16,8 @@ inline constexpr std::size_t kMaxPSFFileSize = 8u * 1024 * 1024;
 
 // Fills font from a PSF 1 or PSF 2 file image. With a Unicode table each
 // glyph goes to the codes its characters have in the editor's list (the
-// first glyph wins a code); without one glyph N is code N. Every glyph is as
+// first glyph wins a code), and an inked glyph N with an empty list to code N
+// when no character names N in that mapping; without a table glyph N is code N. Every glyph is as
 // wide as the font's cells. "" or the message naming the byte offset; more
 // than kMaxPSFFileSize bytes are refused.
 std::string ReadPSF(TFZXFont& font, const std::vector<std::uint8_t>& bytes,

@@ -4,6 +4,7 @@
 
 #include "formats/cellfont.h"
 #include "formats/fontimport.h"
+#include "formats/sheetink.h"
 #include "model/font.h"
 #include "text/textrows.h"
 
@@ -16,17 +17,10 @@ constexpr int kDigitWidth = 3, kDigitHeight = 5;
 constexpr int kRowCaptionWidth = 3 * (kDigitWidth + 1) + 1;
 constexpr int kColumnCaptionHeight = kDigitHeight + 2;
 constexpr TColor kGridColor = RGBColor(192, 192, 192);
-constexpr TColor kCaptionColor = RGBColor(96, 96, 96);
+constexpr TColor kCaptionColor = RGBColor(150, 150, 150);
 // Rows of 3 bits, top row in the highest bits.
 constexpr unsigned kDigits[10] = {075557, 026227, 071747, 071717, 055711,
                                   074717, 074757, 071111, 075757, 075717};
-
-int Luma(TColor c) {
-    return (299 * ((c >> 16) & 0xFF) + 587 * ((c >> 8) & 0xFF) + 114 * (c & 0xFF)) / 1000;
-}
-bool Opaque(TColor c) {
-    return (c >> 24) >= 0x80;
-}
 
 void DrawNumber(TRaster& picture, int x, int y, int value) {
     const std::string text = std::to_string(value);
@@ -95,67 +89,78 @@ std::string SheetGridOf(int pictureWidth, int pictureHeight, const TImportOption
     return "";
 }
 
-bool IsLightSheet(const TRaster& picture) {
-    bool transparent = false;
-    const TColor* p = picture.Bits();
-    const std::size_t n = static_cast<std::size_t>(picture.Width()) * picture.Height();
-    for (std::size_t i = 0; i < n; ++i) {
-        if (!Opaque(p[i]))
-            transparent = true;
-        else if (Luma(p[i]) < 128)
-            return false;
-    }
-    return transparent;
-}
-
-bool IsInk(TColor pixel, bool lightSheet) {
-    return lightSheet ? !Opaque(pixel) : Opaque(pixel) && Luma(pixel) < 128;
-}
-
 std::string ReadSheet(TFZXFont& font, const TRaster& picture, const TImportOptions& options,
                       TImportReport& report) {
     TSheetGrid grid;
     std::string error = SheetGridOf(picture.Width(), picture.Height(), options, grid);
     if (!error.empty()) return error;
-    const int lastChar = std::min(255, options.FirstCode + grid.Cells() - 1);
-    if (lastChar < 32)
+    if (std::min(255, options.FirstCode + grid.Cells() - 1) < 32)
         return "The sheet's " + std::to_string(grid.Cells()) + " cells end before code 32.";
     if (grid.Columns < options.Columns)
         report.Lines.push_back("Only " + std::to_string(grid.Columns) +
                                " columns of cells fit the picture's width.");
 
-    const bool light = IsLightSheet(picture);
-    TFontImport import(report);
-    import.Height = grid.CellHeight;
-    TSourceGlyph source;
-    source.Rows.resize(static_cast<std::size_t>(grid.CellHeight));
+    const TSheetPaper paper = SheetPaperOf(picture, &grid, options.Invert);
+    std::vector<TSourceGlyph> cells(static_cast<std::size_t>(grid.Cells()));
+    std::vector<bool> inkedCell(cells.size(), false);
+    int lastInked = -1;
+    long inCells = 0;
     for (int cell = 0; cell < grid.Cells(); ++cell) {
-        const int code = options.FirstCode + cell;
+        TSourceGlyph& source = cells[static_cast<std::size_t>(cell)];
+        source.Code = options.FirstCode + cell;
+        source.Label = "cell " + std::to_string(cell);
+        source.Rows.resize(static_cast<std::size_t>(grid.CellHeight));
         const int left = grid.Left(cell), top = grid.Top(cell);
         int right = -1; // rightmost inked column
         for (int y = 0; y < grid.CellHeight; ++y) {
             std::string& row = source.Rows[static_cast<std::size_t>(y)];
             row.assign(static_cast<std::size_t>(grid.CellWidth), '0');
-            const TColor* p =
-                picture.Bits() + static_cast<std::size_t>(top + y) * picture.Width() + left;
             for (int x = 0; x < grid.CellWidth; ++x) {
-                if (!IsInk(p[x], light)) continue;
+                if (!IsInk(picture.Pixel(left + x, top + y), paper)) continue;
                 row[static_cast<std::size_t>(x)] = '1';
                 right = std::max(right, x);
+                ++inCells;
             }
         }
-        // Blank cells outside 32..255 are no characters; inked ones count.
-        if ((code < 32 || code > 255) && right < 0) continue;
-        source.Code = code;
-        source.Label = "cell " + std::to_string(cell);
         source.Advance =
             options.FitWidth && right >= 0 ? right + 1 + options.Spacing : grid.CellWidth;
-        import.Add(source);
+        inkedCell[static_cast<std::size_t>(cell)] = right >= 0;
+        if (right >= 0 && source.Code <= 255) lastInked = source.Code;
     }
+    long inked = 0;
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x)
+            inked += IsInk(picture.Pixel(x, y), paper);
+    if (inked > inCells)
+        report.Lines.push_back(std::to_string(inked - inCells) +
+                               " inked pixels outside every cell left out");
+
+    // The last character: as asked (within the cells), else the last inked
+    // cell's; blank cells after it are no characters. A sheet without ink
+    // holds its first character.
+    const int lastCell = std::min(255, options.FirstCode + grid.Cells() - 1);
+    int last = std::max(lastInked, std::max(32, options.FirstCode));
+    if (options.LastCode > 0) last = std::max(32, std::min(options.LastCode, lastCell));
+    int cut = 0; // inked cells after an asked last character
+    TFontImport import(report);
+    import.Height = grid.CellHeight;
+    for (std::size_t cell = 0; cell < cells.size(); ++cell) {
+        const int code = cells[cell].Code;
+        if (code >= 32 && code <= 255 && code > last) {
+            cut += inkedCell[cell];
+            continue;
+        }
+        // Blank cells outside 32..255 are no characters; inked ones count.
+        if ((code < 32 || code > 255) && !inkedCell[cell]) continue;
+        import.Add(std::move(cells[cell]));
+    }
+    if (cut > 0)
+        report.Lines.push_back(std::to_string(cut) + " inked cells after code " +
+                               std::to_string(last) + " left out");
     error = import.Fill(font);
     if (error.empty()) {
         std::vector<bool> given(256, false);
-        for (int code = std::max(32, options.FirstCode); code <= 255; ++code)
+        for (int code = std::max(32, options.FirstCode); code <= last; ++code)
             given[static_cast<std::size_t>(code)] = true;
         WidenMissing(font, given, grid.CellWidth);
     }
@@ -203,66 +208,6 @@ std::string WriteSheet(const TFZXFont& font, const TExportOptions& options, TRas
     return "";
 }
 
-namespace {
-// Positions along one side where a grid line of colour c runs the picture's
-// whole length from start on; vertical lines when columns is set.
-std::vector<int> GridLines(const TRaster& p, TColor c, bool columns, int start) {
-    std::vector<int> lines;
-    const int along = columns ? p.Width() : p.Height(), across = columns ? p.Height() : p.Width();
-    for (int a = 0; a < along; ++a) {
-        bool line = true;
-        for (int b = start; b < across && line; ++b)
-            line = (columns ? p.Pixel(a, b) : p.Pixel(b, a)) == c;
-        if (line) lines.push_back(a);
-    }
-    return lines;
-}
-
-// Equal steps of more than one pixel between lines: the cells and the count.
-bool EvenSteps(const std::vector<int>& lines, int& cell, int& count) {
-    if (lines.size() < 2) return false;
-    const int step = lines[1] - lines[0];
-    for (std::size_t i = 1; i < lines.size(); ++i)
-        if (lines[i] - lines[i - 1] != step) return false;
-    cell = step - 1;
-    count = static_cast<int>(lines.size()) - 1;
-    return cell >= 1 && cell <= kMaxCellSide;
-}
-} // namespace
-
-TImportOptions GuessSheetOptions(const TRaster& picture) {
-    TImportOptions o;
-    const int w = picture.Width(), h = picture.Height();
-    if (w < 1 || h < 1) return o;
-    // A grid closes at the right and bottom edges: its colour is in the corner.
-    const TColor c = picture.Pixel(w - 1, h - 1);
-    if (c != clWhite && !IsInk(c, false)) {
-        // The lines run from the grid's first row and column to the edges.
-        int top = 0, left = 0;
-        while (picture.Pixel(w - 1, top) != c)
-            ++top;
-        while (picture.Pixel(left, h - 1) != c)
-            ++left;
-        const std::vector<int> verticals = GridLines(picture, c, true, top);
-        const std::vector<int> horizontals = GridLines(picture, c, false, left);
-        int cw, ch, columns, rows;
-        if (EvenSteps(verticals, cw, columns) && EvenSteps(horizontals, ch, rows)) {
-            o.CellWidth = cw;
-            o.CellHeight = ch;
-            o.Columns = columns;
-            o.GapX = o.GapY = 1;
-            o.MarginX = verticals.front() + 1;
-            o.MarginY = horizontals.front() + 1;
-            return o;
-        }
-    }
-    o.Columns = 16;
-    o.CellWidth = std::clamp(w / 16, 1, kMaxCellSide);
-    const int rowCount = std::max(1, h / o.CellWidth);
-    o.CellHeight = std::clamp(h / rowCount, 1, kMaxCellSide);
-    return o;
-}
-
 TImportOptions SheetImportOptions(const TFZXFont& font, const TExportOptions& options) {
     TSheetLayout l;
     TImportOptions o;
@@ -275,5 +220,14 @@ TImportOptions SheetImportOptions(const TFZXFont& font, const TExportOptions& op
     o.MarginX = l.MarginX;
     o.MarginY = l.MarginY;
     o.ZxCharset = options.ZxCharset;
+    // Blank characters at the end leave no trace in the sheet.
+    TStringList rows;
+    const TFZXChar& g = font.Glyph(l.Last - 32);
+    SplitText(rows, g.Rows(), '|');
+    bool inked = false;
+    for (const std::string& row : rows)
+        inked = inked ||
+                row.substr(0, static_cast<std::size_t>(g.Width())).find('1') != std::string::npos;
+    if (!inked) o.LastCode = l.Last;
     return o;
 }

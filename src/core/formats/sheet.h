@@ -27,16 +27,13 @@ struct TSheetGrid {
 std::string SheetGridOf(int pictureWidth, int pictureHeight, const TImportOptions& options,
                         TSheetGrid& grid);
 
-// Ink is a pixel darker than half. A light sheet (no opaque pixel darker than
-// half, some pixels transparent) marks ink by alpha below half instead.
-bool IsLightSheet(const TRaster& picture);
-bool IsInk(TColor pixel, bool lightSheet);
-
 // Fills font from the sheet: cell N is code FirstCode + N; every code from 32
-// to the last cell's (at most 255) gets a glyph as high as a cell and as wide
-// as a cell, or with FitWidth as wide as its ink plus Spacing (blank cells
-// keep the cell width). Inked cells outside 32..255 are counted in the
-// report. "" or the message.
+// to the last inked cell's (or LastCode; at most 255) gets a glyph as high as
+// a cell and as wide as a cell, or with FitWidth as wide as its ink plus
+// Spacing (blank cells keep the cell width). Blank cells after the last are
+// no characters. Ink is told from paper as SheetPaperOf finds them. Inked
+// cells outside 32..255 and inked pixels outside every cell are counted in
+// the report. "" or the message.
 std::string ReadSheet(TFZXFont& font, const TRaster& picture, const TImportOptions& options,
                       TImportReport& report);
 
@@ -44,15 +41,11 @@ std::string ReadSheet(TFZXFont& font, const TRaster& picture, const TImportOptio
 // the widest character and as high as the font, black ink on white, glyphs at
 // the left of their cells (kern and tracking are not drawn). With Grid, a
 // 1-pixel grey grid surrounds every cell; with Captions, the code of each
-// row's first cell and each column's offset stand in the margins. Reading
+// row's first cell and each column's offset stand in the margins. Grid and
+// captions are light enough to read back as paper. Reading
 // the sheet back with SheetImportOptions gives the same glyphs.
 std::string WriteSheet(const TFZXFont& font, const TExportOptions& options, TRaster& picture);
 
-// A first guess at a sheet's layout for the window to start from: a sheet
-// with a grid of one colour around its cells (as WriteSheet draws one) gives
-// its exact cells, gaps and margins; any other sheet 16 cells a row, square
-// cells where the height allows.
-TImportOptions GuessSheetOptions(const TRaster& picture);
-
-// The import options that read a sheet written by WriteSheet from font.
+// The import options that read a sheet written by WriteSheet from font
+// (LastCode set where the font ends in blank characters).
 TImportOptions SheetImportOptions(const TFZXFont& font, const TExportOptions& options);

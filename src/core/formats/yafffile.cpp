@@ -208,6 +208,12 @@ class TYaffReader {
                     Glyphs.push_back(std::move(glyph));
                     continue;
                 }
+                // A codepoint label names a glyph, never a property: a first
+                // row with other characters must not swallow the glyph.
+                if (pending.size() == 1 && !pending[0].first.empty() &&
+                    std::isdigit(static_cast<unsigned char>(pending[0].first[0])))
+                    return LineError(i, "\"" + content + "\" under label \"" + pending[0].first +
+                                            "\" is no glyph row (\".\" and \"@\" only)");
                 if (pending.size() != 1 || !IsKey(pending[0].first))
                     return LineError(pending.back().second, "label \"" + pending.back().first +
                                                                 "\" is not followed by a glyph");

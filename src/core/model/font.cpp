@@ -1,4 +1,5 @@
 #include "model/font.h"
+#include "model/updatescope.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -18,20 +19,21 @@ TFZXFont::~TFZXFont() {
 }
 
 void TFZXFont::Clear() {
-    BeginUpdate();
-    FGlyphs.clear();
-    FUndoList.Clear();
-    FCurrentIndex = -1;
-    FHeight = 8;
-    FTracking = 0;
-    FLastChar = 0;
-    EndUpdate(true);
+    {
+        TFontUpdate update(*this);
+        FGlyphs.clear();
+        FUndoList.Clear();
+        FCurrentIndex = -1;
+        FHeight = 8;
+        FTracking = 0;
+        FLastChar = 0;
+    }
     SetModified(false);
 }
 
 void TFZXFont::TakeOver(TFZXFont& source) {
     if (&source == this) return;
-    BeginUpdate();
+    TFontUpdate update(*this);
     FGlyphs = std::move(source.FGlyphs);
     source.FGlyphs.clear();
     for (auto& glyph : FGlyphs)
@@ -45,7 +47,6 @@ void TFZXFont::TakeOver(TFZXFont& source) {
     FWorkRows.clear();
     FModified = false;
     source.Clear();
-    EndUpdate(true);
 }
 
 void TFZXFont::EndUpdate(bool notify) {
@@ -82,7 +83,7 @@ TFZXChar& TFZXFont::AppendGlyph() {
 void TFZXFont::SetLastChar(int value) {
     if (value == FLastChar) return;
     FLastChar = value;
-    BeginUpdate();
+    TFontUpdate update(*this);
     while (Count() < value - 31) {
         TFZXChar& glyph = AppendGlyph();
         glyph.Clear();
@@ -93,7 +94,6 @@ void TFZXFont::SetLastChar(int value) {
         FGlyphs.pop_back();
     }
     SetModified(true);
-    EndUpdate(true);
 }
 
 TFZXChar* TFZXFont::GetCurrent() {
@@ -105,24 +105,24 @@ TFZXChar* TFZXFont::GetCurrent() {
 void TFZXFont::SetCurrent(int index) {
     if (index == FCurrentIndex) return;
     FCurrentIndex = index;
-    RecordUndo(12, 0);
+    RecordUndo(THistoryKind::SelectChar, 0);
     Changed();
 }
 
-void TFZXFont::GlyphChanged(int action) {
-    RecordUndo(action, 0);
+void TFZXFont::GlyphChanged(THistoryKind kind) {
+    RecordUndo(kind, 0);
     SetModified(true);
     Changed();
 }
 
-void TFZXFont::RecordUndo(int action, int group) {
-    RecordUndoFor(action, FCurrentIndex, group);
+void TFZXFont::RecordUndo(THistoryKind kind, int group) {
+    RecordUndoFor(kind, FCurrentIndex, group);
 }
 
-void TFZXFont::RecordUndoFor(int action, int index, int group) {
+void TFZXFont::RecordUndoFor(THistoryKind kind, int index, int group) {
     if (index < 0 || index >= Count() || FUpdateLock > 0) return;
     const TFZXChar& g = Glyph(index);
-    FUndoList.AddEntry(action, index, group, g.Rows(), g.Width(), g.Leading(), g.Kern());
+    FUndoList.AddEntry(kind, index, group, g.Rows(), g.Width(), g.Leading(), g.Kern());
 }
 
 int TFZXFont::FZXFileSize() const {

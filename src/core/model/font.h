@@ -1,7 +1,8 @@
 #pragma once
 // The document: FZX header values, one glyph per code from 32 up, the
 // current glyph, the unsaved-changes flag and the undo history. Every change
-// ends in one call of OnChange; BeginUpdate/EndUpdate fold several into one.
+// ends in one call of OnChange; a TFontUpdate (model/updatescope.h) folds
+// several into one.
 
 #include <cstdint>
 #include <functional>
@@ -17,7 +18,8 @@
 
 using Tintarray = std::vector<std::int32_t>;
 
-// Operation codes of ApplyToCurrent and ApplyToAll; history action = 13 + code.
+// Operation codes of ApplyToCurrent and ApplyToAll, in the order of their
+// history kinds (THistoryKind::Italic ... ScaleChar).
 enum TCharOperation {
     coItalic = 0,
     coBold,
@@ -30,6 +32,8 @@ enum TCharOperation {
     coClear,
     coScale
 };
+
+class TFontUpdate;
 
 class TFZXFont {
   public:
@@ -53,12 +57,13 @@ class TFZXFont {
     // callbacks stay this font's; notifies once. Opens and imports read into
     // a scratch font and take it over only once it was read completely.
     void TakeOver(TFZXFont& source);
-    void BeginUpdate() { ++FUpdateLock; }
-    void EndUpdate(bool notify);
     void Changed();
     int UpdateLock() const { return FUpdateLock; }
     bool Modified() const { return FModified; }
     void SetModified(bool value) { FModified = value; }
+    // After the font was written to a file of the editor's own format: no
+    // history, not modified; notifies.
+    void MarkSaved();
 
     // --- header values: equal values change nothing ----------------------
     int Height() const { return FHeight; }
@@ -80,11 +85,11 @@ class TFZXFont {
     // Records a "select char" snapshot of the new glyph and notifies.
     void SetCurrent(int index);
     // Common end of every edit of the current glyph: record, mark, notify.
-    void GlyphChanged(int action);
+    void GlyphChanged(THistoryKind kind);
 
     // --- undo recording --------------------------------------------------
-    void RecordUndo(int action, int group);
-    void RecordUndoFor(int action, int index, int group);
+    void RecordUndo(THistoryKind kind, int group);
+    void RecordUndoFor(THistoryKind kind, int index, int group);
     bool CanUndo() const { return FUndoList.CanUndo(); }
     bool CanRedo() const { return FUndoList.CanRedo(); }
     Tundolist& UndoList() { return FUndoList; }
@@ -147,7 +152,7 @@ class TFZXFont {
     void BeginRasterEdit();
     void ApplyRaster();
     void RestoreRaster(bool reset);
-    void EndRasterEdit(bool record, int action);
+    void EndRasterEdit(bool record, THistoryKind kind);
     const std::string& WorkRows() const { return FWorkRows; }
     TRaster& WorkBitmap() { return FWorkBitmap; }
 
@@ -157,6 +162,11 @@ class TFZXFont {
                   bool kernShift, int zoom);
 
   private:
+    friend class TFontUpdate;
+    void BeginUpdate() { ++FUpdateLock; }
+    // Closes a bracket; notifies, when asked, once the outermost one closes.
+    void EndUpdate(bool notify);
+
     void Message(const std::string& text) {
         if (OnMessage) OnMessage(text);
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/font.h"
+#include "model/updatescope.h"
 
 TFZXChar::TFZXChar(TFZXFont* font) : FFont(font) {}
 
@@ -24,9 +25,9 @@ void TFZXChar::Changed() {
     --FUpdateLock;
 }
 
-void TFZXChar::EndUpdate() {
+void TFZXChar::EndUpdate(bool notify) {
     --FUpdateLock;
-    Changed();
+    if (notify) Changed();
 }
 
 void TFZXChar::SetKern(int value) {
@@ -51,7 +52,7 @@ void TFZXChar::SetRows(const std::string& value) {
 
 void TFZXChar::SetWidth(int value) {
     if (value == FWidth) return;
-    BeginUpdate();
+    TGlyphUpdate update(*this);
     TStringList list;
     SplitText(list, FRows, '|');
     const std::size_t oldWidth = FWidth > 0 ? static_cast<std::size_t>(FWidth) : 0;
@@ -63,32 +64,28 @@ void TFZXChar::SetWidth(int value) {
     Touch();
     TrimRowList(list);
     SetRows(JoinText(list, '|'));
-    EndUpdate();
 }
 
 void TFZXChar::SetAll(const std::string& rows, int leading, int width, int kern) {
-    BeginUpdate();
+    TGlyphUpdate update(*this);
     AssignRows(rows);
     FLeading = leading;
     FWidth = width;
     FKern = kern;
     Touch();
-    EndUpdate();
 }
 
 void TFZXChar::Clear() {
-    BeginUpdate();
+    TGlyphUpdate update(*this);
     SetRows(std::string());
     SetLeading(0);
     SetKern(0);
-    EndUpdate();
 }
 
 void TFZXChar::Assign(const TFZXChar& source) {
-    BeginUpdate();
+    TGlyphUpdate update(*this);
     SetAll(source.FRows, source.FLeading, source.FWidth, source.FKern);
     FDataLength = source.FDataLength;
-    EndUpdate();
 }
 
 void TFZXChar::CopyFrom(const TFZXChar& source) {
@@ -129,12 +126,11 @@ int TFZXChar::FontTracking() const {
 }
 
 void TFZXChar::Normalize() {
-    BeginUpdate();
+    TGlyphUpdate update(*this);
     TStringList list;
     SplitText(list, FRows, '|');
     TrimRowList(list);
     SetRows(JoinText(list, '|'));
-    EndUpdate();
 }
 
 void TFZXChar::TrimRowList(TStringList& list) {
@@ -175,7 +171,7 @@ void TFZXChar::Expand() {
 }
 
 void TFZXChar::DecodeFZXBytes() {
-    BeginUpdate();
+    TGlyphUpdate update(*this);
     const std::string bytes = FRows;
     const int perRow = (FWidth - 1) / 8 + 1;
     TStringList list;
@@ -193,7 +189,6 @@ void TFZXChar::DecodeFZXBytes() {
         }
     }
     SetRows(JoinText(list, '|'));
-    EndUpdate();
 }
 
 std::string ByteToBits(std::uint8_t value) {

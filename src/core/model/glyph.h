@@ -11,6 +11,7 @@
 #include "text/textrows.h"
 
 class TFZXFont;
+class TGlyphUpdate;
 class TRaster;
 
 class TFZXChar {
@@ -38,11 +39,9 @@ class TFZXChar {
     void SetDataLength(int value) { FDataLength = value; }
 
     // --- notification --------------------------------------------------
-    // Tells the font, unless the glyph's own bracket is open.
+    // Tells the font, unless the glyph's own bracket is open. Changes made
+    // of several steps hold a TGlyphUpdate (model/updatescope.h).
     void Changed();
-    void BeginUpdate() { ++FUpdateLock; }
-    // Closes a bracket and notifies (only once the outermost one closes).
-    void EndUpdate();
 
     // --- setters: an equal value changes and notifies nothing ------------
     void SetKern(int value);
@@ -127,6 +126,11 @@ class TFZXChar {
     bool Draw(TRaster& raster, int zoom, bool grid, bool transparent, bool resize, bool kernShift);
 
   private:
+    friend class TGlyphUpdate;
+    void BeginUpdate() { ++FUpdateLock; }
+    // Closes a bracket; notifies, when asked, once the outermost one closes.
+    void EndUpdate(bool notify);
+
     // Every change of the row text goes through here, so the kept row count
     // is never stale.
     void AssignRows(std::string rows) {

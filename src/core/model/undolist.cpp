@@ -3,58 +3,10 @@
 #include <algorithm>
 #include <string>
 
-const char* const ActionTexts[ActionCount] = {"width changed to %s",
-                                              "pixels changed",
-                                              "line tool",
-                                              "rectangle tool",
-                                              "ellipse tool",
-                                              "rubber tool",
-                                              "paste tool",
-                                              "roll left",
-                                              "roll right",
-                                              "roll up",
-                                              "roll down",
-                                              "new character",
-                                              "select char %s",
-                                              "italic mode",
-                                              "bold mode",
-                                              "adjust top",
-                                              "adjust bottom",
-                                              "adjust left",
-                                              "adjust right",
-                                              "adjust horizontal",
-                                              "adjust vertical",
-                                              "clear char",
-                                              "scale char",
-                                              "flip horizontal",
-                                              "flip vertical",
-                                              "kern changed",
-                                              "copy tool",
-                                              "copy character",
-                                              "italic all",
-                                              "bold all",
-                                              "adjust all top",
-                                              "adjust all bottom",
-                                              "adjust all left",
-                                              "adjust all right",
-                                              "adjust all horizontal",
-                                              "adjust all vertical",
-                                              "clear all chars",
-                                              "Scale all chars",
-                                              "paste character",
-                                              "fit width",
-                                              "fit all widths"};
-
-int GroupHeaderAction(int action) {
-    if (action >= 13 && action <= 22) return action + 15;
-    if (action == FitWidthAction) return FitAllWidthsAction;
-    return -1;
-}
-
 Tundolist::Tundolist(int limit) : FMaxEntries(limit) {}
 
-void Tundolist::AddEntry(int action, int index, int group, const std::string& rows, int width,
-                         int leading, int kern) {
+void Tundolist::AddEntry(THistoryKind action, int index, int group, const std::string& rows,
+                         int width, int leading, int kern) {
     while (Count() - 1 > FPosition)
         FEntries.pop_back();
     Tundolistentry entry;
@@ -62,7 +14,7 @@ void Tundolist::AddEntry(int action, int index, int group, const std::string& ro
     entry.Kern = kern;
     entry.Leading = leading;
     entry.Width = width;
-    entry.Action = static_cast<std::uint8_t>(action);
+    entry.Action = action;
     entry.Rows = rows;
     entry.Group = group;
     FEntries.push_back(std::move(entry));
@@ -129,14 +81,13 @@ std::string MenuCharName(int code) {
 }
 
 std::string EntryText(const Tundolistentry& entry) {
-    if (entry.Action >= ActionCount) return std::string();
-    std::string text = ActionTexts[entry.Action];
+    std::string text = HistoryKindText(entry.Action);
     const std::size_t at = text.find("%s");
     if (at == std::string::npos) return text;
     std::string argument;
-    if (entry.Action == 0)
+    if (entry.Action == THistoryKind::WidthChanged)
         argument = std::to_string(entry.Width);
-    else if (entry.Action == 12)
+    else if (entry.Action == THistoryKind::SelectChar)
         argument = MenuCharName(entry.CharIndex + 32);
     return text.replace(at, 2, argument);
 }
@@ -182,14 +133,14 @@ bool Tundolist::FillMenu(bool redo, int limit, THistoryMenu& menu) const {
         const int g = neighbour ? neighbour->Group : 0;
         if (g == e.Group && e.Group > 0) {
             if (run == 1) {
-                int a = e.Action;
-                if (a == 12 && neighbour) a = neighbour->Action;
+                THistoryKind a = e.Action;
+                if (a == THistoryKind::SelectChar && neighbour) a = neighbour->Action;
                 THistoryMenuItem h;
                 h.Kind = THistoryMenuItem::Header;
                 h.Direction = direction;
-                if (GroupHeaderAction(a) >= 0) {
-                    h.Caption = prefix + ActionTexts[a] + " group";
-                    h.Icon = GroupHeaderAction(a);
+                if (const auto name = GroupHeaderKind(a)) {
+                    h.Caption = prefix + HistoryKindText(a) + " group";
+                    h.Icon = HistoryIndex(*name);
                 } else {
                     h.Caption = prefix + "group";
                 }
@@ -215,7 +166,7 @@ bool Tundolist::FillMenu(bool redo, int limit, THistoryMenu& menu) const {
             item.Kind = THistoryMenuItem::Entry;
             item.Caption = prefix + EntryText(e);
             item.Tag = n;
-            item.Icon = e.Action;
+            item.Icon = HistoryIndex(e.Action);
             item.Direction = direction;
             menu.push_back(item);
             if (closed) separator();

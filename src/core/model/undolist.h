@@ -10,12 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "model/historykind.h"
+
 struct Tundolistentry {
     std::int32_t CharIndex = 0;
     std::int32_t Kern = 0;
     std::int32_t Leading = 0;
     std::int32_t Width = 0;
-    std::uint8_t Action = 0;
+    THistoryKind Action = THistoryKind::WidthChanged;
     std::string Rows;
     std::int32_t Group = 0;
 };
@@ -35,7 +37,7 @@ struct THistoryMenuItem {
     TKind Kind = Separator;
     std::string Caption;
     int Tag = 0;                // steps to undo or redo when clicked
-    int Icon = -1;              // action number of the history icon; -1 for none
+    int Icon = -1;              // HistoryIndex of the icon's kind; -1 for none
     std::uint8_t Direction = 0; // 0 undo menu, 1 redo menu
 
     bool operator==(const THistoryMenuItem& o) const {
@@ -44,18 +46,6 @@ struct THistoryMenuItem {
     }
 };
 using THistoryMenu = std::vector<THistoryMenuItem>;
-
-// Numbers 0..37 are the original kinds; later kinds are appended, so a
-// number keeps its meaning.
-constexpr int ActionCount = 41;
-constexpr int PasteCharAction = 38;    // a whole character pasted
-constexpr int FitWidthAction = 39;     // width fitted to the ink
-constexpr int FitAllWidthsAction = 40; // icon of a group of action 39
-// Menu texts of the action numbers; "%s" is filled in by EntryText.
-extern const char* const ActionTexts[ActionCount];
-// The action whose text and icon name a group of all-glyph entries of
-// `action` (28 for 13 ...), or -1 when such groups have no name of their own.
-int GroupHeaderAction(int action);
 
 class Tundolist {
   public:
@@ -73,8 +63,8 @@ class Tundolist {
     }
 
     // Cuts the redo branch, appends, and drops the oldest entries past the limit.
-    void AddEntry(int action, int index, int group, const std::string& rows, int width, int leading,
-                  int kern);
+    void AddEntry(THistoryKind action, int index, int group, const std::string& rows, int width,
+                  int leading, int kern);
     bool CanUndo() const;
     bool CanRedo() const;
     // Moves one step and hands back the entry now at Position; false (and

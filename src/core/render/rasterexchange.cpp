@@ -8,14 +8,14 @@
 
 #include "model/font.h"
 #include "model/glyph.h"
+#include "model/updatescope.h"
 #include "raster/raster.h"
 
 void TFZXChar::ToBitmap(std::string& rows, TRaster& raster) {
-    BeginUpdate();
+    TGlyphUpdate update(*this);
     Expand();
     rows = FRows;
     RowsToBitmap(false, rows, raster);
-    EndUpdate();
 }
 
 void TFZXChar::RowsToBitmap(bool assign, const std::string& rows, TRaster& raster) {
@@ -44,7 +44,7 @@ void TFZXChar::RowsToBitmap(bool assign, const std::string& rows, TRaster& raste
 
 void TFZXChar::FromBitmap(const TRaster& raster, bool anySize) {
     if (!anySize && (raster.Width() != FWidth || raster.Height() != FontHeight())) return;
-    BeginUpdate();
+    TGlyphUpdate update(*this);
     const int width = raster.Width();
     const int height = raster.Height();
     std::string rows;
@@ -61,7 +61,6 @@ void TFZXChar::FromBitmap(const TRaster& raster, bool anySize) {
         }
     }
     AssignRows(std::move(rows));
-    EndUpdate();
 }
 
 void TFZXFont::BeginRasterEdit() {
@@ -80,9 +79,9 @@ void TFZXFont::RestoreRaster(bool reset) {
     if (TFZXChar* glyph = GetCurrent()) glyph->RowsToBitmap(reset, FWorkRows, FWorkBitmap);
 }
 
-void TFZXFont::EndRasterEdit(bool record, int action) {
+void TFZXFont::EndRasterEdit(bool record, THistoryKind kind) {
     TFZXChar* glyph = GetCurrent();
     if (glyph == nullptr) return;
     glyph->Normalize();
-    if (record) GlyphChanged(action);
+    if (record) GlyphChanged(kind);
 }

@@ -1,6 +1,7 @@
 #include "shell/historysteps.h"
 
 #include "model/font.h"
+#include "model/updatescope.h"
 
 namespace {
 
@@ -25,9 +26,9 @@ bool RestoreStep(TFZXFont& font, std::uint8_t kind) {
 int UndoRedoSteps(TFZXFont& font, std::uint8_t kind, int steps) {
     if (kind > 1) return 0;
     int taken = 0;
-    font.BeginUpdate();
+    TFontUpdate update(font, false);
     while (taken < steps && RestoreStep(font, kind))
         ++taken;
-    font.EndUpdate(taken > 0);
+    update.SetNotify(taken > 0);
     return taken;
 }

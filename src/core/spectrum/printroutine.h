@@ -14,7 +14,7 @@ constexpr int kParamText = 6;    // word
 constexpr int kParamFont = 8;    // word
 constexpr int kParamX = 10;      // byte
 constexpr int kParamY = 11;      // byte
-constexpr int kParamAttr = 12;   // byte: paper * 8 + ink
+constexpr int kParamAttr = 12;   // byte: bright * 64 + paper * 8 + ink
 constexpr int kParamBorder = 13; // byte
 
 // The routine's bytes for running at org.

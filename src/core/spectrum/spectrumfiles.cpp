@@ -6,6 +6,7 @@
 
 #include "formats/fileio.h"
 #include "spectrum/printroutine.h"
+#include "spectrum/spectrumscreen.h"
 
 namespace {
 
@@ -143,7 +144,7 @@ std::string BuildSpectrumSource(const TSpectrumProgram& program, const std::stri
     SetParameter(routine, "fz_p_font", "fz_font");
     SetParameter(routine, "fz_p_x", std::to_string(o.X & 0xFF));
     SetParameter(routine, "fz_p_y", std::to_string(o.Y & 0xFF));
-    SetParameter(routine, "fz_p_attr", std::to_string((o.Paper & 7) * 8 + (o.Ink & 7)));
+    SetParameter(routine, "fz_p_attr", std::to_string(SpectrumAttribute(o)));
     SetParameter(routine, "fz_p_border", std::to_string(o.Border & 7));
 
     std::string name = fontName;
@@ -171,13 +172,18 @@ std::string BuildSpectrumSource(const TSpectrumProgram& program, const std::stri
 std::string ExportForSpectrum(const TFZXFont& font, const TSpectrumOptions& options,
                               const std::string& path, const std::string& fontName) {
     const std::string ext = UpperExtension(path);
-    if (ext != ".TAP" && ext != ".Z80" && ext != ".ASM")
-        return "Illegal file extension! Use .tap, .z80 or .asm.";
+    if (ext != ".TAP" && ext != ".Z80" && ext != ".ASM" && ext != ".SCR")
+        return "Illegal file extension! Use .tap, .z80, .asm or .scr.";
+    // A screen file only for what the program could show: the same refusals.
     TSpectrumProgram program;
     const std::string error = BuildSpectrumProgram(font, options, program);
     if (!error.empty()) return error;
     TBytes bytes;
-    if (ext == ".TAP") {
+    if (ext == ".SCR") {
+        TSpectrumScreen screen;
+        SetSpectrumText(screen, font, options);
+        bytes = screen.Memory();
+    } else if (ext == ".TAP") {
         bytes = BuildSpectrumTape(program);
     } else if (ext == ".Z80") {
         bytes = BuildSpectrumSnapshot(program);

@@ -1,6 +1,7 @@
 #pragma once
 // The files a Spectrum export writes: a tape with a BASIC loader, a 48K
-// snapshot, or Z80 source. Each shows the sample text the moment it runs.
+// snapshot, or Z80 source, each showing the sample text the moment it runs;
+// or the screen file of what they show.
 
 #include <cstdint>
 #include <string>
@@ -23,7 +24,8 @@ std::vector<std::uint8_t> BuildSpectrumSnapshot(const TSpectrumProgram& program)
 // z80asm; assembled, it gives the bytes of program.Image() at program.Org.
 std::string BuildSpectrumSource(const TSpectrumProgram& program, const std::string& fontName);
 
-// Writes .tap, .z80 or .asm by path's extension (any letter case); fontName
+// Writes .tap, .z80, .asm or .scr (the screen the program shows, 6,912
+// bytes, see spectrumscreen.h) by path's extension (any letter case); fontName
 // goes into the source's comment. "" or the message; a file that cannot be
 // created throws TFileError, and an existing file is replaced only once the
 // new one is complete.

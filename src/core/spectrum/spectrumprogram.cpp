@@ -2,6 +2,7 @@
 
 #include "model/font.h"
 #include "spectrum/printroutine.h"
+#include "spectrum/spectrumscreen.h"
 
 namespace {
 constexpr unsigned kPreferredOrg = 0x8000;
@@ -40,7 +41,7 @@ std::string BuildSpectrumProgram(const TFZXFont& font, const TSpectrumOptions& o
     PutWord(p.Routine, kParamFont, p.FontAddress());
     p.Routine[kParamX] = static_cast<std::uint8_t>(options.X & 0xFF);
     p.Routine[kParamY] = static_cast<std::uint8_t>(options.Y & 0xFF);
-    p.Routine[kParamAttr] = static_cast<std::uint8_t>((options.Paper & 7) * 8 + (options.Ink & 7));
+    p.Routine[kParamAttr] = SpectrumAttribute(options);
     p.Routine[kParamBorder] = static_cast<std::uint8_t>(options.Border & 7);
     program = std::move(p);
     return "";

@@ -16,6 +16,7 @@ struct TSpectrumOptions {
     int Y = 0;        // top of the text, 0..191
     int Ink = 0;      // colours 0..7
     int Paper = 7;
+    bool Bright = false; // ink and paper both bright
     int Border = 7;
 };
 

@@ -17,6 +17,3 @@ int ParseCopyCharAnswer(const std::string& answer);
 // The glyph index the answer names in a font of glyphCount glyphs, or -1
 // when it names no glyph held.
 int CopyCharSourceIndex(const std::string& answer, int glyphCount);
-
-// History kind ("copy character") recorded when a glyph is copied over.
-constexpr int CopyCharacterAction = 27;

@@ -4,11 +4,9 @@
 #include <cstdio>
 
 #include "model/font.h"
+#include "model/updatescope.h"
 
 namespace {
-
-constexpr int kSelectChar = 12;
-constexpr int kFirstOperationAction = 13;
 
 // Runs the glyph operation of codes 0 to 8; scaling is dispatched by the callers.
 void RunOperation(TFZXChar& glyph, TCharOperation code) {
@@ -45,6 +43,12 @@ void RunOperation(TFZXChar& glyph, TCharOperation code) {
     }
 }
 
+// The history kind of a single-glyph operation: they follow Italic in the
+// order of the operation codes.
+THistoryKind OperationKind(TCharOperation code) {
+    return static_cast<THistoryKind>(HistoryIndex(THistoryKind::Italic) + code);
+}
+
 bool IsOperation(TCharOperation code) {
     return code >= coItalic && code <= coScale;
 }
@@ -63,7 +67,7 @@ void TFZXFont::ApplyToCurrent(TCharOperation code) {
         RunOperation(*glyph, code);
     }
     // Recorded also when nothing changed or the factors were not given.
-    GlyphChanged(kFirstOperationAction + code);
+    GlyphChanged(OperationKind(code));
 }
 
 void TFZXFont::ApplyToAll(TCharOperation code) {
@@ -74,15 +78,16 @@ void TFZXFont::ApplyToAll(TCharOperation code) {
     int errors = 0;
     const int group = FUndoList.NewGroup();
     for (int i = 0; i < Count(); ++i) {
-        RecordUndoFor(kSelectChar, i, group);
-        BeginUpdate();
-        if (code == coScale) {
-            if (!Glyph(i).Scale(widthFactor, heightFactor)) ++errors;
-        } else {
-            RunOperation(Glyph(i), code);
+        RecordUndoFor(THistoryKind::SelectChar, i, group);
+        {
+            TFontUpdate update(*this, false);
+            if (code == coScale) {
+                if (!Glyph(i).Scale(widthFactor, heightFactor)) ++errors;
+            } else {
+                RunOperation(Glyph(i), code);
+            }
         }
-        EndUpdate(false);
-        RecordUndoFor(kFirstOperationAction + code, i, group);
+        RecordUndoFor(OperationKind(code), i, group);
     }
     // Marked before the one notification, so the refresh shows the flag.
     SetModified(true);
@@ -97,59 +102,61 @@ void TFZXFont::ApplyToAll(TCharOperation code) {
 namespace {
 // The single-glyph commands: edit the current glyph, then record the edit
 // under its history action; nothing at all without a current glyph.
-template <typename Edit> void EditCurrent(TFZXFont& font, int action, Edit edit) {
+template <typename Edit> void EditCurrent(TFZXFont& font, THistoryKind kind, Edit edit) {
     if (TFZXChar* glyph = font.GetCurrent()) {
         edit(*glyph);
-        font.GlyphChanged(action);
+        font.GlyphChanged(kind);
     }
 }
 } // namespace
 
 void TFZXFont::FlipHorizontal() {
-    EditCurrent(*this, 23, [](TFZXChar& g) { g.FlipHorizontal(); });
+    EditCurrent(*this, THistoryKind::FlipHorizontal, [](TFZXChar& g) { g.FlipHorizontal(); });
 }
 
 void TFZXFont::FlipVertical() {
-    EditCurrent(*this, 24, [](TFZXChar& g) { g.FlipVertical(); });
+    EditCurrent(*this, THistoryKind::FlipVertical, [](TFZXChar& g) { g.FlipVertical(); });
 }
 
 void TFZXFont::RollUp(int n) {
-    EditCurrent(*this, 9, [n](TFZXChar& g) { g.RollUp(n); });
+    EditCurrent(*this, THistoryKind::RollUp, [n](TFZXChar& g) { g.RollUp(n); });
 }
 
 void TFZXFont::RollDown(int n) {
-    EditCurrent(*this, 10, [n](TFZXChar& g) { g.RollDown(n); });
+    EditCurrent(*this, THistoryKind::RollDown, [n](TFZXChar& g) { g.RollDown(n); });
 }
 
 void TFZXFont::RollLeft(int n) {
-    EditCurrent(*this, 7, [n](TFZXChar& g) { g.RollLeft(n); });
+    EditCurrent(*this, THistoryKind::RollLeft, [n](TFZXChar& g) { g.RollLeft(n); });
 }
 
 void TFZXFont::RollRight(int n) {
-    EditCurrent(*this, 8, [n](TFZXChar& g) { g.RollRight(n); });
+    EditCurrent(*this, THistoryKind::RollRight, [n](TFZXChar& g) { g.RollRight(n); });
 }
 
 void TFZXFont::SetCurrentWidth(int width) {
     TFZXChar* glyph = GetCurrent();
     if (glyph == nullptr || glyph->Width() == width) return;
     glyph->SetWidth(width);
-    GlyphChanged(0);
+    GlyphChanged(THistoryKind::WidthChanged);
 }
 
 void TFZXFont::SetCurrentKern(int kern) {
     TFZXChar* glyph = GetCurrent();
     if (glyph == nullptr || glyph->Kern() == kern) return;
     glyph->SetKern(kern);
-    GlyphChanged(25);
+    GlyphChanged(THistoryKind::KernChanged);
 }
 
 void TFZXFont::FitCurrentWidth() {
     TFZXChar* glyph = GetCurrent();
     if (glyph == nullptr) return;
-    BeginUpdate();
-    const bool changed = glyph->FitWidth();
-    EndUpdate(false);
-    if (changed) GlyphChanged(FitWidthAction);
+    bool changed;
+    {
+        TFontUpdate update(*this, false);
+        changed = glyph->FitWidth();
+    }
+    if (changed) GlyphChanged(THistoryKind::FitWidth);
 }
 
 void TFZXFont::FitAllWidths() {
@@ -159,11 +166,12 @@ void TFZXFont::FitAllWidths() {
         const int inked = glyph.InkWidth();
         if (inked == 0 || inked == glyph.Width()) continue;
         if (group == 0) group = FUndoList.NewGroup();
-        RecordUndoFor(kSelectChar, i, group);
-        BeginUpdate();
-        glyph.FitWidth();
-        EndUpdate(false);
-        RecordUndoFor(FitWidthAction, i, group);
+        RecordUndoFor(THistoryKind::SelectChar, i, group);
+        {
+            TFontUpdate update(*this, false);
+            glyph.FitWidth();
+        }
+        RecordUndoFor(THistoryKind::FitWidth, i, group);
     }
     if (group == 0) return;
     // Marked before the one notification, so the refresh shows the flag.
@@ -179,11 +187,11 @@ void TFZXFont::PasteCurrent(const std::string& rows, int leading, int width, int
     SplitText(list, rows, '|');
     for (std::string& row : list)
         row = PadText(row, width, '0', 0);
-    BeginUpdate();
-    glyph->BeginUpdate();
-    glyph->SetAll(JoinText(list, '|'), leading, width, kern);
-    glyph->Normalize();
-    glyph->EndUpdate();
-    EndUpdate(false);
-    GlyphChanged(PasteCharAction);
+    {
+        TFontUpdate update(*this, false);
+        TGlyphUpdate glyphUpdate(*glyph);
+        glyph->SetAll(JoinText(list, '|'), leading, width, kern);
+        glyph->Normalize();
+    }
+    GlyphChanged(THistoryKind::PasteCharacter);
 }

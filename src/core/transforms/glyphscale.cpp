@@ -6,6 +6,7 @@
 
 #include "model/font.h"
 #include "model/glyph.h"
+#include "model/updatescope.h"
 #include "raster/raster.h"
 
 namespace {
@@ -16,7 +17,7 @@ constexpr double kMaxHeight = 192;
 } // namespace
 
 bool TFZXChar::Scale(double widthFactor, double heightFactor) {
-    BeginUpdate();
+    TGlyphUpdate update(*this);
     TRaster picture;
     std::string rows;
     ToBitmap(rows, picture);
@@ -43,7 +44,6 @@ bool TFZXChar::Scale(double widthFactor, double heightFactor) {
         FromBitmap(picture, true);
     }
     Normalize();
-    EndUpdate();
     return fits;
 }
 

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "model/glyph.h"
+#include "model/updatescope.h"
 
 namespace {
 
@@ -92,7 +93,7 @@ int TFZXChar::BottomSpace() const {
 }
 
 void TFZXChar::Bold() {
-    BeginUpdate();
+    TGlyphUpdate update(*this);
     SetWidth(FWidth + 1);
     std::string spread = FRows;
     std::size_t start = 0;
@@ -104,7 +105,6 @@ void TFZXChar::Bold() {
     }
     SetRows(spread);
     Normalize();
-    EndUpdate();
 }
 
 void TFZXChar::Italic() {
@@ -112,7 +112,7 @@ void TFZXChar::Italic() {
     if (shift <= 0) return;
     const int left = LeftSpace();
     const int right = RightSpace();
-    BeginUpdate();
+    TGlyphUpdate update(*this);
     // A blank column at both edges keeps shifted ink from wrapping around.
     SetWidth(FWidth + (left == 0 ? 1 : 0) + (right == 0 ? 1 : 0));
     if (left == 0) {
@@ -129,14 +129,13 @@ void TFZXChar::Italic() {
         if (!list[y].empty()) RotateLeft(list[y], 1);
     TrimRowList(list);
     SetRows(JoinText(list, '|'));
-    EndUpdate();
 }
 
 namespace {
 // Rotates the rows of the expanded cell by n: up moves the first row to the
 // end, down the last row to the front.
 void RollRows(TFZXChar& glyph, int n, bool up) {
-    glyph.BeginUpdate();
+    TGlyphUpdate update(glyph);
     if (n > 0) {
         glyph.Expand();
         TStringList list;
@@ -151,7 +150,6 @@ void RollRows(TFZXChar& glyph, int n, bool up) {
         glyph.SetRows(JoinText(list, '|'));
         glyph.Normalize();
     }
-    glyph.EndUpdate();
 }
 } // namespace
 
@@ -164,46 +162,42 @@ void TFZXChar::RollDown(int n) {
 }
 
 void TFZXChar::RollLeft(int n) {
-    BeginUpdate();
+    TGlyphUpdate update(*this);
     TStringList list;
     SplitText(list, FRows, '|');
     if (n > 0)
         for (auto& row : list)
             if (row.size() > 1) RotateLeft(row, n);
     SetRows(JoinText(list, '|'));
-    EndUpdate();
 }
 
 void TFZXChar::RollRight(int n) {
-    BeginUpdate();
+    TGlyphUpdate update(*this);
     TStringList list;
     SplitText(list, FRows, '|');
     if (n > 0)
         for (auto& row : list)
             if (row.size() > 1) RotateRight(row, n);
     SetRows(JoinText(list, '|'));
-    EndUpdate();
 }
 
 void TFZXChar::FlipHorizontal() {
-    BeginUpdate();
+    TGlyphUpdate update(*this);
     TStringList list;
     SplitText(list, FRows, '|');
     for (auto& row : list)
         std::reverse(row.begin(), row.end());
     SetRows(JoinText(list, '|'));
-    EndUpdate();
 }
 
 void TFZXChar::FlipVertical() {
-    BeginUpdate();
+    TGlyphUpdate update(*this);
     TStringList list;
     SplitText(list, FRows, '|');
     ExpandRowList(list);
     std::reverse(list.begin(), list.end());
     TrimRowList(list);
     SetRows(JoinText(list, '|'));
-    EndUpdate();
 }
 
 void TFZXChar::AdjustTop() {
