@@ -404,9 +404,10 @@ struct TBench {
         // The screen's own share: text set into screen memory, the picture
         // made and painted.
         for (int i = 0; i < Runs; ++i) {
-            Font.BeginUpdate();
-            Font.GetCurrent()->SetKern(Font.GetCurrent()->Kern() ? 0 : 1);
-            Font.EndUpdate(false);
+            {
+                TFontUpdate quiet(Font, false);
+                Font.GetCurrent()->SetKern(Font.GetCurrent()->Kern() ? 0 : 1);
+            }
             const Clock::time_point start = Clock::now();
             dock->Refresh();
             screen->repaint();
