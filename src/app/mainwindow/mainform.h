@@ -106,9 +106,9 @@ class Tmainform : public QMainWindow {
     void StoreSettings();
 
     // The first activation: preview callback, settings, command-line file.
-    void ApplicationEvents1Activate();
+    void ActivateFirstTime();
     // Enables the two text fields after their check boxes.
-    void ApplicationEvents1Idle();
+    void EnableMarkTextFields();
 
     // The black-and-white copy of the clipboard's picture.
     const TRaster& ClipboardBitmap() const { return FClipboardBitmap; }
@@ -136,10 +136,10 @@ class Tmainform : public QMainWindow {
     void CommitPendingEdits();
     void CopyCharActionExecute();
     void ShowMessage(const std::string& text);
-    void CharLimitsEditChange(const QString& text);
-    void PreviewPaintboxClick();
-    void PreviewTextMenuItemClick();
-    void DatabaseGrid1CellPositionChanged(int row);
+    void CharLimitsChanged(const QString& text);
+    void PreviewStripClicked();
+    void PreviewTextCommand();
+    void CharListRowChanged(int row);
     // mainform.cpp
     bool FormCloseQuery();
     // The preview dialog reports its changes to the window while connected.
@@ -151,13 +151,13 @@ class Tmainform : public QMainWindow {
     // mainform_files.cpp
     void ConnectFileCommands();
     void NewFileActionExecute();
-    void FileLoadActionAccept();
+    void FileLoadActionExecute();
     void FileSaveActionExecute();
     void FileSaveAsActionExecute();
-    void FileSaveAsActionBeforeExecute(QFileDialog& dialog);
-    void FileSaveAsActionAccept(const QString& name);
-    void Menu_FilePopup();
-    void Menu_LastUsedFilesPopup();
+    void PrepareSaveAsDialog(QFileDialog& dialog);
+    void SaveAsChosen(const QString& name);
+    void FileMenuAboutToShow();
+    void FillRecentFilesMenu();
     // Where the file dialogs start: the current file's folder, else the last
     // folder used, else the folder of the newest recent entry; "" for the
     // platform's choice.
@@ -200,7 +200,8 @@ class Tmainform : public QMainWindow {
     void CopyGlyphActionExecute();
     void PasteGlyphActionExecute();
     bool ClipboardHasGlyph() const;
-    // mainform_comfort.cpp: commands and views beyond the original window
+    // mainform_comfort.cpp: the usual keys, zoom steps, the note beyond Last
+    // char, cancelling a stroke, the width drag
     void CreateComfort();
     void UpdateComfort(bool hasGlyph);
     void ZoomStep(int steps);

@@ -86,7 +86,7 @@ QStringList OpenFilters() {
 void Tmainform::ConnectFileCommands() {
     new TPathLabelFit(FPathLabel);
     connect(Action("NewFileAction"), &QAction::triggered, this, &Tmainform::NewFileActionExecute);
-    connect(Action("FileLoadAction"), &QAction::triggered, this, &Tmainform::FileLoadActionAccept);
+    connect(Action("FileLoadAction"), &QAction::triggered, this, &Tmainform::FileLoadActionExecute);
     connect(Action("FileSaveAction"), &QAction::triggered, this, &Tmainform::FileSaveActionExecute);
     connect(Action("FileSaveAsAction"), &QAction::triggered, this,
             &Tmainform::FileSaveAsActionExecute);
@@ -104,7 +104,7 @@ void Tmainform::FileSaveActionExecute() {
     SaveFont();
 }
 
-void Tmainform::Menu_FilePopup() {
+void Tmainform::FileMenuAboutToShow() {
     FLastUsedMenuAction->setEnabled(!FRecent.Empty());
 }
 
@@ -175,7 +175,7 @@ QString Tmainform::DialogFolder() const {
     return QString();
 }
 
-void Tmainform::FileLoadActionAccept() {
+void Tmainform::FileLoadActionExecute() {
     QFileDialog dialog(this, QStringLiteral("Open"));
     PrepareDialog(dialog, "OpenDialog", QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -217,12 +217,12 @@ bool Tmainform::SaveFont() {
 
 void Tmainform::FileSaveAsActionExecute() {
     QFileDialog dialog(this, QStringLiteral("Save As"));
-    FileSaveAsActionBeforeExecute(dialog);
+    PrepareSaveAsDialog(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    FileSaveAsActionAccept(dialog.selectedFiles().first());
+    SaveAsChosen(dialog.selectedFiles().first());
 }
 
-void Tmainform::FileSaveAsActionBeforeExecute(QFileDialog& dialog) {
+void Tmainform::PrepareSaveAsDialog(QFileDialog& dialog) {
     PrepareDialog(dialog, "SaveAsDialog", QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     if (!DialogFolder().isEmpty()) dialog.setDirectory(DialogFolder());
@@ -243,7 +243,7 @@ void Tmainform::FileSaveAsActionBeforeExecute(QFileDialog& dialog) {
     dialog.setDefaultSuffix(QString::fromLatin1(suffixes[preselected]));
 }
 
-void Tmainform::FileSaveAsActionAccept(const QString& name) {
+void Tmainform::SaveAsChosen(const QString& name) {
     if (name.isEmpty()) return;
     const TFontFormat* format = FindFontFormat(ToPath(name), fgOwn | fgSource);
     if (format && format->Group == fgSource) {
@@ -277,7 +277,7 @@ void Tmainform::AddToRecent(const std::string& path) {
     FRecent.Add(path, ToPath(QDir::currentPath()));
 }
 
-void Tmainform::Menu_LastUsedFilesPopup() {
+void Tmainform::FillRecentFilesMenu() {
     FLastUsedMenu->clear();
     const QFontMetrics metrics(FLastUsedMenu->font());
     for (const std::string& entry : FRecent.Entries()) {

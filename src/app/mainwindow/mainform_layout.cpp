@@ -91,8 +91,8 @@ void Tmainform::CreateMenus() {
     FLastUsedMenu->setObjectName("LastUsedFilesMenu");
     FLastUsedMenuAction = FLastUsedMenu->menuAction();
     add(file, {"|", "FileExitAction"});
-    connect(file, &QMenu::aboutToShow, this, &Tmainform::Menu_FilePopup);
-    connect(FLastUsedMenu, &QMenu::aboutToShow, this, &Tmainform::Menu_LastUsedFilesPopup);
+    connect(file, &QMenu::aboutToShow, this, &Tmainform::FileMenuAboutToShow);
+    connect(FLastUsedMenu, &QMenu::aboutToShow, this, &Tmainform::FillRecentFilesMenu);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName("EditMenu");
