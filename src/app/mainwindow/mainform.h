@@ -124,6 +124,7 @@ class Tmainform : public QMainWindow {
   private:
     // mainform_layout.cpp
     void CreateActions();
+    void FindRefreshActions();
     void CreateMenus();
     void CreateToolBars();
     void CreateCentre();
@@ -231,6 +232,17 @@ class Tmainform : public QMainWindow {
     std::unique_ptr<TWidthDrag> FWidthDrag;
 
     std::map<QString, QAction*> FActions;
+    // The actions every refresh sets, found once when they are made.
+    struct TRefreshActions {
+        QAction* Save = nullptr;
+        QAction* Undo = nullptr;
+        QAction* Redo = nullptr;
+        QAction* PasteGlyph = nullptr;
+        QAction* Tools[6] = {};           // CurrentTool's order, after free hand
+        std::vector<QAction*> NeedGlyph;  // tools and commands on the character
+        std::vector<QAction*> FillStyles; // with the line, rectangle and ellipse
+        std::vector<QAction*> PasteModes; // with pasting
+    } FRefresh;
     QActionGroup* FGroups[5] = {};
     QToolButton* FUndoButton = nullptr;
     QToolButton* FRedoButton = nullptr;

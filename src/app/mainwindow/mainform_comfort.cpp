@@ -107,9 +107,7 @@ void Tmainform::CreateComfort() {
 }
 
 void Tmainform::UpdateComfort(bool hasGlyph) {
-    Action("CopyGlyphAction")->setEnabled(hasGlyph);
-    Action("PasteGlyphAction")->setEnabled(hasGlyph && FClipboardGlyph);
-    Action("FitWidthAction")->setEnabled(hasGlyph);
+    FRefresh.PasteGlyph->setEnabled(hasGlyph && FClipboardGlyph);
     FSheet->Refresh();
     FSpectrumDock->Refresh();
 

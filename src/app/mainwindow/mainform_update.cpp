@@ -66,7 +66,7 @@ void Tmainform::UpdateControls() {
     if (QSplitterHandle* handle = FPreviewSplitter->handle(1)) handle->setVisible(strip);
     // The modified mark; Save only for a changed font.
     FModifiedInfoLabel->setText(font.Modified() ? QStringLiteral("modified") : QString());
-    Action("FileSaveAction")->setEnabled(font.Modified());
+    FRefresh.Save->setEnabled(font.Modified());
     // The current character, if any, and the zoom.
     TFZXChar* current = font.GetCurrent();
     const bool a = current != nullptr;
@@ -112,24 +112,18 @@ void Tmainform::UpdateControls() {
     const int t = CurrentTool();
     for (QWidget* edit : {static_cast<QWidget*>(FKernEdit), static_cast<QWidget*>(FCharWidthEdit)})
         edit->setEnabled(a);
-    for (const char* name : {"SetPixelsAction", "ResetPixelsAction"})
-        Action(name)->setEnabled(a);
     // Undo and redo with their history menus.
-    UpdateHistoryButton(FUndoButton, Action("UndoAction"), font.CanUndo(), false);
-    UpdateHistoryButton(FRedoButton, Action("RedoAction"), font.CanRedo(), true);
+    UpdateHistoryButton(FUndoButton, FRefresh.Undo, font.CanUndo(), false);
+    UpdateHistoryButton(FRedoButton, FRefresh.Redo, font.CanRedo(), true);
     // Tools and character commands need a character; fill styles go with
     // the figure tools, paste modes with pasting.
-    for (const char* name : {"FreeHandAction", "LineAction", "RectangleAction", "EllipseAction",
-                             "RubberAction", "DeleteAction", "ScaleAction", "CopyCharAction",
-                             "FlipHorizontalAction", "FlipVerticalAction", "RollUpAction",
-                             "RollDownAction", "RollLeftAction", "RollRightAction"})
-        Action(name)->setEnabled(a);
+    for (QAction* action : FRefresh.NeedGlyph)
+        action->setEnabled(a);
     const bool figure = a && (t == 2 || t == 3);
-    for (const char* name : {"DrawingLinesAction", "DrawingLinesBrushedWhiteAction",
-                             "DrawingLinesBrushedBlackAction", "DrawingBrushWhiteAction"})
-        Action(name)->setEnabled(figure);
-    for (const char* name : {"OverlappingAction", "TransparentAction"})
-        Action(name)->setEnabled(a && t == 5);
+    for (QAction* action : FRefresh.FillStyles)
+        action->setEnabled(figure);
+    for (QAction* action : FRefresh.PasteModes)
+        action->setEnabled(a && t == 5);
     // The current character's own values.
     if (a) {
         FKernEdit->ShowValue(current->Kern());
@@ -171,10 +165,8 @@ void Tmainform::UpdateHistoryButton(QToolButton* button, QAction* action, bool c
 }
 
 int Tmainform::CurrentTool() const {
-    static const char* const order[] = {"LineAction",   "RectangleAction", "EllipseAction",
-                                        "RubberAction", "EditPasteAction", "EditCopyAction"};
     for (int i = 0; i < 6; ++i)
-        if (Action(order[i])->isChecked()) return i + 1;
+        if (FRefresh.Tools[i]->isChecked()) return i + 1;
     return 0;
 }
 
