@@ -405,7 +405,7 @@ struct TBench {
         // made and painted.
         for (int i = 0; i < Runs; ++i) {
             {
-                TFontUpdate update(Font, false);
+                TFontUpdate quiet(Font, false);
                 Font.GetCurrent()->SetKern(Font.GetCurrent()->Kern() ? 0 : 1);
             }
             const Clock::time_point start = Clock::now();

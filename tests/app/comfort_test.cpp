@@ -5,6 +5,8 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QDockWidget>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -243,11 +245,13 @@ void ComfortTest::windowPlaceAndLayoutComeBack() {
         QTest::qWait(30);
         return w;
     };
+    const auto dock = [](Tmainform& w) { return w.findChild<QDockWidget*>("GlyphSheetDock"); };
     QRect place;
     {
         auto w = open();
         w->setGeometry(30, 40, 700, 500);
         w->addToolBar(Qt::LeftToolBarArea, w->findChild<QToolBar*>("FileBar"));
+        w->Action("ShowGlyphSheetAction")->trigger();
         QTest::qWait(20);
         place = w->geometry();
         QVERIFY(w->close());
@@ -256,16 +260,38 @@ void ComfortTest::windowPlaceAndLayoutComeBack() {
         auto w = open();
         QCOMPARE(w->geometry(), place);
         QCOMPARE(w->toolBarArea(w->findChild<QToolBar*>("FileBar")), Qt::LeftToolBarArea);
+        QVERIFY(dock(*w)->isVisible());
+        QVERIFY(!dock(*w)->isFloating());
+        QCOMPARE(w->dockWidgetArea(dock(*w)), Qt::BottomDockWidgetArea);
+        QVERIFY(w->Action("ShowGlyphSheetAction")->isChecked());
         QVERIFY(w->close());
     }
-    // A place on a screen that is gone is not used.
+    // A place partly off the screen comes back on it at its size; one
+    // larger than the screen shrinks to it.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const QRect& stored : {QRect(screen.right() - 100, screen.bottom() - 80, 500, 400),
+                                QRect(-40, -30, screen.width() + 300, screen.height() + 200)}) {
+        QSize size;
+        {
+            auto w = open();
+            w->setGeometry(stored);
+            size = w->size(); // at least the window's minimum
+            QVERIFY(w->close());
+        }
+        auto w = open();
+        QVERIFY2(screen.contains(w->frameGeometry()), qPrintable(QDebug::toString(w->geometry())));
+        if (size.width() < screen.width() && size.height() < screen.height())
+            QCOMPARE(w->size(), size);
+        QVERIFY(w->close());
+    }
+    // The plain rectangle of earlier versions is read too.
     {
         QSettings ini(settings, QSettings::IniFormat);
-        ini.setValue("Window/Geometry", "5000,5000,700,500");
+        ini.setValue("Window/Geometry", "20,30,600,400");
     }
     auto w = open();
-    QVERIFY(w->screen()->availableGeometry().contains(w->geometry()));
-    QCOMPARE(w->width(), 656);
+    QCOMPARE(w->geometry().topLeft(), QPoint(20, 30));
+    QCOMPARE(w->width(), 600);
 }
 
 void ComfortTest::openedFontShowsTheHighlightedCharacter() {

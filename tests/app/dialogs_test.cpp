@@ -207,12 +207,12 @@ void DialogsTest::previewSettingsReportEachChangeOnce() {
     QCOMPARE(log.Take(), std::vector<bool>{false});
     QVERIFY(dialog.GetPreviewEndless());
 
-    dialog.Memo1->moveCursor(QTextCursor::End);
-    QTest::keyClicks(dialog.Memo1, "GH");
+    dialog.PreviewTextEdit->moveCursor(QTextCursor::End);
+    QTest::keyClicks(dialog.PreviewTextEdit, "GH");
     QCOMPARE(log.Take(), (std::vector<bool>{false, false}));
     QCOMPARE(dialog.GetPreviewText(), std::string("ABC\rDEFGH"));
 
-    dialog.Memo1->setPlainText(QString::fromUtf8("a\u20acb"));
+    dialog.PreviewTextEdit->setPlainText(QString::fromUtf8("a\u20acb"));
     QCOMPARE(dialog.Lines(), TStringList{"a?b"});
 }
 

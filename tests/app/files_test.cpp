@@ -9,10 +9,14 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QSpinBox>
 #include <QUrl>
 #include <QtTest>
 
 #include "fontfilefixture.h"
+#include "formatfiles.h"
+#include "platform/filepath.h"
+#include "widgets/chargrid.h"
 #include "windowfixture.h"
 
 class FilesTest : public QObject {
@@ -30,6 +34,8 @@ class FilesTest : public QObject {
     void saveAsAssemblerIsAnExport();
     void saveAsStoresTheNewName();
     void openFromDialogAndExtensionCase();
+    void everyDoorLeavesTheFontReadyToEdit_data();
+    void everyDoorLeavesTheFontReadyToEdit();
 };
 
 // Failed opens give the reader's message and leave the font as it was.
@@ -318,6 +324,64 @@ void FilesTest::openFromDialogAndExtensionCase() {
         QCOMPARE(f.Font().CurrentIndex(), 0);
     }
     QCOMPARE(Recent(f), QStringList({chr, mixed, upper}));
+}
+
+// Open, Import, drops, the recent list and the command line end alike: the
+// highlighted row's character current with its values, a fresh history and
+// the keys in the character list, not in the field that had them.
+void FilesTest::everyDoorLeavesTheFontReadyToEdit_data() {
+    QTest::addColumn<QString>("door");
+    for (const char* door : {"open dialog", "import dialog", "drop font", "drop import",
+                             "recent list", "command line"})
+        QTest::newRow(door) << door;
+}
+
+void FilesTest::everyDoorLeavesTheFontReadyToEdit() {
+    QFETCH(QString, door);
+    QTemporaryDir files;
+    const QString fzx = files.filePath("font.fzx");
+    const QString bdf = files.filePath("font.bdf");
+    MakeFontFile(fzx, 40);
+    TFZXFont source;
+    source.SetLastChar(40);
+    source.Glyph(3).SetAll("1111", 0, 4, 0);
+    QCOMPARE(SaveFontFile(source, ToPath(bdf), TExportOptions()), std::string());
+    const bool imported = door.contains("import");
+    const QString file = imported ? bdf : fzx;
+
+    TWindowFixture f(door == "command line" ? QStringList{file} : QStringList{}, false);
+    auto* list = f.window->CharList();
+    list->SelectRow(4);
+    f.Find<QWidget>("ZoomEdit")->setFocus();
+    f.Show();
+    const auto drop = [&f, file] {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(file)});
+        QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(f.window.get(), &enter);
+        QDropEvent event(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(f.window.get(), &event);
+    };
+    TModalScript script({ChooseFile(file)});
+    if (door == "open dialog") f.window->Action("FileLoadAction")->trigger();
+    if (door == "import dialog") f.window->Action("ImportAction")->trigger();
+    if (door.startsWith("drop")) drop();
+    if (door == "recent list") {
+        f.window->LastUsedFiles().Add(ToPath(file), ToPath(files.path()));
+        OpenRecentMenu(f)->actions().first()->trigger();
+    }
+    QTRY_COMPARE(f.Font().LastChar(), 40);
+    QCOMPARE(list->CurrentRow(), 4);
+    QCOMPARE(f.Font().CurrentIndex(), 3);
+    QVERIFY(f.Font().GetCurrent() != nullptr);
+    auto* width = f.Find<QSpinBox>("CharWidthEdit");
+    QVERIFY(width->isEnabled());
+    QCOMPARE(width->value(), f.Font().GetCurrent()->Width());
+    QVERIFY(!f.window->Action("UndoAction")->isEnabled());
+    QCOMPARE(f.window->focusWidget(), list);
+    QCOMPARE(f.window->FileName(), imported ? QString() : file);
+    QCOMPARE(f.Font().Modified(), imported);
 }
 
 QTEST_MAIN(FilesTest)

@@ -5,7 +5,10 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileSystemModel>
 #include <QImage>
+#include <QImageReader>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -57,6 +60,7 @@ class ImportTest : public QObject {
     Q_OBJECT
   private slots:
     void menuImportAsksThenOpensAnUntitledFont();
+    void defaultFilterShowsEveryImportableFile();
     void failedOrCancelledImportKeepsTheFont();
     void sheetDialogPreviewsAsTheUserTypes();
     void droppedFilesImport();
@@ -89,6 +93,33 @@ void ImportTest::menuImportAsksThenOpensAnUntitledFont() {
     QCOMPARE(PathLabel(f), QString("<empty>"));
     QVERIFY(f.Font().Modified());
     QCOMPARE(Recent(f), QStringList{current});
+}
+
+// The filter chosen at the start shows every file Import takes, in either
+// letter case, as the dialog itself reads its filter.
+void ImportTest::defaultFilterShowsEveryImportableFile() {
+    TWindowFixture f;
+    QString selected;
+    QStringList patterns;
+    TModalScript script({[&](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        if (!dialog) return;
+        selected = dialog->selectedNameFilter();
+        if (auto* model = dialog->findChild<QFileSystemModel*>()) patterns = model->nameFilters();
+        dialog->reject();
+    }});
+    f.window->Action("ImportAction")->trigger();
+    QCOMPARE(script.Seen(), QStringList{"ImportDialog"});
+    QCOMPARE(selected, QString("All fonts that can be imported"));
+    QStringList names;
+    for (const TFontFormat& format : FontFormats())
+        if (format.Group == fgOther && format.CanRead())
+            for (const std::string& ext : format.Extensions)
+                names << "font" + QString::fromStdString(ext);
+    if (QImageReader::supportedImageFormats().contains("bmp")) names << "sheet.bmp";
+    for (const QString& name : names)
+        for (const QString& file : {name, name.toUpper()})
+            QVERIFY2(QDir::match(patterns, file), qPrintable(file + ": " + patterns.join(' ')));
 }
 
 void ImportTest::failedOrCancelledImportKeepsTheFont() {

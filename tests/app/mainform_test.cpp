@@ -286,7 +286,7 @@ void MainFormTest::previewStripFollowsTheDialog() {
     AnswerModal([](QWidget* w) {
         auto* d = qobject_cast<Ttestpreviewform*>(w);
         QVERIFY(d);
-        d->Memo1->setPlainText("AB\nCD");
+        d->PreviewTextEdit->setPlainText("AB\nCD");
         d->accept();
     });
     f.window->findChild<QAction*>("PreviewTextMenuItem")->trigger();

@@ -278,8 +278,8 @@ void TrustTest::typedEntriesAreWholeNumbersWithinTheLimits() {
     QCOMPARE(f.Font().Height(), height);
 }
 
-// Alt+T opens the preview text settings; the roll keys roll while a value
-// editor has the focus.
+// Alt+T opens the preview text settings; the roll keys roll and the undo
+// keys undo the font while a value editor has the focus.
 void TrustTest::keysThatValueEditorsMustNotEat() {
     TWindowFixture f;
     {
@@ -295,6 +295,18 @@ void TrustTest::keysThatValueEditorsMustNotEat() {
     QCOMPARE(f.Font().Glyph(0).Rows(), std::string("01000000"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left, Qt::ControlModifier);
     QCOMPARE(f.Font().Glyph(0).Rows(), std::string("10000000"));
+
+    // Entered, and the field keeps the focus.
+    TypeInto(f, "CharWidthEdit", "5");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(f.Font().Glyph(0).Width(), 5);
+    QVERIFY(Editor(f, "CharWidthEdit")->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(f.Font().Glyph(0).Width(), 8);
+    QCOMPARE(Editor(f, "CharWidthEdit")->value(), 8);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(f.Font().Glyph(0).Width(), 5);
 }
 
 // A name typed without an extension takes the one of the chosen file type.

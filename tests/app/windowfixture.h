@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QStandardPaths>
@@ -142,6 +144,11 @@ inline TModalScript::TAnswer ChooseFile(const QString& path, QStringList* filter
         if (filters) *filters = dialog->nameFilters();
         if (selectedFilter) *selectedFilter = dialog->selectedNameFilter();
         dialog->selectFile(path);
+        // selectFile leaves the name field alone while it has the focus, and
+        // whether it has depends on when the dialog's window was activated;
+        // the name is typed in as the user would.
+        if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            name->setText(QFileInfo(path).fileName());
         // Through the base class: the file dialog's own accept() is protected.
         static_cast<QDialog*>(dialog)->accept();
     };

@@ -33,9 +33,9 @@ Ttestpreviewform::Ttestpreviewform(QWidget* parent) : QDialog(parent) {
         new QLabel("Enter text that has to be displayed in the \"preview text\" panel:", this);
     header->setTextFormat(Qt::PlainText);
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName("Memo1");
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    PreviewTextEdit = new QPlainTextEdit(this);
+    PreviewTextEdit->setObjectName("Memo1");
+    PreviewTextEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
 
     // "<code>" would read as a markup tag in an automatic label.
     auto* hint =
@@ -66,7 +66,7 @@ Ttestpreviewform::Ttestpreviewform(QWidget* parent) : QDialog(parent) {
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(4);
     layout->addWidget(header);
-    layout->addWidget(Memo1, 1);
+    layout->addWidget(PreviewTextEdit, 1);
     layout->addWidget(hint);
     layout->addWidget(bar);
 
@@ -74,7 +74,8 @@ Ttestpreviewform::Ttestpreviewform(QWidget* parent) : QDialog(parent) {
     connect(FZoomGroup, &QButtonGroup::buttonClicked, this, &Ttestpreviewform::zoomClick);
     connect(endlessloopbutton, &QToolButton::clicked, this,
             &Ttestpreviewform::endlessloopbuttonClick);
-    connect(Memo1, &QPlainTextEdit::textChanged, this, &Ttestpreviewform::Memo1Change);
+    connect(PreviewTextEdit, &QPlainTextEdit::textChanged, this,
+            &Ttestpreviewform::PreviewTextChanged);
 
     resize(412, 256);
 }
@@ -94,7 +95,7 @@ std::string Ttestpreviewform::GetPreviewText() const {
 
 TStringList Ttestpreviewform::Lines() const {
     TStringList lines;
-    SplitText(lines, ToFontText(Memo1->toPlainText()), '\n');
+    SplitText(lines, ToFontText(PreviewTextEdit->toPlainText()), '\n');
     return lines;
 }
 
@@ -115,7 +116,7 @@ void Ttestpreviewform::SetPreviewText(const std::string& text) {
     // A last empty line needs a line break of its own to stay a line.
     std::string memo = JoinText(parts, '\n');
     if (!parts.empty() && parts.back().empty()) memo += '\n';
-    Memo1->setPlainText(FromFontText(memo)); // textChanged runs Memo1Change
+    PreviewTextEdit->setPlainText(FromFontText(memo)); // textChanged runs PreviewTextChanged
 }
 
 void Ttestpreviewform::SettingsChanged(bool zoomChanged) {
@@ -130,6 +131,6 @@ void Ttestpreviewform::endlessloopbuttonClick() {
     SettingsChanged(false);
 }
 
-void Ttestpreviewform::Memo1Change() {
+void Ttestpreviewform::PreviewTextChanged() {
     SettingsChanged(false);
 }

@@ -43,7 +43,7 @@ class Ttestpreviewform : public QDialog {
     // Calls OnSettingsChanged if assigned.
     void SettingsChanged(bool zoomChanged);
 
-    QPlainTextEdit* Memo1 = nullptr;
+    QPlainTextEdit* PreviewTextEdit = nullptr; // object name "Memo1"
     QToolButton* zoom1 = nullptr;
     QToolButton* zoom2 = nullptr;
     QToolButton* zoom3 = nullptr;
@@ -54,7 +54,7 @@ class Ttestpreviewform : public QDialog {
     // SetPreviewZoom with the button's tag (its zoom).
     void zoomClick(QAbstractButton* button);
     void endlessloopbuttonClick();
-    void Memo1Change();
+    void PreviewTextChanged();
 
   private:
     QButtonGroup* FZoomGroup = nullptr;

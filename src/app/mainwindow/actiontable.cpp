@@ -64,8 +64,8 @@ const TActionRow ActionTable[] = {
     {"RunInEmulatorAction", "&Run in emulator", "shows the preview text on a ZX Spectrum in the Fuse emulator", "", -1, 0, false},
     // Help
     {"AboutAction", "About ...", "about Quorrel", "", -1, 0, false},
-    // Beyond the original commands: whole characters through the clipboard,
-    // widths fitted to the ink, the view
+    // Whole characters through the clipboard, widths fitted to the ink, the
+    // view
     {"CopyGlyphAction", "Copy c&haracter", "copies the whole character to the clipboard", "Ctrl+Shift+C", 49, 0, false},
     {"PasteGlyphAction", "Paste cha&racter", "replaces the character with the one on the clipboard", "Ctrl+Shift+V", 50, 0, false},
     {"FitWidthAction", "Fit width", "sets the width to the rightmost pixel of the character", "", 51, 0, false},

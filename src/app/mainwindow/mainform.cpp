@@ -114,15 +114,18 @@ QAction* Tmainform::Action(const QString& name) const {
 bool Tmainform::event(QEvent* event) {
     switch (event->type()) {
     case QEvent::WindowActivate:
-        ApplicationEvents1Activate();
+        ActivateFirstTime();
         break;
     case QEvent::StatusTip:
         // Hints show as tool tips; the status line keeps its fields.
         return true;
     case QEvent::Show:
+        // Sent before the window is mapped: the place it comes back to is
+        // set while the window manager can still honour it.
+        RestoreWindowSettings();
         // Some platforms (offscreen among them) never activate a window;
         // the first activation then happens once the window is shown.
-        if (FFirstActivation) QTimer::singleShot(0, this, [this] { ApplicationEvents1Activate(); });
+        if (FFirstActivation) QTimer::singleShot(0, this, [this] { ActivateFirstTime(); });
         break;
     default:
         break;
@@ -130,7 +133,7 @@ bool Tmainform::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
-void Tmainform::ApplicationEvents1Activate() {
+void Tmainform::ActivateFirstTime() {
     if (!FFirstActivation) return;
     FFirstActivation = false;
     // The list reports its current cell when it is first painted, which
@@ -153,7 +156,7 @@ void Tmainform::ConnectPreviewForm(bool connected) {
     };
 }
 
-void Tmainform::ApplicationEvents1Idle() {
+void Tmainform::EnableMarkTextFields() {
     FCharLimitsEdit->setEnabled(FShowCharLimits->isChecked());
     FGuideLinesEdit->setEnabled(FShowGuideLines->isChecked());
 }

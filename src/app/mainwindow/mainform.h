@@ -106,9 +106,9 @@ class Tmainform : public QMainWindow {
     void StoreSettings();
 
     // The first activation: preview callback, settings, command-line file.
-    void ApplicationEvents1Activate();
+    void ActivateFirstTime();
     // Enables the two text fields after their check boxes.
-    void ApplicationEvents1Idle();
+    void EnableMarkTextFields();
 
     // The black-and-white copy of the clipboard's picture.
     const TRaster& ClipboardBitmap() const { return FClipboardBitmap; }
@@ -124,6 +124,7 @@ class Tmainform : public QMainWindow {
   private:
     // mainform_layout.cpp
     void CreateActions();
+    void FindRefreshActions();
     void CreateMenus();
     void CreateToolBars();
     void CreateCentre();
@@ -136,10 +137,10 @@ class Tmainform : public QMainWindow {
     void CommitPendingEdits();
     void CopyCharActionExecute();
     void ShowMessage(const std::string& text);
-    void CharLimitsEditChange(const QString& text);
-    void PreviewPaintboxClick();
-    void PreviewTextMenuItemClick();
-    void DatabaseGrid1CellPositionChanged(int row);
+    void CharLimitsChanged(const QString& text);
+    void PreviewStripClicked();
+    void PreviewTextCommand();
+    void CharListRowChanged(int row);
     // mainform.cpp
     bool FormCloseQuery();
     // The preview dialog reports its changes to the window while connected.
@@ -151,18 +152,24 @@ class Tmainform : public QMainWindow {
     // mainform_files.cpp
     void ConnectFileCommands();
     void NewFileActionExecute();
-    void FileLoadActionAccept();
+    void FileLoadActionExecute();
     void FileSaveActionExecute();
     void FileSaveAsActionExecute();
-    void FileSaveAsActionBeforeExecute(QFileDialog& dialog);
-    void FileSaveAsActionAccept(const QString& name);
-    void Menu_FilePopup();
-    void Menu_LastUsedFilesPopup();
+    void PrepareSaveAsDialog(QFileDialog& dialog);
+    void SaveAsChosen(const QString& name);
+    void FileMenuAboutToShow();
+    void FillRecentFilesMenu();
     // Where the file dialogs start: the current file's folder, else the last
     // folder used, else the folder of the newest recent entry; "" for the
     // platform's choice.
     QString DialogFolder() const;
     void AddToRecent(const std::string& path);
+    // The one way a font read from a file enters the window (Open, Import,
+    // drops, the recent list, the command line): read takes over the font
+    // with a fresh history; path names its file, "" an untitled import that
+    // counts as changed. The highlighted row's character becomes current and
+    // the character list gets the keyboard.
+    void EnterFont(TFZXFont& read, const std::string& path);
     std::string ReadCommandLineFile() const;
     // mainform_import.cpp
     void ConnectImportCommands();
@@ -180,6 +187,12 @@ class Tmainform : public QMainWindow {
     // mainform_sheet.cpp: the glyph sheet dock and the window's own settings
     void CreateGlyphSheetDock();
     void GlyphSheetCodeChosen(int code);
+    // The window's place, layout and dock, read once before the window
+    // first appears, so that the window manager maps it where it was.
+    void RestoreWindowSettings();
+    // Moves the window onto the screen it overlaps most, shrunk to it where
+    // larger, so that its title bar can be reached.
+    void KeepOnScreen();
     // In the group "Window" of the store the caller opened for its own load
     // or store; no key is open before or after.
     void LoadWindowSettings(TSafeRegistry& reg);
@@ -188,7 +201,8 @@ class Tmainform : public QMainWindow {
     void CopyGlyphActionExecute();
     void PasteGlyphActionExecute();
     bool ClipboardHasGlyph() const;
-    // mainform_comfort.cpp: commands and views beyond the original window
+    // mainform_comfort.cpp: the usual keys, zoom steps, the note beyond Last
+    // char, cancelling a stroke, the width drag
     void CreateComfort();
     void UpdateComfort(bool hasGlyph);
     void ZoomStep(int steps);
@@ -204,6 +218,7 @@ class Tmainform : public QMainWindow {
     TCanvasView FView;
     bool FPreviewResizePending = false;
     bool FFirstActivation = true;
+    bool FWindowRestored = false;
     std::string FFilePath;
     // Where the last file was: the first Save of a new font starts there.
     QString FLastFolder;
@@ -217,6 +232,17 @@ class Tmainform : public QMainWindow {
     std::unique_ptr<TWidthDrag> FWidthDrag;
 
     std::map<QString, QAction*> FActions;
+    // The actions every refresh sets, found once when they are made.
+    struct TRefreshActions {
+        QAction* Save = nullptr;
+        QAction* Undo = nullptr;
+        QAction* Redo = nullptr;
+        QAction* PasteGlyph = nullptr;
+        QAction* Tools[6] = {};           // CurrentTool's order, after free hand
+        std::vector<QAction*> NeedGlyph;  // tools and commands on the character
+        std::vector<QAction*> FillStyles; // with the line, rectangle and ellipse
+        std::vector<QAction*> PasteModes; // with pasting
+    } FRefresh;
     QActionGroup* FGroups[5] = {};
     QToolButton* FUndoButton = nullptr;
     QToolButton* FRedoButton = nullptr;

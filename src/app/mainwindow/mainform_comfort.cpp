@@ -1,4 +1,4 @@
-// Commands and views beyond the original window: the usual keys, zoom steps,
+// Conveniences of the editing window: the usual keys, zoom steps,
 // whole-character copy and paste, widths fitted to the ink, the note for
 // characters beyond Last char, cancelling a stroke and dragging the width.
 
@@ -107,9 +107,7 @@ void Tmainform::CreateComfort() {
 }
 
 void Tmainform::UpdateComfort(bool hasGlyph) {
-    Action("CopyGlyphAction")->setEnabled(hasGlyph);
-    Action("PasteGlyphAction")->setEnabled(hasGlyph && FClipboardGlyph);
-    Action("FitWidthAction")->setEnabled(hasGlyph);
+    FRefresh.PasteGlyph->setEnabled(hasGlyph && FClipboardGlyph);
     FSheet->Refresh();
     FSpectrumDock->Refresh();
 

@@ -70,30 +70,29 @@ void Tmainform::ConnectCommands() {
                              "RubberAction", "EditCopyAction", "EditPasteAction"})
         on(name, [this] { UpdateControls(); });
 
-    connect(FPreviewTextMenuItem, &QAction::triggered, this, &Tmainform::PreviewTextMenuItemClick);
-    connect(FPreviewPaintbox, &TPreviewPaintBox::clicked, this, &Tmainform::PreviewPaintboxClick);
-    connect(FGrid, &TDatabaseGrid::CellPositionChanged, this,
-            &Tmainform::DatabaseGrid1CellPositionChanged);
+    connect(FPreviewTextMenuItem, &QAction::triggered, this, &Tmainform::PreviewTextCommand);
+    connect(FPreviewPaintbox, &TPreviewPaintBox::clicked, this, &Tmainform::PreviewStripClicked);
+    connect(FGrid, &TDatabaseGrid::CellPositionChanged, this, &Tmainform::CharListRowChanged);
     connect(FEditPaintBox, &TEditPaintBox::MousePressed, this, &Tmainform::EditPaintBoxMouseDown);
     connect(FEditPaintBox, &TEditPaintBox::MouseMoved, this, &Tmainform::EditPaintBoxMouseMove);
     connect(FEditPaintBox, &TEditPaintBox::MouseReleased, this, &Tmainform::EditPaintBoxMouseUp);
 }
 
-void Tmainform::PreviewPaintboxClick() {
+void Tmainform::PreviewStripClicked() {
     // The dialog stays open until OK or its close button; the strip follows
     // every change meanwhile.
     FPreviewForm->exec();
 }
 
-void Tmainform::PreviewTextMenuItemClick() {
+void Tmainform::PreviewTextCommand() {
     FPreviewForm->exec();
 }
 
-void Tmainform::DatabaseGrid1CellPositionChanged(int row) {
+void Tmainform::CharListRowChanged(int row) {
     FFont->SetCurrent(row - 1);
 }
 
-void Tmainform::CharLimitsEditChange(const QString& text) {
+void Tmainform::CharLimitsChanged(const QString& text) {
     FView.CharRanges = ParseCharRanges(ToFontText(text));
     FEditPaintBox->Refresh();
 }
@@ -143,8 +142,8 @@ void Tmainform::ConnectEditors() {
         FEditPaintBox->Refresh();
     });
     for (QCheckBox* box : {FShowCharLimits, FShowGuideLines})
-        connect(box, &QCheckBox::toggled, this, &Tmainform::ApplicationEvents1Idle,
+        connect(box, &QCheckBox::toggled, this, &Tmainform::EnableMarkTextFields,
                 Qt::QueuedConnection);
-    connect(FCharLimitsEdit, &QLineEdit::textChanged, this, &Tmainform::CharLimitsEditChange);
+    connect(FCharLimitsEdit, &QLineEdit::textChanged, this, &Tmainform::CharLimitsChanged);
     connect(FGuideLinesEdit, &QLineEdit::textChanged, this, [this] { UpdateControls(); });
 }

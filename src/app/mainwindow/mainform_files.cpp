@@ -15,6 +15,7 @@
 #include "formats/fileio.h"
 #include "mainwindow/mainform.h"
 #include "platform/application.h"
+#include "platform/filedialogfilters.h"
 #include "platform/filepath.h"
 #include "text/commandline.h"
 #include "text/pathellipsis.h"
@@ -66,17 +67,26 @@ void PrepareDialog(QFileDialog& dialog, const char* name, QFileDialog::AcceptMod
     dialog.setDefaultSuffix(QStringLiteral("fzx"));
 }
 
-const char* const kOpenFilter = "All supported files (*.fzx, *.chr, *.udg) (*.fzx *.FZX *.chr "
-                                "*.CHR *.udg *.UDG);;FZX font files (*.fzx) (*.fzx *.FZX);;"
-                                "Character files (*.chr) (*.chr *.CHR);;"
-                                "user-defined graphics (*.udg) (*.udg *.UDG)";
+// The editor's own file kinds as the Open and Save dialogs name them.
+const TFileFilterRow kFZXRow{QStringLiteral("FZX font files"), {QStringLiteral(".fzx")}};
+const TFileFilterRow kASMRow{QStringLiteral("assembler files"), {QStringLiteral(".asm")}};
+const TFileFilterRow kCHRRow{QStringLiteral("character files"), {QStringLiteral(".chr")}};
+const TFileFilterRow kUDGRow{QStringLiteral("user-defined graphics"), {QStringLiteral(".udg")}};
+
+QStringList OpenFilters() {
+    return {FileFilter({QStringLiteral("All supported files"),
+                        {QStringLiteral(".fzx"), QStringLiteral(".chr"), QStringLiteral(".udg")}}),
+            FileFilter(kFZXRow),
+            FileFilter({QStringLiteral("Character files"), kCHRRow.Extensions}),
+            FileFilter(kUDGRow)};
+}
 
 } // namespace
 
 void Tmainform::ConnectFileCommands() {
     new TPathLabelFit(FPathLabel);
     connect(Action("NewFileAction"), &QAction::triggered, this, &Tmainform::NewFileActionExecute);
-    connect(Action("FileLoadAction"), &QAction::triggered, this, &Tmainform::FileLoadActionAccept);
+    connect(Action("FileLoadAction"), &QAction::triggered, this, &Tmainform::FileLoadActionExecute);
     connect(Action("FileSaveAction"), &QAction::triggered, this, &Tmainform::FileSaveActionExecute);
     connect(Action("FileSaveAsAction"), &QAction::triggered, this,
             &Tmainform::FileSaveAsActionExecute);
@@ -94,7 +104,7 @@ void Tmainform::FileSaveActionExecute() {
     SaveFont();
 }
 
-void Tmainform::Menu_FilePopup() {
+void Tmainform::FileMenuAboutToShow() {
     FLastUsedMenuAction->setEnabled(!FRecent.Empty());
 }
 
@@ -137,14 +147,23 @@ void Tmainform::OpenFontPath(const std::string& path) {
         ShowMessage(error);
         return;
     }
+    EnterFont(read, path);
+}
+
+void Tmainform::EnterFont(TFZXFont& read, const std::string& path) {
     FPreviewResizePending = true;
     FFont->TakeOver(read);
     SetFilePath(path);
-    AddToRecent(path);
+    if (path.empty())
+        FFont->SetModified(true);
+    else
+        AddToRecent(path);
     FGrid->Refresh();
     // The character of the highlighted row becomes current, so the canvas
-    // and the list agree from the start.
+    // and the list agree from the start; the keys go to the list, where the
+    // arrows walk through the characters.
     SelectListRow(FGrid->CurrentRow() > 0 ? FGrid->CurrentRow() : 1);
+    FGrid->setFocus(Qt::OtherFocusReason);
 }
 
 QString Tmainform::DialogFolder() const {
@@ -156,11 +175,11 @@ QString Tmainform::DialogFolder() const {
     return QString();
 }
 
-void Tmainform::FileLoadActionAccept() {
+void Tmainform::FileLoadActionExecute() {
     QFileDialog dialog(this, QStringLiteral("Open"));
     PrepareDialog(dialog, "OpenDialog", QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QString::fromUtf8(kOpenFilter));
+    dialog.setNameFilters(OpenFilters());
     if (!DialogFolder().isEmpty()) dialog.setDirectory(DialogFolder());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     OpenFont(dialog.selectedFiles().first());
@@ -185,7 +204,7 @@ bool Tmainform::SaveFont() {
     if (FFilePath.empty()) {
         QFileDialog dialog(this, QStringLiteral("Save As"));
         PrepareDialog(dialog, "SaveDialog", QFileDialog::AcceptSave);
-        dialog.setNameFilter(QStringLiteral("FZX font files (*.fzx) (*.fzx *.FZX)"));
+        dialog.setNameFilter(FileFilter(kFZXRow));
         if (!DialogFolder().isEmpty()) dialog.setDirectory(DialogFolder());
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
         SetFileName(dialog.selectedFiles().first());
@@ -198,21 +217,18 @@ bool Tmainform::SaveFont() {
 
 void Tmainform::FileSaveAsActionExecute() {
     QFileDialog dialog(this, QStringLiteral("Save As"));
-    FileSaveAsActionBeforeExecute(dialog);
+    PrepareSaveAsDialog(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    FileSaveAsActionAccept(dialog.selectedFiles().first());
+    SaveAsChosen(dialog.selectedFiles().first());
 }
 
-void Tmainform::FileSaveAsActionBeforeExecute(QFileDialog& dialog) {
+void Tmainform::PrepareSaveAsDialog(QFileDialog& dialog) {
     PrepareDialog(dialog, "SaveAsDialog", QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     if (!DialogFolder().isEmpty()) dialog.setDirectory(DialogFolder());
-    QStringList filters = {QStringLiteral("FZX font files (*.fzx) (*.fzx *.FZX)"),
-                           QStringLiteral("assembler files (*.asm) (*.asm *.ASM)")};
+    QStringList filters = {FileFilter(kFZXRow), FileFilter(kASMRow)};
     const bool chr = FFont->IsCHRCompatible();
-    if (chr)
-        filters << QStringLiteral("character files (*.chr) (*.chr *.CHR)")
-                << QStringLiteral("user-defined graphics (*.udg) (*.udg *.UDG)");
+    if (chr) filters << FileFilter(kCHRRow) << FileFilter(kUDGRow);
     dialog.setNameFilters(filters);
     // A name typed without an extension gets the one of the chosen type.
     static const char* const suffixes[] = {"fzx", "asm", "chr", "udg"};
@@ -227,7 +243,7 @@ void Tmainform::FileSaveAsActionBeforeExecute(QFileDialog& dialog) {
     dialog.setDefaultSuffix(QString::fromLatin1(suffixes[preselected]));
 }
 
-void Tmainform::FileSaveAsActionAccept(const QString& name) {
+void Tmainform::SaveAsChosen(const QString& name) {
     if (name.isEmpty()) return;
     const TFontFormat* format = FindFontFormat(ToPath(name), fgOwn | fgSource);
     if (format && format->Group == fgSource) {
@@ -261,7 +277,7 @@ void Tmainform::AddToRecent(const std::string& path) {
     FRecent.Add(path, ToPath(QDir::currentPath()));
 }
 
-void Tmainform::Menu_LastUsedFilesPopup() {
+void Tmainform::FillRecentFilesMenu() {
     FLastUsedMenu->clear();
     const QFontMetrics metrics(FLastUsedMenu->font());
     for (const std::string& entry : FRecent.Entries()) {

@@ -19,8 +19,8 @@
 #include "formats/fileio.h"
 #include "mainwindow/mainform.h"
 #include "platform/application.h"
+#include "platform/filedialogfilters.h"
 #include "pngcodec.h"
-#include "widgets/chargrid.h"
 
 namespace {
 
@@ -29,26 +29,6 @@ std::string ToPath(const QString& path) {
 }
 QString FromPath(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-// One filter a row of the table that can be read (or written): its
-// description, its extensions in both letter cases.
-QStringList FormatFilters(bool writing, QStringList* extensions = nullptr) {
-    QStringList filters;
-    for (const TFontFormat& format : FontFormats()) {
-        if (format.Group != fgOther || !(writing ? format.CanWrite() : format.CanRead())) continue;
-        QStringList shown, patterns;
-        for (const std::string& ext : format.Extensions) {
-            const QString e = QString::fromStdString(ext);
-            shown << "*" + e;
-            patterns << "*" + e << "*" + e.toUpper();
-        }
-        filters << QStringLiteral("%1 (%2) (%3)")
-                       .arg(QString::fromStdString(format.Description), shown.join(", "),
-                            patterns.join(' '));
-        if (extensions) *extensions << QString::fromStdString(format.Extensions.front());
-    }
-    return filters;
 }
 
 // Picture kinds the toolkit reads that the formats table does not list.
@@ -87,6 +67,25 @@ std::string ReadToolkitPicture(const QString& path, TRaster& picture) {
     return "";
 }
 
+// Every readable row of the table, the toolkit's other pictures, and first
+// all of them together, chosen at the start.
+QStringList ImportFilters() {
+    std::vector<TFileFilterRow> rows = FormatFilterRows(false, fgOther);
+    QStringList filters;
+    for (const TFileFilterRow& row : rows)
+        filters << FileFilter(row);
+    TFileFilterRow pictures{QStringLiteral("Other pictures as sheets"), {}};
+    for (const QString& suffix : ToolkitPictureSuffixes())
+        pictures.Extensions << "." + suffix;
+    if (!pictures.Extensions.isEmpty()) {
+        // An empty pattern list would show every file.
+        filters << CombinedFileFilter(pictures.Description, {pictures});
+        rows.push_back(pictures);
+    }
+    filters.prepend(CombinedFileFilter(QStringLiteral("All fonts that can be imported"), rows));
+    return filters;
+}
+
 } // namespace
 
 bool Tmainform::CanImport(const QString& path) const {
@@ -107,16 +106,7 @@ void Tmainform::ImportActionExecute() {
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    QStringList filters = FormatFilters(false);
-    QStringList all;
-    for (const QString& filter : filters)
-        all << filter.section(QStringLiteral(") ("), 1).chopped(1);
-    QStringList pictures;
-    for (const QString& suffix : ToolkitPictureSuffixes())
-        pictures << "*." + suffix << "*." + suffix.toUpper();
-    filters << QStringLiteral("Other pictures as sheets (%1)").arg(pictures.join(' '));
-    all << pictures;
-    filters.prepend(QStringLiteral("All fonts that can be imported (%1)").arg(all.join(' ')));
+    const QStringList filters = ImportFilters();
     dialog.setNameFilters(filters);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     ImportAsked(dialog.selectedFiles().first());
@@ -138,6 +128,7 @@ void Tmainform::ImportAsked(const QString& path) {
     TImportOptions options;
     options.ZxCharset = Action("ZxCharsetAction")->isChecked();
     TImportReport report;
+    TFZXFont read;
     std::string error;
     try {
         if (toolkitPicture || format->Picture) {
@@ -147,13 +138,13 @@ void Tmainform::ImportAsked(const QString& path) {
             if (error.empty()) {
                 TSheetImportDialog dialog(picture, path, this);
                 if (dialog.exec() != QDialog::Accepted) return;
-                error = ImportSheetPicture(*FFont, picture, dialog.Options(), report);
+                error = ImportSheetPicture(read, picture, dialog.Options(), report);
             }
         } else if (format->Desktop) {
             const TStringList lines = FPreviewForm ? FPreviewForm->Lines() : TStringList();
             if (!ImportDesktopFontAsked(this, path, options, lines, *FFont, report, error)) return;
         } else {
-            error = LoadFontFile(*FFont, file, options, report, fgOther);
+            error = LoadFontFile(read, file, options, report, fgOther);
         }
     } catch (const TFileError& e) {
         ShowErrorBox(this, FromPath(e.what()));
@@ -165,11 +156,7 @@ void Tmainform::ImportAsked(const QString& path) {
         return;
     }
     // A new font without a file: saving asks for a name, closing asks first.
-    FPreviewResizePending = true;
-    SetFileName(QString());
-    FFont->SetModified(true);
-    FGrid->Refresh();
-    UpdateControls();
+    EnterFont(read, std::string());
     if (!report.Lines.empty()) {
         QString text = QStringLiteral("Imported from %1:").arg(path);
         for (const std::string& line : report.Lines)
@@ -184,15 +171,17 @@ void Tmainform::ExportActionExecute() {
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    QStringList extensions;
-    const QStringList filters = FormatFilters(true, &extensions);
+    const std::vector<TFileFilterRow> rows = FormatFilterRows(true, fgOther);
+    QStringList filters;
+    for (const TFileFilterRow& row : rows)
+        filters << FileFilter(row);
     dialog.setNameFilters(filters);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     QString path = dialog.selectedFiles().first();
     // A name without a known extension gets the chosen filter's.
     if (!FindFontFormat(ToPath(path), fgOther)) {
         const int chosen = filters.indexOf(dialog.selectedNameFilter());
-        path += extensions.value(std::max(chosen, 0));
+        path += rows[std::max(chosen, 0)].Extensions.front();
     }
     ExportFont(path);
 }

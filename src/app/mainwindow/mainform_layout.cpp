@@ -71,6 +71,31 @@ void Tmainform::CreateActions() {
     // Shortcuts work wherever the focus is in the window.
     for (auto& entry : FActions)
         entry.second->setShortcutContext(Qt::WindowShortcut);
+    FindRefreshActions();
+}
+
+void Tmainform::FindRefreshActions() {
+    const auto list = [this](std::initializer_list<const char*> names) {
+        std::vector<QAction*> actions;
+        for (const char* name : names)
+            actions.push_back(Action(QString::fromUtf8(name)));
+        return actions;
+    };
+    FRefresh.Save = Action("FileSaveAction");
+    FRefresh.Undo = Action("UndoAction");
+    FRefresh.Redo = Action("RedoAction");
+    FRefresh.PasteGlyph = Action("PasteGlyphAction");
+    const std::vector<QAction*> tools = list({"LineAction", "RectangleAction", "EllipseAction",
+                                              "RubberAction", "EditPasteAction", "EditCopyAction"});
+    std::copy(tools.begin(), tools.end(), FRefresh.Tools);
+    FRefresh.NeedGlyph = list(
+        {"SetPixelsAction", "ResetPixelsAction", "FreeHandAction", "LineAction", "RectangleAction",
+         "EllipseAction", "RubberAction", "DeleteAction", "ScaleAction", "CopyCharAction",
+         "FlipHorizontalAction", "FlipVerticalAction", "RollUpAction", "RollDownAction",
+         "RollLeftAction", "RollRightAction", "CopyGlyphAction", "FitWidthAction"});
+    FRefresh.FillStyles = list({"DrawingLinesAction", "DrawingLinesBrushedWhiteAction",
+                                "DrawingLinesBrushedBlackAction", "DrawingBrushWhiteAction"});
+    FRefresh.PasteModes = list({"OverlappingAction", "TransparentAction"});
 }
 
 void Tmainform::CreateMenus() {
@@ -91,8 +116,8 @@ void Tmainform::CreateMenus() {
     FLastUsedMenu->setObjectName("LastUsedFilesMenu");
     FLastUsedMenuAction = FLastUsedMenu->menuAction();
     add(file, {"|", "FileExitAction"});
-    connect(file, &QMenu::aboutToShow, this, &Tmainform::Menu_FilePopup);
-    connect(FLastUsedMenu, &QMenu::aboutToShow, this, &Tmainform::Menu_LastUsedFilesPopup);
+    connect(file, &QMenu::aboutToShow, this, &Tmainform::FileMenuAboutToShow);
+    connect(FLastUsedMenu, &QMenu::aboutToShow, this, &Tmainform::FillRecentFilesMenu);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName("EditMenu");

@@ -37,8 +37,7 @@ void Tmainform::LoadSettings() {
     FPreviewForm->SetPreviewEndless(ReadBoolDefault(reg, "PreviewTextEndless", true));
     ReadRecentFiles(reg, FRecent);
     reg.CloseKey();
-    LoadWindowSettings(reg);
-    ApplicationEvents1Idle();
+    EnableMarkTextFields();
 }
 
 void Tmainform::StoreSettings() {

@@ -62,19 +62,30 @@ void Tmainform::GlyphSheetCodeChosen(int code) {
     }
 }
 
+void Tmainform::RestoreWindowSettings() {
+    if (FWindowRestored) return;
+    FWindowRestored = true;
+    std::unique_ptr<TSafeRegistry> store = FSettingsFile.isEmpty()
+                                               ? std::make_unique<TSafeRegistry>()
+                                               : std::make_unique<TSafeRegistry>(FSettingsFile);
+    LoadWindowSettings(*store);
+}
+
 void Tmainform::LoadWindowSettings(TSafeRegistry& reg) {
     if (!reg.OpenKeyReadOnly(kWindowKey)) return;
-    // The place only where a screen of this run has room for it.
-    std::vector<TRect> screens;
-    for (const QScreen* screen : QGuiApplication::screens())
-        screens.push_back(ToTRect(screen->availableGeometry()));
+    const QString geometry = ReadStringDefault(reg, "Geometry", QString());
     TRect place;
-    if (ParseWindowRect(ReadStringDefault(reg, "Geometry", QString()).toStdString(), place) &&
-        WindowRectFits(place, screens)) {
+    if (ParseWindowRect(geometry.toStdString(), place)) {
+        // The plain rectangle of earlier versions; the next close stores the
+        // toolkit's form.
         setGeometry(place.Left, place.Top, place.Right - place.Left, place.Bottom - place.Top);
         if (ReadBoolDefault(reg, "Maximized", false))
             setWindowState(windowState() | Qt::WindowMaximized);
+    } else if (!geometry.isEmpty()) {
+        // The toolkit keeps the frame, the screen and the maximised state.
+        restoreGeometry(QByteArray::fromBase64(geometry.toLatin1()));
     }
+    KeepOnScreen();
     const QByteArray layout =
         QByteArray::fromBase64(ReadStringDefault(reg, "Layout", QString()).toLatin1());
     if (!layout.isEmpty()) restoreState(layout);
@@ -84,14 +95,29 @@ void Tmainform::LoadWindowSettings(TSafeRegistry& reg) {
     reg.CloseKey();
 }
 
+void Tmainform::KeepOnScreen() {
+    if (isMaximized()) return;
+    std::vector<TRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.push_back(ToTRect(screen->availableGeometry()));
+    // The frame, title bar and all, goes onto a screen; the size follows
+    // where the screen is smaller.
+    const QRect frame = frameGeometry();
+    const TRect fitted = FitWindowRect(ToTRect(frame), screens);
+    if (fitted == ToTRect(frame)) return;
+    const QRect inner = geometry();
+    setGeometry(fitted.Left + inner.left() - frame.left(), fitted.Top + inner.top() - frame.top(),
+                fitted.Right - fitted.Left - (frame.width() - inner.width()),
+                fitted.Bottom - fitted.Top - (frame.height() - inner.height()));
+}
+
 void Tmainform::StoreWindowSettings(TSafeRegistry& reg) {
     if (!reg.OpenKey(kWindowKey, true)) return;
     reg.WriteBool("ShowGlyphSheet", Action("ShowGlyphSheetAction")->isChecked());
     FSpectrumDock->StoreSettings(reg);
-    // The size and place of the window when not maximised, and where its
-    // toolbars and the dock are.
-    reg.WriteString("Geometry", QString::fromStdString(WindowRectText(ToTRect(normalGeometry()))));
-    reg.WriteBool("Maximized", isMaximized());
+    // The place, size and state of the window, and where its toolbars and
+    // the docks are.
+    reg.WriteString("Geometry", QString::fromLatin1(saveGeometry().toBase64()));
     reg.WriteString("Layout", QString::fromLatin1(saveState().toBase64()));
     reg.CloseKey();
 }

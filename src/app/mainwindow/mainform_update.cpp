@@ -53,25 +53,25 @@ void FillHistoryMenu(QMenu* menu, const THistoryMenu& items, Tundolist& history)
 
 void Tmainform::UpdateControls() {
     TFZXFont& font = *FFont;
-    // 1. Repaints are only scheduled; painting happens once the event loop
-    // is idle.
+    // The views: repaints are only scheduled; painting happens once the
+    // event loop is idle.
     FEditPaintBox->Refresh();
     FGrid->Refresh();
     FPreviewPaintbox->update();
-    // 2.
+    // The guide lines may depend on the font's height.
     FView.GuideRows = font.ParseGuideLines(ToFontText(FGuideLinesEdit->text()));
-    // 3.
+    // The preview strip and its splitter handle follow their check box.
     const bool strip = FShowPreviewText->isChecked();
     FPreviewTextPanel->setVisible(strip);
     if (QSplitterHandle* handle = FPreviewSplitter->handle(1)) handle->setVisible(strip);
-    // 4.
+    // The modified mark; Save only for a changed font.
     FModifiedInfoLabel->setText(font.Modified() ? QStringLiteral("modified") : QString());
-    Action("FileSaveAction")->setEnabled(font.Modified());
-    // 5.
+    FRefresh.Save->setEnabled(font.Modified());
+    // The current character, if any, and the zoom.
     TFZXChar* current = font.GetCurrent();
     const bool a = current != nullptr;
     FZoomEdit->ShowValue(FView.Zoom);
-    // 6. and 7.
+    // The font's values and info lines; without characters they are off.
     if (font.Count() == 0) {
         FPreviewTextPanel->setMinimumHeight(16);
         for (TValueEdit* edit : {FBaseLineEdit, FTrackingEdit, FLastCharEdit})
@@ -108,28 +108,23 @@ void Tmainform::UpdateControls() {
         SetInfoLine(FWidthInfo, warnings.Width);
         SetInfoLine(FHeightInfo, warnings.Height);
     }
-    // 8.
+    // The current character's editors and pixel commands need a character.
     const int t = CurrentTool();
     for (QWidget* edit : {static_cast<QWidget*>(FKernEdit), static_cast<QWidget*>(FCharWidthEdit)})
         edit->setEnabled(a);
-    for (const char* name : {"SetPixelsAction", "ResetPixelsAction"})
-        Action(name)->setEnabled(a);
-    // 9.
-    UpdateHistoryButton(FUndoButton, Action("UndoAction"), font.CanUndo(), false);
-    UpdateHistoryButton(FRedoButton, Action("RedoAction"), font.CanRedo(), true);
-    // 10.
-    for (const char* name : {"FreeHandAction", "LineAction", "RectangleAction", "EllipseAction",
-                             "RubberAction", "DeleteAction", "ScaleAction", "CopyCharAction",
-                             "FlipHorizontalAction", "FlipVerticalAction", "RollUpAction",
-                             "RollDownAction", "RollLeftAction", "RollRightAction"})
-        Action(name)->setEnabled(a);
+    // Undo and redo with their history menus.
+    UpdateHistoryButton(FUndoButton, FRefresh.Undo, font.CanUndo(), false);
+    UpdateHistoryButton(FRedoButton, FRefresh.Redo, font.CanRedo(), true);
+    // Tools and character commands need a character; fill styles go with
+    // the figure tools, paste modes with pasting.
+    for (QAction* action : FRefresh.NeedGlyph)
+        action->setEnabled(a);
     const bool figure = a && (t == 2 || t == 3);
-    for (const char* name : {"DrawingLinesAction", "DrawingLinesBrushedWhiteAction",
-                             "DrawingLinesBrushedBlackAction", "DrawingBrushWhiteAction"})
-        Action(name)->setEnabled(figure);
-    for (const char* name : {"OverlappingAction", "TransparentAction"})
-        Action(name)->setEnabled(a && t == 5);
-    // 11.
+    for (QAction* action : FRefresh.FillStyles)
+        action->setEnabled(figure);
+    for (QAction* action : FRefresh.PasteModes)
+        action->setEnabled(a && t == 5);
+    // The current character's own values.
     if (a) {
         FKernEdit->ShowValue(current->Kern());
         FCharWidthEdit->ShowValue(current->Width());
@@ -170,10 +165,8 @@ void Tmainform::UpdateHistoryButton(QToolButton* button, QAction* action, bool c
 }
 
 int Tmainform::CurrentTool() const {
-    static const char* const order[] = {"LineAction",   "RectangleAction", "EllipseAction",
-                                        "RubberAction", "EditPasteAction", "EditCopyAction"};
     for (int i = 0; i < 6; ++i)
-        if (Action(order[i])->isChecked()) return i + 1;
+        if (FRefresh.Tools[i]->isChecked()) return i + 1;
     return 0;
 }
 

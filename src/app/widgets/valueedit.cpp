@@ -84,11 +84,17 @@ void TValueEdit::fixup(QString& input) const {
 
 bool TValueEdit::event(QEvent* event) {
     // The window's roll shortcuts (Ctrl+Left, Ctrl+Right) win over moving
-    // the cursor word by word in a field that holds one number.
+    // the cursor word by word in a field that holds one number, and its undo
+    // and redo keys over the field's own: the user means the font, whose
+    // change the field reported long ago.
     if (event->type() == QEvent::ShortcutOverride) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->modifiers() == Qt::ControlModifier &&
-            (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right)) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool roll = key->modifiers() == Qt::ControlModifier &&
+                          (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right);
+        const bool history =
+            key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+            key->keyCombination() == (Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z);
+        if (roll || history) {
             event->ignore();
             return true;
         }

@@ -1,5 +1,6 @@
 #include "shell/windowplace.h"
 
+#include <algorithm>
 #include <cstdio>
 
 std::string WindowRectText(const TRect& rect) {
@@ -24,4 +25,24 @@ bool WindowRectFits(const TRect& rect, const std::vector<TRect>& screens) {
             rect.Bottom <= s.Bottom)
             return true;
     return false;
+}
+
+TRect FitWindowRect(const TRect& rect, const std::vector<TRect>& screens) {
+    if (screens.empty() || WindowRectFits(rect, screens)) return rect;
+    const TRect* best = &screens.front();
+    long long bestArea = 0;
+    for (const TRect& s : screens) {
+        const long long w = std::min(rect.Right, s.Right) - std::max(rect.Left, s.Left);
+        const long long h = std::min(rect.Bottom, s.Bottom) - std::max(rect.Top, s.Top);
+        if (w > 0 && h > 0 && w * h > bestArea) {
+            best = &s;
+            bestArea = w * h;
+        }
+    }
+    const TRect& s = *best;
+    const int width = std::min(rect.Right - rect.Left, s.Right - s.Left);
+    const int height = std::min(rect.Bottom - rect.Top, s.Bottom - s.Top);
+    const int left = std::clamp(rect.Left, s.Left, s.Right - width);
+    const int top = std::clamp(rect.Top, s.Top, s.Bottom - height);
+    return {left, top, left + width, top + height};
 }

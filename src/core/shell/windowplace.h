@@ -1,6 +1,7 @@
 #pragma once
-// Whether a window place remembered from an earlier run can be used again:
-// the screens may have changed since (a monitor unplugged, a smaller one).
+// A window place remembered from an earlier run, used again on the screens
+// of this one: they may have changed since (a monitor unplugged, a smaller
+// one).
 
 #include <string>
 #include <vector>
@@ -16,3 +17,8 @@ bool ParseWindowRect(const std::string& text, TRect& rect);
 // (right and bottom exclusive); a window that would hang off every screen,
 // or be larger than each, is not placed there.
 bool WindowRectFits(const TRect& rect, const std::vector<TRect>& screens);
+
+// The rect moved onto the screen it overlaps most (the first where it
+// overlaps none), shrunk to that screen where larger; a rect that fits a
+// screen already, or a list without screens, gives rect itself.
+TRect FitWindowRect(const TRect& rect, const std::vector<TRect>& screens);
