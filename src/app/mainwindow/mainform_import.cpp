@@ -142,7 +142,7 @@ void Tmainform::ImportAsked(const QString& path) {
             }
         } else if (format->Desktop) {
             const TStringList lines = FPreviewForm ? FPreviewForm->Lines() : TStringList();
-            if (!ImportDesktopFontAsked(this, path, options, lines, *FFont, report, error)) return;
+            if (!ImportDesktopFontAsked(this, path, options, lines, read, report, error)) return;
         } else {
             error = LoadFontFile(read, file, options, report, fgOther);
         }
