@@ -827,30 +827,14 @@ fz_aqm: and     0xFF
         jp      fz_advance
 
 fz_fastwide:
-        ld      a,(fz_width)
-        sub     8
+        ld      a,(fz_width)    ; a third screen byte when s + width > 16
         add     a,b
-        ld      e,a             ; A = the byte of fz_bits1 at A
-        ld      d,0
-        ld      hl,fz_bits1
-        add     hl,de
-        ld      a,(hl)
-        and     c
-        ld      de,17
-        add     hl,de
-        ld      d,(hl)          ; the second byte's bits in a third screen byte
-        inc     d
-        dec     d
-        jp      z,fz_two
+        cp      17
+        jp      c,fz_two
         ; Three screen bytes a row. The second data byte is cut to the width
         ; before its shift, so the middle screen byte takes the first byte's
         ; spill and the second byte's kept bits in one write.
-        ld      a,c
-        ld      (fz_3m0+1),a
-        ld      (fz_3m1+1),a
-        cpl
-        ld      (fz_3n+1),a
-        ld      a,(fz_width)
+        sub     b
         sub     8
         ld      e,a
         ld      d,0
@@ -858,6 +842,11 @@ fz_fastwide:
         add     hl,de
         ld      a,(hl)
         ld      (fz_3w+1),a
+        ld      a,c
+        ld      (fz_3m0+1),a
+        ld      (fz_3m1+1),a
+        cpl
+        ld      (fz_3n+1),a
         ; Interrupts are off here (see fz_print): SP reads the tables and
         ; the rows, two bytes in one step, and DE stays free for them.
         ld      (fz_3sp+1),sp
@@ -951,9 +940,16 @@ fz_3fix:
         ld      h,a
         jr      fz_3next
 
-; A wide character whose shifted rows fit in two screen bytes: the second
-; byte's pixels join the first's right part in one write.
+; A wide character whose shifted rows fit in two screen bytes (A = s +
+; width): the second byte's pixels join the first's right part in one write.
 fz_two:
+        sub     8
+        ld      e,a             ; A = the byte of fz_bits1 at A
+        ld      d,0
+        ld      hl,fz_bits1
+        add     hl,de
+        ld      a,(hl)
+        and     c
         ld      (fz_2m1+1),a
         ld      a,c
         ld      (fz_2m0+1),a
