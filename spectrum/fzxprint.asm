@@ -13,6 +13,7 @@
 ;   HL = text, DE = font (the bytes of an FZX file),
 ;   B = top of the first line (0..191), C = its left edge (0..255).
 ; Changes AF, BC, DE and HL only; keeps IX, IY and the alternate registers.
+; Interrupts are off while it draws and as they were when it returns.
 ; Uses no ROM routine. The code changes itself, so it must run from RAM.
 ;
 ; Lines break before a character that would pass the right edge; with the
