@@ -13,6 +13,7 @@
 ;   HL = text, DE = font (the bytes of an FZX file),
 ;   B = top of the first line (0..191), C = its left edge (0..255).
 ; Changes AF, BC, DE and HL only; keeps IX, IY and the alternate registers.
+; Interrupts are off while it draws and as they were when it returns.
 ; Uses no ROM routine. The code changes itself, so it must run from RAM.
 ;
 ; Lines break before a character that would pass the right edge; with the
@@ -90,7 +91,25 @@ fz_wait:
         jr      fz_wait
 
 ; ---------------------------------------------------------------------------
+; Interrupts are off while the text is drawn (the wide rows are read through
+; SP) and back on at the return if they were on at the call. LD A,I is read
+; twice: on an NMOS Z80 an interrupt taken during it shows them as off.
 fz_print:
+        ld      a,i
+        jp      pe,fz_print0
+        ld      a,i
+fz_print0:
+        di
+        ld      a,0             ; NOP
+        jp      po,fz_print3
+        ld      a,0xFB          ; EI
+fz_print3:
+        ld      (fz_iff),a
+        call    fz_draw
+fz_iff: nop                     ; becomes EI when they were on
+        ret
+
+fz_draw:
         ld      (fz_text),hl
         ld      a,(fz_p_wrap)
         or      a
@@ -809,33 +828,43 @@ fz_aqm: and     0xFF
         jp      fz_advance
 
 fz_fastwide:
-        ld      a,(fz_width)
-        sub     8
+        ld      a,(fz_width)    ; a third screen byte when s + width > 16
         add     a,b
-        ld      e,a             ; A = the byte of fz_bits1 at A
+        cp      17
+        jp      c,fz_two
+        ; Three screen bytes a row. The second data byte is cut to the width
+        ; before its shift, so the middle screen byte takes the first byte's
+        ; spill and the second byte's kept bits in one write.
+        sub     b
+        sub     8
+        ld      e,a
         ld      d,0
         ld      hl,fz_bits1
         add     hl,de
         ld      a,(hl)
-        and     c
-        ld      de,17
-        add     hl,de
-        ld      d,(hl)          ; the second byte's bits in a third screen byte
-        inc     d
-        dec     d
-        jp      z,fz_two
-        ld      (fz_wm1m+1),a
-        ld      a,d
-        ld      (fz_wm1n+1),a
+        ld      (fz_3w+1),a
         ld      a,c
-        ld      (fz_wm0m+1),a
+        ld      (fz_3m0+1),a
+        ld      (fz_3m1+1),a
         cpl
-        ld      (fz_wm0n+1),a
-        ld      a,b
-        cpl
-        add     a,8
-        ld      (fz_wj0+1),a
-        ld      (fz_wj1+1),a
+        ld      (fz_3n+1),a
+        ; Interrupts are off here (see fz_print): SP reads the tables and
+        ; the rows, two bytes in one step, and DE stays free for them.
+        ld      (fz_3sp+1),sp
+        ld      a,b             ; the shift as at most four rotations
+        add     a,a
+        add     a,a
+        ld      l,a
+        ld      h,0
+        ld      de,fz_rots-4
+        add     hl,de
+        ld      sp,hl
+        pop     hl
+        pop     de
+        ld      (fz_3r0),hl
+        ld      (fz_3r0+2),de
+        ld      (fz_3r1),hl
+        ld      (fz_3r1+2),de
         ld      a,(fz_gx)       ; HL = screen address of the first row
         rrca
         rrca
@@ -860,49 +889,36 @@ fz_fastwide:
         and     0xE0
         or      c
         ld      l,a
-
-        ld      de,(fz_data)
         ld      a,(fz_count)
         ld      b,a
-fz_wrow:
-        ld      a,(de)
-        inc     de
-fz_wj0: jr      fz_wrot0
-fz_wrot0:
-        rrca
-        rrca
-        rrca
-        rrca
-        rrca
-        rrca
-        rrca
+        ld      sp,(fz_data)
+fz_3row:
+        pop     de              ; E = left byte, D = right byte
+        ld      a,e
+fz_3r0: nop
+        nop
+        nop
+        nop
         ld      c,a
-fz_wm0m: and    0xFF
+fz_3m0: and     0xFF
         or      (hl)
         ld      (hl),a
         inc     l
-        ld      a,c
-fz_wm0n: and    0
-        or      (hl)
-        ld      (hl),a
-        ld      a,(de)
-        inc     de
-fz_wj1: jr      fz_wrot1
-fz_wrot1:
-        rrca
-        rrca
-        rrca
-        rrca
-        rrca
-        rrca
-        rrca
-        ld      c,a
-fz_wm1m: and    0xFF
+        ld      a,d
+fz_3w:  and     0xFF
+fz_3r1: nop
+        nop
+        nop
+        nop
+        ld      d,a
+        xor     c               ; the kept bits of the second, the spill of the first
+fz_3m1: and     0xFF
+        xor     c
         or      (hl)
         ld      (hl),a
         inc     l
-        ld      a,c
-fz_wm1n: and    0
+        ld      a,d
+fz_3n:  and     0
         or      (hl)
         ld      (hl),a
         dec     l
@@ -910,23 +926,31 @@ fz_wm1n: and    0
         inc     h
         ld      a,h
         and     7
-        jr      z,fz_wfix
-fz_wnext:
-        djnz    fz_wrow
+        jr      z,fz_3fix
+fz_3next:
+        djnz    fz_3row
+fz_3sp: ld      sp,0
         jp      fz_advance
-fz_wfix:
+fz_3fix:
         ld      a,l
         add     a,32
         ld      l,a
-        jr      c,fz_wnext
+        jr      c,fz_3next
         ld      a,h
         sub     8
         ld      h,a
-        jr      fz_wnext
+        jr      fz_3next
 
-; A wide character whose shifted rows fit in two screen bytes: the second
-; byte's pixels join the first's right part in one write.
+; A wide character whose shifted rows fit in two screen bytes (A = s +
+; width): the second byte's pixels join the first's right part in one write.
 fz_two:
+        sub     8
+        ld      e,a             ; A = the byte of fz_bits1 at A
+        ld      d,0
+        ld      hl,fz_bits1
+        add     hl,de
+        ld      a,(hl)
+        and     c
         ld      (fz_2m1+1),a
         ld      a,c
         ld      (fz_2m0+1),a
@@ -1117,6 +1141,13 @@ fz_bits1:       defb 0x00, 0x80, 0xC0, 0xE0, 0xF0, 0xF8, 0xFC, 0xFE, 0xFF
                 defb 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF
 fz_bits2:       defb 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00
                 defb 0x80, 0xC0, 0xE0, 0xF0, 0xF8, 0xFC, 0xFE, 0xFF
+
+; A right shift by s = 1..7 as rotations: RRCA s times or RLCA 8 - s times,
+; NOPs after them.
+fz_rots:        defb 0x0F, 0x00, 0x00, 0x00, 0x0F, 0x0F, 0x00, 0x00
+                defb 0x0F, 0x0F, 0x0F, 0x00, 0x0F, 0x0F, 0x0F, 0x0F
+                defb 0x07, 0x07, 0x07, 0x00, 0x07, 0x07, 0x00, 0x00
+                defb 0x07, 0x00, 0x00, 0x00
 
 fz_text:        defw 0          ; next character of the text
 fz_table:       defw 0          ; the font's character table

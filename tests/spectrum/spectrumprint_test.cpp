@@ -25,6 +25,7 @@ struct TOutcome {
     int StrayWrites = 0;
     unsigned FirstStray = 0;
     bool KeptRegisters = false;
+    bool InterruptsOnAtReturn = false;
     long long Tstates = 0;
     TRaster Screen;
     std::vector<std::uint8_t> Bitmap; // screen memory from 0x4000
@@ -36,7 +37,7 @@ struct TOutcome {
 // an FZX reader ignores.
 TOutcome RunOnSpectrum(const TFZXFont& font, const std::string& text, int x, int y,
                        bool junk = false, TPrintRoutine routine = TPrintRoutine::Fast,
-                       TWrapMode wrap = TWrapMode::Characters) {
+                       TWrapMode wrap = TWrapMode::Characters, bool interrupts = false) {
     TSpectrumOptions options;
     options.Routine = routine;
     options.Text = text;
@@ -64,12 +65,14 @@ TOutcome RunOnSpectrum(const TFZXFont& font, const std::string& text, int x, int
         {0x4000, 0x57FF},
         {0x5F00, 0x5FFF},
         {program.Org, program.Org + static_cast<unsigned>(program.Routine.size()) - 1}};
+    machine.InterruptsOn = interrupts;
     TOutcome out;
     out.Returned = machine.Call(program.Org + kRoutinePrint, program.TextAddress(),
                                 program.FontAddress(), static_cast<unsigned>(y * 256 + x));
     out.StrayWrites = machine.StrayWrites;
     out.FirstStray = machine.FirstStray;
     out.KeptRegisters = machine.KeptRegisters;
+    out.InterruptsOnAtReturn = machine.InterruptsOnAtReturn;
     out.Tstates = machine.Tstates;
     out.Screen = machine.Screen();
     out.Bitmap.assign(machine.Memory.begin() + 0x4000,
@@ -191,6 +194,21 @@ TEST(SpectrumPrint, BitsBeyondTheWidthAreIgnored) {
         for (const TTextCase& t : TextCases(font))
             ExpectSameAsRender(font, t.Text, t.X, t.Y, std::string("junk bits: ") + t.What, true,
                                r);
+}
+
+TEST(SpectrumPrint, InterruptsAtTheReturnAsAtTheCall) {
+    // Wide rows are drawn with interrupts off: a call from BASIC needs them
+    // back on, a caller that had them off must not find them on.
+    TFZXFont font;
+    spectrumtest::MakeFont(font, 16, 2, 100, 16, 3);
+    for (const TPrintRoutine r : kRoutines)
+        for (const bool on : {false, true}) {
+            const TOutcome out =
+                RunOnSpectrum(font, kPangram, 3, 10, false, r, TWrapMode::Characters, on);
+            ASSERT_TRUE(out.Returned);
+            EXPECT_EQ(out.InterruptsOnAtReturn, on)
+                << (r == TPrintRoutine::Fast ? "fast" : "compact");
+        }
 }
 
 TEST(SpectrumPrint, KernNeverTakesACharacterLeftOfTheLineStart) {

@@ -53,6 +53,8 @@ class TZ80Machine {
         const Z80EX_WORD values[] = {0x1357, 0x5C3A, 0x2468, 0x1122, 0x3344, 0x5566};
         for (int i = 0; i < 6; ++i)
             z80ex_set_reg(FCpu, kept[i], values[i]);
+        z80ex_set_reg(FCpu, regIFF1, InterruptsOn ? 1 : 0);
+        z80ex_set_reg(FCpu, regIFF2, InterruptsOn ? 1 : 0);
         Tstates = 0;
         while (Tstates < limit) {
             Tstates += z80ex_step(FCpu);
@@ -60,6 +62,7 @@ class TZ80Machine {
                 KeptRegisters = true;
                 for (int i = 0; i < 6; ++i)
                     KeptRegisters = KeptRegisters && z80ex_get_reg(FCpu, kept[i]) == values[i];
+                InterruptsOnAtReturn = z80ex_get_reg(FCpu, regIFF1) != 0;
                 return true;
             }
         }
@@ -68,6 +71,10 @@ class TZ80Machine {
     long long Tstates = 0;
     // After Call: IX, IY, AF', BC', DE' and HL' hold what they held before.
     bool KeptRegisters = false;
+    // Call starts with interrupts enabled when set (none is raised); after
+    // it, whether the routine returned with them enabled.
+    bool InterruptsOn = false;
+    bool InterruptsOnAtReturn = false;
 
     // Runs from pc with the stack at sp until the processor halts; false
     // when it has not within limit T-states.
