@@ -1,11 +1,12 @@
-; Quorrel's compact FZX print routine for the ZX Spectrum: a quarter of the
-; size of fzxprint.asm, for programs short of memory. It sets the same screen
-; as fzxprint.asm (and `quorrel-cli render --wrap`): each character Kern pixels over the end of the
-; one before but never left of the line's left edge, the font's tracking after
-; it, the font's height from one line to the next. A character that would pass
-; the right edge of the screen starts a new line at the left edge, code 13 does
-; the same, and a code below 32 or above the font's last character ends the
-; text. Ink is ORed into the screen bitmap; attributes are left alone.
+; Quorrel's compact FZX print routine for the ZX Spectrum: under a quarter of
+; the size of fzxprint.asm, for programs short of memory. It sets the same
+; screen as fzxprint.asm (and `quorrel-cli render --wrap`): each character
+; Kern pixels over the end of the one before but never left of the line's
+; left edge, the font's tracking after it, the font's height from one line to
+; the next. A character that would pass the right edge of the screen starts a
+; new line at the left edge, code 13 does the same, and a code below 32 or
+; above the font's last character ends the text. Ink is ORed into the screen
+; bitmap; attributes are left alone.
 ;
 ; Entry fzx_print:
 ;   HL = text, DE = font (the bytes of an FZX file),
@@ -14,9 +15,8 @@
 ; its own instructions, so it must run from RAM. Assembles with pasmo and
 ; z80asm; put an ORG in front.
 
-
 fzx_print:
-        push    hl
+        push    hl              ; the text pointer lives on the stack
         ld      a,c
         ld      (fc_x0+1),a
         ex      de,hl
@@ -33,11 +33,13 @@ fzx_print:
         ld      (fc_base+1),hl
         ld      a,b
         jr      fc_line
-fc_wrap:
+fc_wrap:                        ; the character is read again on a new line
         pop     hl
         pop     hl
         dec     hl
         push    hl
+; New line: y grows by the height, the pen returns to the left edge; the
+; text ends when the line would start at or below the bottom of the screen.
 fc_feed:
         ld      a,(fc_y+1)
 fc_h:   add     a,0
@@ -46,8 +48,8 @@ fc_line:
         cp      192
         jr      nc,fc_end
         ld      (fc_y+1),a
-        ld      hl,0
-        ld      (fc_p+1),hl
+        ld      hl,0            ; pen 0: nothing on the line yet, as every
+        ld      (fc_p+1),hl     ; character moves it on by its width at least
 fc_next:
         pop     hl
         ld      a,(hl)
@@ -55,7 +57,7 @@ fc_next:
         push    hl
         cp      13
         jr      z,fc_feed
-        sub     32
+        sub     32              ; codes below 32 come out above any last - 31
 fc_last: cp     0
         jr      c,fc_char
 fc_end: pop     hl
@@ -68,17 +70,20 @@ fc_char:
         add     hl,hl
         add     hl,de
 fc_base: ld     de,0
-        add     hl,de
+        add     hl,de           ; HL = the character's entry
         push    hl
         inc     hl
         ld      a,(hl)
         inc     hl
-        ld      c,(hl)
+        ld      c,(hl)          ; C = leading * 16 + width - 1
         rlca
         rlca
         and     3
         ld      e,a
-        ld      d,0
+        ld      d,0             ; DE = kern
+; The pen (HL, right of the line's left edge) less the kern, never below 0.
+; A character passing the right edge starts a new line unless it is the
+; line's first (B = 0): that one shows only the columns up to the edge.
 fc_p:   ld      hl,0
         ld      a,h
         or      l
@@ -92,29 +97,30 @@ fc_p1:  ld      a,h
         jr      nz,fc_wrap
         ld      a,c
         and     15
-        ld      e,a
-        and     8
+        ld      e,a             ; E = width - 1
+        and     8               ; two bytes a row when wider than 8
         jr      z,fc_p2
-        ld      a,0x13
+        ld      a,0x13          ; INC DE
 fc_p2:  ld      (fc_step),a
         ld      a,l
 fc_x0:  add     a,0
         jr      c,fc_wrap
-        ld      (fc_lc+1),a
+        ld      (fc_lc+1),a     ; the left column on the screen
         cpl
         cp      e
         jr      nc,fc_fit
         inc     b
         dec     b
         jr      nz,fc_wrap
-        defb    0xFE
+        defb    0xFE            ; CP n: skips the LD, A = columns - 1 to the edge
 fc_fit: ld      a,e
-        ld      (fc_cols+1),a
+        ld      (fc_cols+1),a   ; columns shown - 1
         scf
         adc     hl,de
 fc_tr:  ld      e,0
         add     hl,de
-        ld      (fc_p+1),hl
+        ld      (fc_p+1),hl     ; where the next character goes
+; The definition runs up to the next character's.
         pop     hl
         push    hl
         call    fc_def
@@ -123,37 +129,40 @@ fc_tr:  ld      e,0
         inc     hl
         inc     hl
         call    fc_def
-        pop     de
-        sbc     hl,de
+        pop     de              ; DE = the definition
+        sbc     hl,de           ; HL = its bytes
         bit     3,c
         jr      z,fc_r1
         srl     h
         rr      l
+; Rows shown: those the definition holds within the line's body, none when
+; the first is below the screen.
 fc_r1:  ld      a,c
         rrca
         rrca
         rrca
         rrca
         and     15
-        ld      c,a
+        ld      c,a             ; C = leading
 fc_y:   ld      a,0
         add     a,c
         cp      192
         jp      nc,fc_next
-        ld      b,a
+        ld      b,a             ; B = the top row of the pixels
         ld      a,(fc_h+1)
         sub     c
-        jp      c,fc_next
-        inc     h
+        jr      nc,fc_r2
+        xor     a
+fc_r2:  inc     h
         dec     h
-        jr      nz,fc_r2
+        jr      nz,fc_r3
         cp      l
-        jr      c,fc_r2
+        jr      c,fc_r3
         ld      a,l
-fc_r2:  or      a
+fc_r3:  or      a
         jp      z,fc_next
         ld      (fc_cnt+1),a
-        ld      a,b
+        ld      a,b             ; HL = the screen address of the top row
         ld      l,a
         rrca
         rrca
@@ -177,16 +186,18 @@ fc_lc:  ld      a,0
         and     31
         or      l
         ld      l,a
-        ld      a,c
-        cpl
+        ld      a,c             ; each byte turns right by s = left mod 8:
+        cpl                     ; the jump skips 7 - s of the rotations
         and     7
         ld      (fc_rot+1),a
         ld      a,c
         and     7
         call    fc_lbits
-        ld      (fc_k1+1),a
+        ld      (fc_k1+1),a     ; the s bits that pass into the next byte
         cpl
         ld      (fc_k0+1),a
+; One pass down the rows for each byte of a row, masking the bits beyond
+; the columns shown.
 fc_cols: ld     c,0
 fc_col: ld      a,c
         cp      7
@@ -203,7 +214,7 @@ fc_cnt: ld      b,0
 fc_row:
         ld      a,(de)
         inc     de
-fc_step: nop
+fc_step: nop                    ; INC DE for two bytes a row
 fc_w:   and     0
 fc_rot: jr      fc_rot1
 fc_rot1:
@@ -224,7 +235,7 @@ fc_k1:  and     0
         or      (hl)
         ld      (hl),a
         dec     l
-        inc     h
+        inc     h               ; one pixel row down
         ld      a,h
         and     7
         jr      nz,fc_row2
@@ -236,7 +247,7 @@ fc_k1:  and     0
         sub     8
         ld      h,a
 fc_row1:
-        cp      0x58
+        cp      0x58            ; the bottom of the screen
         jr      z,fc_row3
 fc_row2:
         djnz    fc_row
@@ -251,6 +262,7 @@ fc_row3:
         ld      c,a
         jr      nc,fc_col
         jp      fc_next
+; HL = an entry -> HL = its definition; carry clear.
 fc_def: ld      e,(hl)
         inc     hl
         ld      a,(hl)
@@ -259,6 +271,7 @@ fc_def: ld      e,(hl)
         dec     hl
         add     hl,de
         ret
+; A = n -> A = its n leftmost bits set (all for n >= 8); B = 0.
 fc_lbits:
         ld      b,a
         inc     b
