@@ -98,10 +98,6 @@ fc_p1:  ld      a,h
         ld      a,c
         and     15
         ld      e,a             ; E = width - 1
-        and     8               ; two bytes a row when wider than 8
-        jr      z,fc_p2
-        ld      a,0x13          ; INC DE
-fc_p2:  ld      (fc_step),a
         ld      a,l
 fc_x0:  add     a,0
         jr      c,fc_wrap
@@ -131,10 +127,13 @@ fc_tr:  ld      e,0
         call    fc_def
         pop     de              ; DE = the definition
         sbc     hl,de           ; HL = its bytes
-        bit     3,c
-        jr      z,fc_r1
+        xor     a               ; NOP
+        bit     3,c             ; two bytes a row when wider than 8
+        jr      z,fc_r0
         srl     h
         rr      l
+        ld      a,0x13          ; INC DE
+fc_r0:  ld      (fc_step),a
 ; Rows shown: those the definition holds within the line's body, none when
 ; the first is below the screen.
 fc_r1:  ld      a,c
