@@ -111,8 +111,8 @@ fc_x0:  add     a,0
         defb    0xFE            ; CP n: skips the LD, A = columns - 1 to the edge
 fc_fit: ld      a,e
         ld      (fc_cols+1),a   ; columns shown - 1
-        scf
-        adc     hl,de
+        inc     hl
+        add     hl,de
 fc_tr:  ld      e,0
         add     hl,de
         ld      (fc_p+1),hl     ; where the next character goes
@@ -136,18 +136,13 @@ fc_tr:  ld      e,0
 fc_r0:  ld      (fc_step),a
 ; Rows shown: those the definition holds within the line's body, none when
 ; the first is below the screen.
-fc_r1:  ld      a,c
+        ld      a,c
         rrca
         rrca
         rrca
         rrca
         and     15
         ld      c,a             ; C = leading
-fc_y:   ld      a,0
-        add     a,c
-        cp      192
-        jp      nc,fc_next
-        ld      b,a             ; B = the top row of the pixels
         ld      a,(fc_h+1)
         sub     c
         jr      nc,fc_r2
@@ -161,8 +156,11 @@ fc_r2:  inc     h
 fc_r3:  or      a
         jp      z,fc_next
         ld      (fc_cnt+1),a
-        ld      a,b             ; HL = the screen address of the top row
-        ld      l,a
+fc_y:   ld      a,0
+        add     a,c
+        cp      192
+        jp      nc,fc_next
+        ld      l,a             ; HL = the screen address of the top row
         rrca
         rrca
         rrca
@@ -175,15 +173,15 @@ fc_r3:  or      a
         ld      a,l
         rla
         rla
-        and     0xE0
         ld      l,a
 fc_lc:  ld      a,0
         ld      c,a
         rrca
         rrca
         rrca
+        xor     l
         and     31
-        or      l
+        xor     l
         ld      l,a
         ld      a,c             ; each byte turns right by s = left mod 8:
         cpl                     ; the jump skips 7 - s of the rotations
