@@ -195,6 +195,13 @@ std::string TFontDocument::Export(const std::string& path, const TExportOptions&
     return SaveFontFile(*FFont, path, options, fgOther);
 }
 
+std::string TFontDocument::ExportForSpectrum(const std::string& path,
+                                             const TSpectrumOptions& options) {
+    const QString name =
+        FFilePath.empty() ? QStringLiteral("(untitled)") : QFileInfo(FileName()).fileName();
+    return ::ExportForSpectrum(*FFont, options, path, name.toStdString());
+}
+
 void TFontDocument::SetFilePath(const std::string& path) {
     if (!path.empty()) FLastFolder = QFileInfo(FromPath(path)).absolutePath();
     FFilePath = path;

@@ -31,6 +31,7 @@
 #include "formats/fontformats.h"
 #include "model/font.h"
 #include "shell/recentfiles.h"
+#include "spectrum/spectrumfiles.h"
 
 class TFontDocument : public QObject {
     Q_OBJECT
@@ -82,6 +83,10 @@ class TFontDocument : public QObject {
     // Writes a copy in one of the format table's other formats; the font
     // keeps its file and state.
     std::string Export(const std::string& path, const TExportOptions& options);
+    // Writes a Spectrum program, snapshot, source or screen showing the
+    // font, under its file's name ("(untitled)" without one); the font keeps
+    // its file and state.
+    std::string ExportForSpectrum(const std::string& path, const TSpectrumOptions& options);
 
   signals:
     void fontReplaced();

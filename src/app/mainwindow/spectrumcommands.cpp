@@ -60,12 +60,9 @@ bool TSpectrumCommands::ExportTo(const QString& path, TPrintRoutine routine) {
     TSpectrumOptions options = FWindow.SpectrumScreenDock()->Options();
     options.Text = SampleText();
     options.Routine = routine;
-    const QString fontName = FWindow.Document().FileName().isEmpty()
-                                 ? QStringLiteral("(untitled)")
-                                 : QFileInfo(FWindow.Document().FileName()).fileName();
     std::string error;
     try {
-        error = ExportForSpectrum(FWindow.Font(), options, ToPath(path), fontName.toStdString());
+        error = FWindow.Document().ExportForSpectrum(ToPath(path), options);
     } catch (const TFileError& e) {
         ShowErrorBox(&FWindow, QFile::decodeName(QByteArray(e.what())));
         return false;
