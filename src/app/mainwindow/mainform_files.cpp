@@ -108,7 +108,7 @@ void Tmainform::FileMenuAboutToShow() {
 
 bool Tmainform::QuerySaveChanges() {
     CommitPendingEdits();
-    if (!FFont->Modified()) return true;
+    if (!FDocument->Modified()) return true;
     QMessageBox box(QMessageBox::Question, QStringLiteral("Quorrel"),
                     QStringLiteral("Your file has changed. Do you want to save it?"),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
