@@ -79,6 +79,9 @@ void DocumentTest::oneNoticePerChange() {
              TypeInto(f.Find<QSpinBox>("LastCharEdit"), "40");
          },
          "valuesChanged"},
+        {"bold all", openFile,
+         [](TWindowFixture& f, const QString&) { f.window->Action("BoldAllAction")->trigger(); },
+         "valuesChanged"},
         {"open", nothing, openFile, "fontReplaced"},
         {"new", openFile,
          [](TWindowFixture& f, const QString&) { f.window->Action("NewFileAction")->trigger(); },
