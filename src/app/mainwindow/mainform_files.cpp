@@ -3,7 +3,6 @@
 // of the last used files. The document reads, writes and remembers.
 
 #include <QAction>
-#include <QDir>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -12,7 +11,6 @@
 #include <QMenu>
 #include <QMessageBox>
 
-#include "formatfiles.h"
 #include "formats/fileio.h"
 #include "mainwindow/mainform.h"
 #include "platform/application.h"

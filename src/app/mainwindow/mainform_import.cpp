@@ -5,7 +5,6 @@
 // to the document.
 
 #include <QAction>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
