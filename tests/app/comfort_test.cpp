@@ -334,7 +334,7 @@ void ComfortTest::dialogsStartWhereTheFontIs() {
         }
     };
     // No file yet, but one from an earlier run: its folder.
-    f.window->LastUsedFiles().Add(f.dir.filePath("b/old.fzx").toStdString(), "/");
+    f.window->Document().Recent().Add(f.dir.filePath("b/old.fzx").toStdString(), "/");
     {
         TModalScript script({folderOf});
         f.window->Action("FileLoadAction")->trigger();

@@ -88,7 +88,7 @@ void DesktopImportTest::droppedOutlineFaceAsksForTheSize() {
     options.PixelSize = 8;
     QCOMPARE(LoadFontFile(expected, kDejaVu.toStdString(), options, report), std::string());
     QCOMPARE(Image(f.Font()), Image(expected));
-    QVERIFY(f.window->FileName().isEmpty());
+    QVERIFY(f.window->Document().FileName().isEmpty());
     QVERIFY(f.Font().Modified());
 }
 
@@ -138,7 +138,7 @@ void DesktopImportTest::failedOrCancelledImportKeepsTheFont() {
         f.window->ImportFont(c.path);
         QCOMPARE(script.Seen(), QStringList{c.seen});
         QCOMPARE(Image(f.Font()), before);
-        QCOMPARE(f.window->FileName(), current);
+        QCOMPARE(f.window->Document().FileName(), current);
     }
 }
 

@@ -15,6 +15,7 @@
 
 #include "fontfilefixture.h"
 #include "formatfiles.h"
+#include "formats/fileio.h"
 #include "platform/filepath.h"
 #include "widgets/chargrid.h"
 #include "windowfixture.h"
@@ -71,7 +72,7 @@ void FilesTest::openFailures() {
     QCOMPARE(script.Seen(), QStringList{message});
     QCOMPARE(f.Font().Count(), 9);
     QVERIFY(!f.Font().Modified());
-    QCOMPARE(f.window->FileName(), good);
+    QCOMPARE(f.window->Document().FileName(), good);
     QCOMPARE(PathLabel(f), good);
     QCOMPARE(Recent(f), QStringList{good});
 }
@@ -95,7 +96,7 @@ void FilesTest::openFileThatCannotBeRead() {
     QVERIFY2(seen[1].contains("No such file or directory"), qPrintable(seen[1]));
     QCOMPARE(f.Font().Count(), count);
     QVERIFY(f.Font().Modified());
-    QCOMPARE(f.window->FileName(), good);
+    QCOMPARE(f.window->Document().FileName(), good);
     QCOMPARE(Recent(f), QStringList{good});
 }
 
@@ -111,7 +112,7 @@ void FilesTest::saveFailures() {
         f.window->Action("FileSaveAction")->trigger();
         QCOMPARE(script.Seen(), QStringList({"SaveDialog", kIllegal}));
     }
-    QCOMPARE(f.window->FileName(), asm_);
+    QCOMPARE(f.window->Document().FileName(), asm_);
     {
         TModalScript script({Click(QMessageBox::Ok)});
         f.window->Action("FileSaveAction")->trigger();
@@ -143,7 +144,7 @@ void FilesTest::saveFailures() {
     QVERIFY(f.Font().Modified());
     QCOMPARE(f.Font().UndoList().Count(), history);
     QVERIFY(f.window->Action("UndoAction")->isEnabled());
-    QCOMPARE(f.window->FileName(), asm_);
+    QCOMPARE(f.window->Document().FileName(), asm_);
     QVERIFY(Recent(f).isEmpty());
 }
 
@@ -151,7 +152,9 @@ void FilesTest::fileThatCannotBeCreatedKeepsTheWindowOpen() {
     TWindowFixture f;
     Edit(f);
     const QString target = f.dir.filePath("no folder/font.fzx");
-    f.window->SetFileName(target);
+    // A Save that cannot create its file still names the font after it.
+    QVERIFY_THROWS_EXCEPTION(TFileError, f.window->Document().Save(ToPath(target)));
+    QCOMPARE(f.window->Document().FileName(), target);
 
     TModalScript script({Click(QMessageBox::Yes), Click(QMessageBox::Ok)});
     QVERIFY(!f.window->close());
@@ -216,7 +219,7 @@ void FilesTest::promptGuardsNewOpenAndClose() {
         return;
     }
     if (command == "new") QCOMPARE(f.Font().Count(), 1);
-    if (command == "open") QCOMPARE(f.window->FileName(), other);
+    if (command == "open") QCOMPARE(f.window->Document().FileName(), other);
     // No leaves the edit in a closed window; the other commands drop it.
     QCOMPARE(f.Font().Modified(), command == "close" && !saved);
     if (command == "close") {
@@ -234,7 +237,7 @@ void FilesTest::closeWithUnsavedFontAndCancelledSaveDialog() {
     QCOMPARE(script.Seen(), QStringList({kPrompt, "SaveDialog"}));
     QVERIFY(f.window->isVisible());
     QVERIFY(f.Font().Modified());
-    QVERIFY(f.window->FileName().isEmpty());
+    QVERIFY(f.window->Document().FileName().isEmpty());
 }
 
 // CHR and UDG are offered only for a CHR-compatible font, preselected then.
@@ -263,7 +266,7 @@ void FilesTest::saveAsFiltersFollowTheFont() {
     QCOMPARE(filters, fzxAsm);
     QCOMPARE(selected, QString("FZX font files (*.fzx)"));
     // Cancelling changed nothing.
-    QVERIFY(f.window->FileName().isEmpty());
+    QVERIFY(f.window->Document().FileName().isEmpty());
     QVERIFY(f.Font().Modified());
 }
 
@@ -282,7 +285,7 @@ void FilesTest::saveAsAssemblerIsAnExport() {
     QVERIFY2(text.contains("defb"), text.left(200).constData());
     QVERIFY(f.Font().Modified());
     QCOMPARE(f.Font().UndoList().Count(), history);
-    QCOMPARE(f.window->FileName(), current);
+    QCOMPARE(f.window->Document().FileName(), current);
     QCOMPARE(Recent(f), QStringList{current});
 }
 
@@ -296,7 +299,7 @@ void FilesTest::saveAsStoresTheNewName() {
     QCOMPARE(FileBytes(chr).size(), 16); // codes 32 and 33
     QVERIFY(!f.Font().Modified());
     QVERIFY(!f.window->Action("FileSaveAction")->isEnabled());
-    QCOMPARE(f.window->FileName(), chr);
+    QCOMPARE(f.window->Document().FileName(), chr);
     QCOMPARE(PathLabel(f), chr);
     QCOMPARE(Recent(f), QStringList{chr});
 }
@@ -319,7 +322,7 @@ void FilesTest::openFromDialogAndExtensionCase() {
         f.window->Action("FileLoadAction")->trigger();
         QCOMPARE(script.Seen(), QStringList{"OpenDialog"});
         QCOMPARE(f.Font().Count(), c.count);
-        QCOMPARE(f.window->FileName(), c.path);
+        QCOMPARE(f.window->Document().FileName(), c.path);
         // The highlighted row's character is current: the list's first row.
         QCOMPARE(f.Font().CurrentIndex(), 0);
     }
@@ -368,7 +371,7 @@ void FilesTest::everyDoorLeavesTheFontReadyToEdit() {
     if (door == "import dialog") f.window->Action("ImportAction")->trigger();
     if (door.startsWith("drop")) drop();
     if (door == "recent list") {
-        f.window->LastUsedFiles().Add(ToPath(file), ToPath(files.path()));
+        f.window->Document().Recent().Add(ToPath(file), ToPath(files.path()));
         OpenRecentMenu(f)->actions().first()->trigger();
     }
     QTRY_COMPARE(f.Font().LastChar(), 40);
@@ -380,7 +383,7 @@ void FilesTest::everyDoorLeavesTheFontReadyToEdit() {
     QCOMPARE(width->value(), f.Font().GetCurrent()->Width());
     QVERIFY(!f.window->Action("UndoAction")->isEnabled());
     QCOMPARE(f.window->focusWidget(), list);
-    QCOMPARE(f.window->FileName(), imported ? QString() : file);
+    QCOMPARE(f.window->Document().FileName(), imported ? QString() : file);
     QCOMPARE(f.Font().Modified(), imported);
 }
 

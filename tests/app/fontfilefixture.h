@@ -37,7 +37,7 @@ inline void Edit(TWindowFixture& f) {
 
 QStringList Recent(TWindowFixture& f) {
     QStringList list;
-    for (const std::string& entry : f.window->LastUsedFiles().Entries())
+    for (const std::string& entry : f.window->Document().Recent().Entries())
         list << QFile::decodeName(QByteArray::fromStdString(entry));
     return list;
 }

@@ -89,7 +89,7 @@ void ImportTest::menuImportAsksThenOpensAnUntitledFont() {
     QCOMPARE(f.Font().LastChar(), 70);
     QCOMPARE(f.Font().Glyph('A' - 32).Rows(), QString("00100000|01110000").toStdString());
     // A new untitled font that asks to be saved.
-    QVERIFY(f.window->FileName().isEmpty());
+    QVERIFY(f.window->Document().FileName().isEmpty());
     QCOMPARE(PathLabel(f), QString("<empty>"));
     QVERIFY(f.Font().Modified());
     QCOMPARE(Recent(f), QStringList{current});
@@ -155,7 +155,7 @@ void ImportTest::failedOrCancelledImportKeepsTheFont() {
         QCOMPARE(script.Seen(), c.seen);
         QCOMPARE(f.Font().LastChar(), 41);
         QVERIFY(f.Font().Modified());
-        QCOMPARE(f.window->FileName(), current);
+        QCOMPARE(f.window->Document().FileName(), current);
     }
 }
 
@@ -202,7 +202,7 @@ void ImportTest::sheetDialogPreviewsAsTheUserTypes() {
     // Fitted widths: the ink plus one column.
     QCOMPARE(f.Font().Glyph('A' - 32).Width(), 5);
     QCOMPARE(f.Font().Glyph('!' - 32).Width(), 4);
-    QVERIFY(f.window->FileName().isEmpty());
+    QVERIFY(f.window->Document().FileName().isEmpty());
 }
 
 void ImportTest::droppedFilesImport() {
@@ -219,7 +219,7 @@ void ImportTest::droppedFilesImport() {
     QApplication::sendEvent(f.window.get(), &drop);
     QTRY_COMPARE(f.Font().LastChar(), 70);
     QCOMPARE(f.Font().Glyph('A' - 32).Leading(), 3);
-    QVERIFY(f.window->FileName().isEmpty());
+    QVERIFY(f.window->Document().FileName().isEmpty());
 
     // A picture of a kind only the toolkit reads is a sheet too.
     const QString png = f.dir.filePath("sheet.png");
@@ -278,7 +278,7 @@ void ImportTest::exportWritesEveryFormatAndKeepsTheFont() {
         QCOMPARE(LoadFontFile(back, path, TImportOptions(), report), std::string());
         QCOMPARE(back.Glyph('A' - 32).Rows(), f.Font().Glyph('A' - 32).Rows());
     }
-    QCOMPARE(f.window->FileName(), current);
+    QCOMPARE(f.window->Document().FileName(), current);
     QVERIFY(!f.Font().Modified());
 
     // A sheet with a grid, and a refusal that writes nothing.

@@ -83,7 +83,7 @@ void RecentTest::recentMenu() {
     QCOMPARE(items[3]->text(), QString("&Clear last used files list"));
 
     items[1]->trigger();
-    QCOMPARE(f.window->FileName(), a);
+    QCOMPARE(f.window->Document().FileName(), a);
     QCOMPARE(Recent(f), QStringList({a, b}));
 
     // A vanished file is not opened and stays listed.
@@ -92,7 +92,7 @@ void RecentTest::recentMenu() {
     items = OpenRecentMenu(f)->actions();
     items[1]->trigger();
     QCOMPARE(script.Seen(), QStringList());
-    QCOMPARE(f.window->FileName(), a);
+    QCOMPARE(f.window->Document().FileName(), a);
     QCOMPARE(f.Font().Count(), 2);
     QCOMPARE(Recent(f), QStringList({a, b}));
 
@@ -147,7 +147,8 @@ void RecentTest::commandLineOpensJoinedName() {
     MakeFontFile(cwd.filePath("my font.fzx"), 70);
     TWindowFixture f({"my", "font.fzx", "--x"});
     QCOMPARE(f.Font().Count(), 39);
-    QCOMPARE(QFileInfo(f.window->FileName()).absoluteFilePath(), cwd.filePath("my font.fzx"));
+    QCOMPARE(QFileInfo(f.window->Document().FileName()).absoluteFilePath(),
+             cwd.filePath("my font.fzx"));
     QCOMPARE(Recent(f), QStringList{cwd.filePath("my font.fzx")});
 }
 
@@ -162,7 +163,7 @@ void RecentTest::commandLineMissingFile() {
     QCOMPARE(f.Font().Count(), 1);
     QCOMPARE(f.Font().CurrentIndex(), 0);
     QVERIFY(!f.Font().Modified());
-    QVERIFY(f.window->FileName().isEmpty());
+    QVERIFY(f.window->Document().FileName().isEmpty());
     QCOMPARE(PathLabel(f), QString("<empty>"));
     QVERIFY(Recent(f).isEmpty());
 }
@@ -183,7 +184,7 @@ void RecentTest::droppedFileOpensWithPrompt() {
     TModalScript script({Click(QMessageBox::No)});
     QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(f.window.get(), &drop);
-    QTRY_COMPARE(f.window->FileName(), path);
+    QTRY_COMPARE(f.window->Document().FileName(), path);
     QCOMPARE(script.Seen(), QStringList{kPrompt});
     QCOMPARE(f.Font().Count(), 17);
     QCOMPARE(Recent(f), QStringList{path});

@@ -78,7 +78,7 @@ TShown Shown(TWindowFixture& f) {
     s.preview = Lines(f.window->PreviewForm()->Lines());
     s.previewZoom = f.window->PreviewForm()->GetPreviewZoom();
     s.endless = f.window->PreviewForm()->GetPreviewEndless();
-    for (const std::string& entry : f.window->LastUsedFiles().Entries())
+    for (const std::string& entry : f.window->Document().Recent().Entries())
         s.recent << QString::fromStdString(entry);
     return s;
 }
@@ -261,14 +261,14 @@ void SettingsTest::recentEntriesAsStored() {
     const QString file = f.dir.filePath("settings.ini");
     StoreValues(file, entries(3, {}));
     f.Show();
-    f.window->LastUsedFiles().Clear();
+    f.window->Document().Recent().Clear();
     QVERIFY(f.window->close());
     QCOMPARE(Stored(file, "Settings/LastUsedFiles"), QString("0"));
     QCOMPARE(Stored(file, "Settings/LastUsedFile1"), QString("F1"));
     TWindowFixture g({}, false);
     g.window->SetSettingsFile(file);
     g.Show();
-    QVERIFY(g.window->LastUsedFiles().Empty());
+    QVERIFY(g.window->Document().Recent().Empty());
 }
 
 // A final empty line is dropped; lines are joined by carriage returns.

@@ -181,7 +181,7 @@ void TrustTest::failedOpenChangesNothing() {
     QCOMPARE(f.Font().CurrentIndex(), 3);
     QVERIFY(f.Font().Modified());
     QCOMPARE(f.Font().UndoList().Count(), entries);
-    QCOMPARE(f.window->FileName(), good);
+    QCOMPARE(f.window->Document().FileName(), good);
     QCOMPARE(PathLabel(f), good);
     QCOMPARE(Recent(f), QStringList{good});
 
@@ -331,7 +331,7 @@ void TrustTest::saveAsGivesTheChosenTypesExtension() {
     f.window->Action("FileSaveAsAction")->trigger();
     QCOMPARE(script.Seen(), QStringList{"SaveAsDialog"});
     QVERIFY(QFile::exists(f.dir.filePath("letters.udg")));
-    QCOMPARE(f.window->FileName(), f.dir.filePath("letters.udg"));
+    QCOMPARE(f.window->Document().FileName(), f.dir.filePath("letters.udg"));
 }
 
 // Names in another encoding than the locale's (Latin-1 bytes from an old
@@ -351,7 +351,7 @@ void TrustTest::namesThatAreNotUtf8Open() {
     {
         TWindowFixture f(TWindowFixture::RawArguments{{path}});
         QTRY_COMPARE(f.Font().Count(), 19);
-        QCOMPARE(f.window->FilePath(), path);
+        QCOMPARE(f.window->Document().FilePath(), path);
     }
     TWindowFixture f;
     QMimeData data;
@@ -363,7 +363,7 @@ void TrustTest::namesThatAreNotUtf8Open() {
     QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(f.window.get(), &drop);
     QTRY_COMPARE(f.Font().Count(), 19);
-    QCOMPARE(f.window->FilePath(), path);
+    QCOMPARE(f.window->Document().FilePath(), path);
     // Saving goes back to the same name.
     Edit(f);
     Activate(f);

@@ -272,7 +272,10 @@ TEST(FontTransforms, SingleGlyphCommandsRecordTheirAction) {
         SCOPED_TRACE(c.Name);
         TestFont f(8, {{"", 0, 8, 0}, {"110|011", 1, 3, 0}});
         f.font.SetCurrent(1);
+        f.changes = 0;
         c.Command(f.font);
+        // One command, one refresh of the window.
+        EXPECT_EQ(f.changes, 1);
         const Tundolist& history = f.font.UndoList();
         ASSERT_EQ(history.Count(), 3);
         const Tundolistentry& e = history.Entry(2);

@@ -43,7 +43,8 @@ Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
     : Tmainform(PathArguments(arguments), parent) {}
 
 Tmainform::Tmainform(const std::vector<std::string>& arguments, QWidget* parent)
-    : QMainWindow(parent), FFont(std::make_unique<TFZXFont>()), FArguments(arguments) {
+    : QMainWindow(parent), FDocument(std::make_unique<TFontDocument>()), FFont(&FDocument->Font()),
+      FArguments(arguments) {
     setObjectName("Tmainform");
     setWindowTitle(QStringLiteral("Quorrel v.0.9"));
     setWindowIcon(AppIcon());
@@ -66,9 +67,12 @@ Tmainform::Tmainform(const std::vector<std::string>& arguments, QWidget* parent)
                                 [this] { return SampleCodes(*FFont, FPreviewForm->Lines()); });
     CreateComfort();
 
-    // FormCreate
+    // Every change of the font refreshes the window once, whatever its kind.
     FFirstActivation = true;
-    FFont->OnChange = [this](TFZXFont&) { UpdateControls(); };
+    for (void (TFontDocument::*changed)() :
+         {&TFontDocument::fontReplaced, &TFontDocument::valuesChanged, &TFontDocument::glyphChanged,
+          &TFontDocument::fileStateChanged})
+        connect(FDocument.get(), changed, this, &Tmainform::UpdateControls);
     FFont->OnGetScaleFactors = [this](double& w, double& h) {
         return FScaleForm->GetScaleFactors(w, h);
     };
@@ -97,7 +101,7 @@ Tmainform::Tmainform(const std::vector<std::string>& arguments, QWidget* parent)
 
 Tmainform::~Tmainform() {
     // The callbacks point into this window; the font may outlive no widget.
-    FFont->OnChange = nullptr;
+    FDocument->disconnect(this);
     FFont->OnMessage = nullptr;
     FFont->OnGetScaleFactors = nullptr;
     FFont->UndoList().OnUndoRedo = nullptr;

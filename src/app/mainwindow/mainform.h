@@ -1,24 +1,27 @@
 #pragma once
-// The editor's one main window: owns the font, offers every command as an
-// action, shows the font's values in editors and info lines, and follows
-// every change of the font through its OnChange callback (UpdateControls).
+// The editor's one main window: shows the document's font (TFontDocument,
+// which reads and writes it), offers every command as an action, shows the
+// font's values in editors and info lines, and follows every change of the
+// font through the document's signals (UpdateControls).
 // Handlers live in files by concern: mainform.cpp (creation and lifecycle),
 // mainform_layout.cpp, mainform_update.cpp (refresh, undo, new font),
-// mainform_commands.cpp, mainform_files.cpp, mainform_settings.cpp,
+// mainform_commands.cpp, mainform_files.cpp (asking for file names),
+// mainform_settings.cpp,
 // mainform_tools.cpp (drawing with the pointer), mainform_clipboard.cpp,
 // mainform_import.cpp (import and export of the further formats).
 
 #include <QMainWindow>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "document/fontdocument.h"
 #include "drawing/canvasgeometry.h"
 #include "formats/fontformats.h"
 #include "model/font.h"
 #include "raster/raster.h"
-#include "shell/recentfiles.h"
 
 class QAction;
 class QActionGroup;
@@ -54,6 +57,7 @@ class Tmainform : public QMainWindow {
     explicit Tmainform(const std::vector<std::string>& arguments, QWidget* parent = nullptr);
     ~Tmainform() override;
 
+    TFontDocument& Document() { return *FDocument; }
     TFZXFont& Font() { return *FFont; }
     // The action with this object name; nullptr for an unknown name.
     QAction* Action(const QString& name) const;
@@ -64,6 +68,7 @@ class Tmainform : public QMainWindow {
     int CurrentTool() const;
     // Walks count steps through the history (kind 0 undo, 1 redo).
     void UndoRedoSteps(int kind, int count);
+    // The document's new font, its first character current in the list.
     void NewFont();
     // The preview dialog's settings changed; true when the zoom did.
     void PreviewChanged(bool zoomChanged);
@@ -79,17 +84,15 @@ class Tmainform : public QMainWindow {
     TSpectrumScreenDock* SpectrumScreenDock() const { return FSpectrumDock; }
 
     // --- files ------------------------------------------------------------
+    // The window asks (names, options, the changed-file question) and shows
+    // what went wrong; the document reads and writes.
     bool QuerySaveChanges();
     void OpenFont(const QString& path);
     // path as the system spells it. A file that cannot be read leaves the
     // font, its history, its name and the recent list as they were.
     void OpenFontPath(const std::string& path);
+    // Saves to the font's file, asking for a name first when it has none.
     bool SaveFont();
-    void SetFileName(const QString& path);
-    void SetFilePath(const std::string& path);
-    QString FileName() const;
-    const std::string& FilePath() const { return FFilePath; }
-    TRecentFiles& LastUsedFiles() { return FRecent; }
     // Imports a file of the formats table as a new, untitled font, after the
     // changed-file question; picture sheets ask for their layout first
     // (mainform_import.cpp).
@@ -159,17 +162,14 @@ class Tmainform : public QMainWindow {
     void SaveAsChosen(const QString& name);
     void FileMenuAboutToShow();
     void FillRecentFilesMenu();
-    // Where the file dialogs start: the current file's folder, else the last
-    // folder used, else the folder of the newest recent entry; "" for the
-    // platform's choice.
-    QString DialogFolder() const;
-    void AddToRecent(const std::string& path);
-    // The one way a font read from a file enters the window (Open, Import,
-    // drops, the recent list, the command line): read takes over the font
-    // with a fresh history; path names its file, "" an untitled import that
-    // counts as changed. The highlighted row's character becomes current and
-    // the character list gets the keyboard.
-    void EnterFont(TFZXFont& read, const std::string& path);
+    // Shows the document's file name in the status bar when it changed.
+    void ShowFileName();
+    // Runs one of the document's ways in for a font read from a file (Open,
+    // Import, drops, the recent list, the command line), handing it the
+    // character to make current: the highlighted row's. On success the list
+    // shows that row and gets the keyboard, and the preview strip takes the
+    // new font's height; "" or the message; TFileError passes through.
+    std::string EnterFont(const std::function<std::string(int current)>& enter);
     std::string ReadCommandLineFile() const;
     // mainform_import.cpp
     void ConnectImportCommands();
@@ -214,15 +214,13 @@ class Tmainform : public QMainWindow {
     bool WidthDragMouseMove(const QPoint& pos);
     bool WidthDragMouseUp();
 
-    std::unique_ptr<TFZXFont> FFont;
+    std::unique_ptr<TFontDocument> FDocument;
+    // The document's font, which the views and commands show and edit.
+    TFZXFont* const FFont;
     TCanvasView FView;
     bool FPreviewResizePending = false;
     bool FFirstActivation = true;
     bool FWindowRestored = false;
-    std::string FFilePath;
-    // Where the last file was: the first Save of a new font starts there.
-    QString FLastFolder;
-    TRecentFiles FRecent;
     QString FSettingsFile;
     std::vector<std::string> FArguments;
     TRaster FClipboardBitmap;

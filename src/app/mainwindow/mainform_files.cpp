@@ -1,8 +1,8 @@
-// New, Open, Save, Save As, the changed-file prompt, the path in the status
-// bar and the list of the last used files.
+// New, Open, Save, Save As as the window asks for them (file dialogs, the
+// changed-file prompt, error boxes), the path in the status bar and the menu
+// of the last used files. The document reads, writes and remembers.
 
 #include <QAction>
-#include <QDir>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QMessageBox>
 
-#include "formatfiles.h"
 #include "formats/fileio.h"
 #include "mainwindow/mainform.h"
 #include "platform/application.h"
@@ -95,9 +94,6 @@ void Tmainform::ConnectFileCommands() {
 void Tmainform::NewFileActionExecute() {
     if (!QuerySaveChanges()) return;
     NewFont();
-    // The new font has no file yet: a Save asks for a name instead of
-    // replacing the file of the font before.
-    SetFilePath(std::string());
 }
 
 void Tmainform::FileSaveActionExecute() {
@@ -105,12 +101,12 @@ void Tmainform::FileSaveActionExecute() {
 }
 
 void Tmainform::FileMenuAboutToShow() {
-    FLastUsedMenuAction->setEnabled(!FRecent.Empty());
+    FLastUsedMenuAction->setEnabled(!FDocument->Recent().Empty());
 }
 
 bool Tmainform::QuerySaveChanges() {
     CommitPendingEdits();
-    if (!FFont->Modified()) return true;
+    if (!FDocument->Modified()) return true;
     QMessageBox box(QMessageBox::Question, QStringLiteral("Quorrel"),
                     QStringLiteral("Your file has changed. Do you want to save it?"),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
@@ -132,47 +128,40 @@ void Tmainform::OpenFont(const QString& path) {
 
 void Tmainform::OpenFontPath(const std::string& path) {
     if (!QuerySaveChanges()) return;
-    // The file is read into a font of its own and taken over only once it
-    // was read completely, so a file that fails changes nothing.
-    TFZXFont read;
-    TImportReport report;
     std::string error;
     try {
-        error = LoadFontFile(read, path, TImportOptions(), report, fgOwn);
+        error = EnterFont([&](int current) { return FDocument->Open(path, current); });
     } catch (const TFileError& e) {
         ShowErrorBox(this, FromPath(e.what()));
         return;
     }
-    if (!error.empty()) {
-        ShowMessage(error);
-        return;
-    }
-    EnterFont(read, path);
+    if (!error.empty()) ShowMessage(error);
 }
 
-void Tmainform::EnterFont(TFZXFont& read, const std::string& path) {
-    FPreviewResizePending = true;
-    FFont->TakeOver(read);
-    SetFilePath(path);
-    if (path.empty())
-        FFont->SetModified(true);
-    else
-        AddToRecent(path);
-    FGrid->Refresh();
+std::string Tmainform::EnterFont(const std::function<std::string(int current)>& enter) {
     // The character of the highlighted row becomes current, so the canvas
-    // and the list agree from the start; the keys go to the list, where the
-    // arrows walk through the characters.
-    SelectListRow(FGrid->CurrentRow() > 0 ? FGrid->CurrentRow() : 1);
+    // and the list agree from the start.
+    const int row = FGrid->CurrentRow() > 0 ? FGrid->CurrentRow() : 1;
+    // The refresh of the entering font resizes the preview strip; a font
+    // that does not enter leaves it as it was.
+    const bool resize = FPreviewResizePending;
+    FPreviewResizePending = true;
+    std::string error;
+    try {
+        error = enter(row - 1);
+    } catch (...) {
+        FPreviewResizePending = resize;
+        throw;
+    }
+    if (!error.empty()) {
+        FPreviewResizePending = resize;
+        return error;
+    }
+    // The keys go to the list, where the arrows walk through the characters.
+    FGrid->Refresh();
+    SelectListRow(row);
     FGrid->setFocus(Qt::OtherFocusReason);
-}
-
-QString Tmainform::DialogFolder() const {
-    if (!FFilePath.empty()) return QFileInfo(FileName()).absolutePath();
-    if (!FLastFolder.isEmpty()) return FLastFolder;
-    // Nothing opened or saved in this run yet: the folder of the last file
-    // of an earlier run.
-    if (!FRecent.Empty()) return QFileInfo(FromPath(FRecent.Entries().front())).absolutePath();
-    return QString();
+    return error;
 }
 
 void Tmainform::FileLoadActionExecute() {
@@ -180,39 +169,38 @@ void Tmainform::FileLoadActionExecute() {
     PrepareDialog(dialog, "OpenDialog", QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(OpenFilters());
-    if (!DialogFolder().isEmpty()) dialog.setDirectory(DialogFolder());
+    const QString folder = FDocument->DialogFolder();
+    if (!folder.isEmpty()) dialog.setDirectory(folder);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     OpenFont(dialog.selectedFiles().first());
 }
 
-// Writes the font by the extension of path, one of the formats of groups;
-// shows what went wrong.
-static bool WriteFont(Tmainform& window, TFZXFont& font, const std::string& path, unsigned groups) {
+// Runs one of the document's writes; shows what went wrong.
+static bool Written(QWidget* window, const std::function<std::string()>& write) {
     std::string error;
     try {
-        error = SaveFontFile(font, path, TExportOptions(), groups);
+        error = write();
     } catch (const TFileError& e) {
-        ShowErrorBox(&window, FromPath(e.what()));
+        ShowErrorBox(window, FromPath(e.what()));
         return false;
     }
     if (error.empty()) return true;
-    ShowMessageBox(&window, QString::fromStdString(error));
+    ShowMessageBox(window, QString::fromStdString(error));
     return false;
 }
 
 bool Tmainform::SaveFont() {
-    if (FFilePath.empty()) {
+    std::string path = FDocument->FilePath();
+    if (path.empty()) {
         QFileDialog dialog(this, QStringLiteral("Save As"));
         PrepareDialog(dialog, "SaveDialog", QFileDialog::AcceptSave);
         dialog.setNameFilter(FileFilter(kFZXRow));
-        if (!DialogFolder().isEmpty()) dialog.setDirectory(DialogFolder());
+        const QString folder = FDocument->DialogFolder();
+        if (!folder.isEmpty()) dialog.setDirectory(folder);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-        SetFileName(dialog.selectedFiles().first());
+        path = ToPath(dialog.selectedFiles().first());
     }
-    // Plain Save never exports assembler source.
-    if (!WriteFont(*this, *FFont, FFilePath, fgOwn)) return false;
-    AddToRecent(FFilePath);
-    return true;
+    return Written(this, [&] { return FDocument->Save(path); });
 }
 
 void Tmainform::FileSaveAsActionExecute() {
@@ -225,7 +213,8 @@ void Tmainform::FileSaveAsActionExecute() {
 void Tmainform::PrepareSaveAsDialog(QFileDialog& dialog) {
     PrepareDialog(dialog, "SaveAsDialog", QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    if (!DialogFolder().isEmpty()) dialog.setDirectory(DialogFolder());
+    const QString folder = FDocument->DialogFolder();
+    if (!folder.isEmpty()) dialog.setDirectory(folder);
     QStringList filters = {FileFilter(kFZXRow), FileFilter(kASMRow)};
     const bool chr = FFont->IsCHRCompatible();
     if (chr) filters << FileFilter(kCHRRow) << FileFilter(kUDGRow);
@@ -245,42 +234,18 @@ void Tmainform::PrepareSaveAsDialog(QFileDialog& dialog) {
 
 void Tmainform::SaveAsChosen(const QString& name) {
     if (name.isEmpty()) return;
-    const TFontFormat* format = FindFontFormat(ToPath(name), fgOwn | fgSource);
-    if (format && format->Group == fgSource) {
-        // An export: the font keeps its file, its list entry and its state;
-        // the next dialog without a file starts where it went.
-        WriteFont(*this, *FFont, ToPath(name), fgSource);
-        FLastFolder = QFileInfo(name).absolutePath();
-        return;
-    }
-    if (!WriteFont(*this, *FFont, ToPath(name), fgOwn)) return;
-    SetFileName(name);
-    AddToRecent(ToPath(name));
+    Written(this, [&] { return FDocument->SaveAs(ToPath(name)); });
 }
 
-void Tmainform::SetFileName(const QString& path) {
-    SetFilePath(ToPath(path));
-}
-
-void Tmainform::SetFilePath(const std::string& path) {
-    if (!path.empty()) FLastFolder = QFileInfo(FromPath(path)).absolutePath();
-    if (path == FFilePath) return;
-    FFilePath = path;
-    ShowPath(FPathLabel, FileName());
-}
-
-QString Tmainform::FileName() const {
-    return FromPath(FFilePath);
-}
-
-void Tmainform::AddToRecent(const std::string& path) {
-    FRecent.Add(path, ToPath(QDir::currentPath()));
+void Tmainform::ShowFileName() {
+    const QString name = FDocument->FileName();
+    if (name != FPathLabel->toolTip()) ShowPath(FPathLabel, name);
 }
 
 void Tmainform::FillRecentFilesMenu() {
     FLastUsedMenu->clear();
     const QFontMetrics metrics(FLastUsedMenu->font());
-    for (const std::string& entry : FRecent.Entries()) {
+    for (const std::string& entry : FDocument->Recent().Entries()) {
         const QString path = FromPath(entry);
         QString caption = Shortened(path, metrics, 240);
         caption.replace('&', QStringLiteral("&&"));
@@ -293,7 +258,7 @@ void Tmainform::FillRecentFilesMenu() {
     FLastUsedMenu->addSeparator();
     QAction* clear = FLastUsedMenu->addAction(QStringLiteral("&Clear last used files list"));
     clear->setObjectName(QStringLiteral("ClearLastUsedFilesItem"));
-    connect(clear, &QAction::triggered, this, [this] { FRecent.Clear(); });
+    connect(clear, &QAction::triggered, this, [this] { FDocument->Recent().Clear(); });
 }
 
 std::string Tmainform::ReadCommandLineFile() const {

@@ -1,9 +1,10 @@
-// File > Import... and File > Export...: fonts of the formats table, read as a
-// new untitled font or written beside the font's own file; drops of such
-// files come here too.
+// File > Import... and File > Export... as the window asks for them: fonts of
+// the formats table, read by the document as a new untitled font or written
+// beside the font's own file; drops of such files come here too. Picture
+// sheets and desktop fonts are read here, through their dialogs, and handed
+// to the document.
 
 #include <QAction>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
@@ -20,16 +21,10 @@
 #include "mainwindow/mainform.h"
 #include "platform/application.h"
 #include "platform/filedialogfilters.h"
+#include "platform/filepath.h"
 #include "pngcodec.h"
 
 namespace {
-
-std::string ToPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-QString FromPath(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
 
 // Picture kinds the toolkit reads that the formats table does not list.
 QStringList ToolkitPictureSuffixes() {
@@ -128,23 +123,34 @@ void Tmainform::ImportAsked(const QString& path) {
     TImportOptions options;
     options.ZxCharset = Action("ZxCharsetAction")->isChecked();
     TImportReport report;
-    TFZXFont read;
     std::string error;
     try {
-        if (toolkitPicture || format->Picture) {
-            TRaster picture;
-            error = toolkitPicture ? ReadToolkitPicture(path, picture)
-                                   : ReadSheetPicture(file, picture);
-            if (error.empty()) {
-                TSheetImportDialog dialog(picture, path, this);
-                if (dialog.exec() != QDialog::Accepted) return;
-                error = ImportSheetPicture(read, picture, dialog.Options(), report);
+        if (toolkitPicture || format->Picture || format->Desktop) {
+            // Read through the dialog that asks for the layout or the size.
+            TFZXFont read;
+            if (!format || format->Picture) {
+                TRaster picture;
+                error = toolkitPicture ? ReadToolkitPicture(path, picture)
+                                       : ReadSheetPicture(file, picture);
+                if (error.empty()) {
+                    TSheetImportDialog dialog(picture, path, this);
+                    if (dialog.exec() != QDialog::Accepted) return;
+                    error = ImportSheetPicture(read, picture, dialog.Options(), report);
+                }
+            } else {
+                const TStringList lines = FPreviewForm ? FPreviewForm->Lines() : TStringList();
+                if (!ImportDesktopFontAsked(this, path, options, lines, read, report, error))
+                    return;
             }
-        } else if (format->Desktop) {
-            const TStringList lines = FPreviewForm ? FPreviewForm->Lines() : TStringList();
-            if (!ImportDesktopFontAsked(this, path, options, lines, read, report, error)) return;
+            // A new font without a file: saving asks for a name, closing asks first.
+            if (error.empty())
+                error = EnterFont([&](int current) {
+                    FDocument->Enter(read, std::string(), current);
+                    return std::string();
+                });
         } else {
-            error = LoadFontFile(read, file, options, report, fgOther);
+            error = EnterFont(
+                [&](int current) { return FDocument->Import(file, options, report, current); });
         }
     } catch (const TFileError& e) {
         ShowErrorBox(this, FromPath(e.what()));
@@ -155,8 +161,6 @@ void Tmainform::ImportAsked(const QString& path) {
         ShowMessageBox(this, FromPath(error));
         return;
     }
-    // A new font without a file: saving asks for a name, closing asks first.
-    EnterFont(read, std::string());
     if (!report.Lines.empty()) {
         QString text = QStringLiteral("Imported from %1:").arg(path);
         for (const std::string& line : report.Lines)
@@ -201,7 +205,7 @@ void Tmainform::ExportFont(const QString& path) {
     if (!format->Picture) Action("ZxCharsetAction")->setChecked(FExportOptions.ZxCharset);
     std::string error;
     try {
-        error = SaveFontFile(*FFont, file, FExportOptions, fgOther);
+        error = FDocument->Export(file, FExportOptions);
     } catch (const TFileError& e) {
         ShowErrorBox(this, FromPath(e.what()));
         return;

@@ -35,7 +35,7 @@ void Tmainform::LoadSettings() {
     FPreviewForm->SetPreviewText(ToFontText(ReadStringDefault(reg, "PreviewText", QString())));
     FPreviewForm->SetPreviewZoom(ReadIntegerDefault(reg, "PreviewTextZoom", 1));
     FPreviewForm->SetPreviewEndless(ReadBoolDefault(reg, "PreviewTextEndless", true));
-    ReadRecentFiles(reg, FRecent);
+    ReadRecentFiles(reg, FDocument->Recent());
     reg.CloseKey();
     EnableMarkTextFields();
 }
@@ -59,7 +59,7 @@ void Tmainform::StoreSettings() {
     reg.WriteString("PreviewText", FromFontText(FPreviewForm->GetPreviewText()));
     reg.WriteInteger("PreviewTextZoom", FPreviewForm->GetPreviewZoom());
     reg.WriteBool("PreviewTextEndless", FPreviewForm->GetPreviewEndless());
-    WriteRecentFiles(reg, FRecent);
+    WriteRecentFiles(reg, FDocument->Recent());
     reg.CloseKey();
     StoreWindowSettings(reg);
 }

@@ -12,7 +12,6 @@
 #include "dialogs/previewdialog.h"
 #include "icons/historyimagelist.h"
 #include "mainwindow/mainform.h"
-#include "model/updatescope.h"
 #include "platform/fonttext.h"
 #include "shell/fontwarnings.h"
 #include "shell/historysteps.h"
@@ -53,6 +52,7 @@ void FillHistoryMenu(QMenu* menu, const THistoryMenu& items, Tundolist& history)
 
 void Tmainform::UpdateControls() {
     TFZXFont& font = *FFont;
+    ShowFileName();
     // The views: repaints are only scheduled; painting happens once the
     // event loop is idle.
     FEditPaintBox->Refresh();
@@ -182,17 +182,8 @@ void Tmainform::UndoRedoSteps(int kind, int count) {
 }
 
 void Tmainform::NewFont() {
-    TFZXFont& font = *FFont;
-    {
-        TFontUpdate update(font);
-        font.Clear();
-        font.SetLastChar(32);
-        SelectListRow(1);
-        font.SetCurrent(0);
-        font.ApplyToCurrent(coClear);
-        font.SetModified(false);
-    }
-    font.RecordUndo(THistoryKind::NewCharacter, 0);
+    FDocument->New();
+    SelectListRow(1);
 }
 
 void Tmainform::PreviewChanged(bool zoomChanged) {

@@ -60,12 +60,9 @@ bool TSpectrumCommands::ExportTo(const QString& path, TPrintRoutine routine) {
     TSpectrumOptions options = FWindow.SpectrumScreenDock()->Options();
     options.Text = SampleText();
     options.Routine = routine;
-    const QString fontName = FWindow.FileName().isEmpty()
-                                 ? QStringLiteral("(untitled)")
-                                 : QFileInfo(FWindow.FileName()).fileName();
     std::string error;
     try {
-        error = ExportForSpectrum(FWindow.Font(), options, ToPath(path), fontName.toStdString());
+        error = FWindow.Document().ExportForSpectrum(ToPath(path), options);
     } catch (const TFileError& e) {
         ShowErrorBox(&FWindow, QFile::decodeName(QByteArray(e.what())));
         return false;
@@ -101,8 +98,8 @@ void TSpectrumCommands::ExportActionExecute() {
              QStringLiteral(" (*.z80) (*.z80 *.Z80)"),
          QStringLiteral("Z80 assembler source") + compact +
              QStringLiteral(" (*.asm) (*.asm *.ASM)")});
-    if (!FWindow.FileName().isEmpty()) {
-        const QFileInfo font(FWindow.FileName());
+    if (!FWindow.Document().FileName().isEmpty()) {
+        const QFileInfo font(FWindow.Document().FileName());
         dialog.setDirectory(font.absolutePath());
         dialog.selectFile(font.completeBaseName() + QStringLiteral(".tap"));
     }

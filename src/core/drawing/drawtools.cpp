@@ -259,7 +259,8 @@ std::optional<TRaster> TToolStroke::Release(const TToolOptions& options) {
         const TToolInfo& tool = ToolInfo(FTool);
         const bool record = tool.HistoryKind.has_value();
         {
-            TFontUpdate update(FFont);
+            // A recorded stroke notifies once, with its entry, below.
+            TFontUpdate update(FFont, !record);
             if (tool.CopiesToClipboard) {
                 FFont.RestoreRaster(true); // the marquee goes before the copy
                 TRaster copy = CopyPicture();

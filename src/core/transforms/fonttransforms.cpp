@@ -58,12 +58,17 @@ bool IsOperation(TCharOperation code) {
 void TFZXFont::ApplyToCurrent(TCharOperation code) {
     TFZXChar* glyph = GetCurrent();
     if (glyph == nullptr || !IsOperation(code)) return;
+    // The edit itself stays silent: the record at the end notifies once.
     if (code == coScale) {
         double widthFactor = 1.0, heightFactor = 1.0;
-        if (OnGetScaleFactors && OnGetScaleFactors(widthFactor, heightFactor) &&
-            !ScaleCurrent(widthFactor, heightFactor))
-            Message("Illegal destination size!");
+        bool illegal = false;
+        if (OnGetScaleFactors && OnGetScaleFactors(widthFactor, heightFactor)) {
+            TFontUpdate update(*this, false);
+            illegal = !ScaleCurrent(widthFactor, heightFactor);
+        }
+        if (illegal) Message("Illegal destination size!");
     } else {
+        TFontUpdate update(*this, false);
         RunOperation(*glyph, code);
     }
     // Recorded also when nothing changed or the factors were not given.
@@ -101,10 +106,14 @@ void TFZXFont::ApplyToAll(TCharOperation code) {
 
 namespace {
 // The single-glyph commands: edit the current glyph, then record the edit
-// under its history action; nothing at all without a current glyph.
+// under its history action, with one notification; nothing at all without a
+// current glyph.
 template <typename Edit> void EditCurrent(TFZXFont& font, THistoryKind kind, Edit edit) {
     if (TFZXChar* glyph = font.GetCurrent()) {
-        edit(*glyph);
+        {
+            TFontUpdate update(font, false);
+            edit(*glyph);
+        }
         font.GlyphChanged(kind);
     }
 }
@@ -137,14 +146,20 @@ void TFZXFont::RollRight(int n) {
 void TFZXFont::SetCurrentWidth(int width) {
     TFZXChar* glyph = GetCurrent();
     if (glyph == nullptr || glyph->Width() == width) return;
-    glyph->SetWidth(width);
+    {
+        TFontUpdate update(*this, false);
+        glyph->SetWidth(width);
+    }
     GlyphChanged(THistoryKind::WidthChanged);
 }
 
 void TFZXFont::SetCurrentKern(int kern) {
     TFZXChar* glyph = GetCurrent();
     if (glyph == nullptr || glyph->Kern() == kern) return;
-    glyph->SetKern(kern);
+    {
+        TFontUpdate update(*this, false);
+        glyph->SetKern(kern);
+    }
     GlyphChanged(THistoryKind::KernChanged);
 }
 
