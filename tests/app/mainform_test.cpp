@@ -19,6 +19,7 @@
 #include "canvasdriver.h"
 #include "dialogs/previewdialog.h"
 #include "dialogs/scalefactordialog.h"
+#include "tools/toolcontroller.h"
 #include "widgets/chargrid.h"
 #include "widgets/valueedit.h"
 #include "windowfixture.h"
@@ -159,7 +160,7 @@ void MainFormTest::viewOptionsExcludeEachOther() {
 void MainFormTest::toolChoiceEnablesItsOptions() {
     TWindowFixture f;
     f.window->Action("RectangleAction")->trigger();
-    QCOMPARE(f.window->CurrentTool(), 2);
+    QCOMPARE(f.window->ToolController()->CurrentTool(), 2);
     QVERIFY(f.window->Action("DrawingBrushWhiteAction")->isEnabled());
     QVERIFY(!f.window->Action("TransparentAction")->isEnabled());
 
@@ -168,14 +169,14 @@ void MainFormTest::toolChoiceEnablesItsOptions() {
     QGuiApplication::clipboard()->setImage(picture);
     QTRY_VERIFY(f.window->Action("EditPasteAction")->isEnabled());
     f.window->Action("EditPasteAction")->trigger();
-    QCOMPARE(f.window->CurrentTool(), 5);
+    QCOMPARE(f.window->ToolController()->CurrentTool(), 5);
     QVERIFY(f.window->Action("TransparentAction")->isEnabled());
     QVERIFY(!f.window->Action("DrawingLinesAction")->isEnabled());
 
     // Text on the clipboard takes the picture away and the tool with it.
     QGuiApplication::clipboard()->setText("no picture");
     QTRY_VERIFY(!f.window->Action("EditPasteAction")->isEnabled());
-    QCOMPARE(f.window->CurrentTool(), 0);
+    QCOMPARE(f.window->ToolController()->CurrentTool(), 0);
 }
 
 void MainFormTest::allGlyphCommandUndoneThroughHistoryMenu() {

@@ -18,8 +18,6 @@
 #include "dialogs/previewdialog.h"
 #include "dialogs/scalefactordialog.h"
 #include "drawing/charranges.h"
-#include "drawing/drawtools.h"
-#include "drawing/widthdrag.h"
 #include "icons/appicon.h"
 #include "mainwindow/spectrumcommands.h"
 #include "platform/application.h"
@@ -27,6 +25,7 @@
 #include "platform/fonttext.h"
 #include "render/textlayout.h"
 #include "spectrum/spectrumscreendock.h"
+#include "tools/toolcontroller.h"
 #include "widgets/chargrid.h"
 #include "widgets/previewpaintbox.h"
 
@@ -78,7 +77,9 @@ Tmainform::Tmainform(const std::vector<std::string>& arguments, QWidget* parent)
     };
     FView.CharRanges = ParseCharRanges(ToFontText(FCharLimitsEdit->text()));
     FPreviewPaintbox->SetDialog(FPreviewForm);
-    FStroke = std::make_unique<TToolStroke>(*FFont, FClipboardBitmap);
+    FToolController = new TToolController(
+        *FFont, FView, *FEditPaintBox, FClipboardBitmap,
+        [this](const QString& name) { return Action(name); }, this);
 
     ConnectCommands();
     ConnectEditors();

@@ -5,8 +5,8 @@
 // Handlers live in files by concern: mainform.cpp (creation and lifecycle),
 // mainform_layout.cpp, mainform_update.cpp (refresh, undo, new font),
 // mainform_commands.cpp, mainform_files.cpp, mainform_settings.cpp,
-// mainform_tools.cpp (drawing with the pointer), mainform_clipboard.cpp,
-// mainform_import.cpp (import and export of the further formats).
+// mainform_clipboard.cpp, mainform_import.cpp (import and export of the
+// further formats). Drawing with the pointer: tools/toolcontroller.h.
 
 #include <QMainWindow>
 #include <map>
@@ -35,12 +35,11 @@ class QPushButton;
 class TDatabaseGrid;
 class TGlyphSheet;
 class TSafeRegistry;
-class TWidthDrag;
 class TEditPaintBox;
 class TPreviewPaintBox;
 class TScaleFactorForm;
 class TSpectrumScreenDock;
-class TToolStroke;
+class TToolController;
 class TValueEdit;
 class Ttestpreviewform;
 
@@ -60,8 +59,6 @@ class Tmainform : public QMainWindow {
 
     // Brings every control into line with the font; schedules repaints.
     void UpdateControls();
-    // 0 free hand .. 6 copy, from the action that is on in the tool group.
-    int CurrentTool() const;
     // Walks count steps through the history (kind 0 undo, 1 redo).
     void UndoRedoSteps(int kind, int count);
     void NewFont();
@@ -74,6 +71,7 @@ class Tmainform : public QMainWindow {
     Ttestpreviewform* PreviewForm() const { return FPreviewForm; }
     TScaleFactorForm* ScaleForm() const { return FScaleForm; }
     TEditPaintBox* EditPaintBox() const { return FEditPaintBox; }
+    TToolController* ToolController() const { return FToolController; }
     TDatabaseGrid* CharList() const { return FGrid; }
     TGlyphSheet* GlyphSheet() const { return FSheet; }
     TSpectrumScreenDock* SpectrumScreenDock() const { return FSpectrumDock; }
@@ -116,7 +114,6 @@ class Tmainform : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -177,11 +174,6 @@ class Tmainform : public QMainWindow {
     // ImportFont after the changed-file question was answered.
     void ImportAsked(const QString& path);
     void ExportActionExecute();
-    // mainform_tools.cpp
-    void EditPaintBoxMouseDown(Qt::MouseButton button, const QPoint& pos);
-    void EditPaintBoxMouseMove(const QPoint& pos);
-    void EditPaintBoxMouseUp(Qt::MouseButton button, const QPoint& pos);
-    struct TToolOptionsFromActions;
     // mainform_clipboard.cpp
     void JoinClipboardWatch();
     // mainform_sheet.cpp: the glyph sheet dock and the window's own settings
@@ -202,17 +194,13 @@ class Tmainform : public QMainWindow {
     void PasteGlyphActionExecute();
     bool ClipboardHasGlyph() const;
     // mainform_comfort.cpp: the usual keys, zoom steps, the note beyond Last
-    // char, cancelling a stroke, the width drag
+    // char
     void CreateComfort();
     void UpdateComfort(bool hasGlyph);
     void ZoomStep(int steps);
     // The preview strip's minimum height for a wanted one, kept to what the
     // screen has room for.
     int PreviewStripMinimum(int wanted) const;
-    void CancelStroke();
-    bool WidthDragMouseDown(Qt::MouseButton button, const QPoint& pos);
-    bool WidthDragMouseMove(const QPoint& pos);
-    bool WidthDragMouseUp();
 
     std::unique_ptr<TFZXFont> FFont;
     TCanvasView FView;
@@ -228,8 +216,6 @@ class Tmainform : public QMainWindow {
     TRaster FClipboardBitmap;
     TExportOptions FExportOptions;
     bool FClipboardGlyph = false; // the clipboard holds a whole character
-    std::unique_ptr<TToolStroke> FStroke;
-    std::unique_ptr<TWidthDrag> FWidthDrag;
 
     std::map<QString, QAction*> FActions;
     // The actions every refresh sets, found once when they are made.
@@ -238,12 +224,9 @@ class Tmainform : public QMainWindow {
         QAction* Undo = nullptr;
         QAction* Redo = nullptr;
         QAction* PasteGlyph = nullptr;
-        QAction* Tools[6] = {};           // CurrentTool's order, after free hand
-        std::vector<QAction*> NeedGlyph;  // tools and commands on the character
-        std::vector<QAction*> FillStyles; // with the line, rectangle and ellipse
-        std::vector<QAction*> PasteModes; // with pasting
+        std::vector<QAction*> NeedGlyph; // commands on the character
     } FRefresh;
-    QActionGroup* FGroups[5] = {};
+    TToolController* FToolController = nullptr;
     QToolButton* FUndoButton = nullptr;
     QToolButton* FRedoButton = nullptr;
     QMenu* FUndoMenu = nullptr;

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSplitter>
 
@@ -13,8 +14,11 @@
 #include "mainwindow/mainform.h"
 #include "platform/application.h"
 #include "platform/fonttext.h"
+#include "spectrum/spectrumscreendock.h"
+#include "tools/toolcontroller.h"
 #include "widgets/chargrid.h"
 #include "widgets/editcanvas.h"
+#include "widgets/glyphsheet.h"
 #include "widgets/previewpaintbox.h"
 #include "widgets/valueedit.h"
 
@@ -65,17 +69,19 @@ void Tmainform::ConnectCommands() {
     on("CopyCharAction", [this] { CopyCharActionExecute(); });
     on("AboutAction", [this] { AboutActionExecute(this); });
     on("FileExitAction", [this] { close(); });
-    // Choosing a tool lets the fill style and paste mode actions follow it.
-    for (const char* name : {"FreeHandAction", "LineAction", "RectangleAction", "EllipseAction",
-                             "RubberAction", "EditCopyAction", "EditPasteAction"})
-        on(name, [this] { UpdateControls(); });
 
     connect(FPreviewTextMenuItem, &QAction::triggered, this, &Tmainform::PreviewTextCommand);
     connect(FPreviewPaintbox, &TPreviewPaintBox::clicked, this, &Tmainform::PreviewStripClicked);
     connect(FGrid, &TDatabaseGrid::CellPositionChanged, this, &Tmainform::CharListRowChanged);
-    connect(FEditPaintBox, &TEditPaintBox::MousePressed, this, &Tmainform::EditPaintBoxMouseDown);
-    connect(FEditPaintBox, &TEditPaintBox::MouseMoved, this, &Tmainform::EditPaintBoxMouseMove);
-    connect(FEditPaintBox, &TEditPaintBox::MouseReleased, this, &Tmainform::EditPaintBoxMouseUp);
+    connect(FToolController, &TToolController::aboutToPress, this, &Tmainform::CommitPendingEdits);
+    connect(FToolController, &TToolController::pointerText, FXYInfoLabel, &QLabel::setText);
+    // A stroke notifies nothing until it ends; the sheet and the Spectrum
+    // screen follow it meanwhile.
+    connect(FToolController, &TToolController::glyphDrawn, this, [this] {
+        FSheet->Refresh();
+        FSpectrumDock->Refresh();
+    });
+    connect(FToolController, &TToolController::strokeCancelled, this, &Tmainform::UpdateControls);
 }
 
 void Tmainform::PreviewStripClicked() {

@@ -2,7 +2,6 @@
 // centre area with canvas and preview strip, the value panel, the status bar.
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCheckBox>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -39,10 +38,6 @@ QString ToolTipText(const TActionRow& row, const QKeySequence& keys) {
 } // namespace
 
 void Tmainform::CreateActions() {
-    for (int g = 1; g <= 4; ++g) {
-        FGroups[g] = new QActionGroup(this);
-        FGroups[g]->setExclusive(true);
-    }
     for (std::size_t i = 0; i < ActionTableSize; ++i) {
         const TActionRow& row = ActionTable[i];
         auto* action = new QAction(QString::fromUtf8(row.Caption), this);
@@ -53,10 +48,10 @@ void Tmainform::CreateActions() {
         action->setShortcuts(keys);
         action->setToolTip(ToolTipText(row, keys.value(0)));
         if (row.Icon >= 0) action->setIcon(ToolbarImageList().Icon(row.Icon));
+        // The tool controller puts each group's actions in its exclusive group.
         if (row.Group > 0) {
             action->setCheckable(true);
             action->setChecked(row.Checked);
-            FGroups[row.Group]->addAction(action);
         }
         FActions[action->objectName()] = action;
         // Connected before any handler, so a number typed but not yet
@@ -85,17 +80,10 @@ void Tmainform::FindRefreshActions() {
     FRefresh.Undo = Action("UndoAction");
     FRefresh.Redo = Action("RedoAction");
     FRefresh.PasteGlyph = Action("PasteGlyphAction");
-    const std::vector<QAction*> tools = list({"LineAction", "RectangleAction", "EllipseAction",
-                                              "RubberAction", "EditPasteAction", "EditCopyAction"});
-    std::copy(tools.begin(), tools.end(), FRefresh.Tools);
-    FRefresh.NeedGlyph = list(
-        {"SetPixelsAction", "ResetPixelsAction", "FreeHandAction", "LineAction", "RectangleAction",
-         "EllipseAction", "RubberAction", "DeleteAction", "ScaleAction", "CopyCharAction",
-         "FlipHorizontalAction", "FlipVerticalAction", "RollUpAction", "RollDownAction",
-         "RollLeftAction", "RollRightAction", "CopyGlyphAction", "FitWidthAction"});
-    FRefresh.FillStyles = list({"DrawingLinesAction", "DrawingLinesBrushedWhiteAction",
-                                "DrawingLinesBrushedBlackAction", "DrawingBrushWhiteAction"});
-    FRefresh.PasteModes = list({"OverlappingAction", "TransparentAction"});
+    FRefresh.NeedGlyph =
+        list({"DeleteAction", "ScaleAction", "CopyCharAction", "FlipHorizontalAction",
+              "FlipVerticalAction", "RollUpAction", "RollDownAction", "RollLeftAction",
+              "RollRightAction", "CopyGlyphAction", "FitWidthAction"});
 }
 
 void Tmainform::CreateMenus() {

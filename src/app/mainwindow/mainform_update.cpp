@@ -1,7 +1,6 @@
 // The refresh after every change of the font, undo and redo, a new font.
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +16,7 @@
 #include "shell/fontwarnings.h"
 #include "shell/historysteps.h"
 #include "spectrum/spectrumscreendock.h"
+#include "tools/toolcontroller.h"
 #include "widgets/chargrid.h"
 #include "widgets/editcanvas.h"
 #include "widgets/previewpaintbox.h"
@@ -109,21 +109,15 @@ void Tmainform::UpdateControls() {
         SetInfoLine(FHeightInfo, warnings.Height);
     }
     // The current character's editors and pixel commands need a character.
-    const int t = CurrentTool();
     for (QWidget* edit : {static_cast<QWidget*>(FKernEdit), static_cast<QWidget*>(FCharWidthEdit)})
         edit->setEnabled(a);
     // Undo and redo with their history menus.
     UpdateHistoryButton(FUndoButton, FRefresh.Undo, font.CanUndo(), false);
     UpdateHistoryButton(FRedoButton, FRefresh.Redo, font.CanRedo(), true);
-    // Tools and character commands need a character; fill styles go with
-    // the figure tools, paste modes with pasting.
+    // Tools and character commands need a character.
     for (QAction* action : FRefresh.NeedGlyph)
         action->setEnabled(a);
-    const bool figure = a && (t == 2 || t == 3);
-    for (QAction* action : FRefresh.FillStyles)
-        action->setEnabled(figure);
-    for (QAction* action : FRefresh.PasteModes)
-        action->setEnabled(a && t == 5);
+    FToolController->UpdateActions(a);
     // The current character's own values.
     if (a) {
         FKernEdit->ShowValue(current->Kern());
@@ -162,12 +156,6 @@ void Tmainform::UpdateHistoryButton(QToolButton* button, QAction* action, bool c
         button->setMenu(nullptr);
         button->setPopupMode(QToolButton::DelayedPopup);
     }
-}
-
-int Tmainform::CurrentTool() const {
-    for (int i = 0; i < 6; ++i)
-        if (FRefresh.Tools[i]->isChecked()) return i + 1;
-    return 0;
 }
 
 void Tmainform::SelectListRow(int row) {
