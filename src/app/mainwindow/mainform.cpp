@@ -3,13 +3,11 @@
 #include "mainwindow/mainform.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QScreen>
 #include <QTimer>
@@ -20,6 +18,7 @@
 #include "drawing/charranges.h"
 #include "icons/appicon.h"
 #include "mainwindow/spectrumcommands.h"
+#include "panels/valuepanel.h"
 #include "platform/application.h"
 #include "platform/filepath.h"
 #include "platform/fonttext.h"
@@ -75,7 +74,7 @@ Tmainform::Tmainform(const std::vector<std::string>& arguments, QWidget* parent)
     FFont->UndoList().OnUndoRedo = [this](std::uint8_t kind, int steps) {
         UndoRedoSteps(kind, steps);
     };
-    FView.CharRanges = ParseCharRanges(ToFontText(FCharLimitsEdit->text()));
+    FView.CharRanges = ParseCharRanges(ToFontText(FValuePanel->CharLimitsText()));
     FPreviewPaintbox->SetDialog(FPreviewForm);
     FToolController = new TToolController(
         *FFont, FView, *FEditPaintBox, FClipboardBitmap,
@@ -155,11 +154,6 @@ void Tmainform::ConnectPreviewForm(bool connected) {
     FPreviewForm->OnSettingsChanged = [this](Ttestpreviewform&, bool zoomChanged) {
         PreviewChanged(zoomChanged);
     };
-}
-
-void Tmainform::EnableMarkTextFields() {
-    FCharLimitsEdit->setEnabled(FShowCharLimits->isChecked());
-    FGuideLinesEdit->setEnabled(FShowGuideLines->isChecked());
 }
 
 void Tmainform::closeEvent(QCloseEvent* event) {

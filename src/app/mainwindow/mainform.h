@@ -1,7 +1,8 @@
 #pragma once
 // The editor's one main window: owns the font, offers every command as an
-// action, shows the font's values in editors and info lines, and follows
-// every change of the font through its OnChange callback (UpdateControls).
+// action, shows the font's values in the value panel (panels/valuepanel.h)
+// and the info lines, and follows every change of the font through its
+// OnChange callback (UpdateControls).
 // Handlers live in files by concern: mainform.cpp (creation and lifecycle),
 // mainform_layout.cpp, mainform_update.cpp (refresh, undo, new font),
 // mainform_commands.cpp, mainform_files.cpp, mainform_settings.cpp,
@@ -22,10 +23,8 @@
 
 class QAction;
 class QActionGroup;
-class QCheckBox;
 class QFileDialog;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QScrollArea;
 class QSplitter;
@@ -40,7 +39,7 @@ class TPreviewPaintBox;
 class TScaleFactorForm;
 class TSpectrumScreenDock;
 class TToolController;
-class TValueEdit;
+class TValuePanel;
 class Ttestpreviewform;
 
 class Tmainform : public QMainWindow {
@@ -72,6 +71,7 @@ class Tmainform : public QMainWindow {
     TScaleFactorForm* ScaleForm() const { return FScaleForm; }
     TEditPaintBox* EditPaintBox() const { return FEditPaintBox; }
     TToolController* ToolController() const { return FToolController; }
+    TValuePanel* ValuePanel() const { return FValuePanel; }
     TDatabaseGrid* CharList() const { return FGrid; }
     TGlyphSheet* GlyphSheet() const { return FSheet; }
     TSpectrumScreenDock* SpectrumScreenDock() const { return FSpectrumDock; }
@@ -105,8 +105,6 @@ class Tmainform : public QMainWindow {
 
     // The first activation: preview callback, settings, command-line file.
     void ActivateFirstTime();
-    // Enables the two text fields after their check boxes.
-    void EnableMarkTextFields();
 
     // The black-and-white copy of the clipboard's picture.
     const TRaster& ClipboardBitmap() const { return FClipboardBitmap; }
@@ -125,7 +123,6 @@ class Tmainform : public QMainWindow {
     void CreateMenus();
     void CreateToolBars();
     void CreateCentre();
-    QWidget* CreateValuePanel();
     void CreateStatusBar();
     // mainform_commands.cpp
     void ConnectCommands();
@@ -255,19 +252,7 @@ class Tmainform : public QMainWindow {
     QLabel* FModifiedInfoLabel = nullptr;
     QLabel* FPathLabel = nullptr;
 
-    TValueEdit* FBaseLineEdit = nullptr;
-    TValueEdit* FTrackingEdit = nullptr;
-    TValueEdit* FLastCharEdit = nullptr;
-    TValueEdit* FCharWidthEdit = nullptr;
-    TValueEdit* FKernEdit = nullptr;
-    TValueEdit* FZoomEdit = nullptr;
-    QCheckBox* FShowVerticalLimits = nullptr;
-    QCheckBox* FShowPreviewText = nullptr;
-    QCheckBox* FShowFileSize = nullptr;
-    QCheckBox* FShowCharLimits = nullptr; // "CheckBox1"
-    QCheckBox* FShowGuideLines = nullptr; // "CheckBox2"
-    QLineEdit* FCharLimitsEdit = nullptr;
-    QLineEdit* FGuideLinesEdit = nullptr;
+    TValuePanel* FValuePanel = nullptr;
 
     // Children of the window, alive as long as it is.
     Ttestpreviewform* FPreviewForm = nullptr;
