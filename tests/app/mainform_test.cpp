@@ -160,7 +160,7 @@ void MainFormTest::viewOptionsExcludeEachOther() {
 void MainFormTest::toolChoiceEnablesItsOptions() {
     TWindowFixture f;
     f.window->Action("RectangleAction")->trigger();
-    QCOMPARE(f.window->ToolController()->CurrentTool(), 2);
+    QCOMPARE(f.window->ToolController()->CurrentTool(), dtRectangle);
     QVERIFY(f.window->Action("DrawingBrushWhiteAction")->isEnabled());
     QVERIFY(!f.window->Action("TransparentAction")->isEnabled());
 
@@ -169,14 +169,14 @@ void MainFormTest::toolChoiceEnablesItsOptions() {
     QGuiApplication::clipboard()->setImage(picture);
     QTRY_VERIFY(f.window->Action("EditPasteAction")->isEnabled());
     f.window->Action("EditPasteAction")->trigger();
-    QCOMPARE(f.window->ToolController()->CurrentTool(), 5);
+    QCOMPARE(f.window->ToolController()->CurrentTool(), dtPaste);
     QVERIFY(f.window->Action("TransparentAction")->isEnabled());
     QVERIFY(!f.window->Action("DrawingLinesAction")->isEnabled());
 
     // Text on the clipboard takes the picture away and the tool with it.
     QGuiApplication::clipboard()->setText("no picture");
     QTRY_VERIFY(!f.window->Action("EditPasteAction")->isEnabled());
-    QCOMPARE(f.window->ToolController()->CurrentTool(), 0);
+    QCOMPARE(f.window->ToolController()->CurrentTool(), dtFreeHand);
 }
 
 void MainFormTest::allGlyphCommandUndoneThroughHistoryMenu() {

@@ -80,9 +80,9 @@ QActionGroup* TToolController::Group(std::initializer_list<QAction*> actions) {
     return group;
 }
 
-int TToolController::CurrentTool() const {
+TDrawTool TToolController::CurrentTool() const {
     for (int t = 1; t < DrawToolCount; ++t)
-        if (FTools[t]->isChecked()) return t;
+        if (FTools[t]->isChecked()) return static_cast<TDrawTool>(t);
     return dtFreeHand;
 }
 
@@ -101,7 +101,7 @@ TToolOptions TToolController::Options() const {
 }
 
 void TToolController::UpdateActions(bool hasGlyph) {
-    const int t = CurrentTool();
+    const TDrawTool t = CurrentTool();
     for (QAction* action : {FSetPixels, FResetPixels, FTools[dtFreeHand], FTools[dtLine],
                             FTools[dtRectangle], FTools[dtEllipse], FTools[dtRubber]})
         action->setEnabled(hasGlyph);

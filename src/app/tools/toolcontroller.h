@@ -32,8 +32,8 @@ class TToolController : public QObject {
                     const std::function<QAction*(const QString&)>& action, QObject* parent);
     ~TToolController() override;
 
-    // 0 free hand .. 6 copy, from the action that is on in the tool group.
-    int CurrentTool() const;
+    // The tool whose action is on in the tool group.
+    TDrawTool CurrentTool() const;
     // The choices of the tool bars as the core's stroke reads them.
     TToolOptions Options() const;
     // Tools and pen need a character; fill styles go with the rectangle and
