@@ -68,9 +68,9 @@ TToolController::TToolController(TFZXFont& font, TCanvasView& view, TEditPaintBo
     connect(&FCanvas, &TEditPaintBox::MouseReleased, this, &TToolController::MouseUp);
 }
 
-TToolController::~TToolController() {
-    qApp->removeEventFilter(this);
-}
+// Out of line: the width drag's type is complete only here. A filter still
+// installed goes with the object.
+TToolController::~TToolController() = default;
 
 QActionGroup* TToolController::Group(std::initializer_list<QAction*> actions) {
     auto* group = new QActionGroup(this);
