@@ -22,7 +22,6 @@
 #include "shell/recentfiles.h"
 
 class QAction;
-class QActionGroup;
 class QFileDialog;
 class QLabel;
 class QMenu;
