@@ -54,6 +54,7 @@ class MainFormTest : public QObject {
     void valueEditorsReachTheFontAndInfoLines();
     void viewOptionsExcludeEachOther();
     void toolChoiceEnablesItsOptions();
+    void choiceInAGroupTurnsTheOthersOff();
     void allGlyphCommandUndoneThroughHistoryMenu();
     void characterListSelectsAndFollowsUndo();
     void undoToADroppedGlyphLosesNoStroke();
@@ -155,6 +156,25 @@ void MainFormTest::viewOptionsExcludeEachOther() {
 
     f.Find<QCheckBox>("ShowFileSizeCheckBox")->click();
     QVERIFY(Text(f, "SizeInfo").isEmpty());
+}
+
+void MainFormTest::choiceInAGroupTurnsTheOthersOff() {
+    TWindowFixture f;
+    const std::vector<std::vector<const char*>> groups = {
+        {"SetPixelsAction", "ResetPixelsAction"},
+        {"FreeHandAction", "LineAction", "RectangleAction", "EllipseAction", "RubberAction",
+         "EditCopyAction", "EditPasteAction"},
+        {"DrawingLinesAction", "DrawingLinesBrushedWhiteAction", "DrawingLinesBrushedBlackAction",
+         "DrawingBrushWhiteAction"},
+        {"OverlappingAction", "TransparentAction"},
+    };
+    for (const auto& group : groups)
+        for (const char* chosen : group) {
+            f.window->Action(chosen)->setChecked(true);
+            for (const char* other : group)
+                QVERIFY2(f.window->Action(other)->isChecked() == (other == chosen),
+                         qPrintable(QString("%1 after %2").arg(other, chosen)));
+        }
 }
 
 void MainFormTest::toolChoiceEnablesItsOptions() {

@@ -46,7 +46,7 @@ void Tmainform::CreateActions() {
         action->setShortcuts(keys);
         action->setToolTip(ToolTipText(row, keys.value(0)));
         if (row.Icon >= 0) action->setIcon(ToolbarImageList().Icon(row.Icon));
-        // The tool controller puts each group's actions in its exclusive group.
+        // The tool controller makes each check group exclusive.
         if (row.Group > 0) {
             action->setCheckable(true);
             action->setChecked(row.Checked);

@@ -12,6 +12,7 @@
 
 #include "drawing/canvasgeometry.h"
 #include "drawing/widthdrag.h"
+#include "mainwindow/actiontable.h"
 #include "model/font.h"
 #include "platform/qtraster.h"
 #include "widgets/cursordefs.h"
@@ -54,10 +55,17 @@ TToolController::TToolController(TFZXFont& font, TCanvasView& view, TEditPaintBo
     FPasteModes[0] = action("OverlappingAction");
     FPasteModes[1] = action("TransparentAction");
 
-    Group({FSetPixels, FResetPixels});
-    Group({FTools[0], FTools[1], FTools[2], FTools[3], FTools[4], FTools[5], FTools[6]});
-    Group({FFillStyles[0], FFillStyles[1], FFillStyles[2], FFillStyles[3]});
-    Group({FPasteModes[0], FPasteModes[1]});
+    // The action table says which actions exclude each other.
+    QActionGroup* groups[5] = {};
+    for (std::size_t i = 0; i < ActionTableSize; ++i) {
+        const TActionRow& row = ActionTable[i];
+        if (row.Group <= 0) continue;
+        if (!groups[row.Group]) {
+            groups[row.Group] = new QActionGroup(this);
+            groups[row.Group]->setExclusive(true);
+        }
+        groups[row.Group]->addAction(action(QString::fromUtf8(row.Name)));
+    }
     // Choosing a tool lets the fill style and paste mode actions follow it.
     for (QAction* tool : FTools)
         connect(tool, &QAction::triggered, this,
@@ -71,14 +79,6 @@ TToolController::TToolController(TFZXFont& font, TCanvasView& view, TEditPaintBo
 // Out of line: the width drag's type is complete only here. A filter still
 // installed goes with the object.
 TToolController::~TToolController() = default;
-
-QActionGroup* TToolController::Group(std::initializer_list<QAction*> actions) {
-    auto* group = new QActionGroup(this);
-    group->setExclusive(true);
-    for (QAction* action : actions)
-        group->addAction(action);
-    return group;
-}
 
 TDrawTool TToolController::CurrentTool() const {
     for (int t = 1; t < DrawToolCount; ++t)

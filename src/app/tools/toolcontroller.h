@@ -13,7 +13,6 @@
 #include "drawing/drawtools.h"
 
 class QAction;
-class QActionGroup;
 class QEvent;
 class TEditPaintBox;
 class TFZXFont;
@@ -24,7 +23,8 @@ struct TCanvasView;
 class TToolController : public QObject {
     Q_OBJECT
   public:
-    // action finds an action made from the action table by its object name.
+    // action finds an action made from the action table by its object name;
+    // the table's check groups become exclusive groups.
     // font, view, canvas and clipboardBitmap must outlive the controller; it
     // sets view.StrokeButton and the canvas's pointer shape.
     TToolController(TFZXFont& font, TCanvasView& view, TEditPaintBox& canvas,
@@ -70,7 +70,6 @@ class TToolController : public QObject {
     bool WidthDragMouseDown(Qt::MouseButton button, const QPoint& pos);
     bool WidthDragMouseMove(const QPoint& pos);
     bool WidthDragMouseUp();
-    QActionGroup* Group(std::initializer_list<QAction*> actions);
 
     TFZXFont& FFont;
     TCanvasView& FView;
