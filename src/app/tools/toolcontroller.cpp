@@ -1,5 +1,6 @@
-// Drawing with the pointer on the edit canvas: the canvas reports pointer
-// events in its own coordinates, the core stroke does the drawing.
+// The tool actions and drawing with the pointer on the edit canvas: the
+// canvas reports pointer events in its own coordinates, the core stroke or
+// the width drag does the drawing.
 
 #include "tools/toolcontroller.h"
 
