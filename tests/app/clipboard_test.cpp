@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QtTest>
 
+#include "tools/toolcontroller.h"
 #include "windowfixture.h"
 
 namespace {
@@ -40,12 +41,12 @@ void ClipboardTest::pictureEnablesPasteAndTextDisablesIt() {
     SetClipboardImage(Picture(3, 2, qRgb(0, 0, 0)));
     QVERIFY(paste->isEnabled());
     paste->trigger();
-    QCOMPARE(f.window->CurrentTool(), 5);
+    QCOMPARE(f.window->ToolController()->CurrentTool(), dtPaste);
     QVERIFY(f.window->Action("OverlappingAction")->isEnabled());
 
     QGuiApplication::clipboard()->setText("not a picture");
     QVERIFY(!paste->isEnabled());
-    QCOMPARE(f.window->CurrentTool(), 0);
+    QCOMPARE(f.window->ToolController()->CurrentTool(), dtFreeHand);
     QVERIFY(f.window->Action("FreeHandAction")->isChecked());
     // The paste modes follow the tool.
     QVERIFY(!f.window->Action("OverlappingAction")->isEnabled());
@@ -56,7 +57,7 @@ void ClipboardTest::pictureEnablesPasteAndTextDisablesIt() {
     SetClipboardImage(Picture(1, 1, qRgb(0, 0, 0)));
     f.window->Action("RectangleAction")->trigger();
     QGuiApplication::clipboard()->setText("text again");
-    QCOMPARE(f.window->CurrentTool(), 2);
+    QCOMPARE(f.window->ToolController()->CurrentTool(), dtRectangle);
 }
 
 void ClipboardTest::onlyPureWhiteStaysWhite() {
@@ -94,7 +95,7 @@ void ClipboardTest::unreadablePictureCountsAsNone() {
     QAction* paste = f.window->Action("EditPasteAction");
     SetClipboardImage(Picture(2, 2, qRgb(0, 0, 0)));
     paste->trigger();
-    QCOMPARE(f.window->CurrentTool(), 5);
+    QCOMPARE(f.window->ToolController()->CurrentTool(), dtPaste);
 
     // Claims a picture, but holds bytes no picture can be read from.
     auto* broken = new QMimeData;
@@ -102,7 +103,7 @@ void ClipboardTest::unreadablePictureCountsAsNone() {
     QVERIFY(broken->hasImage());
     QGuiApplication::clipboard()->setMimeData(broken);
     QVERIFY(!paste->isEnabled());
-    QCOMPARE(f.window->CurrentTool(), 0);
+    QCOMPARE(f.window->ToolController()->CurrentTool(), dtFreeHand);
     QCOMPARE(f.window->ClipboardBitmap().Width(), 2);
 
     // An empty picture is no picture either.

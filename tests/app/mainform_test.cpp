@@ -19,6 +19,7 @@
 #include "canvasdriver.h"
 #include "dialogs/previewdialog.h"
 #include "dialogs/scalefactordialog.h"
+#include "tools/toolcontroller.h"
 #include "widgets/chargrid.h"
 #include "widgets/valueedit.h"
 #include "windowfixture.h"
@@ -53,6 +54,7 @@ class MainFormTest : public QObject {
     void valueEditorsReachTheFontAndInfoLines();
     void viewOptionsExcludeEachOther();
     void toolChoiceEnablesItsOptions();
+    void choiceInAGroupTurnsTheOthersOff();
     void allGlyphCommandUndoneThroughHistoryMenu();
     void characterListSelectsAndFollowsUndo();
     void undoToADroppedGlyphLosesNoStroke();
@@ -156,10 +158,29 @@ void MainFormTest::viewOptionsExcludeEachOther() {
     QVERIFY(Text(f, "SizeInfo").isEmpty());
 }
 
+void MainFormTest::choiceInAGroupTurnsTheOthersOff() {
+    TWindowFixture f;
+    const std::vector<std::vector<const char*>> groups = {
+        {"SetPixelsAction", "ResetPixelsAction"},
+        {"FreeHandAction", "LineAction", "RectangleAction", "EllipseAction", "RubberAction",
+         "EditCopyAction", "EditPasteAction"},
+        {"DrawingLinesAction", "DrawingLinesBrushedWhiteAction", "DrawingLinesBrushedBlackAction",
+         "DrawingBrushWhiteAction"},
+        {"OverlappingAction", "TransparentAction"},
+    };
+    for (const auto& group : groups)
+        for (const char* chosen : group) {
+            f.window->Action(chosen)->setChecked(true);
+            for (const char* other : group)
+                QVERIFY2(f.window->Action(other)->isChecked() == (other == chosen),
+                         qPrintable(QString("%1 after %2").arg(other, chosen)));
+        }
+}
+
 void MainFormTest::toolChoiceEnablesItsOptions() {
     TWindowFixture f;
     f.window->Action("RectangleAction")->trigger();
-    QCOMPARE(f.window->CurrentTool(), 2);
+    QCOMPARE(f.window->ToolController()->CurrentTool(), dtRectangle);
     QVERIFY(f.window->Action("DrawingBrushWhiteAction")->isEnabled());
     QVERIFY(!f.window->Action("TransparentAction")->isEnabled());
 
@@ -168,14 +189,14 @@ void MainFormTest::toolChoiceEnablesItsOptions() {
     QGuiApplication::clipboard()->setImage(picture);
     QTRY_VERIFY(f.window->Action("EditPasteAction")->isEnabled());
     f.window->Action("EditPasteAction")->trigger();
-    QCOMPARE(f.window->CurrentTool(), 5);
+    QCOMPARE(f.window->ToolController()->CurrentTool(), dtPaste);
     QVERIFY(f.window->Action("TransparentAction")->isEnabled());
     QVERIFY(!f.window->Action("DrawingLinesAction")->isEnabled());
 
     // Text on the clipboard takes the picture away and the tool with it.
     QGuiApplication::clipboard()->setText("no picture");
     QTRY_VERIFY(!f.window->Action("EditPasteAction")->isEnabled());
-    QCOMPARE(f.window->CurrentTool(), 0);
+    QCOMPARE(f.window->ToolController()->CurrentTool(), dtFreeHand);
 }
 
 void MainFormTest::allGlyphCommandUndoneThroughHistoryMenu() {

@@ -3,13 +3,11 @@
 #include "mainwindow/mainform.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QScreen>
 #include <QTimer>
@@ -18,15 +16,15 @@
 #include "dialogs/previewdialog.h"
 #include "dialogs/scalefactordialog.h"
 #include "drawing/charranges.h"
-#include "drawing/drawtools.h"
-#include "drawing/widthdrag.h"
 #include "icons/appicon.h"
 #include "mainwindow/spectrumcommands.h"
+#include "panels/valuepanel.h"
 #include "platform/application.h"
 #include "platform/filepath.h"
 #include "platform/fonttext.h"
 #include "render/textlayout.h"
 #include "spectrum/spectrumscreendock.h"
+#include "tools/toolcontroller.h"
 #include "widgets/chargrid.h"
 #include "widgets/previewpaintbox.h"
 
@@ -80,9 +78,11 @@ Tmainform::Tmainform(const std::vector<std::string>& arguments, QWidget* parent)
     FFont->UndoList().OnUndoRedo = [this](std::uint8_t kind, int steps) {
         UndoRedoSteps(kind, steps);
     };
-    FView.CharRanges = ParseCharRanges(ToFontText(FCharLimitsEdit->text()));
+    FView.CharRanges = ParseCharRanges(ToFontText(FValuePanel->CharLimitsText()));
     FPreviewPaintbox->SetDialog(FPreviewForm);
-    FStroke = std::make_unique<TToolStroke>(*FFont, FClipboardBitmap);
+    FToolController = new TToolController(
+        *FFont, FView, *FEditPaintBox, FClipboardBitmap,
+        [this](const QString& name) { return Action(name); }, this);
 
     ConnectCommands();
     ConnectEditors();
@@ -158,11 +158,6 @@ void Tmainform::ConnectPreviewForm(bool connected) {
     FPreviewForm->OnSettingsChanged = [this](Ttestpreviewform&, bool zoomChanged) {
         PreviewChanged(zoomChanged);
     };
-}
-
-void Tmainform::EnableMarkTextFields() {
-    FCharLimitsEdit->setEnabled(FShowCharLimits->isChecked());
-    FGuideLinesEdit->setEnabled(FShowGuideLines->isChecked());
 }
 
 void Tmainform::closeEvent(QCloseEvent* event) {

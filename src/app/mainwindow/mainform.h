@@ -1,14 +1,14 @@
 #pragma once
 // The editor's one main window: shows the document's font (TFontDocument,
 // which reads and writes it), offers every command as an action, shows the
-// font's values in editors and info lines, and follows every change of the
-// font through the document's signals (UpdateControls).
+// font's values in the value panel (panels/valuepanel.h) and the info lines,
+// and follows every change of the font through the document's signals
+// (UpdateControls). Drawing with the pointer: tools/toolcontroller.h.
 // Handlers live in files by concern: mainform.cpp (creation and lifecycle),
 // mainform_layout.cpp, mainform_update.cpp (refresh, undo, new font),
 // mainform_commands.cpp, mainform_files.cpp (asking for file names),
-// mainform_settings.cpp,
-// mainform_tools.cpp (drawing with the pointer), mainform_clipboard.cpp,
-// mainform_import.cpp (import and export of the further formats).
+// mainform_settings.cpp, mainform_clipboard.cpp, mainform_import.cpp (import
+// and export of the further formats).
 
 #include <QMainWindow>
 #include <functional>
@@ -24,11 +24,8 @@
 #include "raster/raster.h"
 
 class QAction;
-class QActionGroup;
-class QCheckBox;
 class QFileDialog;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QScrollArea;
 class QSplitter;
@@ -38,13 +35,12 @@ class QPushButton;
 class TDatabaseGrid;
 class TGlyphSheet;
 class TSafeRegistry;
-class TWidthDrag;
 class TEditPaintBox;
 class TPreviewPaintBox;
 class TScaleFactorForm;
 class TSpectrumScreenDock;
-class TToolStroke;
-class TValueEdit;
+class TToolController;
+class TValuePanel;
 class Ttestpreviewform;
 
 class Tmainform : public QMainWindow {
@@ -64,8 +60,6 @@ class Tmainform : public QMainWindow {
 
     // Brings every control into line with the font; schedules repaints.
     void UpdateControls();
-    // 0 free hand .. 6 copy, from the action that is on in the tool group.
-    int CurrentTool() const;
     // Walks count steps through the history (kind 0 undo, 1 redo).
     void UndoRedoSteps(int kind, int count);
     // The document's new font, its first character current in the list.
@@ -79,6 +73,8 @@ class Tmainform : public QMainWindow {
     Ttestpreviewform* PreviewForm() const { return FPreviewForm; }
     TScaleFactorForm* ScaleForm() const { return FScaleForm; }
     TEditPaintBox* EditPaintBox() const { return FEditPaintBox; }
+    TToolController* ToolController() const { return FToolController; }
+    TValuePanel* ValuePanel() const { return FValuePanel; }
     TDatabaseGrid* CharList() const { return FGrid; }
     TGlyphSheet* GlyphSheet() const { return FSheet; }
     TSpectrumScreenDock* SpectrumScreenDock() const { return FSpectrumDock; }
@@ -110,8 +106,6 @@ class Tmainform : public QMainWindow {
 
     // The first activation: preview callback, settings, command-line file.
     void ActivateFirstTime();
-    // Enables the two text fields after their check boxes.
-    void EnableMarkTextFields();
 
     // The black-and-white copy of the clipboard's picture.
     const TRaster& ClipboardBitmap() const { return FClipboardBitmap; }
@@ -119,7 +113,6 @@ class Tmainform : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -131,7 +124,6 @@ class Tmainform : public QMainWindow {
     void CreateMenus();
     void CreateToolBars();
     void CreateCentre();
-    QWidget* CreateValuePanel();
     void CreateStatusBar();
     // mainform_commands.cpp
     void ConnectCommands();
@@ -177,11 +169,6 @@ class Tmainform : public QMainWindow {
     // ImportFont after the changed-file question was answered.
     void ImportAsked(const QString& path);
     void ExportActionExecute();
-    // mainform_tools.cpp
-    void EditPaintBoxMouseDown(Qt::MouseButton button, const QPoint& pos);
-    void EditPaintBoxMouseMove(const QPoint& pos);
-    void EditPaintBoxMouseUp(Qt::MouseButton button, const QPoint& pos);
-    struct TToolOptionsFromActions;
     // mainform_clipboard.cpp
     void JoinClipboardWatch();
     // mainform_sheet.cpp: the glyph sheet dock and the window's own settings
@@ -202,17 +189,13 @@ class Tmainform : public QMainWindow {
     void PasteGlyphActionExecute();
     bool ClipboardHasGlyph() const;
     // mainform_comfort.cpp: the usual keys, zoom steps, the note beyond Last
-    // char, cancelling a stroke, the width drag
+    // char
     void CreateComfort();
     void UpdateComfort(bool hasGlyph);
     void ZoomStep(int steps);
     // The preview strip's minimum height for a wanted one, kept to what the
     // screen has room for.
     int PreviewStripMinimum(int wanted) const;
-    void CancelStroke();
-    bool WidthDragMouseDown(Qt::MouseButton button, const QPoint& pos);
-    bool WidthDragMouseMove(const QPoint& pos);
-    bool WidthDragMouseUp();
 
     std::unique_ptr<TFontDocument> FDocument;
     // The document's font, which the views and commands show and edit.
@@ -226,8 +209,6 @@ class Tmainform : public QMainWindow {
     TRaster FClipboardBitmap;
     TExportOptions FExportOptions;
     bool FClipboardGlyph = false; // the clipboard holds a whole character
-    std::unique_ptr<TToolStroke> FStroke;
-    std::unique_ptr<TWidthDrag> FWidthDrag;
 
     std::map<QString, QAction*> FActions;
     // The actions every refresh sets, found once when they are made.
@@ -236,12 +217,9 @@ class Tmainform : public QMainWindow {
         QAction* Undo = nullptr;
         QAction* Redo = nullptr;
         QAction* PasteGlyph = nullptr;
-        QAction* Tools[6] = {};           // CurrentTool's order, after free hand
-        std::vector<QAction*> NeedGlyph;  // tools and commands on the character
-        std::vector<QAction*> FillStyles; // with the line, rectangle and ellipse
-        std::vector<QAction*> PasteModes; // with pasting
+        std::vector<QAction*> NeedGlyph; // commands on the character
     } FRefresh;
-    QActionGroup* FGroups[5] = {};
+    TToolController* FToolController = nullptr;
     QToolButton* FUndoButton = nullptr;
     QToolButton* FRedoButton = nullptr;
     QMenu* FUndoMenu = nullptr;
@@ -270,19 +248,7 @@ class Tmainform : public QMainWindow {
     QLabel* FModifiedInfoLabel = nullptr;
     QLabel* FPathLabel = nullptr;
 
-    TValueEdit* FBaseLineEdit = nullptr;
-    TValueEdit* FTrackingEdit = nullptr;
-    TValueEdit* FLastCharEdit = nullptr;
-    TValueEdit* FCharWidthEdit = nullptr;
-    TValueEdit* FKernEdit = nullptr;
-    TValueEdit* FZoomEdit = nullptr;
-    QCheckBox* FShowVerticalLimits = nullptr;
-    QCheckBox* FShowPreviewText = nullptr;
-    QCheckBox* FShowFileSize = nullptr;
-    QCheckBox* FShowCharLimits = nullptr; // "CheckBox1"
-    QCheckBox* FShowGuideLines = nullptr; // "CheckBox2"
-    QLineEdit* FCharLimitsEdit = nullptr;
-    QLineEdit* FGuideLinesEdit = nullptr;
+    TValuePanel* FValuePanel = nullptr;
 
     // Children of the window, alive as long as it is.
     Ttestpreviewform* FPreviewForm = nullptr;

@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include "mainwindow/mainform.h"
+#include "tools/toolcontroller.h"
 
 namespace {
 
@@ -49,12 +50,7 @@ void Tmainform::ClipboardChanged() {
         has = ReduceToTwoColours(picture, reduced);
         if (has) FClipboardBitmap = std::move(reduced);
     }
-    QAction* paste = Action("EditPasteAction");
-    if (paste->isChecked() && !has) {
-        Action("FreeHandAction")->setChecked(true);
-        UpdateControls();
-    }
-    paste->setEnabled(has);
+    FToolController->SetPictureAvailable(has);
     FClipboardGlyph = ClipboardHasGlyph();
     Action("PasteGlyphAction")->setEnabled(FClipboardGlyph && FFont->GetCurrent());
 }

@@ -1,6 +1,6 @@
 // Conveniences of the editing window: the usual keys, zoom steps,
 // whole-character copy and paste, widths fitted to the ink, the note for
-// characters beyond Last char, cancelling a stroke and dragging the width.
+// characters beyond Last char.
 
 #include <QAction>
 #include <QBoxLayout>
@@ -13,8 +13,6 @@
 #include <QVBoxLayout>
 
 #include "drawing/canvasgeometry.h"
-#include "drawing/drawtools.h"
-#include "drawing/widthdrag.h"
 #include "mainwindow/mainform.h"
 #include "platform/application.h"
 #include "platform/fonttext.h"
@@ -102,8 +100,6 @@ void Tmainform::CreateComfort() {
         const int code = FFont->CurrentIndex() + 32;
         if (code > FFont->LastChar() && code <= 255) FFont->SetLastChar(code);
     });
-
-    FWidthDrag = std::make_unique<TWidthDrag>(*FFont);
 }
 
 void Tmainform::UpdateComfort(bool hasGlyph) {

@@ -2,8 +2,7 @@
 // options.
 
 #include <QAction>
-#include <QCheckBox>
-#include <QLineEdit>
+#include <QLabel>
 #include <QSplitter>
 
 #include "dialogs/aboutbox.h"
@@ -11,12 +10,15 @@
 #include "dialogs/previewdialog.h"
 #include "drawing/charranges.h"
 #include "mainwindow/mainform.h"
+#include "panels/valuepanel.h"
 #include "platform/application.h"
 #include "platform/fonttext.h"
+#include "spectrum/spectrumscreendock.h"
+#include "tools/toolcontroller.h"
 #include "widgets/chargrid.h"
 #include "widgets/editcanvas.h"
+#include "widgets/glyphsheet.h"
 #include "widgets/previewpaintbox.h"
-#include "widgets/valueedit.h"
 
 namespace {
 
@@ -65,17 +67,19 @@ void Tmainform::ConnectCommands() {
     on("CopyCharAction", [this] { CopyCharActionExecute(); });
     on("AboutAction", [this] { AboutActionExecute(this); });
     on("FileExitAction", [this] { close(); });
-    // Choosing a tool lets the fill style and paste mode actions follow it.
-    for (const char* name : {"FreeHandAction", "LineAction", "RectangleAction", "EllipseAction",
-                             "RubberAction", "EditCopyAction", "EditPasteAction"})
-        on(name, [this] { UpdateControls(); });
 
     connect(FPreviewTextMenuItem, &QAction::triggered, this, &Tmainform::PreviewTextCommand);
     connect(FPreviewPaintbox, &TPreviewPaintBox::clicked, this, &Tmainform::PreviewStripClicked);
     connect(FGrid, &TDatabaseGrid::CellPositionChanged, this, &Tmainform::CharListRowChanged);
-    connect(FEditPaintBox, &TEditPaintBox::MousePressed, this, &Tmainform::EditPaintBoxMouseDown);
-    connect(FEditPaintBox, &TEditPaintBox::MouseMoved, this, &Tmainform::EditPaintBoxMouseMove);
-    connect(FEditPaintBox, &TEditPaintBox::MouseReleased, this, &Tmainform::EditPaintBoxMouseUp);
+    connect(FToolController, &TToolController::aboutToPress, this, &Tmainform::CommitPendingEdits);
+    connect(FToolController, &TToolController::pointerText, FXYInfoLabel, &QLabel::setText);
+    // A stroke notifies nothing until it ends; the sheet and the Spectrum
+    // screen follow it meanwhile.
+    connect(FToolController, &TToolController::glyphDrawn, this, [this] {
+        FSheet->Refresh();
+        FSpectrumDock->Refresh();
+    });
+    connect(FToolController, &TToolController::strokeCancelled, this, &Tmainform::UpdateControls);
 }
 
 void Tmainform::PreviewStripClicked() {
@@ -102,48 +106,36 @@ void Tmainform::CopyCharActionExecute() {
 }
 
 void Tmainform::CommitPendingEdits() {
-    for (TValueEdit* edit :
-         {FBaseLineEdit, FTrackingEdit, FLastCharEdit, FCharWidthEdit, FKernEdit, FZoomEdit})
-        edit->CommitTyped();
+    FValuePanel->CommitTyped();
 }
 
 void Tmainform::ConnectEditors() {
-    connect(FBaseLineEdit, &TValueEdit::ValueReported, this, [this](int v) {
+    TValuePanel* panel = FValuePanel;
+    connect(panel, &TValuePanel::heightEntered, this, [this](int v) {
         FPreviewResizePending = true;
         FFont->SetHeight(v);
     });
-    connect(FTrackingEdit, &TValueEdit::ValueReported, this,
-            [this](int v) { FFont->SetTracking(v); });
-    connect(FLastCharEdit, &TValueEdit::ValueReported, this,
-            [this](int v) { FFont->SetLastChar(v); });
+    connect(panel, &TValuePanel::trackingEntered, this, [this](int v) { FFont->SetTracking(v); });
+    connect(panel, &TValuePanel::lastCharEntered, this, [this](int v) { FFont->SetLastChar(v); });
     // Both setters ignore a missing glyph and an unchanged value.
-    connect(FCharWidthEdit, &TValueEdit::ValueReported, this,
-            [this](int v) { FFont->SetCurrentWidth(v); });
-    connect(FKernEdit, &TValueEdit::ValueReported, this,
-            [this](int v) { FFont->SetCurrentKern(v); });
-    connect(FZoomEdit, &TValueEdit::ValueReported, this, [this](int v) { SetZoom(v); });
+    connect(panel, &TValuePanel::widthEntered, this, [this](int v) { FFont->SetCurrentWidth(v); });
+    connect(panel, &TValuePanel::kernEntered, this, [this](int v) { FFont->SetCurrentKern(v); });
+    connect(panel, &TValuePanel::zoomEntered, this, [this](int v) { SetZoom(v); });
 
-    connect(FShowVerticalLimits, &QCheckBox::toggled, this, [this](bool on) {
+    connect(panel, &TValuePanel::verticalLimitsToggled, this, [this](bool on) {
         FView.ShowVerticalLimits = on;
         FEditPaintBox->Refresh();
     });
-    connect(FShowPreviewText, &QCheckBox::toggled, this, [this] { UpdateControls(); });
-    connect(FShowFileSize, &QCheckBox::toggled, this, [this] { UpdateControls(); });
-    // At most one of the two mark options is ticked; the text fields follow
-    // once the event loop is idle.
-    connect(FShowCharLimits, &QCheckBox::toggled, this, [this](bool on) {
+    connect(panel, &TValuePanel::previewTextToggled, this, [this] { UpdateControls(); });
+    connect(panel, &TValuePanel::fileSizeToggled, this, [this] { UpdateControls(); });
+    connect(panel, &TValuePanel::charLimitsToggled, this, [this](bool on) {
         FView.ShowCharLimits = on;
-        if (on) FShowGuideLines->setChecked(false);
         FEditPaintBox->Refresh();
     });
-    connect(FShowGuideLines, &QCheckBox::toggled, this, [this](bool on) {
+    connect(panel, &TValuePanel::guideLinesToggled, this, [this](bool on) {
         FView.ShowGuideLines = on;
-        if (on) FShowCharLimits->setChecked(false);
         FEditPaintBox->Refresh();
     });
-    for (QCheckBox* box : {FShowCharLimits, FShowGuideLines})
-        connect(box, &QCheckBox::toggled, this, &Tmainform::EnableMarkTextFields,
-                Qt::QueuedConnection);
-    connect(FCharLimitsEdit, &QLineEdit::textChanged, this, &Tmainform::CharLimitsChanged);
-    connect(FGuideLinesEdit, &QLineEdit::textChanged, this, [this] { UpdateControls(); });
+    connect(panel, &TValuePanel::charLimitsEdited, this, &Tmainform::CharLimitsChanged);
+    connect(panel, &TValuePanel::guideLinesEdited, this, [this] { UpdateControls(); });
 }

@@ -1,13 +1,10 @@
 // Building the window: actions from the action table, menus, toolbars, the
-// centre area with canvas and preview strip, the value panel, the status bar.
+// centre area with canvas and preview strip beside the value panel, the
+// status bar.
 
 #include <QAction>
-#include <QActionGroup>
-#include <QCheckBox>
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
@@ -20,12 +17,12 @@
 #include "icons/staticimagelist.h"
 #include "mainwindow/actiontable.h"
 #include "mainwindow/mainform.h"
+#include "panels/valuepanel.h"
 #include "platform/application.h"
 #include "widgets/chargrid.h"
 #include "widgets/editcanvas.h"
 #include "widgets/editpanel.h"
 #include "widgets/previewpaintbox.h"
-#include "widgets/valueedit.h"
 
 namespace {
 
@@ -39,10 +36,6 @@ QString ToolTipText(const TActionRow& row, const QKeySequence& keys) {
 } // namespace
 
 void Tmainform::CreateActions() {
-    for (int g = 1; g <= 4; ++g) {
-        FGroups[g] = new QActionGroup(this);
-        FGroups[g]->setExclusive(true);
-    }
     for (std::size_t i = 0; i < ActionTableSize; ++i) {
         const TActionRow& row = ActionTable[i];
         auto* action = new QAction(QString::fromUtf8(row.Caption), this);
@@ -53,10 +46,10 @@ void Tmainform::CreateActions() {
         action->setShortcuts(keys);
         action->setToolTip(ToolTipText(row, keys.value(0)));
         if (row.Icon >= 0) action->setIcon(ToolbarImageList().Icon(row.Icon));
+        // The tool controller makes each check group exclusive.
         if (row.Group > 0) {
             action->setCheckable(true);
             action->setChecked(row.Checked);
-            FGroups[row.Group]->addAction(action);
         }
         FActions[action->objectName()] = action;
         // Connected before any handler, so a number typed but not yet
@@ -85,17 +78,10 @@ void Tmainform::FindRefreshActions() {
     FRefresh.Undo = Action("UndoAction");
     FRefresh.Redo = Action("RedoAction");
     FRefresh.PasteGlyph = Action("PasteGlyphAction");
-    const std::vector<QAction*> tools = list({"LineAction", "RectangleAction", "EllipseAction",
-                                              "RubberAction", "EditPasteAction", "EditCopyAction"});
-    std::copy(tools.begin(), tools.end(), FRefresh.Tools);
-    FRefresh.NeedGlyph = list(
-        {"SetPixelsAction", "ResetPixelsAction", "FreeHandAction", "LineAction", "RectangleAction",
-         "EllipseAction", "RubberAction", "DeleteAction", "ScaleAction", "CopyCharAction",
-         "FlipHorizontalAction", "FlipVerticalAction", "RollUpAction", "RollDownAction",
-         "RollLeftAction", "RollRightAction", "CopyGlyphAction", "FitWidthAction"});
-    FRefresh.FillStyles = list({"DrawingLinesAction", "DrawingLinesBrushedWhiteAction",
-                                "DrawingLinesBrushedBlackAction", "DrawingBrushWhiteAction"});
-    FRefresh.PasteModes = list({"OverlappingAction", "TransparentAction"});
+    FRefresh.NeedGlyph =
+        list({"DeleteAction", "ScaleAction", "CopyCharAction", "FlipHorizontalAction",
+              "FlipVerticalAction", "RollUpAction", "RollDownAction", "RollLeftAction",
+              "RollRightAction", "CopyGlyphAction", "FitWidthAction"});
 }
 
 void Tmainform::CreateMenus() {
@@ -292,74 +278,9 @@ void Tmainform::CreateCentre() {
     splitter1->setStretchFactor(1, 1);
     splitter1->setSizes({153, 318});
     outer->addWidget(splitter1, 1);
-    outer->addWidget(CreateValuePanel());
+    FValuePanel = new TValuePanel(FView.Zoom, this);
+    outer->addWidget(FValuePanel);
     setCentralWidget(central);
-}
-
-QWidget* Tmainform::CreateValuePanel() {
-    auto* panel = new QWidget(this);
-    panel->setObjectName("ValuePanel");
-    panel->setFixedWidth(185);
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(6, 4, 6, 4);
-    layout->setSpacing(3);
-    auto header = [panel, layout](const char* text) {
-        auto* label = new QLabel(QString::fromUtf8(text), panel);
-        label->setFont(InterfaceFont(13, true));
-        layout->addWidget(label);
-    };
-    auto line = [panel, layout] {
-        auto* frame = new QFrame(panel);
-        frame->setFrameShape(QFrame::HLine);
-        frame->setFrameShadow(QFrame::Sunken);
-        layout->addWidget(frame);
-    };
-    auto editor = [panel, layout](const char* label, const char* name, int min, int max) {
-        auto* row = new QHBoxLayout;
-        auto* text = new QLabel(QString::fromUtf8(label), panel);
-        auto* edit = new TValueEdit(min, max, panel);
-        edit->setObjectName(QString::fromUtf8(name));
-        text->setBuddy(edit);
-        row->addWidget(text, 1);
-        row->addWidget(edit);
-        layout->addLayout(row);
-        return edit;
-    };
-    auto check = [panel, layout](const char* text, const char* name, bool checked) {
-        auto* box = new QCheckBox(QString::fromUtf8(text), panel);
-        box->setObjectName(QString::fromUtf8(name));
-        box->setChecked(checked);
-        layout->addWidget(box);
-        return box;
-    };
-    auto field = [panel, layout](const char* name, const char* text) {
-        auto* edit = new QLineEdit(QString::fromUtf8(text), panel);
-        edit->setObjectName(QString::fromUtf8(name));
-        layout->addWidget(edit);
-        return edit;
-    };
-    header("Common values:");
-    FBaseLineEdit = editor("Body height:", "BaseLineEdit", 1, 192);
-    FTrackingEdit = editor("Right tracking:", "TrackingEdit", 0, 16);
-    FLastCharEdit = editor("Last char:", "LastCharEdit", 32, 255);
-    line();
-    header("Character values:");
-    FCharWidthEdit = editor("Width:", "CharWidthEdit", 1, 256);
-    FKernEdit = editor("Horiz overlap:", "KernEdit", 0, 3);
-    line();
-    header("Miscellaneous:");
-    FZoomEdit = editor("Zoom view:", "ZoomEdit", 1, 80);
-    FZoomEdit->setValue(FView.Zoom);
-    FShowVerticalLimits = check("Show vertical limits", "showverticallimitsCheckBox", true);
-    FShowPreviewText = check("Show preview text", "ShowPreviewTextCheckBox", true);
-    FShowFileSize = check("Show total file size", "ShowFileSizeCheckBox", true);
-    FShowCharLimits = check("Show (Y) char limits for:", "CheckBox1", true);
-    FCharLimitsEdit = field("CharLimitsEdit", "0..9, a..z, A..Z, all");
-    FShowGuideLines = check("Show (Y) guide lines at:", "CheckBox2", false);
-    FGuideLinesEdit = field("GuideLinesEdit", "8, 16, 24");
-    FGuideLinesEdit->setEnabled(false);
-    layout->addStretch(1);
-    return panel;
 }
 
 void Tmainform::CreateStatusBar() {

@@ -6,6 +6,7 @@
 
 #include "dialogs/previewdialog.h"
 #include "mainwindow/mainform.h"
+#include "panels/valuepanel.h"
 #include "platform/fonttext.h"
 #include "platform/safesettings.h"
 #include "widgets/valueedit.h"
@@ -24,20 +25,12 @@ void Tmainform::LoadSettings() {
     TSafeRegistry& reg = *store;
     if (!reg.OpenKeyReadOnly(TSafeRegistry::SettingsKey)) return;
     // Each value takes effect as if the user had set it.
-    FShowVerticalLimits->setChecked(ReadBoolDefault(reg, "ShowVerticalLimits", true));
-    FShowPreviewText->setChecked(ReadBoolDefault(reg, "ShowPreviewText", true));
-    FShowFileSize->setChecked(ReadBoolDefault(reg, "ShowFileSize", true));
-    FShowCharLimits->setChecked(ReadBoolDefault(reg, "ShowCharLimits", true));
-    FCharLimitsEdit->setText(ReadStringDefault(reg, "CharLimits", "0..9, a..z, A..Z, all"));
-    FShowGuideLines->setChecked(ReadBoolDefault(reg, "ShowGuideLines", false));
-    FGuideLinesEdit->setText(ReadStringDefault(reg, "GuideLines", "8, 16, 24"));
-    FZoomEdit->setValue(ReadIntegerDefault(reg, "ZoomFactor", 8));
+    FValuePanel->LoadSettings(reg);
     FPreviewForm->SetPreviewText(ToFontText(ReadStringDefault(reg, "PreviewText", QString())));
     FPreviewForm->SetPreviewZoom(ReadIntegerDefault(reg, "PreviewTextZoom", 1));
     FPreviewForm->SetPreviewEndless(ReadBoolDefault(reg, "PreviewTextEndless", true));
     ReadRecentFiles(reg, FDocument->Recent());
     reg.CloseKey();
-    EnableMarkTextFields();
 }
 
 void Tmainform::StoreSettings() {
@@ -48,14 +41,7 @@ void Tmainform::StoreSettings() {
         reg.CloseKey();
     }
     if (!reg.OpenKey(TSafeRegistry::SettingsKey, true)) return;
-    reg.WriteBool("ShowVerticalLimits", FShowVerticalLimits->isChecked());
-    reg.WriteBool("ShowPreviewText", FShowPreviewText->isChecked());
-    reg.WriteBool("ShowFileSize", FShowFileSize->isChecked());
-    reg.WriteBool("ShowCharLimits", FShowCharLimits->isChecked());
-    reg.WriteString("CharLimits", FCharLimitsEdit->text());
-    reg.WriteBool("ShowGuideLines", FShowGuideLines->isChecked());
-    reg.WriteString("GuideLines", FGuideLinesEdit->text());
-    reg.WriteInteger("ZoomFactor", FZoomEdit->value());
+    FValuePanel->StoreSettings(reg);
     reg.WriteString("PreviewText", FromFontText(FPreviewForm->GetPreviewText()));
     reg.WriteInteger("PreviewTextZoom", FPreviewForm->GetPreviewZoom());
     reg.WriteBool("PreviewTextEndless", FPreviewForm->GetPreviewEndless());

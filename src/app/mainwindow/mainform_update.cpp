@@ -1,10 +1,7 @@
 // The refresh after every change of the font, undo and redo, a new font.
 
 #include <QAction>
-#include <QActionGroup>
-#include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QSplitter>
 #include <QToolButton>
@@ -12,14 +9,15 @@
 #include "dialogs/previewdialog.h"
 #include "icons/historyimagelist.h"
 #include "mainwindow/mainform.h"
+#include "panels/valuepanel.h"
 #include "platform/fonttext.h"
 #include "shell/fontwarnings.h"
 #include "shell/historysteps.h"
 #include "spectrum/spectrumscreendock.h"
+#include "tools/toolcontroller.h"
 #include "widgets/chargrid.h"
 #include "widgets/editcanvas.h"
 #include "widgets/previewpaintbox.h"
-#include "widgets/valueedit.h"
 
 namespace {
 
@@ -59,23 +57,20 @@ void Tmainform::UpdateControls() {
     FGrid->Refresh();
     FPreviewPaintbox->update();
     // The guide lines may depend on the font's height.
-    FView.GuideRows = font.ParseGuideLines(ToFontText(FGuideLinesEdit->text()));
+    FView.GuideRows = font.ParseGuideLines(ToFontText(FValuePanel->GuideLinesText()));
     // The preview strip and its splitter handle follow their check box.
-    const bool strip = FShowPreviewText->isChecked();
+    const bool strip = FValuePanel->PreviewTextShown();
     FPreviewTextPanel->setVisible(strip);
     if (QSplitterHandle* handle = FPreviewSplitter->handle(1)) handle->setVisible(strip);
     // The modified mark; Save only for a changed font.
     FModifiedInfoLabel->setText(font.Modified() ? QStringLiteral("modified") : QString());
     FRefresh.Save->setEnabled(font.Modified());
     // The current character, if any, and the zoom.
-    TFZXChar* current = font.GetCurrent();
-    const bool a = current != nullptr;
-    FZoomEdit->ShowValue(FView.Zoom);
-    // The font's values and info lines; without characters they are off.
+    const bool a = font.GetCurrent() != nullptr;
+    FValuePanel->ShowZoom(FView.Zoom);
+    // The info lines; without characters they are off.
     if (font.Count() == 0) {
         FPreviewTextPanel->setMinimumHeight(16);
-        for (TValueEdit* edit : {FBaseLineEdit, FTrackingEdit, FLastCharEdit})
-            edit->setEnabled(false);
         for (QLabel* info : {FSizeInfo, FHeightInfo, FWidthInfo, FLastCharInfo})
             SetInfoLine(info, std::string());
     } else {
@@ -93,49 +88,29 @@ void Tmainform::UpdateControls() {
             }
             FPreviewTextPanel->resize(FPreviewTextPanel->width(), wanted);
         }
-        for (TValueEdit* edit : {FBaseLineEdit, FTrackingEdit, FLastCharEdit})
-            edit->setEnabled(true);
-        // Showing a value never reports it back, so the font keeps values
-        // beyond the editors' limits; a new body height still resizes the
-        // strip at the next refresh.
-        if (FBaseLineEdit->value() != font.Height()) FPreviewResizePending = true;
-        FBaseLineEdit->ShowValue(font.Height());
-        FTrackingEdit->ShowValue(font.Tracking());
-        FLastCharEdit->ShowValue(font.LastChar());
         UpdateSizeInfo(a);
         const TFontWarnings warnings = GetFontWarnings(font);
         SetInfoLine(FLastCharInfo, warnings.LastChar);
         SetInfoLine(FWidthInfo, warnings.Width);
         SetInfoLine(FHeightInfo, warnings.Height);
     }
-    // The current character's editors and pixel commands need a character.
-    const int t = CurrentTool();
-    for (QWidget* edit : {static_cast<QWidget*>(FKernEdit), static_cast<QWidget*>(FCharWidthEdit)})
-        edit->setEnabled(a);
+    // The font's and the current character's values; a new body height
+    // resizes the strip at the next refresh.
+    if (FValuePanel->ShowFont(font)) FPreviewResizePending = true;
     // Undo and redo with their history menus.
     UpdateHistoryButton(FUndoButton, FRefresh.Undo, font.CanUndo(), false);
     UpdateHistoryButton(FRedoButton, FRefresh.Redo, font.CanRedo(), true);
-    // Tools and character commands need a character; fill styles go with
-    // the figure tools, paste modes with pasting.
+    // Tools and character commands need a character.
     for (QAction* action : FRefresh.NeedGlyph)
         action->setEnabled(a);
-    const bool figure = a && (t == 2 || t == 3);
-    for (QAction* action : FRefresh.FillStyles)
-        action->setEnabled(figure);
-    for (QAction* action : FRefresh.PasteModes)
-        action->setEnabled(a && t == 5);
-    // The current character's own values.
-    if (a) {
-        FKernEdit->ShowValue(current->Kern());
-        FCharWidthEdit->ShowValue(current->Width());
-    }
+    FToolController->UpdateActions(a);
     UpdateComfort(a);
 }
 
 void Tmainform::UpdateSizeInfo(bool hasGlyph) {
     TFZXFont& font = *FFont;
     std::string text;
-    if (FShowFileSize->isChecked()) {
+    if (FValuePanel->FileSizeShown()) {
         if (font.IsCHRCompatible()) {
             text = "File size: 768 bytes (std. 8x8 pixels)";
         } else {
@@ -162,12 +137,6 @@ void Tmainform::UpdateHistoryButton(QToolButton* button, QAction* action, bool c
         button->setMenu(nullptr);
         button->setPopupMode(QToolButton::DelayedPopup);
     }
-}
-
-int Tmainform::CurrentTool() const {
-    for (int i = 0; i < 6; ++i)
-        if (FRefresh.Tools[i]->isChecked()) return i + 1;
-    return 0;
 }
 
 void Tmainform::SelectListRow(int row) {
@@ -200,6 +169,6 @@ void Tmainform::SetZoom(int zoom) {
     zoom = std::clamp(zoom, 1, 80);
     if (zoom == FView.Zoom) return;
     FView.Zoom = zoom;
-    FZoomEdit->ShowValue(zoom);
+    FValuePanel->ShowZoom(zoom);
     FEditPaintBox->Refresh();
 }
