@@ -26,6 +26,7 @@
 #include "spectrum/spectrumscreendock.h"
 #include "tools/toolcontroller.h"
 #include "widgets/chargrid.h"
+#include "widgets/glyphsheet.h"
 #include "widgets/previewpaintbox.h"
 
 namespace {
@@ -65,12 +66,16 @@ Tmainform::Tmainform(const std::vector<std::string>& arguments, QWidget* parent)
                                 [this] { return SampleCodes(*FFont, FPreviewForm->Lines()); });
     CreateComfort();
 
-    // Every change of the font refreshes the window once, whatever its kind.
+    // Every change of the font refreshes the window once, whatever its kind;
+    // the docked views follow the document themselves.
     FFirstActivation = true;
     for (void (TFontDocument::*changed)() :
          {&TFontDocument::fontReplaced, &TFontDocument::valuesChanged, &TFontDocument::glyphChanged,
-          &TFontDocument::fileStateChanged})
+          &TFontDocument::fileStateChanged}) {
         connect(FDocument.get(), changed, this, &Tmainform::UpdateControls);
+        connect(FDocument.get(), changed, FSheet, &TGlyphSheet::Refresh);
+        connect(FDocument.get(), changed, FSpectrumDock, &TSpectrumScreenDock::Refresh);
+    }
     FFont->OnGetScaleFactors = [this](double& w, double& h) {
         return FScaleForm->GetScaleFactors(w, h);
     };

@@ -211,12 +211,15 @@ class Tmainform : public QMainWindow {
     bool FClipboardGlyph = false; // the clipboard holds a whole character
 
     std::map<QString, QAction*> FActions;
-    // The actions every refresh sets, found once when they are made.
+    // The actions the window sets or reads after building them, found once
+    // when they are made.
     struct TRefreshActions {
         QAction* Save = nullptr;
         QAction* Undo = nullptr;
         QAction* Redo = nullptr;
         QAction* PasteGlyph = nullptr;
+        QAction* ZxCharset = nullptr;
+        QAction* ShowGlyphSheet = nullptr;
         std::vector<QAction*> NeedGlyph; // commands on the character
     } FRefresh;
     TToolController* FToolController = nullptr;

@@ -52,5 +52,5 @@ void Tmainform::ClipboardChanged() {
     }
     FToolController->SetPictureAvailable(has);
     FClipboardGlyph = ClipboardHasGlyph();
-    Action("PasteGlyphAction")->setEnabled(FClipboardGlyph && FFont->GetCurrent());
+    FRefresh.PasteGlyph->setEnabled(FClipboardGlyph && FFont->GetCurrent());
 }

@@ -104,8 +104,6 @@ void Tmainform::CreateComfort() {
 
 void Tmainform::UpdateComfort(bool hasGlyph) {
     FRefresh.PasteGlyph->setEnabled(hasGlyph && FClipboardGlyph);
-    FSheet->Refresh();
-    FSpectrumDock->Refresh();
 
     const int index = FFont->CurrentIndex();
     const int code = index + 32;

@@ -79,7 +79,14 @@ void Tmainform::ConnectCommands() {
         FSheet->Refresh();
         FSpectrumDock->Refresh();
     });
-    connect(FToolController, &TToolController::strokeCancelled, this, &Tmainform::UpdateControls);
+    // A cancelled stroke notifies as it restores the glyph; a cancelled width
+    // drag restores it silently, so the views that showed it redraw.
+    connect(FToolController, &TToolController::strokeCancelled, this, [this] {
+        FGrid->Refresh();
+        FPreviewPaintbox->update();
+        FSheet->Refresh();
+        FSpectrumDock->Refresh();
+    });
 }
 
 void Tmainform::PreviewStripClicked() {

@@ -88,7 +88,7 @@ bool Tmainform::CanImport(const QString& path) const {
 }
 
 void Tmainform::ConnectImportCommands() {
-    Action("ZxCharsetAction")->setCheckable(true);
+    FRefresh.ZxCharset->setCheckable(true);
     connect(Action("ImportAction"), &QAction::triggered, this, &Tmainform::ImportActionExecute);
     connect(Action("ExportAction"), &QAction::triggered, this, &Tmainform::ExportActionExecute);
 }
@@ -121,7 +121,7 @@ void Tmainform::ImportAsked(const QString& path) {
         return;
     }
     TImportOptions options;
-    options.ZxCharset = Action("ZxCharsetAction")->isChecked();
+    options.ZxCharset = FRefresh.ZxCharset->isChecked();
     TImportReport report;
     std::string error;
     try {
@@ -198,11 +198,11 @@ void Tmainform::ExportFont(const QString& path) {
                        QStringLiteral("\"%1\": not a font format that can be exported").arg(path));
         return;
     }
-    FExportOptions.ZxCharset = Action("ZxCharsetAction")->isChecked();
+    FExportOptions.ZxCharset = FRefresh.ZxCharset->isChecked();
     TExportOptionsDialog options(*format, FExportOptions, this);
     if (options.exec() != QDialog::Accepted) return;
     FExportOptions = options.Options();
-    if (!format->Picture) Action("ZxCharsetAction")->setChecked(FExportOptions.ZxCharset);
+    if (!format->Picture) FRefresh.ZxCharset->setChecked(FExportOptions.ZxCharset);
     std::string error;
     try {
         error = FDocument->Export(file, FExportOptions);

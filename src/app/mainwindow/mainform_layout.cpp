@@ -78,6 +78,8 @@ void Tmainform::FindRefreshActions() {
     FRefresh.Undo = Action("UndoAction");
     FRefresh.Redo = Action("RedoAction");
     FRefresh.PasteGlyph = Action("PasteGlyphAction");
+    FRefresh.ZxCharset = Action("ZxCharsetAction");
+    FRefresh.ShowGlyphSheet = Action("ShowGlyphSheetAction");
     FRefresh.NeedGlyph =
         list({"DeleteAction", "ScaleAction", "CopyCharAction", "FlipHorizontalAction",
               "FlipVerticalAction", "RollUpAction", "RollDownAction", "RollLeftAction",

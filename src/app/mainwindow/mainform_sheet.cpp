@@ -41,7 +41,7 @@ void Tmainform::CreateGlyphSheetDock() {
     addDockWidget(Qt::BottomDockWidgetArea, FSheetDock);
     FSheetDock->hide();
 
-    QAction* show = Action("ShowGlyphSheetAction");
+    QAction* show = FRefresh.ShowGlyphSheet;
     show->setCheckable(true);
     show->setChecked(false);
     connect(show, &QAction::toggled, FSheetDock, &QDockWidget::setVisible);
@@ -89,8 +89,8 @@ void Tmainform::LoadWindowSettings(TSafeRegistry& reg) {
     const QByteArray layout =
         QByteArray::fromBase64(ReadStringDefault(reg, "Layout", QString()).toLatin1());
     if (!layout.isEmpty()) restoreState(layout);
-    Action("ShowGlyphSheetAction")->setChecked(ReadBoolDefault(reg, "ShowGlyphSheet", false));
-    FSheetDock->setVisible(Action("ShowGlyphSheetAction")->isChecked());
+    FRefresh.ShowGlyphSheet->setChecked(ReadBoolDefault(reg, "ShowGlyphSheet", false));
+    FSheetDock->setVisible(FRefresh.ShowGlyphSheet->isChecked());
     FSpectrumDock->LoadSettings(reg);
     reg.CloseKey();
 }
@@ -113,7 +113,7 @@ void Tmainform::KeepOnScreen() {
 
 void Tmainform::StoreWindowSettings(TSafeRegistry& reg) {
     if (!reg.OpenKey(kWindowKey, true)) return;
-    reg.WriteBool("ShowGlyphSheet", Action("ShowGlyphSheetAction")->isChecked());
+    reg.WriteBool("ShowGlyphSheet", FRefresh.ShowGlyphSheet->isChecked());
     FSpectrumDock->StoreSettings(reg);
     // The place, size and state of the window, and where its toolbars and
     // the docks are.

@@ -156,12 +156,13 @@ void Tmainform::NewFont() {
 }
 
 void Tmainform::PreviewChanged(bool zoomChanged) {
+    // The Spectrum screen shows the preview's lines, whatever its zoom.
+    FSpectrumDock->Refresh();
     if (zoomChanged) {
         FPreviewResizePending = true;
         UpdateControls();
     } else {
         FPreviewPaintbox->update();
-        FSpectrumDock->Refresh();
     }
 }
 

@@ -22,7 +22,7 @@ struct TPoint {
 };
 using TPointArray = std::vector<TPoint>;
 
-// The numbers CurrentTool gives the tools.
+// The drawing tools, in the order of the tool actions.
 enum TDrawTool { dtFreeHand = 0, dtLine, dtRectangle, dtEllipse, dtRubber, dtPaste, dtCopy };
 constexpr int DrawToolCount = 7;
 
