@@ -14,8 +14,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "actions/actiontable.h"
 #include "icons/staticimagelist.h"
-#include "mainwindow/actiontable.h"
 #include "mainwindow/mainform.h"
 #include "panels/valuepanel.h"
 #include "platform/application.h"

@@ -11,9 +11,9 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 
+#include "actions/actiontable.h"
 #include "drawing/canvasgeometry.h"
 #include "drawing/widthdrag.h"
-#include "mainwindow/actiontable.h"
 #include "model/font.h"
 #include "platform/qtraster.h"
 #include "widgets/cursordefs.h"

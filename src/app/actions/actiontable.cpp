@@ -1,4 +1,4 @@
-#include "mainwindow/actiontable.h"
+#include "actions/actiontable.h"
 
 // clang-format off
 const TActionRow ActionTable[] = {
