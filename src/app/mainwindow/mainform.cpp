@@ -105,8 +105,9 @@ Tmainform::Tmainform(const std::vector<std::string>& arguments, QWidget* parent)
 }
 
 Tmainform::~Tmainform() {
-    // The callbacks point into this window; the font may outlive no widget.
-    FDocument->disconnect(this);
+    // The document goes before the widgets that listen to it, and the
+    // callbacks point into this window.
+    FDocument->disconnect();
     FFont->OnMessage = nullptr;
     FFont->OnGetScaleFactors = nullptr;
     FFont->UndoList().OnUndoRedo = nullptr;
