@@ -29,11 +29,11 @@ class QLabel;
 class QMenu;
 class QScrollArea;
 class QSplitter;
-class QToolButton;
 class QDockWidget;
 class QPushButton;
 class TDatabaseGrid;
 class TGlyphSheet;
+class THistoryButton;
 class TSafeRegistry;
 class TEditPaintBox;
 class TPreviewPaintBox;
@@ -142,7 +142,6 @@ class Tmainform : public QMainWindow {
     void ConnectPreviewForm(bool connected);
     // mainform_update.cpp
     void UpdateSizeInfo(bool hasGlyph);
-    void UpdateHistoryButton(QToolButton* button, QAction* action, bool can, bool redo);
     void SelectListRow(int row);
     // mainform_files.cpp
     void ConnectFileCommands();
@@ -215,18 +214,14 @@ class Tmainform : public QMainWindow {
     // when they are made.
     struct TRefreshActions {
         QAction* Save = nullptr;
-        QAction* Undo = nullptr;
-        QAction* Redo = nullptr;
         QAction* PasteGlyph = nullptr;
         QAction* ZxCharset = nullptr;
         QAction* ShowGlyphSheet = nullptr;
         std::vector<QAction*> NeedGlyph; // commands on the character
     } FRefresh;
     TToolController* FToolController = nullptr;
-    QToolButton* FUndoButton = nullptr;
-    QToolButton* FRedoButton = nullptr;
-    QMenu* FUndoMenu = nullptr;
-    QMenu* FRedoMenu = nullptr;
+    THistoryButton* FUndoButton = nullptr;
+    THistoryButton* FRedoButton = nullptr;
     QMenu* FLastUsedMenu = nullptr;
     QAction* FLastUsedMenuAction = nullptr;
     QAction* FPreviewTextMenuItem = nullptr;

@@ -11,7 +11,6 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "actions/actiontable.h"
@@ -22,6 +21,7 @@
 #include "widgets/chargrid.h"
 #include "widgets/editcanvas.h"
 #include "widgets/editpanel.h"
+#include "widgets/historybutton.h"
 #include "widgets/previewpaintbox.h"
 
 namespace {
@@ -75,8 +75,6 @@ void Tmainform::FindRefreshActions() {
         return actions;
     };
     FRefresh.Save = Action("FileSaveAction");
-    FRefresh.Undo = Action("UndoAction");
-    FRefresh.Redo = Action("RedoAction");
     FRefresh.PasteGlyph = Action("PasteGlyphAction");
     FRefresh.ZxCharset = Action("ZxCharsetAction");
     FRefresh.ShowGlyphSheet = Action("ShowGlyphSheetAction");
@@ -178,18 +176,12 @@ void Tmainform::CreateToolBars() {
 
     QToolBar* edit = bar("EditBar", "Edit Bar", Qt::TopToolBarArea);
     add(edit, {"SetPixelsAction", "ResetPixelsAction", "|"});
-    auto historyButton = [this, edit](const char* name, QAction* action, QMenu*& menu) {
-        auto* button = new QToolButton(edit);
-        button->setObjectName(QString::fromUtf8(name));
-        button->setDefaultAction(action);
-        button->setAutoRaise(true);
-        menu = new QMenu(button);
-        menu->setObjectName(QString::fromUtf8(name) + "Menu");
-        edit->addWidget(button);
-        return button;
-    };
-    FUndoButton = historyButton("UndoButton", Action("UndoAction"), FUndoMenu);
-    FRedoButton = historyButton("RedoButton", Action("RedoAction"), FRedoMenu);
+    for (THistoryButton** button : {&FUndoButton, &FRedoButton}) {
+        const bool redo = button == &FRedoButton;
+        *button = new THistoryButton(redo ? "RedoButton" : "UndoButton",
+                                     Action(redo ? "RedoAction" : "UndoAction"), redo, edit);
+        edit->addWidget(*button);
+    }
     add(edit, {"|", "DeleteAction", "|", "CopyCharAction", "|"});
 
     // A second row, so every button shows at the start size without the

@@ -2,12 +2,9 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QMenu>
 #include <QSplitter>
-#include <QToolButton>
 
 #include "dialogs/previewdialog.h"
-#include "icons/historyimagelist.h"
 #include "mainwindow/mainform.h"
 #include "panels/valuepanel.h"
 #include "platform/fonttext.h"
@@ -17,6 +14,7 @@
 #include "tools/toolcontroller.h"
 #include "widgets/chargrid.h"
 #include "widgets/editcanvas.h"
+#include "widgets/historybutton.h"
 #include "widgets/previewpaintbox.h"
 
 namespace {
@@ -24,26 +22,6 @@ namespace {
 void SetInfoLine(QLabel* label, const std::string& text) {
     label->setText(QString::fromStdString(text));
     label->setVisible(!text.empty());
-}
-
-// The history menu as the core lists it: entries, group headers, separators.
-void FillHistoryMenu(QMenu* menu, const THistoryMenu& items, Tundolist& history) {
-    menu->clear();
-    for (const THistoryMenuItem& item : items) {
-        if (item.Kind == THistoryMenuItem::Separator) {
-            menu->addSeparator();
-            continue;
-        }
-        QAction* action = menu->addAction(FromFontText(item.Caption));
-        if (item.Icon >= 0) action->setIcon(HistoryImageList().Icon(item.Icon));
-        if (item.Kind == THistoryMenuItem::Header) {
-            QFont bold = action->font();
-            bold.setBold(true);
-            action->setFont(bold);
-        }
-        QObject::connect(action, &QAction::triggered, menu,
-                         [&history, item] { history.Click(item); });
-    }
 }
 
 } // namespace
@@ -98,8 +76,8 @@ void Tmainform::UpdateControls() {
     // resizes the strip at the next refresh.
     if (FValuePanel->ShowFont(font)) FPreviewResizePending = true;
     // Undo and redo with their history menus.
-    UpdateHistoryButton(FUndoButton, FRefresh.Undo, font.CanUndo(), false);
-    UpdateHistoryButton(FRedoButton, FRefresh.Redo, font.CanRedo(), true);
+    FUndoButton->ShowHistory(font.UndoList());
+    FRedoButton->ShowHistory(font.UndoList());
     // Tools and character commands need a character.
     for (QAction* action : FRefresh.NeedGlyph)
         action->setEnabled(a);
@@ -120,23 +98,6 @@ void Tmainform::UpdateSizeInfo(bool hasGlyph) {
         }
     }
     SetInfoLine(FSizeInfo, text);
-}
-
-void Tmainform::UpdateHistoryButton(QToolButton* button, QAction* action, bool can, bool redo) {
-    action->setEnabled(can);
-    QMenu* menu = redo ? FRedoMenu : FUndoMenu;
-    if (can) {
-        THistoryMenu items;
-        const Tundolist& history = FFont->UndoList();
-        if (redo ? history.FillRedoMenu(50, items) : history.FillUndoMenu(50, items))
-            FillHistoryMenu(menu, items, FFont->UndoList());
-        button->setMenu(menu);
-        button->setPopupMode(QToolButton::MenuButtonPopup);
-    } else {
-        // A disabled button shows no arrow.
-        button->setMenu(nullptr);
-        button->setPopupMode(QToolButton::DelayedPopup);
-    }
 }
 
 void Tmainform::SelectListRow(int row) {
