@@ -30,12 +30,13 @@ class QMenu;
 class QScrollArea;
 class QSplitter;
 class QDockWidget;
-class QPushButton;
+class TBeyondLastCharBar;
 class TDatabaseGrid;
 class TGlyphSheet;
 class THistoryButton;
 class TSafeRegistry;
 class TEditPaintBox;
+class TFontInfoLines;
 class TPreviewPaintBox;
 class TScaleFactorForm;
 class TSpectrumScreenDock;
@@ -141,7 +142,6 @@ class Tmainform : public QMainWindow {
     // The preview dialog reports its changes to the window while connected.
     void ConnectPreviewForm(bool connected);
     // mainform_update.cpp
-    void UpdateSizeInfo(bool hasGlyph);
     void SelectListRow(int row);
     // mainform_files.cpp
     void ConnectFileCommands();
@@ -230,18 +230,13 @@ class Tmainform : public QMainWindow {
     TGlyphSheet* FSheet = nullptr;
     QDockWidget* FSheetDock = nullptr;
     TSpectrumScreenDock* FSpectrumDock = nullptr;
-    QWidget* FBeyondLastCharBar = nullptr;
-    QLabel* FBeyondLastCharLabel = nullptr;
-    QPushButton* FRaiseLastCharButton = nullptr;
+    TBeyondLastCharBar* FBeyondLastCharBar = nullptr;
     QScrollArea* FEditPanel = nullptr;
     TEditPaintBox* FEditPaintBox = nullptr;
     QSplitter* FPreviewSplitter = nullptr; // "Splitter2": canvas above, preview strip below
     QWidget* FPreviewTextPanel = nullptr;
     TPreviewPaintBox* FPreviewPaintbox = nullptr;
-    QLabel* FSizeInfo = nullptr;
-    QLabel* FHeightInfo = nullptr;
-    QLabel* FWidthInfo = nullptr;
-    QLabel* FLastCharInfo = nullptr;
+    TFontInfoLines* FInfoLines = nullptr;
     QLabel* FXYInfoLabel = nullptr;
     QLabel* FModifiedInfoLabel = nullptr;
     QLabel* FPathLabel = nullptr;

@@ -4,20 +4,16 @@
 
 #include <QAction>
 #include <QBoxLayout>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
-#include <QVBoxLayout>
 
 #include "drawing/canvasgeometry.h"
 #include "mainwindow/mainform.h"
 #include "platform/application.h"
-#include "platform/fonttext.h"
 #include "spectrum/spectrumscreendock.h"
-#include "text/charcaption.h"
+#include "widgets/beyondlastcharbar.h"
 #include "widgets/editcanvas.h"
 #include "widgets/editpanel.h"
 #include "widgets/glyphsheet.h"
@@ -81,44 +77,15 @@ void Tmainform::CreateComfort() {
 
     // The note for characters beyond Last char, between the info lines and
     // the canvas.
-    FBeyondLastCharBar = new QWidget(this);
-    FBeyondLastCharBar->setObjectName("BeyondLastCharBar");
-    auto* row = new QVBoxLayout(FBeyondLastCharBar);
-    row->setContentsMargins(4, 2, 4, 2);
-    row->setSpacing(2);
-    FBeyondLastCharLabel = new QLabel(FBeyondLastCharBar);
-    FBeyondLastCharLabel->setObjectName("BeyondLastCharLabel");
-    FBeyondLastCharLabel->setWordWrap(true);
-    FRaiseLastCharButton = new QPushButton(FBeyondLastCharBar);
-    FRaiseLastCharButton->setObjectName("RaiseLastCharButton");
-    row->addWidget(FBeyondLastCharLabel);
-    row->addWidget(FRaiseLastCharButton, 0, Qt::AlignLeft);
+    FBeyondLastCharBar = new TBeyondLastCharBar(*FFont, this);
     if (auto* layout = qobject_cast<QBoxLayout*>(FPreviewSplitter->parentWidget()->layout()))
         layout->insertWidget(layout->indexOf(FPreviewSplitter), FBeyondLastCharBar);
-    FBeyondLastCharBar->hide();
-    connect(FRaiseLastCharButton, &QPushButton::clicked, this, [this] {
-        const int code = FFont->CurrentIndex() + 32;
-        if (code > FFont->LastChar() && code <= 255) FFont->SetLastChar(code);
-    });
 }
 
 void Tmainform::UpdateComfort(bool hasGlyph) {
     FRefresh.PasteGlyph->setEnabled(hasGlyph && FClipboardGlyph);
 
-    const int index = FFont->CurrentIndex();
-    const int code = index + 32;
-    const bool beyond = index >= 0 && code <= 255 && code > FFont->LastChar();
-    if (beyond) {
-        const QString name = FromFontText(CharCaption(code, true));
-        FBeyondLastCharLabel->setText(
-            QStringLiteral("%1 lies beyond Last char (%2) and is not saved.")
-                .arg(name == QString::number(code)
-                         ? QStringLiteral("Code %1").arg(code)
-                         : QStringLiteral("%1 (%2)").arg(name, QString::number(code)),
-                     QString::number(FFont->LastChar())));
-        FRaiseLastCharButton->setText(QStringLiteral("Raise Last char to %1").arg(code));
-    }
-    FBeyondLastCharBar->setVisible(beyond);
+    FBeyondLastCharBar->ShowFont();
 }
 
 int Tmainform::PreviewStripMinimum(int wanted) const {

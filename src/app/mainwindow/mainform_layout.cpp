@@ -21,6 +21,7 @@
 #include "widgets/chargrid.h"
 #include "widgets/editcanvas.h"
 #include "widgets/editpanel.h"
+#include "widgets/fontinfolines.h"
 #include "widgets/historybutton.h"
 #include "widgets/previewpaintbox.h"
 
@@ -228,23 +229,8 @@ void Tmainform::CreateCentre() {
     auto* centreLayout = new QVBoxLayout(centre);
     centreLayout->setContentsMargins(0, 0, 0, 0);
     centreLayout->setSpacing(0);
-    auto infoLine = [centre, centreLayout](const char* name, const QColor& color) {
-        auto* label = new QLabel(centre);
-        label->setObjectName(QString::fromUtf8(name));
-        label->setFont(InterfaceFont(11));
-        if (color.isValid()) {
-            QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText, color);
-            label->setPalette(palette);
-        }
-        label->hide(); // an empty info line takes no height
-        centreLayout->addWidget(label);
-        return label;
-    };
-    FSizeInfo = infoLine("SizeInfo", QColor());
-    FHeightInfo = infoLine("HeightInfo", QColor(255, 0, 255));
-    FWidthInfo = infoLine("WidthInfo", QColor(255, 0, 255));
-    FLastCharInfo = infoLine("LastCharInfo", QColor(255, 0, 0));
+    FInfoLines = new TFontInfoLines(centre);
+    centreLayout->addWidget(FInfoLines);
 
     FPreviewSplitter = new QSplitter(Qt::Vertical, centre);
     FPreviewSplitter->setObjectName("Splitter2");

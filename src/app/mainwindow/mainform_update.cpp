@@ -8,23 +8,14 @@
 #include "mainwindow/mainform.h"
 #include "panels/valuepanel.h"
 #include "platform/fonttext.h"
-#include "shell/fontwarnings.h"
 #include "shell/historysteps.h"
 #include "spectrum/spectrumscreendock.h"
 #include "tools/toolcontroller.h"
 #include "widgets/chargrid.h"
 #include "widgets/editcanvas.h"
+#include "widgets/fontinfolines.h"
 #include "widgets/historybutton.h"
 #include "widgets/previewpaintbox.h"
-
-namespace {
-
-void SetInfoLine(QLabel* label, const std::string& text) {
-    label->setText(QString::fromStdString(text));
-    label->setVisible(!text.empty());
-}
-
-} // namespace
 
 void Tmainform::UpdateControls() {
     TFZXFont& font = *FFont;
@@ -46,11 +37,10 @@ void Tmainform::UpdateControls() {
     // The current character, if any, and the zoom.
     const bool a = font.GetCurrent() != nullptr;
     FValuePanel->ShowZoom(FView.Zoom);
-    // The info lines; without characters they are off.
+    // The info lines, and the preview strip's height after the font's.
+    FInfoLines->ShowFont(font, FValuePanel->FileSizeShown());
     if (font.Count() == 0) {
         FPreviewTextPanel->setMinimumHeight(16);
-        for (QLabel* info : {FSizeInfo, FHeightInfo, FWidthInfo, FLastCharInfo})
-            SetInfoLine(info, std::string());
     } else {
         const int pz = FPreviewForm->GetPreviewZoom();
         FPreviewTextPanel->setMinimumHeight(PreviewStripMinimum(font.Height() * pz));
@@ -66,11 +56,6 @@ void Tmainform::UpdateControls() {
             }
             FPreviewTextPanel->resize(FPreviewTextPanel->width(), wanted);
         }
-        UpdateSizeInfo(a);
-        const TFontWarnings warnings = GetFontWarnings(font);
-        SetInfoLine(FLastCharInfo, warnings.LastChar);
-        SetInfoLine(FWidthInfo, warnings.Width);
-        SetInfoLine(FHeightInfo, warnings.Height);
     }
     // The font's and the current character's values; a new body height
     // resizes the strip at the next refresh.
@@ -83,21 +68,6 @@ void Tmainform::UpdateControls() {
         action->setEnabled(a);
     FToolController->UpdateActions(a);
     UpdateComfort(a);
-}
-
-void Tmainform::UpdateSizeInfo(bool hasGlyph) {
-    TFZXFont& font = *FFont;
-    std::string text;
-    if (FValuePanel->FileSizeShown()) {
-        if (font.IsCHRCompatible()) {
-            text = "File size: 768 bytes (std. 8x8 pixels)";
-        } else {
-            text = "File size: " + std::to_string(font.FZXFileSize()) + " bytes";
-            if (hasGlyph)
-                text += "; char size: " + std::to_string(font.GetCurrent()->DataSize()) + " bytes";
-        }
-    }
-    SetInfoLine(FSizeInfo, text);
 }
 
 void Tmainform::SelectListRow(int row) {

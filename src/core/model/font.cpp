@@ -97,6 +97,10 @@ void TFZXFont::SetLastChar(int value) {
 }
 
 TFZXChar* TFZXFont::GetCurrent() {
+    return const_cast<TFZXChar*>(static_cast<const TFZXFont&>(*this).GetCurrent());
+}
+
+const TFZXChar* TFZXFont::GetCurrent() const {
     if (FCurrentIndex >= 0 && FCurrentIndex < Count())
         return FGlyphs[static_cast<std::size_t>(FCurrentIndex)].get();
     return nullptr;

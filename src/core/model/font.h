@@ -82,6 +82,7 @@ class TFZXFont {
     int CurrentIndex() const { return FCurrentIndex; }
     // The current glyph, or nullptr when the index lies outside the list.
     TFZXChar* GetCurrent();
+    const TFZXChar* GetCurrent() const;
     // Records a "select char" snapshot of the new glyph and notifies.
     void SetCurrent(int index);
     // Common end of every edit of the current glyph: record, mark, notify.
