@@ -198,12 +198,9 @@ fc_lc:  ld      a,0
 fc_cols: ld     c,0
 fc_col: ld      a,c
         cp      7
-        ld      a,0xFF
-        jr      nc,fc_c1
-        ld      a,c
-        inc     a
-        call    fc_lbits
-fc_c1:  ld      (fc_w+1),a
+        ld      a,0xFF          ; whole bytes skip the loop
+        call    c,fc_lbc
+        ld      (fc_w+1),a
         push    hl
         push    de
         push    bc
@@ -268,13 +265,15 @@ fc_def: ld      e,(hl)
         dec     hl
         add     hl,de
         ret
-; A = n -> A = its n leftmost bits set (all for n >= 8); B = 0.
+; A = n, or C + 1 from fc_lbc -> A = its n leftmost bits set (n <= 8).
+fc_lbc: ld      a,c
+        inc     a
 fc_lbits:
         ld      b,a
-        inc     b
         xor     a
-        jr      fc_l2
+        or      b
+        ret     z
 fc_l1:  scf
         rra
-fc_l2:  djnz    fc_l1
+        djnz    fc_l1
         ret
