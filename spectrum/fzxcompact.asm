@@ -38,16 +38,22 @@ fc_wrap:                        ; the character is read again on a new line
         pop     hl
         dec     hl
         push    hl
-; New line: y grows by the height, the pen returns to the left edge; the
+; New line at the bottom of the last one, the pen at the left edge; the
 ; text ends when the line would start at or below the bottom of the screen.
+; A line's bottom, min(top + height, 192), also ends what its characters
+; show, so the rows need no other limit.
 fc_feed:
-        ld      a,(fc_y+1)
-fc_h:   add     a,0
+fc_bot: ld      a,0
 fc_line:
-        jr      c,fc_end
         cp      192
         jr      nc,fc_end
         ld      (fc_y+1),a
+fc_h:   add     a,0
+        jr      c,fc_b1
+        cp      192
+        jr      c,fc_b2
+fc_b1:  ld      a,192
+fc_b2:  ld      (fc_bot+1),a
         ld      hl,0            ; pen 0: nothing on the line yet, as every
         ld      (fc_p+1),hl     ; character moves it on by its width at least
 fc_next:
@@ -134,16 +140,16 @@ fc_tr:  ld      e,0
         rr      l
         ld      a,0x13          ; INC DE
 fc_r0:  ld      (fc_step),a
-; Rows shown: those the definition holds within the line's body, none when
-; the first is below the screen.
+; Rows shown: those the definition holds above the line's bottom.
         ld      a,c
         rrca
         rrca
         rrca
         rrca
         and     15
-        ld      c,a             ; C = leading
-        ld      a,(fc_h+1)
+fc_y:   add     a,0
+        ld      c,a             ; C = the top row
+        ld      a,(fc_bot+1)
         sub     c
         jr      nc,fc_r2
         xor     a
@@ -156,10 +162,7 @@ fc_r2:  inc     h
 fc_r3:  or      a
         jp      z,fc_next
         ld      (fc_cnt+1),a
-fc_y:   ld      a,0
-        add     a,c
-        cp      192
-        jp      nc,fc_next
+        ld      a,c
         ld      l,a             ; HL = the screen address of the top row
         rrca
         rrca
@@ -236,16 +239,12 @@ fc_k1:  and     0
         ld      a,l
         add     a,32
         ld      l,a
+        jr      c,fc_row2
         ld      a,h
-        jr      c,fc_row1
         sub     8
         ld      h,a
-fc_row1:
-        cp      0x58            ; the bottom of the screen
-        jr      z,fc_row3
 fc_row2:
         djnz    fc_row
-fc_row3:
         pop     bc
         pop     de
         pop     hl
