@@ -186,12 +186,9 @@ fc_lc:  ld      a,0
         and     31
         xor     l
         ld      l,a
-        ld      a,c             ; each byte turns right by s = left mod 8:
-        cpl                     ; the jump skips 7 - s of the rotations
-        and     7
-        ld      (fc_rot+1),a
-        ld      a,c
-        and     7
+        ld      a,c             ; each byte turns right by s = left mod 8,
+        and     7               ; as left by 8 - s: the jump skips s of the
+        ld      (fc_rot+1),a    ; rotations
         call    fc_lbits
         ld      (fc_k1+1),a     ; the s bits that pass into the next byte
         cpl
@@ -215,13 +212,14 @@ fc_step: nop                    ; INC DE for two bytes a row
 fc_w:   and     0
 fc_rot: jr      fc_rot1
 fc_rot1:
-        rrca
-        rrca
-        rrca
-        rrca
-        rrca
-        rrca
-        rrca
+        rlca
+        rlca
+        rlca
+        rlca
+        rlca
+        rlca
+        rlca
+        rlca
         ld      c,a
 fc_k0:  and     0
         or      (hl)
