@@ -160,7 +160,7 @@ fc_r2:  inc     h
         jr      c,fc_r3
         ld      a,l
 fc_r3:  or      a
-        jp      z,fc_next
+        jr      z,fc_done
         ld      (fc_cnt+1),a
         ld      a,c
         ld      l,a             ; HL = the screen address of the top row
@@ -252,7 +252,7 @@ fc_row2:
         sub     8
         ld      c,a
         jr      nc,fc_col
-        jp      fc_next
+fc_done: jp     fc_next
 ; HL = an entry -> HL = its definition; carry clear.
 fc_def: ld      e,(hl)
         inc     hl
