@@ -69,13 +69,11 @@ fc_last: cp     0
 fc_end: pop     hl
         ret
 fc_char:
-        ld      l,a
-        ld      h,0
-        ld      e,l
-        ld      d,h
-        add     hl,hl
+        ld      e,a
+        ld      d,0
+fc_base: ld     hl,0
         add     hl,de
-fc_base: ld     de,0
+        add     hl,de
         add     hl,de           ; HL = the character's entry
         push    hl
         inc     hl
@@ -85,8 +83,7 @@ fc_base: ld     de,0
         rlca
         rlca
         and     3
-        ld      e,a
-        ld      d,0             ; DE = kern
+        ld      e,a             ; DE = kern (D is still 0)
 ; The pen (HL, right of the line's left edge) less the kern, never below 0.
 ; A character passing the right edge starts a new line unless it is the
 ; line's first (B = 0): that one shows only the columns up to the edge.
