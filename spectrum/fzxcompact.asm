@@ -86,10 +86,11 @@ fc_base: ld     hl,0
         ld      e,a             ; DE = kern (D is still 0)
 ; The pen (HL, right of the line's left edge) less the kern, never below 0.
 ; A character passing the right edge starts a new line unless it is the
-; line's first (B = 0): that one shows only the columns up to the edge.
+; line's first (B = 1): that one shows only the columns up to the edge.
 fc_p:   ld      hl,0
         ld      a,h
         or      l
+        inc     a
         ld      b,a
         sbc     hl,de
         jr      nc,fc_p1
@@ -108,9 +109,7 @@ fc_x0:  add     a,0
         cpl
         cp      e
         jr      nc,fc_fit
-        inc     b
-        dec     b
-        jr      nz,fc_wrap
+        djnz    fc_wrap
         defb    0xFE            ; CP n: skips the LD, A = columns - 1 to the edge
 fc_fit: ld      a,e
         ld      (fc_cols+1),a   ; columns shown - 1
