@@ -75,8 +75,8 @@ fc_base: ld     hl,0
         add     hl,de
         add     hl,de
         add     hl,de           ; HL = the character's entry
-        push    hl
         inc     hl
+        push    hl              ; its offset's high byte, kept
         ld      a,(hl)
         inc     hl
         ld      c,(hl)          ; C = leading * 16 + width - 1
@@ -249,13 +249,12 @@ fc_row2:
         ld      c,a
         jr      nc,fc_col
 fc_done: jp     fc_next
-; HL = an entry -> HL = its definition; carry clear.
-fc_def: ld      e,(hl)
-        inc     hl
-        ld      a,(hl)
+; HL = an entry + 1 -> HL = its definition; carry clear.
+fc_def: ld      a,(hl)
         and     0x3F
         ld      d,a
         dec     hl
+        ld      e,(hl)
         add     hl,de
         ret
 ; A = n, or C + 1 from fc_lbc -> A = its n leftmost bits set (n <= 8).
