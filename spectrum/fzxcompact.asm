@@ -118,15 +118,25 @@ fc_fit: ld      a,e
 fc_tr:  ld      e,0
         add     hl,de
         ld      (fc_p+1),hl     ; where the next character goes
-; The definition runs up to the next character's.
+; The definition (entry + offset) runs up to the next character's.
         pop     hl
         push    hl
-        call    fc_def
+        ld      a,(hl)
+        and     0x3F
+        ld      d,a
+        dec     hl
+        ld      e,(hl)
+        add     hl,de
         ex      (sp),hl
         inc     hl
         inc     hl
         inc     hl
-        call    fc_def
+        ld      a,(hl)
+        and     0x3F
+        ld      d,a
+        dec     hl
+        ld      e,(hl)
+        add     hl,de
         pop     de              ; DE = the definition
         sbc     hl,de           ; HL = its bytes
         xor     a               ; NOP
@@ -249,14 +259,6 @@ fc_row2:
         ld      c,a
         jr      nc,fc_col
 fc_done: jp     fc_next
-; HL = an entry + 1 -> HL = its definition; carry clear.
-fc_def: ld      a,(hl)
-        and     0x3F
-        ld      d,a
-        dec     hl
-        ld      e,(hl)
-        add     hl,de
-        ret
 ; A = n, or C + 1 from fc_lbc -> A = its n leftmost bits set (n <= 8).
 fc_lbc: ld      a,c
         inc     a
