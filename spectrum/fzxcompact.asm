@@ -167,7 +167,7 @@ fc_r2:  inc     h
         ld      a,l
 fc_r3:  or      a
         jr      z,fc_done
-        ld      (fc_cnt+1),a
+        ld      b,a             ; B = the rows, kept through both passes
         ld      a,c
         ld      l,a             ; HL = the screen address of the top row
         rrca
@@ -202,15 +202,14 @@ fc_lc:  ld      a,0
 ; One pass down the rows for each byte of a row, masking the bits beyond
 ; the columns shown.
 fc_cols: ld     c,0
-fc_col: ld      a,c
+fc_col: push    hl
+        push    de
+        push    bc
+        ld      a,c
         cp      7
         ld      a,0xFF          ; whole bytes skip the loop
         call    c,fc_lbc
         ld      (fc_w+1),a
-        push    hl
-        push    de
-        push    bc
-fc_cnt: ld      b,0
 fc_row:
         ld      a,(de)
         inc     de
@@ -260,14 +259,16 @@ fc_row2:
         jr      nc,fc_col
 fc_done: jp     fc_next
 ; A = n, or C + 1 from fc_lbc -> A = its n leftmost bits set (n <= 8).
+; Counts in C, as B holds the rows.
 fc_lbc: ld      a,c
         inc     a
 fc_lbits:
-        ld      b,a
+        ld      c,a
         xor     a
-        or      b
+        or      c
         ret     z
 fc_l1:  scf
         rra
-        djnz    fc_l1
+        dec     c
+        jr      nz,fc_l1
         ret
