@@ -157,9 +157,8 @@ fc_y:   add     a,0
         ld      c,a             ; C = the top row
         ld      a,(fc_bot+1)
         sub     c
-        jr      nc,fc_r2
-        xor     a
-fc_r2:  inc     h
+        jr      c,fc_done       ; the top is below the line
+        inc     h
         dec     h
         jr      nz,fc_r3
         cp      l
@@ -205,10 +204,10 @@ fc_cols: ld     c,0
 fc_col: push    hl
         push    de
         push    bc
-        ld      a,c
-        cp      7
-        ld      a,0xFF          ; whole bytes skip the loop
-        call    c,fc_lbc
+        ld      a,6             ; 0xFF for a whole byte, else the mask from
+        cp      c               ; the loop
+        sbc     a,a
+        call    z,fc_lbc
         ld      (fc_w+1),a
 fc_row:
         ld      a,(de)
@@ -239,12 +238,12 @@ fc_k1:  and     0
         ld      a,h
         and     7
         jr      nz,fc_row2
-        ld      a,l
-        add     a,32
+        ld      a,l             ; the next cell row: L + 32, and H - 8
+        sub     0xE0            ; unless that passes into the next third
         ld      l,a
-        jr      c,fc_row2
-        ld      a,h
-        sub     8
+        sbc     a,a
+        and     0xF8
+        add     a,h
         ld      h,a
 fc_row2:
         djnz    fc_row
