@@ -264,10 +264,8 @@ fc_lbc: ld      a,c
 fc_lbits:
         ld      c,a
         xor     a
-        or      c
-        ret     z
-fc_l1:  scf
+fc_l1:  dec     c
+        ret     m
+        scf
         rra
-        dec     c
-        jr      nz,fc_l1
-        ret
+        jr      fc_l1
