@@ -167,18 +167,17 @@ fc_y:   add     a,0
 fc_r3:  or      a
         jr      z,fc_done
         ld      b,a             ; B = the rows, kept through both passes
-        ld      a,c
-        ld      l,a             ; HL = the screen address of the top row
+        ld      a,c             ; HL = the screen address of the top row
         rrca
         rrca
         rrca
-        xor     l
+        xor     c
         and     0x18
-        xor     l
+        xor     c
         and     0x1F
         or      0x40
         ld      h,a
-        ld      a,l
+        ld      a,c
         rla
         rla
         ld      l,a
