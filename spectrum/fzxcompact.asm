@@ -41,19 +41,19 @@ fc_wrap:                        ; the character is read again on a new line
 ; New line at the bottom of the last one, the pen at the left edge; the
 ; text ends when the line would start at or below the bottom of the screen.
 ; A line's bottom, min(top + height, 192), also ends what its characters
-; show, so the rows need no other limit.
+; show, so the rows need no other limit. Both tests are carries out of
+; top + 64, which passes 255 just where top passes 191.
 fc_feed:
 fc_bot: ld      a,0
 fc_line:
-        cp      192
-        jr      nc,fc_end
         ld      (fc_y+1),a
+        add     a,64
+        jr      c,fc_end
 fc_h:   add     a,0
-        jr      c,fc_b1
-        cp      192
-        jr      c,fc_b2
-fc_b1:  ld      a,192
-fc_b2:  ld      (fc_bot+1),a
+        jr      nc,fc_b1
+        xor     a               ; 192 after the SUB
+fc_b1:  sub     64
+        ld      (fc_bot+1),a
         ld      hl,0            ; pen 0: nothing on the line yet, as every
         ld      (fc_p+1),hl     ; character moves it on by its width at least
 fc_next:
