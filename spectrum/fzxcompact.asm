@@ -38,16 +38,22 @@ fc_wrap:                        ; the character is read again on a new line
         pop     hl
         dec     hl
         push    hl
-; New line: y grows by the height, the pen returns to the left edge; the
+; New line at the bottom of the last one, the pen at the left edge; the
 ; text ends when the line would start at or below the bottom of the screen.
+; A line's bottom, min(top + height, 192), also ends what its characters
+; show, so the rows need no other limit. Both tests are carries out of
+; top + 64, which passes 255 just where top passes 191.
 fc_feed:
-        ld      a,(fc_y+1)
-fc_h:   add     a,0
+fc_bot: ld      a,0
 fc_line:
-        jr      c,fc_end
-        cp      192
-        jr      nc,fc_end
         ld      (fc_y+1),a
+        add     a,64
+        jr      c,fc_end
+fc_h:   add     a,0
+        jr      nc,fc_b1
+        xor     a               ; 192 after the SUB
+fc_b1:  sub     64
+        ld      (fc_bot+1),a
         ld      hl,0            ; pen 0: nothing on the line yet, as every
         ld      (fc_p+1),hl     ; character moves it on by its width at least
 fc_next:
@@ -63,30 +69,28 @@ fc_last: cp     0
 fc_end: pop     hl
         ret
 fc_char:
-        ld      l,a
-        ld      h,0
-        ld      e,l
-        ld      d,h
-        add     hl,hl
+        ld      e,a
+        ld      d,0
+fc_base: ld     hl,0
         add     hl,de
-fc_base: ld     de,0
+        add     hl,de
         add     hl,de           ; HL = the character's entry
-        push    hl
         inc     hl
+        push    hl              ; its offset's high byte, kept
         ld      a,(hl)
         inc     hl
         ld      c,(hl)          ; C = leading * 16 + width - 1
         rlca
         rlca
         and     3
-        ld      e,a
-        ld      d,0             ; DE = kern
+        ld      e,a             ; DE = kern (D is still 0)
 ; The pen (HL, right of the line's left edge) less the kern, never below 0.
 ; A character passing the right edge starts a new line unless it is the
-; line's first (B = 0): that one shows only the columns up to the edge.
+; line's first (B = 1): that one shows only the columns up to the edge.
 fc_p:   ld      hl,0
         ld      a,h
         or      l
+        inc     a
         ld      b,a
         sbc     hl,de
         jr      nc,fc_p1
@@ -105,9 +109,7 @@ fc_x0:  add     a,0
         cpl
         cp      e
         jr      nc,fc_fit
-        inc     b
-        dec     b
-        jr      nz,fc_wrap
+        djnz    fc_wrap
         defb    0xFE            ; CP n: skips the LD, A = columns - 1 to the edge
 fc_fit: ld      a,e
         ld      (fc_cols+1),a   ; columns shown - 1
@@ -116,15 +118,25 @@ fc_fit: ld      a,e
 fc_tr:  ld      e,0
         add     hl,de
         ld      (fc_p+1),hl     ; where the next character goes
-; The definition runs up to the next character's.
+; The definition (entry + offset) runs up to the next character's.
         pop     hl
         push    hl
-        call    fc_def
+        ld      a,(hl)
+        and     0x3F
+        ld      d,a
+        dec     hl
+        ld      e,(hl)
+        add     hl,de
         ex      (sp),hl
         inc     hl
         inc     hl
         inc     hl
-        call    fc_def
+        ld      a,(hl)
+        and     0x3F
+        ld      d,a
+        dec     hl
+        ld      e,(hl)
+        add     hl,de
         pop     de              ; DE = the definition
         sbc     hl,de           ; HL = its bytes
         xor     a               ; NOP
@@ -134,43 +146,38 @@ fc_tr:  ld      e,0
         rr      l
         ld      a,0x13          ; INC DE
 fc_r0:  ld      (fc_step),a
-; Rows shown: those the definition holds within the line's body, none when
-; the first is below the screen.
+; Rows shown: those the definition holds above the line's bottom.
         ld      a,c
         rrca
         rrca
         rrca
         rrca
         and     15
-        ld      c,a             ; C = leading
-        ld      a,(fc_h+1)
+fc_y:   add     a,0
+        ld      c,a             ; C = the top row
+        ld      a,(fc_bot+1)
         sub     c
-        jr      nc,fc_r2
-        xor     a
-fc_r2:  inc     h
+        jr      c,fc_done       ; the top is below the line
+        inc     h
         dec     h
         jr      nz,fc_r3
         cp      l
         jr      c,fc_r3
         ld      a,l
 fc_r3:  or      a
-        jp      z,fc_next
-        ld      (fc_cnt+1),a
-fc_y:   ld      a,0
-        add     a,c
-        cp      192
-        jp      nc,fc_next
-        ld      l,a             ; HL = the screen address of the top row
+        jr      z,fc_done
+        ld      b,a             ; B = the rows, kept through both passes
+        ld      a,c             ; HL = the screen address of the top row
         rrca
         rrca
         rrca
-        xor     l
+        xor     c
         and     0x18
-        xor     l
+        xor     c
         and     0x1F
         or      0x40
         ld      h,a
-        ld      a,l
+        ld      a,c
         rla
         rla
         ld      l,a
@@ -183,12 +190,9 @@ fc_lc:  ld      a,0
         and     31
         xor     l
         ld      l,a
-        ld      a,c             ; each byte turns right by s = left mod 8:
-        cpl                     ; the jump skips 7 - s of the rotations
-        and     7
-        ld      (fc_rot+1),a
-        ld      a,c
-        and     7
+        ld      a,c             ; each byte turns right by s = left mod 8,
+        and     7               ; as left by 8 - s: the jump skips s of the
+        ld      (fc_rot+1),a    ; rotations
         call    fc_lbits
         ld      (fc_k1+1),a     ; the s bits that pass into the next byte
         cpl
@@ -196,18 +200,14 @@ fc_lc:  ld      a,0
 ; One pass down the rows for each byte of a row, masking the bits beyond
 ; the columns shown.
 fc_cols: ld     c,0
-fc_col: ld      a,c
-        cp      7
-        ld      a,0xFF
-        jr      nc,fc_c1
-        ld      a,c
-        inc     a
-        call    fc_lbits
-fc_c1:  ld      (fc_w+1),a
-        push    hl
+fc_col: push    hl
         push    de
         push    bc
-fc_cnt: ld      b,0
+        ld      a,6             ; 0xFF for a whole byte, else the mask from
+        cp      c               ; the loop
+        sbc     a,a
+        call    z,fc_lbc
+        ld      (fc_w+1),a
 fc_row:
         ld      a,(de)
         inc     de
@@ -215,13 +215,14 @@ fc_step: nop                    ; INC DE for two bytes a row
 fc_w:   and     0
 fc_rot: jr      fc_rot1
 fc_rot1:
-        rrca
-        rrca
-        rrca
-        rrca
-        rrca
-        rrca
-        rrca
+        rlca
+        rlca
+        rlca
+        rlca
+        rlca
+        rlca
+        rlca
+        rlca
         ld      c,a
 fc_k0:  and     0
         or      (hl)
@@ -236,19 +237,15 @@ fc_k1:  and     0
         ld      a,h
         and     7
         jr      nz,fc_row2
-        ld      a,l
-        add     a,32
+        ld      a,l             ; the next cell row: L + 32, and H - 8
+        sub     0xE0            ; unless that passes into the next third
         ld      l,a
-        ld      a,h
-        jr      c,fc_row1
-        sub     8
+        sbc     a,a
+        and     0xF8
+        add     a,h
         ld      h,a
-fc_row1:
-        cp      0x58            ; the bottom of the screen
-        jr      z,fc_row3
 fc_row2:
         djnz    fc_row
-fc_row3:
         pop     bc
         pop     de
         pop     hl
@@ -258,23 +255,16 @@ fc_row3:
         sub     8
         ld      c,a
         jr      nc,fc_col
-        jp      fc_next
-; HL = an entry -> HL = its definition; carry clear.
-fc_def: ld      e,(hl)
-        inc     hl
-        ld      a,(hl)
-        and     0x3F
-        ld      d,a
-        dec     hl
-        add     hl,de
-        ret
-; A = n -> A = its n leftmost bits set (all for n >= 8); B = 0.
+fc_done: jp     fc_next
+; A = n, or C + 1 from fc_lbc -> A = its n leftmost bits set (n <= 8).
+; Counts in C, as B holds the rows.
+fc_lbc: ld      a,c
+        inc     a
 fc_lbits:
-        ld      b,a
-        inc     b
+        ld      c,a
         xor     a
-        jr      fc_l2
-fc_l1:  scf
+fc_l1:  dec     c
+        ret     m
+        scf
         rra
-fc_l2:  djnz    fc_l1
-        ret
+        jr      fc_l1

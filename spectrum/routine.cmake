@@ -62,4 +62,4 @@ quorrel_embed_routine(fzxprint SOURCES fzxprint.asm)
 # The build fails when the compact routine grows past LIMIT bytes. The aim is
 # 256; the routine does not reach it yet, so the limit guards today's size.
 quorrel_embed_routine(fzxcompact SOURCES fzxstartup.asm fzxcompact.asm
-                      LIMIT 359 LIMIT_SOURCE fzxcompact.asm)
+                      LIMIT 333 LIMIT_SOURCE fzxcompact.asm)
