@@ -40,7 +40,7 @@ const char* const kUsage =
     "         [--ink N] [--paper N] [--bright] [--border N]\n"
     "         [--wrap words|characters] [--routine fast|compact] [FORMAT OPTIONS]\n"
     "                              the font and a text with a Z80 print routine\n"
-    "                              (compact: a quarter of the size), as a tape,\n"
+    "                              (compact: a fifth of the size), as a tape,\n"
     "                              a snapshot or assembler source, or the screen\n"
     "                              file of what they show\n"
     "\n"
