@@ -1,14 +1,18 @@
 #pragma once
-// The editor's one main window: shows the document's font (TFontDocument,
-// which reads and writes it), offers every command as an action, shows the
-// font's values in the value panel (panels/valuepanel.h) and the info lines,
-// and follows every change of the font through the document's signals
-// (UpdateControls). Drawing with the pointer: tools/toolcontroller.h.
-// Handlers live in files by concern: mainform.cpp (creation and lifecycle),
-// mainform_layout.cpp, mainform_update.cpp (refresh, undo, new font),
-// mainform_commands.cpp, mainform_files.cpp (asking for file names),
-// mainform_settings.cpp, mainform_clipboard.cpp, mainform_import.cpp (import
-// and export of the further formats).
+// The editor's one main window. It builds the actions from the action table,
+// the menus, toolbars and docks, places the views and wires them to the
+// document (TFontDocument: the font, its file, every read and write), the
+// tool controller (TToolController: drawing with the pointer) and the value
+// panel (TValuePanel); it refreshes once for each of the document's signals
+// (UpdateControls). Its handlers live in files by concern: mainform.cpp
+// (creation, first activation, close, drops), mainform_layout.cpp,
+// mainform_update.cpp (the refresh, undo and redo, a new font),
+// mainform_commands.cpp (Edit and Font commands), mainform_files.cpp and
+// mainform_import.cpp (the questions around the document's reads and
+// writes), mainform_clipboard.cpp and mainform_glyphclip.cpp (the clipboard),
+// mainform_comfort.cpp (keys, zoom steps), mainform_settings.cpp and
+// mainform_sheet.cpp (settings, the glyph sheet dock, the window's place);
+// the Spectrum commands are spectrumcommands.cpp.
 
 #include <QMainWindow>
 #include <functional>
