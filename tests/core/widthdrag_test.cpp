@@ -76,6 +76,9 @@ TEST(WidthDrag, BackToTheStartOrCancelledRecordsNothing) {
         EXPECT_EQ(f.font.Glyph(0).Width(), 6);
         EXPECT_EQ(f.font.UndoList().Count(), entries);
         EXPECT_FALSE(f.font.Modified());
+        // A cancel shows the glyph as it was again; a drag back to the start
+        // shows it already.
+        EXPECT_EQ(f.changes, cancel ? 1 : 0);
     }
 }
 

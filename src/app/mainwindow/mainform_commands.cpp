@@ -79,14 +79,6 @@ void Tmainform::ConnectCommands() {
         FSheet->Refresh();
         FSpectrumDock->Refresh();
     });
-    // A cancelled stroke notifies as it restores the glyph; a cancelled width
-    // drag restores it silently, so the views that showed it redraw.
-    connect(FToolController, &TToolController::strokeCancelled, this, [this] {
-        FGrid->Refresh();
-        FPreviewPaintbox->update();
-        FSheet->Refresh();
-        FSpectrumDock->Refresh();
-    });
 }
 
 void Tmainform::PreviewStripClicked() {

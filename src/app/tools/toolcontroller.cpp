@@ -154,7 +154,6 @@ void TToolController::CancelStroke() {
     FWidthDrag->Cancel();
     FView.StrokeButton = 0;
     FCanvas.Refresh();
-    emit strokeCancelled();
 }
 
 bool TToolController::WidthDragMouseDown(Qt::MouseButton button, const QPoint& pos) {

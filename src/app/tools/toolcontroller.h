@@ -57,8 +57,6 @@ class TToolController : public QObject {
     // The glyph changed under a running stroke or drag, which notifies
     // nothing until it ends; other views of the glyph repaint.
     void glyphDrawn();
-    // A stroke was cancelled; the window shows the glyph as it is again.
-    void strokeCancelled();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -76,6 +76,6 @@ void TWidthDrag::End() {
 void TWidthDrag::Cancel() {
     if (!FActive) return;
     FActive = false;
-    TFontUpdate update(FFont, false);
+    TFontUpdate update(FFont);
     Restore();
 }

@@ -31,7 +31,8 @@ class TWidthDrag {
     // Ends the drag: one history entry and a notification when the width
     // differs from the press, else the glyph as it was.
     void End();
-    // Puts the glyph back as it was at the press; nothing recorded.
+    // Puts the glyph back as it was at the press, with one notification for
+    // the views that showed the drag; nothing recorded.
     void Cancel();
 
   private:
