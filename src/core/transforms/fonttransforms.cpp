@@ -146,21 +146,13 @@ void TFZXFont::RollRight(int n) {
 void TFZXFont::SetCurrentWidth(int width) {
     TFZXChar* glyph = GetCurrent();
     if (glyph == nullptr || glyph->Width() == width) return;
-    {
-        TFontUpdate update(*this, false);
-        glyph->SetWidth(width);
-    }
-    GlyphChanged(THistoryKind::WidthChanged);
+    EditCurrent(*this, THistoryKind::WidthChanged, [width](TFZXChar& g) { g.SetWidth(width); });
 }
 
 void TFZXFont::SetCurrentKern(int kern) {
     TFZXChar* glyph = GetCurrent();
     if (glyph == nullptr || glyph->Kern() == kern) return;
-    {
-        TFontUpdate update(*this, false);
-        glyph->SetKern(kern);
-    }
-    GlyphChanged(THistoryKind::KernChanged);
+    EditCurrent(*this, THistoryKind::KernChanged, [kern](TFZXChar& g) { g.SetKern(kern); });
 }
 
 void TFZXFont::FitCurrentWidth() {
