@@ -23,6 +23,11 @@ class TReplacing {
     bool& FFlag;
 };
 
+// The folder of a file named as the system spells it.
+QString FolderOf(const std::string& path) {
+    return QFileInfo(FromPath(path)).absolutePath();
+}
+
 } // namespace
 
 TFontDocument::TFontDocument(QObject* parent)
@@ -86,11 +91,11 @@ void TFontDocument::FontChanged() {
 }
 
 QString TFontDocument::DialogFolder() const {
-    if (!FFilePath.empty()) return QFileInfo(FileName()).absolutePath();
+    if (!FFilePath.empty()) return FolderOf(FFilePath);
     if (!FLastFolder.isEmpty()) return FLastFolder;
     // Nothing opened or saved in this run yet: the folder of the last file
     // of an earlier run.
-    if (!FRecent.Empty()) return QFileInfo(FromPath(FRecent.Entries().front())).absolutePath();
+    if (!FRecent.Empty()) return FolderOf(FRecent.Entries().front());
     return QString();
 }
 
@@ -185,7 +190,7 @@ std::string TFontDocument::SaveAs(const std::string& path) {
     if (format && format->Group == fgSource) {
         // An export: the font keeps its file, its list entry and its state;
         // the next dialog without a file starts where it went.
-        FLastFolder = QFileInfo(FromPath(path)).absolutePath();
+        FLastFolder = FolderOf(path);
         return SaveFontFile(*FFont, path, TExportOptions(), fgSource);
     }
     return WriteOwn(path, false);
@@ -203,7 +208,7 @@ std::string TFontDocument::ExportForSpectrum(const std::string& path,
 }
 
 void TFontDocument::SetFilePath(const std::string& path) {
-    if (!path.empty()) FLastFolder = QFileInfo(FromPath(path)).absolutePath();
+    if (!path.empty()) FLastFolder = FolderOf(path);
     FFilePath = path;
 }
 

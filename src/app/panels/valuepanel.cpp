@@ -120,13 +120,12 @@ bool TValuePanel::ShowFont(const TFZXFont& font) {
         FTrackingEdit->ShowValue(font.Tracking());
         FLastCharEdit->ShowValue(font.LastChar());
     }
-    const int index = font.CurrentIndex();
-    const bool hasGlyph = index >= 0 && index < font.Count();
+    const TFZXChar* glyph = font.GetCurrent();
     for (TValueEdit* edit : {FKernEdit, FCharWidthEdit})
-        edit->setEnabled(hasGlyph);
-    if (hasGlyph) {
-        FKernEdit->ShowValue(font.Glyph(index).Kern());
-        FCharWidthEdit->ShowValue(font.Glyph(index).Width());
+        edit->setEnabled(glyph != nullptr);
+    if (glyph) {
+        FKernEdit->ShowValue(glyph->Kern());
+        FCharWidthEdit->ShowValue(glyph->Width());
     }
     return heightChanged;
 }
