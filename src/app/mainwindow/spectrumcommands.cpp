@@ -11,6 +11,7 @@
 #include "formats/fileio.h"
 #include "mainwindow/mainform.h"
 #include "platform/application.h"
+#include "platform/filedialogfilters.h"
 #include "render/textlayout.h"
 #include "spectrum/emulatorlaunch.h"
 #include "spectrum/spectrumfiles.h"
@@ -88,16 +89,19 @@ void TSpectrumCommands::ExportActionExecute() {
     // The program's three types again with the compact print routine, for
     // programs short of memory.
     const QString compact = QStringLiteral(", compact routine");
-    dialog.setNameFilters(
-        {QStringLiteral("ZX Spectrum tape (*.tap) (*.tap *.TAP)"),
-         QStringLiteral("ZX Spectrum 48K snapshot (*.z80) (*.z80 *.Z80)"),
-         QStringLiteral("Z80 assembler source (*.asm) (*.asm *.ASM)"),
-         QStringLiteral("ZX Spectrum screen (*.scr) (*.scr *.SCR)"),
-         QStringLiteral("ZX Spectrum tape") + compact + QStringLiteral(" (*.tap) (*.tap *.TAP)"),
-         QStringLiteral("ZX Spectrum 48K snapshot") + compact +
-             QStringLiteral(" (*.z80) (*.z80 *.Z80)"),
-         QStringLiteral("Z80 assembler source") + compact +
-             QStringLiteral(" (*.asm) (*.asm *.ASM)")});
+    const TFileFilterRow tape{QStringLiteral("ZX Spectrum tape"), {QStringLiteral(".tap")}};
+    const TFileFilterRow snapshot{QStringLiteral("ZX Spectrum 48K snapshot"),
+                                  {QStringLiteral(".z80")}};
+    const TFileFilterRow source{QStringLiteral("Z80 assembler source"), {QStringLiteral(".asm")}};
+    const TFileFilterRow screen{QStringLiteral("ZX Spectrum screen"), {QStringLiteral(".scr")}};
+    QStringList filters;
+    for (const TFileFilterRow& row : {tape, snapshot, source, screen})
+        filters << FileFilter(row);
+    for (TFileFilterRow row : {tape, snapshot, source}) {
+        row.Description += compact;
+        filters << FileFilter(row);
+    }
+    dialog.setNameFilters(filters);
     if (!FWindow.Document().FileName().isEmpty()) {
         const QFileInfo font(FWindow.Document().FileName());
         dialog.setDirectory(font.absolutePath());
