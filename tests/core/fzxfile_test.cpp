@@ -132,7 +132,8 @@ TEST(FzxFile, EveryReadFailureAndTheStateItLeaves) {
          8,
          0,
          33},
-        // The second offset points before the first: the first length is negative.
+        // The second offset points before the first (definitions stored out of
+        // code order): the first length is negative.
         {"Character length on character [32] is less than zero!",
          {8, 0, 33, 0x08, 0x00, 0x07, 0x02, 0x00, 0x07, 0x02, 0x00},
          true,
@@ -147,15 +148,22 @@ TEST(FzxFile, EveryReadFailureAndTheStateItLeaves) {
          8,
          0,
          33},
-        // The offset points into the table, so the lengths pass the bounds test
-        // while the definitions, read behind the terminator, run out.
-        {"Unexpected end of file while reading character data!",
-         {8, 0, 32, 0x00, 0x00, 0x07, 0x02, 0x00, 0x80, 0x80},
+        // The terminator points past the end: the last definition would run out.
+        {"Character [32] definition offset exceeds file size!",
+         {8, 0, 32, 0x03, 0x00, 0x07, 0x04, 0x00, 0x80},
          true,
          1,
          8,
          0,
          32},
+        // An offset far beyond the file, as a stray top bit in a table gives.
+        {"Character [32] definition offset exceeds file size!",
+         {8, 0, 33, 0x05, 0x20, 0x07, 0x02, 0x20, 0x07, 0x00, 0x20, 0x80},
+         true,
+         2,
+         8,
+         0,
+         33},
     };
     testdata::TempDir dir;
     for (const auto& c : cases) {
@@ -189,15 +197,50 @@ TEST(FzxFile, EveryReadFailureAndTheStateItLeaves) {
         EXPECT_EQ(w.font.Tracking(), c.tracking);
         EXPECT_EQ(w.font.LastChar(), c.lastChar);
         ASSERT_EQ(w.font.Count(), c.count);
-        if (c.message != std::string("Unexpected end of file while reading character data!")) {
-            for (int i = 0; i < w.font.Count(); ++i)
-                EXPECT_EQ(w.font.Glyph(i).Rows(), "") << i;
-        }
+        for (int i = 0; i < w.font.Count(); ++i)
+            EXPECT_EQ(w.font.Glyph(i).Rows(), "") << i;
         if (c.count < c.lastChar - 31) {
             // A glyph list cut short cannot give a true table: nothing is written.
             EXPECT_NE(w.font.SaveFZX(dir.File("out.fzx")), "");
             EXPECT_EQ(dir.Entries(), std::set<std::string>{"bad.fzx"});
         }
+    }
+}
+
+// Every definition is read from where its offset points, as the driver draws
+// it: padding before, between and after the definitions reads as the packed
+// example does, and writing packs them again. (Definitions in another order
+// than the codes give a negative length, which is refused above.)
+TEST(FzxFile, DefinitionsAreReadWhereTheirOffsetsPoint) {
+    const struct {
+        const char* name;
+        Bytes file;
+    } cases[] = {
+        {"packed", kExample},
+        {"padded before the first", {0x08, 0x00, 0x21, 0x0C, 0x00, 0x02, 0x09, 0x00, 0x10, 0x0B,
+                                     0x00, 0xAA, 0xBB, 0xCC, 0xDD, 0x80, 0x80, 0x80, 0x00, 0x80}},
+        {"one byte of padding",
+         {0x08, 0x00, 0x21, 0x09, 0x00, 0x02, 0x06, 0x00, 0x10, 0x08, 0x00, 0xFF, 0x80, 0x80, 0x80,
+          0x00, 0x80}},
+        // Padding before, zeros between (blank bottom rows the driver draws as
+        // nothing, which reading drops) and bytes past the terminator's end.
+        {"a gap between and bytes after",
+         {0x08, 0x00, 0x22, 0x0D, 0x00, 0x02, 0x0A, 0x00, 0x10, 0x0E, 0x00, 0x00, 0x0B,
+          0x00, 0xEE, 0xEE, 0x80, 0x80, 0x80, 0x00, 0x80, 0x00, 0x00, 0x77, 0x77}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TFZXFont font;
+        ASSERT_EQ(Load(font, c.file), "");
+        ASSERT_GE(font.Count(), 2);
+        EXPECT_EQ(font.Glyph(0).Width(), 3);
+        EXPECT_EQ(font.Glyph(0).Rows(), "");
+        EXPECT_EQ(font.Glyph(1).Width(), 1);
+        EXPECT_EQ(font.Glyph(1).Leading(), 1);
+        EXPECT_EQ(font.Glyph(1).Rows(), "1|1|1|0|1");
+        for (int i = 2; i < font.Count(); ++i)
+            EXPECT_EQ(font.Glyph(i).Rows(), "") << i;
+        if (font.Count() == 2) EXPECT_EQ(Image(font), kExample);
     }
 }
 

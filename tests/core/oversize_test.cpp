@@ -14,6 +14,7 @@
 #include "formats/fileio.h"
 #include "model/font.h"
 #include "tempdir.h"
+#include "text/textrows.h"
 #include "watchedfont.h"
 
 namespace fs = std::filesystem;
@@ -28,7 +29,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 constexpr std::uintmax_t k300MB = 300u * 1024 * 1024;
-constexpr std::size_t kLargestFZX = 66884;
+constexpr std::size_t kLargestFZX = 66210;
 
 // A font with a current glyph and unsaved changes, so any touch shows.
 void MakeBusyFont(TFZXFont& font) {
@@ -77,14 +78,15 @@ TEST(Oversize, HugeFilesAreRefusedUnread) {
 }
 
 // Codes 32..255, every table entry pointing at itself, and a terminator word
-// of 0xFFFF: the definitions run from position 3 to the end the terminator
-// gives, and are read from behind it. No file gives the reader more to read.
+// of 0xFFFF: the last definition runs from its own table entry to the end the
+// terminator gives. No file gives the reader more to read.
 Bytes LargestFZX() {
     Bytes bytes = {8, 0, 255};
     for (int code = 32; code <= 255; ++code)
         bytes.insert(bytes.end(), {0, 0, 0x07}); // offset 0, width 8
     bytes.insert(bytes.end(), {0xFF, 0xFF});
     bytes.resize(kLargestFZX, 0x81);
+    bytes.back() = 0x01;
     return bytes;
 }
 
@@ -95,9 +97,12 @@ TEST(Oversize, TheFZXLimitIsTheLargestFileTheReaderCanUse) {
     testdata::WriteAll(path, bytes);
     TFZXFont font;
     ASSERT_EQ(font.LoadFZX(path), "");
-    // The last definition spans all the reader takes after the first 223.
-    const std::size_t lastRows = kLargestFZX - (3 + 3 * 224 + 2) - 3 * 223;
+    // The last definition starts at its entry (two blank rows, which go into
+    // the leading) and reaches the file's last byte.
+    const std::size_t lastRows = kLargestFZX - (3 + 3 * 223) - 2;
     EXPECT_EQ(font.Glyph(223).RowCount(), static_cast<int>(lastRows));
+    EXPECT_EQ(font.Glyph(223).Leading(), 2);
+    EXPECT_EQ(NthPart(font.Glyph(223).Rows(), static_cast<int>(lastRows), '|'), "00000001");
 
     // Bytes beyond are never looked at: the same font opens, however many.
     bytes.resize(kLargestFZX + 100000, 0x42);

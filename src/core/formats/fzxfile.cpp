@@ -14,14 +14,12 @@ int Word(const std::uint8_t* p) {
 
 // The most bytes the reader can use from any file. Codes 32 to 255 give at
 // most 224 table entries, so the terminator word lies at 3 + 3 * 224 at the
-// latest and the definitions end at most 0xFFFF bytes behind it (the reader
-// takes that word unmasked). The definitions are read one after the other from
-// behind the terminator; their lengths add up to that end minus the first
-// definition's position, which is 3 at the least. Anything longer is bytes the
-// reader never looks at, so only that much of a file is read.
+// latest, and the reader takes that word unmasked: no definition ends more
+// than 0xFFFF bytes behind it (each one ends where the next one starts, the
+// last where the terminator points). Anything longer is bytes the reader never
+// looks at, so only that much of a file is read.
 constexpr std::size_t kMaxTableEnd = 3 + 3 * 224;
-constexpr std::size_t kMaxDefinitionsEnd = kMaxTableEnd + 0xFFFF;
-static_assert(kMaxFZXFileSize == kMaxTableEnd + 2 + kMaxDefinitionsEnd - 3);
+static_assert(kMaxFZXFileSize == kMaxTableEnd + 0xFFFF);
 } // namespace
 
 std::string TFZXFont::LoadFZX(const std::string& fileName) {
@@ -104,17 +102,17 @@ std::string TFZXFont::LoadFZXBytes(const std::uint8_t* data, std::size_t size) {
             }
         }
 
+        // Each definition is read where its offset points, with the length the
+        // driver draws it with, so padding before or between definitions (which
+        // the driver skips) is skipped too; the bounds test has kept every one
+        // of them inside the file.
         if (error.empty()) {
             for (int i = 0; i < Count(); ++i) {
                 TFZXChar& g = Glyph(i);
                 const std::size_t length = static_cast<std::size_t>(g.DataLength());
                 if (length == 0) continue;
-                if (!fits(length)) {
-                    error = "Unexpected end of file while reading character data!";
-                    break;
-                }
-                g.SetRows(std::string(reinterpret_cast<const char*>(data + pos), length));
-                pos += length;
+                g.SetRows(
+                    std::string(reinterpret_cast<const char*>(data + g.DataOffset()), length));
             }
         }
 

@@ -12,7 +12,7 @@
 
 // The most bytes the FZX reader can use from any file (see fzxfile.cpp);
 // bytes past them are never read.
-inline constexpr std::size_t kMaxFZXFileSize = 66884;
+inline constexpr std::size_t kMaxFZXFileSize = 66210;
 // The largest CHR or UDG file: 96 characters of 8 bytes.
 inline constexpr std::size_t kMaxCHRFileSize = 768;
 
