@@ -18,9 +18,9 @@
 ;
 ; Lines break before a character that would pass the right edge; with the
 ; byte fz_p_wrap (offset 14) set to 1, before a word that would: the word
-; starts the next line (one longer than a line still breaks inside), and a
-; space that would pass the edge ends the line and is dropped with the
-; spaces right after it.
+; starts the next line (one longer than a whole line starts where it is and
+; breaks at characters), and a space that would pass the edge ends the line
+; and is dropped with the spaces right after it.
 ;
 ; Entry fzx_basic (offset 15) takes the same from a parameter block that
 ; BASIC can POKE: text address at offset 6 (2 bytes, low byte first), font
@@ -182,6 +182,13 @@ fz_wchk:
         jr      nz,fz_wprev
         push    bc
         call    fz_word
+        jr      nc,fz_wfit
+        ld      a,(fz_x0)       ; a word longer than a whole line stays and
+        ld      c,a             ; breaks at characters
+        ld      b,0
+        call    fz_wordat
+        ccf
+fz_wfit:
         pop     bc
         jr      nc,fz_wprev
         call    fz_feed
@@ -424,12 +431,14 @@ fz_home:
         ret
 
 ; Carry set when the word from the character just read would pass the
-; right edge, set from the pen on: each character's left column at
-; max(pen - kern, x0), the pen then at its end plus the tracking.
+; right edge, set from the pen on (fz_wordat: from the pen in BC): each
+; character's left column at max(pen - kern, x0), the pen then at its end
+; plus the tracking.
 fz_word:
+        ld      bc,(fz_x)
+fz_wordat:
         ld      hl,(fz_text)
         dec     hl
-        ld      bc,(fz_x)
 fz_wchar:
         ld      a,(hl)
         inc     hl

@@ -253,6 +253,7 @@ TEST(SpectrumPrint, WordWrapLooksTheSameAsRender) {
     } texts[] = {
         {"words at the ends of lines", kPangram + " " + kPangram + " " + kPangram},
         {"a word longer than a line", "a " + longWord + " b " + longWord + longWord},
+        {"a space, then a run longer than a line", " " + longWord + longWord},
         {"spaces at the ends of lines",
          "Lorem       ipsum   " + std::string(90, ' ') +
              "dolor sit amet,  consectetur adipiscing elit, sed do eiusmod tempor"},
