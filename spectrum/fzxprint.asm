@@ -13,8 +13,10 @@
 ;   HL = text, DE = font (the bytes of an FZX file),
 ;   B = top of the first line (0..191), C = its left edge (0..255).
 ; Changes AF, BC, DE and HL only; keeps IX, IY and the alternate registers.
-; Interrupts are off while it draws and as they were when it returns.
-; Uses no ROM routine. The code changes itself, so it must run from RAM.
+; Leaves interrupts as they are: SP only ever points into the stack, so a
+; frame interrupt (IM 1 or IM 2) or an NMI may come at any time and the
+; caller loses none. Uses no ROM routine. The code changes itself, so it
+; must run from RAM.
 ;
 ; Lines break before a character that would pass the right edge; with the
 ; byte fz_p_wrap (offset 14) set to 1, before a word that would: the word
@@ -91,22 +93,11 @@ fz_wait:
         jr      fz_wait
 
 ; ---------------------------------------------------------------------------
-; Interrupts are off while the text is drawn (the wide rows are read through
-; SP) and back on at the return if they were on at the call. LD A,I is read
-; twice: on an NMOS Z80 an interrupt taken during it shows them as off.
+; IX counts the rows of the widest characters; the caller keeps it.
 fz_print:
-        ld      a,i
-        jp      pe,fz_print0
-        ld      a,i
-fz_print0:
-        di
-        ld      a,0             ; NOP
-        jp      po,fz_print3
-        ld      a,0xFB          ; EI
-fz_print3:
-        ld      (fz_iff),a
+        push    ix
         call    fz_draw
-fz_iff: nop                     ; becomes EI when they were on
+        pop     ix
         ret
 
 fz_draw:
@@ -250,24 +241,14 @@ fz_rows:
         jr      z,fz_rows1
         ld      l,255
 fz_rows1:
-        ld      a,(fz_info)     ; leading
+        ld      b,l             ; B = rows, C = leading, kept while it is
+        ld      a,(fz_info)     ; placed (a new line only moves it)
         rrca
         rrca
         rrca
         rrca
         and     15
-        ld      (fz_lead),a
         ld      c,a
-        ld      a,(fz_height)   ; rows below the body are not shown
-        sub     c
-        jr      nc,fz_rows2
-        xor     a
-fz_rows2:
-        cp      l
-        jr      c,fz_rows3
-        ld      a,l
-fz_rows3:
-        ld      (fz_count),a
 
 fz_place:
         ; gx = max(x - kern, x0): the left edge of the character's pixels;
@@ -292,11 +273,7 @@ fz_place0:
         ; does it pass the right edge, gx + width > 256?
         ld      a,h
         or      a
-        jr      z,fz_place1
-        bit     7,h
-        jr      z,fz_passes     ; it starts right of the screen
-        jr      fz_vert         ; it starts left of it
-fz_place1:
+        jr      nz,fz_passes    ; it starts right of the screen
         ld      a,(fz_width)
         dec     a
         add     a,l
@@ -305,7 +282,9 @@ fz_passes:
         ld      a,(fz_any)      ; a line's first character never wraps
         or      a
         jr      z,fz_vert
+        push    bc
         call    fz_feed
+        pop     bc
         ret     c
         ld      a,(fz_p_wrap)   ; words: a space there ends the line, dropped
         or      a
@@ -326,88 +305,76 @@ fz_skipped:
 
 ; The character lies within the screen's columns (HL = gx).
 fz_within:
-        ; rows on the screen: at most 192 - (y + leading)
-        ld      a,(fz_lead)
-        ld      b,a
-        ld      a,(fz_y)
-        add     a,b
-        ld      (fz_top),a
-        ld      b,a
-        ld      a,192
-        sub     b
-        jr      nc,fz_wv1
-        xor     a
-fz_wv1:
-        ld      b,a
-        ld      a,(fz_count)
-        cp      b
-        jr      c,fz_wv2
-        ld      a,b
-fz_wv2:
-        or      a
-        jp      z,fz_advance
-        ld      (fz_count),a
-        jp      fz_fast
-
-fz_vert:
-        ; rows on the screen: at most 192 - (y + leading)
-        ld      a,(fz_lead)
-        ld      b,a
-        ld      a,(fz_y)
-        add     a,b
-        ld      (fz_top),a
-        ld      b,a
-        ld      a,192
-        sub     b
-        jr      nc,fz_vert1
-        xor     a
-fz_vert1:
-        ld      b,a
-        ld      a,(fz_count)
-        cp      b
-        jr      c,fz_vert2
-        ld      a,b
-fz_vert2:
-        or      a
-        jp      z,fz_advance
-        ld      (fz_count),a
-        ; columns: the fast paths draw characters wholly on the screen
-        ld      hl,(fz_gx)
-        ld      a,h
-        or      a
-        jr      nz,fz_edge
-        ld      a,(fz_width)
-        dec     a
-        add     a,l
-        jp      nc,fz_fast
-        jp      fz_slow
-fz_edge:
-        bit     7,h
-        jr      z,fz_advance    ; starts right of the screen
-        ld      a,(fz_width)    ; left of it: shows when gx + width > 0
-        ld      e,a
-        ld      d,0
-        add     hl,de
-        bit     7,h
-        jr      nz,fz_advance
-        ld      a,h
-        or      l
-        jr      z,fz_advance
-        jp      fz_slow
-
-fz_advance:
-        ; x = gx + width + tracking
-        ld      a,1
+        ; the pen moves on at once: x = gx + width + tracking
+        ld      a,(fz_width)    ; at least 1: the line now holds a character
         ld      (fz_any),a
-        ld      hl,(fz_gx)
-        ld      a,(fz_width)
         ld      e,a
         ld      d,0
         add     hl,de
 fz_trk: ld      e,0             ; the font's tracking
         add     hl,de
         ld      (fz_x),hl
-        jp      fz_next
+        ; rows on the screen: min(B, the line's rows below the leading)
+        ld      a,(fz_y)
+        add     a,c
+        ld      (fz_top),a
+fz_lim: ld      a,0             ; the line's rows: min(height, 192 - y)
+        sub     c
+        jp      c,fz_next
+        jp      z,fz_next
+        cp      b
+        jr      c,fz_wv1
+        ld      a,b
+        or      a
+        jp      z,fz_next
+fz_wv1:
+        ld      (fz_count),a
+        ld      hl,(fz_gx)
+        jp      fz_fast
+
+; The first character of a line passes the right edge: it is drawn up to
+; the edge, and the pen moves on by its whole width.
+fz_vert:
+        ld      a,h             ; a line's first character starts at x0 < 256
+        or      a
+        jp      nz,fz_next
+        ld      a,(fz_width)
+        ld      (fz_any),a
+        ld      e,a
+        ld      d,0
+        add     hl,de
+        ld      a,(fz_track)
+        ld      e,a
+        add     hl,de
+        ld      (fz_x),hl
+        ; rows on the screen: min(B, the line's rows below the leading)
+        ld      a,(fz_y)
+        add     a,c
+        ld      (fz_top),a
+        ld      a,(fz_lim+1)    ; the line's rows: min(height, 192 - y)
+        sub     c
+        jp      c,fz_next
+        jp      z,fz_next
+        cp      b
+        jr      c,fz_vert1
+        ld      a,b
+        or      a
+        jp      z,fz_next
+fz_vert1:
+        ld      (fz_count),a
+        ; the fast paths draw the columns up to the edge: 256 - gx of them
+        ld      hl,(fz_gx)
+        xor     a
+        sub     l
+        ld      b,a
+        ld      a,(fz_width)
+        cp      9
+        ld      a,b
+        ld      (fz_width),a
+        jp      c,fz_fast       ; one byte a row
+        cp      9
+        jp      nc,fz_fast      ; two bytes a row, both partly shown
+        jp      fz_cutw         ; two bytes a row, the first only shown
 
 ; New line: y grows by the height and x returns to the left edge. Carry set
 ; when the new line would start at or below the bottom of the screen.
@@ -426,6 +393,17 @@ fz_home:
         ld      l,a
         ld      h,0
         ld      (fz_x),hl
+        ld      a,(fz_y)        ; rows the line shows: min(height, 192 - y)
+        ld      b,a
+        ld      a,192
+        sub     b
+        ld      b,a
+        ld      a,(fz_height)
+        cp      b
+        jr      c,fz_home1
+        ld      a,b
+fz_home1:
+        ld      (fz_lim+1),a
         xor     a               ; also clears carry
         ld      (fz_any),a
         ret
@@ -513,16 +491,6 @@ fz_wpass:
         ret
 fz_wfits:
         or      a
-        ret
-
-; A = n (0..16) -> A = a byte with its min(n, 8) leftmost bits set, HL =
-; its place in fz_bits1; 17 bytes further on, the byte with max(n - 8, 0).
-fz_bits:
-        ld      e,a
-        ld      d,0
-        ld      hl,fz_bits1
-        add     hl,de
-        ld      a,(hl)
         ret
 
 ; A = y (0..191), C = column (0..31) -> HL = screen address of that byte.
@@ -656,7 +624,7 @@ fz_nm1: and     0
         jr      z,fz_nfix
 fz_nnext:
         djnz    fz_nrow
-        jp      fz_advance
+        jp      fz_next
 fz_nfix:
         ld      a,l
         add     a,32
@@ -726,7 +694,7 @@ fz_1m:  and     0xFF
         jr      z,fz_1fix
 fz_1next:
         djnz    fz_1row
-        jp      fz_advance
+        jp      fz_next
 fz_1fix:
         ld      a,l
         add     a,32
@@ -753,7 +721,7 @@ fz_1qm: and     0xFF
         ld      (hl),a
         inc     h
         djnz    fz_1q
-        jp      fz_advance
+        jp      fz_next
 
 ; Byte-aligned (s = 0): a narrow character's rows go straight to the screen.
 fz_aligned:
@@ -816,7 +784,7 @@ fz_am:  and     0xFF
         jr      z,fz_afix
 fz_anext:
         djnz    fz_arow
-        jp      fz_advance
+        jp      fz_next
 fz_afix:
         ld      a,l
         add     a,32
@@ -834,7 +802,7 @@ fz_aqm: and     0xFF
         ld      (hl),a
         inc     h
         djnz    fz_aq
-        jp      fz_advance
+        jp      fz_next
 
 fz_fastwide:
         ld      a,(fz_width)    ; a third screen byte when s + width > 16
@@ -857,9 +825,6 @@ fz_fastwide:
         ld      (fz_3m1+1),a
         cpl
         ld      (fz_3n+1),a
-        ; Interrupts are off here (see fz_print): SP reads the tables and
-        ; the rows, two bytes in one step, and DE stays free for them.
-        ld      (fz_3sp+1),sp
         ld      a,b             ; the shift as at most four rotations
         add     a,a
         add     a,a
@@ -867,12 +832,16 @@ fz_fastwide:
         ld      h,0
         ld      de,fz_rots-4
         add     hl,de
-        ld      sp,hl
-        pop     hl
-        pop     de
-        ld      (fz_3r0),hl
+        ld      e,(hl)
+        inc     hl
+        ld      d,(hl)
+        inc     hl
+        ld      (fz_3r0),de
+        ld      (fz_3r1),de
+        ld      e,(hl)
+        inc     hl
+        ld      d,(hl)
         ld      (fz_3r0+2),de
-        ld      (fz_3r1),hl
         ld      (fz_3r1+2),de
         ld      a,(fz_gx)       ; HL = screen address of the first row
         rrca
@@ -898,12 +867,12 @@ fz_fastwide:
         and     0xE0
         or      c
         ld      l,a
-        ld      a,(fz_count)
-        ld      b,a
-        ld      sp,(fz_data)
+        ld      a,(fz_count)  ; IXL counts the rows: B and C hold the bytes
+        ld      ixl,a
+        ld      de,(fz_data)
 fz_3row:
-        pop     de              ; E = left byte, D = right byte
-        ld      a,e
+        ld      a,(de)          ; the left byte
+        inc     de
 fz_3r0: nop
         nop
         nop
@@ -913,20 +882,21 @@ fz_3m0: and     0xFF
         or      (hl)
         ld      (hl),a
         inc     l
-        ld      a,d
+        ld      a,(de)          ; the right byte
+        inc     de
 fz_3w:  and     0xFF
 fz_3r1: nop
         nop
         nop
         nop
-        ld      d,a
+        ld      b,a
         xor     c               ; the kept bits of the second, the spill of the first
 fz_3m1: and     0xFF
         xor     c
         or      (hl)
         ld      (hl),a
         inc     l
-        ld      a,d
+        ld      a,b
 fz_3n:  and     0
         or      (hl)
         ld      (hl),a
@@ -937,9 +907,9 @@ fz_3n:  and     0
         and     7
         jr      z,fz_3fix
 fz_3next:
-        djnz    fz_3row
-fz_3sp: ld      sp,0
-        jp      fz_advance
+        dec     ixl
+        jr      nz,fz_3row
+        jp      fz_next
 fz_3fix:
         ld      a,l
         add     a,32
@@ -1039,7 +1009,7 @@ fz_2m1: and     0xFF
         jr      z,fz_2fix
 fz_2next:
         djnz    fz_2row
-        jp      fz_advance
+        jp      fz_next
 fz_2fix:
         ld      a,l
         add     a,32
@@ -1051,99 +1021,58 @@ fz_2fix:
         jr      fz_2next
 
 ; ---------------------------------------------------------------------------
-; Slow path: a character cut by the left or right edge of the screen. Each
-; row becomes three bytes shifted right by s; only the bytes whose column
-; lies on the screen are drawn.
-fz_slow:
-        ld      a,(fz_width)    ; pixels within the width, per byte of a row
-        call    fz_bits
-        ld      (fz_wm0),a
-        ld      de,17
-        add     hl,de
-        ld      a,(hl)
-        ld      (fz_wm1),a
-        ld      hl,(fz_gx)
+; A character of two bytes a row cut by the right edge within its first
+; byte (HL = gx): s + the columns shown = 8, one screen byte a row.
+fz_cutw:
         ld      a,l
         and     7
-        ld      (fz_shift),a
-        sra     h               ; column of the first byte, -2..32
-        rr      l
-        sra     h
-        rr      l
-        sra     h
-        rr      l
-        ld      a,l
-        ld      (fz_col),a
-        ld      a,(fz_top)
-        ld      (fz_row),a
+        ld      e,a
+        ld      d,0
+        ld      hl,fz_bits1
+        add     hl,de
+        ld      a,(hl)          ; the columns shown: the bits right of s
+        cpl
+        ld      (fz_cm+1),a
+        ld      a,e             ; jump displacement 7 - s skips 7 - s RRCAs
+        cpl
+        add     a,8
+        ld      (fz_cj+1),a
+        call    fz_screen
         ld      de,(fz_data)
         ld      a,(fz_count)
         ld      b,a
-fz_srow:
-        push    bc
-        ld      a,(fz_wm0)
-        ld      h,a
+fz_crow:
         ld      a,(de)
         inc     de
-        and     h
-        ld      h,a
-        ld      l,0
-        ld      c,0
-        ld      a,(fz_width)
-        cp      9
-        jr      c,fz_srow1
-        ld      a,(fz_wm1)
-        ld      l,a
-        ld      a,(de)
         inc     de
-        and     l
-        ld      l,a
-fz_srow1:
-        ld      a,(fz_shift)
-        or      a
-        jr      z,fz_srow3
-        ld      b,a
-fz_srow2:
-        srl     h
-        rr      l
-        rr      c
-        djnz    fz_srow2
-fz_srow3:
-        ld      a,h
-        ld      (fz_bytes),a
-        ld      a,l
-        ld      (fz_bytes+1),a
-        ld      a,c
-        ld      (fz_bytes+2),a
-        push    de
-        ld      c,0
-        ld      a,(fz_row)
-        call    fz_rowaddr
-        ld      de,fz_bytes
-        ld      a,(fz_col)
-        ld      c,a
-        ld      b,3
-fz_sbyte:
-        ld      a,c
-        cp      32
-        jr      nc,fz_sbyte1    ; off the screen
-        push    hl
-        or      l
-        ld      l,a
-        ld      a,(de)
+fz_cj:  jr      fz_crot
+fz_crot:
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+        rrca
+fz_cm:  and     0xFF
         or      (hl)
         ld      (hl),a
-        pop     hl
-fz_sbyte1:
-        inc     de
-        inc     c
-        djnz    fz_sbyte
-        pop     de
-        ld      hl,fz_row
-        inc     (hl)
-        pop     bc
-        djnz    fz_srow
-        jp      fz_advance
+        inc     h
+        ld      a,h
+        and     7
+        jr      z,fz_cfix
+fz_cnext:
+        djnz    fz_crow
+        jp      fz_next
+fz_cfix:
+        ld      a,l
+        add     a,32
+        ld      l,a
+        jr      c,fz_cnext
+        ld      a,h
+        sub     8
+        ld      h,a
+        jr      fz_cnext
 
 ; ---------------------------------------------------------------------------
 fz_bits1:       defb 0x00, 0x80, 0xC0, 0xE0, 0xF0, 0xF8, 0xFC, 0xFE, 0xFF
@@ -1172,13 +1101,6 @@ fz_last:        defb 0
 fz_kern:        defb 0
 fz_info:        defb 0
 fz_width:       defb 0
-fz_lead:        defb 0
 fz_count:       defb 0          ; rows to draw
 fz_top:         defb 0          ; screen row of the first of them
-fz_shift:       defb 0
-fz_wm0:         defb 0          ; pixels within the width, first byte
-fz_wm1:         defb 0          ; and second byte
-fz_col:         defb 0
-fz_row:         defb 0
-fz_bytes:       defb 0, 0, 0
 fz_prev:        defb 0          ; code of the character before
