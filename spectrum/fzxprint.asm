@@ -111,6 +111,7 @@ fz_print1:
         ld      (fz_wchk),a
         ld      a,c
         ld      (fz_x0),a
+        ld      (fz_hx+1),a
         ld      a,b
         cp      192
         ret     nc
@@ -120,6 +121,8 @@ fz_print1:
         or      a
         ret     z
         ld      (fz_height),a
+        ld      (fz_fh+1),a
+        ld      (fz_fh2+1),a
         inc     hl
         ld      a,(hl)
         ld      (fz_track),a
@@ -139,6 +142,7 @@ fz_print2:
         ld      de,-96          ; the table seen from code 0: 3 * code added
         add     hl,de
         ld      (fz_tab+1),hl
+        ld      a,(fz_y)
         call    fz_home
         jr      fz_next
 
@@ -260,14 +264,20 @@ fz_place:
         ld      e,a
         ld      d,0
         sbc     hl,de           ; carry clear from the OR
-        ld      a,(fz_x0)
-        ld      e,a
-        push    hl
+        ld      a,h             ; below 256 (or below 0): compare with x0
         or      a
-        sbc     hl,de
-        pop     hl
-        jp      p,fz_place0
-        ex      de,hl
+        jr      nz,fz_place1
+        ld      a,(fz_x0)
+        cp      l
+        jr      c,fz_place0
+        ld      l,a
+        jr      fz_place0
+fz_place1:
+        bit     7,h
+        jr      z,fz_place0
+        ld      a,(fz_x0)
+        ld      l,a
+        ld      h,0
 fz_place0:
         ld      (fz_gx),hl
         ; does it pass the right edge, gx + width > 256?
@@ -288,10 +298,14 @@ fz_passes:
         ret     c
         ld      a,(fz_p_wrap)   ; words: a space there ends the line, dropped
         or      a
-        jr      z,fz_place
+        jr      z,fz_line0
         ld      a,(fz_prev)
         cp      32
-        jr      nz,fz_place
+        jr      z,fz_spaces
+fz_line0:
+        ld      hl,(fz_x)       ; a line's first character starts at x0
+        jp      fz_place0
+fz_spaces:
         ld      hl,(fz_text)    ; with the spaces right after it
 fz_skip:
         ld      a,(hl)
@@ -362,48 +376,45 @@ fz_vert:
         jp      z,fz_next
 fz_vert1:
         ld      (fz_count),a
-        ; the fast paths draw the columns up to the edge: 256 - gx of them
+        ; the columns up to the edge, 256 - gx of them, are drawn
         ld      hl,(fz_gx)
-        xor     a
-        sub     l
-        ld      b,a
         ld      a,(fz_width)
         cp      9
-        ld      a,b
+        ld      a,0             ; NOP: one byte a row
+        jp      c,fz_cutw
+        xor     a
+        sub     l
+        cp      9               ; two bytes a row, both partly shown: the
+        jr      c,fz_vert3      ; fast paths with the width cut to the edge
         ld      (fz_width),a
-        jp      c,fz_fast       ; one byte a row
-        cp      9
-        jp      nc,fz_fast      ; two bytes a row, both partly shown
-        jp      fz_cutw         ; two bytes a row, the first only shown
+        jp      fz_fast
+fz_vert3:
+        ld      a,0x13          ; INC DE: two bytes a row, the first shown
+        jp      fz_cutw
 
 ; New line: y grows by the height and x returns to the left edge. Carry set
 ; when the new line would start at or below the bottom of the screen.
 fz_feed:
-        ld      a,(fz_height)
-        ld      b,a
         ld      a,(fz_y)
-        add     a,b
+fz_fh:  add     a,0             ; the font's height
         ret     c
         cp      192
         ccf
         ret     c
         ld      (fz_y),a
+; A = y: the pen at the left edge, and the rows the line shows, min(height,
+; 192 - y).
 fz_home:
-        ld      a,(fz_x0)
-        ld      l,a
-        ld      h,0
-        ld      (fz_x),hl
-        ld      a,(fz_y)        ; rows the line shows: min(height, 192 - y)
         ld      b,a
         ld      a,192
         sub     b
-        ld      b,a
-        ld      a,(fz_height)
-        cp      b
+fz_fh2: cp      0               ; the font's height
         jr      c,fz_home1
-        ld      a,b
+        ld      a,(fz_height)
 fz_home1:
         ld      (fz_lim+1),a
+fz_hx:  ld      hl,0            ; the left edge
+        ld      (fz_x),hl
         xor     a               ; also clears carry
         ld      (fz_any),a
         ret
@@ -546,28 +557,23 @@ fz_fast:
         cp      9
         jp      nc,fz_fastwide
         ; a row's pixels after the shift: s..s+w-1 of two bytes
-        add     a,b
-        ld      e,a             ; A = the byte of fz_bits1 at A
-        ld      d,0
-        ld      hl,fz_bits1
+        ld      e,a             ; HL = fz_bits1 + s + w (D is 0)
         add     hl,de
         ld      a,(hl)
         and     c
-        ld      (fz_nm0+1),a
-        ld      (fz_1m+1),a
-        ld      (fz_1qm+1),a
-        ld      de,17
+        ld      c,a             ; C = the first byte's pixels
+        ld      e,17
         add     hl,de
+        ld      a,(hl)          ; the second byte's
+        or      a
+        jr      z,fz_one        ; the shifted row fits in one byte
+        ld      (fz_nm1+1),a
+        ld      a,c
+        ld      (fz_nm0+1),a
         ld      a,b             ; jump displacement 7 - s skips 7 - s RRCAs
         cpl
         add     a,8
-        ld      b,(hl)
-        inc     b
-        dec     b
-        jr      z,fz_one        ; the shifted row fits in one byte
         ld      (fz_nj+1),a
-        ld      a,b
-        ld      (fz_nm1+1),a
         ld      a,(fz_gx)       ; HL = screen address of the first row
         rrca
         rrca
@@ -635,8 +641,14 @@ fz_nfix:
         ld      h,a
         jr      fz_nnext
 
-; A row that fits in one screen byte after the shift.
+; A row that fits in one screen byte after the shift (B = s, C = mask).
 fz_one:
+        ld      a,c
+        ld      (fz_1m+1),a
+        ld      (fz_1qm+1),a
+        ld      a,b             ; jump displacement 7 - s skips 7 - s RRCAs
+        cpl
+        add     a,8
         ld      (fz_1j+1),a
         ld      (fz_1qj+1),a
         ld      a,(fz_gx)       ; HL = screen address of the first row
@@ -1021,9 +1033,11 @@ fz_2fix:
         jr      fz_2next
 
 ; ---------------------------------------------------------------------------
-; A character of two bytes a row cut by the right edge within its first
-; byte (HL = gx): s + the columns shown = 8, one screen byte a row.
+; A character cut by the right edge within its first byte (HL = gx, A = the
+; step over a row's second byte): s + the columns shown = 8, one screen
+; byte a row.
 fz_cutw:
+        ld      (fz_cst),a
         ld      a,l
         and     7
         ld      e,a
@@ -1044,7 +1058,7 @@ fz_cutw:
 fz_crow:
         ld      a,(de)
         inc     de
-        inc     de
+fz_cst: inc     de              ; NOP for one byte a row
 fz_cj:  jr      fz_crot
 fz_crot:
         rrca

@@ -1,14 +1,17 @@
 // The print routines as a Spectrum program runs them: the frame interrupt
-// keeps running while they draw, SP stays on the stack, and a font may end
-// at the top of memory.
+// keeps running while they draw, SP stays on the stack, a font may end at
+// the top of memory, and the fast routine never costs more than the
+// compact one.
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "formatfiles.h"
 #include "model/font.h"
 #include "render/textlayout.h"
+#include "shareddata.h"
 #include "spectrum/printroutine.h"
 #include "spectrumfonts.h"
 #include "z80machine.h"
@@ -139,6 +142,46 @@ TEST(PrintRoutine, FontEndingAtTheTopOfMemory) {
                 << (routine == TPrintRoutine::Fast ? "fast" : "compact") << ", width " << width;
         }
     }
+}
+
+// T-states of the routine for text at x, y.
+long long Cost(TPrintRoutine routine, const std::vector<std::uint8_t>& font,
+               const std::string& text, int x, int y) {
+    z80test::TZ80Machine machine;
+    Load(machine, routine, font, 0x9000, text);
+    EXPECT_TRUE(machine.Call(kRoutineAt + kRoutinePrint, kTextAt, 0x9000,
+                             static_cast<unsigned>(y * 256 + x)));
+    return machine.Tstates;
+}
+
+TEST(PrintRoutine, FastIsNeverSlowerThanCompact) {
+    struct TCase {
+        std::string What;
+        std::vector<std::uint8_t> Font;
+    };
+    std::vector<TCase> fonts;
+    for (const int maxWidth : {4, 8, 12, 16}) {
+        TFZXFont font;
+        spectrumtest::MakeFont(font, 9, 1, 127, maxWidth, 30u + static_cast<unsigned>(maxWidth));
+        fonts.push_back({"widths up to " + std::to_string(maxWidth), Image(font)});
+    }
+    if (testdata::HaveSharedFonts()) {
+        TFZXFont font;
+        TImportReport report;
+        ASSERT_EQ(LoadFontFile(
+                      font, (testdata::SharedFonts() / "fzx/ao/Klausjahn/Klausjahn.fzx").string(),
+                      TImportOptions(), report),
+                  "");
+        fonts.push_back({"Klausjahn", Image(font)});
+    }
+    // Every x near the right edge cuts each line's first character there.
+    const std::vector<int> xs = {0, 3, 100, 241, 245, 248, 250, 253, 255};
+    for (const TCase& f : fonts)
+        for (const int x : xs) {
+            const long long fast = Cost(TPrintRoutine::Fast, f.Font, kPangram, x, 20);
+            const long long compact = Cost(TPrintRoutine::Compact, f.Font, kPangram, x, 20);
+            EXPECT_LE(fast, compact) << f.What << " at x = " << x;
+        }
 }
 
 } // namespace
