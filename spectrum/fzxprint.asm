@@ -109,40 +109,31 @@ fz_draw:
         ld      a,0x3E          ; LD A,n
 fz_print1:
         ld      (fz_wchk),a
-        ld      a,c
-        ld      (fz_x0),a
-        ld      (fz_hx+1),a
-        ld      a,b
-        cp      192
+        ld      a,c             ; the font's values live in the code that
+        ld      (fz_hx+1),a     ; uses them: x0 at fz_hx, the height at fz_fh,
+        ld      a,b             ; the tracking at fz_trk, last - 31 at
+        cp      192             ; fz_lstc, the table at fz_tab
         ret     nc
         ld      (fz_y),a
         ex      de,hl
         ld      a,(hl)          ; height: a font of no height shows nothing
         or      a
         ret     z
-        ld      (fz_height),a
         ld      (fz_fh+1),a
         ld      (fz_fh2+1),a
         inc     hl
         ld      a,(hl)
-        ld      (fz_track),a
         ld      (fz_trk+1),a
         inc     hl
         ld      a,(hl)
-        ld      (fz_last),a
-        inc     a               ; codes from last + 1 end the text
-        ld      (fz_lstc+1),a
-        ld      a,0xD0          ; RET NC
-        jr      nz,fz_print2
-        xor     a               ; NOP: no code lies beyond 255
+        sub     31              ; the number of codes the table holds
+        jr      nc,fz_print2
+        xor     a
 fz_print2:
-        ld      (fz_lstr),a
+        ld      (fz_lstc+1),a
         inc     hl
-        ld      (fz_table),hl
-        ld      de,-96          ; the table seen from code 0: 3 * code added
-        add     hl,de
         ld      (fz_tab+1),hl
-        ld      a,(fz_y)
+        ld      a,b
         call    fz_home
         jr      fz_next
 
@@ -156,29 +147,27 @@ fz_next:
         ld      (fz_text),hl
         cp      13
         jr      z,fz_newline
-        cp      32
-        ret     c
-        ld      c,a
-fz_lstc:
-        cp      0
-fz_lstr:
+        sub     32              ; C = code - 32; codes below 32 come out
+fz_lstc:                        ; above any last - 31 and end the text, as
+        cp      0               ; codes beyond the last do
         ret     nc
+        ld      c,a
         ; Words: a word after a space that would pass the edge starts a line
 fz_wchk:
         jr      fz_code         ; becomes LD A,n (no jump) for words
         ld      a,(fz_any)
         or      a
         jr      z,fz_wprev
-        ld      a,c
-        cp      32
+        ld      a,c             ; a space is 0 here
+        or      a
         jr      z,fz_wprev
         ld      a,(fz_prev)
-        cp      32
+        or      a
         jr      nz,fz_wprev
         push    bc
         call    fz_word
         jr      nc,fz_wfit
-        ld      a,(fz_x0)       ; a word longer than a whole line stays and
+        ld      a,(fz_hx+1)     ; a word longer than a whole line stays and
         ld      c,a             ; breaks at characters
         ld      b,0
         call    fz_wordat
@@ -267,7 +256,7 @@ fz_place:
         ld      a,h             ; below 256 (or below 0): compare with x0
         or      a
         jr      nz,fz_place1
-        ld      a,(fz_x0)
+        ld      a,(fz_hx+1)
         cp      l
         jr      c,fz_place0
         ld      l,a
@@ -275,7 +264,7 @@ fz_place:
 fz_place1:
         bit     7,h
         jr      z,fz_place0
-        ld      a,(fz_x0)
+        ld      a,(fz_hx+1)
         ld      l,a
         ld      h,0
 fz_place0:
@@ -300,7 +289,7 @@ fz_passes:
         or      a
         jr      z,fz_line0
         ld      a,(fz_prev)
-        cp      32
+        or      a
         jr      z,fz_spaces
 fz_line0:
         ld      hl,(fz_x)       ; a line's first character starts at x0
@@ -357,7 +346,7 @@ fz_vert:
         ld      e,a
         ld      d,0
         add     hl,de
-        ld      a,(fz_track)
+        ld      a,(fz_trk+1)
         ld      e,a
         add     hl,de
         ld      (fz_x),hl
@@ -410,7 +399,7 @@ fz_home:
         sub     b
 fz_fh2: cp      0               ; the font's height
         jr      c,fz_home1
-        ld      a,(fz_height)
+        ld      a,(fz_fh+1)
 fz_home1:
         ld      (fz_lim+1),a
 fz_hx:  ld      hl,0            ; the left edge
@@ -433,20 +422,19 @@ fz_wchar:
         inc     hl
         cp      33              ; a space, 13 or the end: the word fits
         jr      c,fz_wfits
+        sub     32
         ld      e,a
-        ld      a,(fz_last)
+        ld      a,(fz_lstc+1)
+        dec     a
         cp      e
         jr      c,fz_wfits      ; a code the font lacks ends the text
         push    hl
-        ld      a,e
-        sub     32
-        ld      l,a
+        ld      l,e
         ld      h,0
-        ld      e,l
         ld      d,h
         add     hl,hl
         add     hl,de
-        ld      de,(fz_table)
+        ld      de,(fz_tab+1)
         add     hl,de
         inc     hl
         ld      a,(hl)          ; kern in the top two bits
@@ -465,7 +453,7 @@ fz_wchar:
         jr      nc,fz_wk
         dec     b
 fz_wk:
-        ld      a,(fz_x0)       ; not left of x0
+        ld      a,(fz_hx+1)       ; not left of x0
         ld      l,a
         ld      a,c
         sub     l
@@ -488,7 +476,7 @@ fz_wclamp:
         jr      nc,fz_wt
         inc     b
 fz_wt:
-        ld      a,(fz_track)
+        ld      a,(fz_trk+1)
         add     a,c
         ld      c,a
         jr      nc,fz_wn
@@ -1102,19 +1090,14 @@ fz_rots:        defb 0x0F, 0x00, 0x00, 0x00, 0x0F, 0x0F, 0x00, 0x00
                 defb 0x07, 0x00, 0x00, 0x00
 
 fz_text:        defw 0          ; next character of the text
-fz_table:       defw 0          ; the font's character table
 fz_x:           defw 0          ; pen position
 fz_gx:          defw 0          ; left edge of the current character
 fz_data:        defw 0          ; its definition
-fz_x0:          defb 0          ; left edge of every line
 fz_y:           defb 0          ; top of the current line
 fz_any:         defb 0          ; nonzero once the line holds a character
-fz_height:      defb 0
-fz_track:       defb 0
-fz_last:        defb 0
 fz_kern:        defb 0
 fz_info:        defb 0
 fz_width:       defb 0
 fz_count:       defb 0          ; rows to draw
 fz_top:         defb 0          ; screen row of the first of them
-fz_prev:        defb 0          ; code of the character before
+fz_prev:        defb 0          ; code - 32 of the character before
