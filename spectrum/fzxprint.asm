@@ -93,14 +93,7 @@ fz_wait:
         jr      fz_wait
 
 ; ---------------------------------------------------------------------------
-; IX counts the rows of the widest characters; the caller keeps it.
 fz_print:
-        push    ix
-        call    fz_draw
-        pop     ix
-        ret
-
-fz_draw:
         ld      (fz_text),hl
         ld      a,(fz_p_wrap)
         or      a
@@ -195,15 +188,13 @@ fz_tab: ld      de,0
         ld      c,(hl)          ; offset word: BC = offset, kern in the top bits
         inc     hl
         ld      a,(hl)
-        inc     hl
-        ld      b,a
-        rlca
-        rlca
-        and     3
-        ld      (fz_kern),a
-        ld      a,b
         and     0x3F
         ld      b,a
+        xor     (hl)            ; the kern bits alone
+        rlca
+        rlca
+        ld      (fz_kern),a
+        inc     hl
         ld      a,(hl)          ; leading and width - 1
         ld      (fz_info),a
         inc     hl              ; the next entry
@@ -216,9 +207,8 @@ fz_tab: ld      de,0
         ld      a,(hl)
         and     0x3F
         ld      b,a
-        dec     hl
-        add     hl,bc
-        or      a
+        add     hl,bc           ; (one past the entry: the SCF takes it off)
+        scf
         sbc     hl,de           ; HL = length of the definition
         ld      a,(fz_info)
         and     15
@@ -867,7 +857,8 @@ fz_fastwide:
         and     0xE0
         or      c
         ld      l,a
-        ld      a,(fz_count)  ; IXL counts the rows: B and C hold the bytes
+        push    ix              ; IXL counts the rows: B and C hold the bytes
+        ld      a,(fz_count)
         ld      ixl,a
         ld      de,(fz_data)
 fz_3row:
@@ -909,6 +900,7 @@ fz_3n:  and     0
 fz_3next:
         dec     ixl
         jr      nz,fz_3row
+        pop     ix
         jp      fz_next
 fz_3fix:
         ld      a,l
