@@ -548,9 +548,12 @@ fz_fast:
         ld      (fz_nm1+1),a
         ld      a,c
         ld      (fz_nm0+1),a
-        ld      a,b             ; jump displacement 7 - s skips 7 - s RRCAs
-        cpl
-        add     a,8
+        ld      a,b
+        sub     6               ; the jump's displacement: s - 6 for 6 and
+        jr      nc,fz_nd        ; 7 (RLCAs), 9 - s for 0 to 5 (RRCAs)
+        neg
+        add     a,3
+fz_nd:
         ld      (fz_nj+1),a
         ld      a,(fz_gx)       ; HL = screen address of the first row
         rrca
@@ -585,13 +588,15 @@ fz_nrow:
         inc     de
 fz_nj:  jr      fz_nrot
 fz_nrot:
+        rlca            ; s = 6, 7: 8 - s of these
+        rlca
+        jr      fz_nrote
+        rrca            ; s = 0 to 5: s of these
         rrca
         rrca
         rrca
         rrca
-        rrca
-        rrca
-        rrca
+fz_nrote:
         ld      c,a
 fz_nm0: and     0xFF
         or      (hl)
@@ -624,9 +629,12 @@ fz_one:
         ld      a,c
         ld      (fz_1m+1),a
         ld      (fz_1qm+1),a
-        ld      a,b             ; jump displacement 7 - s skips 7 - s RRCAs
-        cpl
-        add     a,8
+        ld      a,b
+        sub     6               ; the jump's displacement: s - 6 for 6 and
+        jr      nc,fz_1d        ; 7 (RLCAs), 9 - s for 0 to 5 (RRCAs)
+        neg
+        add     a,3
+fz_1d:
         ld      (fz_1j+1),a
         ld      (fz_1qj+1),a
         ld      a,(fz_gx)       ; HL = screen address of the first row
@@ -668,13 +676,15 @@ fz_1row:
         inc     de
 fz_1j:  jr      fz_1rot
 fz_1rot:
+        rlca            ; s = 6, 7: 8 - s of these
+        rlca
+        jr      fz_1rote
+        rrca            ; s = 0 to 5: s of these
         rrca
         rrca
         rrca
         rrca
-        rrca
-        rrca
-        rrca
+fz_1rote:
 fz_1m:  and     0xFF
         or      (hl)
         ld      (hl),a
@@ -699,13 +709,15 @@ fz_1q:
         inc     de
 fz_1qj: jr      fz_1qrot
 fz_1qrot:
+        rlca            ; s = 6, 7: 8 - s of these
+        rlca
+        jr      fz_1qrote
+        rrca            ; s = 0 to 5: s of these
         rrca
         rrca
         rrca
         rrca
-        rrca
-        rrca
-        rrca
+fz_1qrote:
 fz_1qm: and     0xFF
         or      (hl)
         ld      (hl),a
@@ -928,8 +940,11 @@ fz_two:
         cpl
         ld      (fz_2n0+1),a
         ld      a,b
-        cpl
-        add     a,8
+        sub     6               ; the jump's displacement: s - 6 for 6 and
+        jr      nc,fz_2d        ; 7 (RLCAs), 9 - s for 0 to 5 (RRCAs)
+        neg
+        add     a,3
+fz_2d:
         ld      (fz_2j0+1),a
         ld      (fz_2j1+1),a
         ld      a,(fz_gx)       ; HL = screen address of the first row
@@ -964,13 +979,15 @@ fz_2row:
         inc     de
 fz_2j0: jr      fz_2rot0
 fz_2rot0:
+        rlca            ; s = 6, 7: 8 - s of these
+        rlca
+        jr      fz_2rot0e
+        rrca            ; s = 0 to 5: s of these
         rrca
         rrca
         rrca
         rrca
-        rrca
-        rrca
-        rrca
+fz_2rot0e:
         ld      c,a
 fz_2m0: and     0xFF
         or      (hl)
@@ -983,13 +1000,15 @@ fz_2n0: and     0
         inc     de
 fz_2j1: jr      fz_2rot1
 fz_2rot1:
+        rlca            ; s = 6, 7: 8 - s of these
+        rlca
+        jr      fz_2rot1e
+        rrca            ; s = 0 to 5: s of these
         rrca
         rrca
         rrca
         rrca
-        rrca
-        rrca
-        rrca
+fz_2rot1e:
 fz_2m1: and     0xFF
         or      c
         or      (hl)
@@ -1027,9 +1046,12 @@ fz_cutw:
         ld      a,(hl)          ; the columns shown: the bits right of s
         cpl
         ld      (fz_cm+1),a
-        ld      a,e             ; jump displacement 7 - s skips 7 - s RRCAs
-        cpl
-        add     a,8
+        ld      a,e
+        sub     6               ; the jump's displacement: s - 6 for 6 and
+        jr      nc,fz_cd        ; 7 (RLCAs), 9 - s for 0 to 5 (RRCAs)
+        neg
+        add     a,3
+fz_cd:
         ld      (fz_cj+1),a
         call    fz_screen
         ld      de,(fz_data)
@@ -1041,13 +1063,15 @@ fz_crow:
 fz_cst: inc     de              ; NOP for one byte a row
 fz_cj:  jr      fz_crot
 fz_crot:
+        rlca            ; s = 6, 7: 8 - s of these
+        rlca
+        jr      fz_crote
+        rrca            ; s = 0 to 5: s of these
         rrca
         rrca
         rrca
         rrca
-        rrca
-        rrca
-        rrca
+fz_crote:
 fz_cm:  and     0xFF
         or      (hl)
         ld      (hl),a
