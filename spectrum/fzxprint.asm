@@ -871,7 +871,7 @@ fz_fastwide:
         ld      l,a
         push    ix              ; IXL counts the rows: B and C hold the bytes
         ld      a,(fz_count)
-        ld      ixl,a
+        defb    0xDD,0x6F       ; LD IXL,A (spelt out for every assembler)
         ld      de,(fz_data)
 fz_3row:
         ld      a,(de)          ; the left byte
@@ -910,7 +910,7 @@ fz_3n:  and     0
         and     7
         jr      z,fz_3fix
 fz_3next:
-        dec     ixl
+        defb    0xDD,0x2D       ; DEC IXL
         jr      nz,fz_3row
         pop     ix
         jp      fz_next

@@ -197,8 +197,8 @@ TEST(SpectrumPrint, BitsBeyondTheWidthAreIgnored) {
 }
 
 TEST(SpectrumPrint, InterruptsAtTheReturnAsAtTheCall) {
-    // Wide rows are drawn with interrupts off: a call from BASIC needs them
-    // back on, a caller that had them off must not find them on.
+    // A call from BASIC needs interrupts on afterwards; a caller that had
+    // them off must not find them on.
     TFZXFont font;
     spectrumtest::MakeFont(font, 16, 2, 100, 16, 3);
     for (const TPrintRoutine r : kRoutines)
