@@ -114,6 +114,7 @@ fz_print1:
         ret     z
         ld      (fz_fh+1),a
         ld      (fz_fh2+1),a
+        ld      e,a
         inc     hl
         ld      a,(hl)
         ld      (fz_trk+1),a
@@ -126,8 +127,18 @@ fz_print2:
         ld      (fz_lstc+1),a
         inc     hl
         ld      (fz_tab+1),hl
-        ld      a,b
-        call    fz_home
+        ld      a,192           ; the first line, as fz_home sets up the next:
+        sub     b               ; its rows, the pen at x0
+        cp      e
+        jr      c,fz_print3
+        ld      a,e
+fz_print3:
+        ld      (fz_lim+1),a
+        ld      l,c
+        ld      h,0
+        ld      (fz_x),hl
+        xor     a
+        ld      (fz_any),a
         jr      fz_next
 
 fz_newline:
