@@ -526,9 +526,10 @@ fz_screen:
         jr      fz_rowaddr
 
 ; ---------------------------------------------------------------------------
-; Fast paths: the character lies wholly within the screen's columns. Each row
-; is rotated right by s = gx mod 8 and split between neighbouring bytes by
-; masks patched into the code; a byte beyond the character gets no ink.
+; Fast paths: the character lies within the screen's columns (a cut one with
+; its width cut to them). Each row is rotated right by s = gx mod 8 (left by
+; 8 - s for 6 and 7) and split between neighbouring bytes by masks patched
+; into the code; a byte beyond the character gets no ink.
 fz_fast:
         ; M: the bits of a byte that stay in it after the shift s
         ld      a,l
