@@ -6,7 +6,10 @@
 // of the pangrams (the codes 13 between them are not counted). Counters:
 // per_char, reference (the standard driver's figure), ratio = per_char /
 // reference (goals: at most 0.85 for the fast routine, 1.1 for the compact
-// one) and print_bytes, the routine without its start-up.
+// one) and print_bytes, the routine without its start-up. EdgeCut: the
+// T-states of the pangram at x = 250 in Klausjahn, where every line's first
+// character is cut by the right edge (goal: the fast routine at most the
+// compact one's).
 
 #include <benchmark/benchmark.h>
 
@@ -28,7 +31,7 @@ const std::string kSentence = "The quick brown fox jumps over the lazy dog.";
 // The routine's T-states for text, or -1 when it did not return. Words sets
 // the fast routine's word wrap.
 long long Cost(const std::vector<std::uint8_t>& routine, const std::vector<std::uint8_t>& font,
-               const std::string& text, bool words = false) {
+               const std::string& text, bool words = false, unsigned at = 0) {
     z80test::TZ80Machine machine;
     machine.Load(kRoutineAt, routine);
     if (words) machine.Memory[kRoutineAt + kParamWrap] = 1;
@@ -36,7 +39,7 @@ long long Cost(const std::vector<std::uint8_t>& routine, const std::vector<std::
     std::vector<std::uint8_t> codes(text.begin(), text.end());
     codes.push_back(0);
     machine.Load(kTextAt, codes);
-    if (!machine.Call(kRoutineAt + kRoutinePrint, kTextAt, kFontAt, 0)) return -1;
+    if (!machine.Call(kRoutineAt + kRoutinePrint, kTextAt, kFontAt, at)) return -1;
     return machine.Tstates;
 }
 
@@ -98,9 +101,22 @@ void WordWrapLine(benchmark::State& state) {
     state.counters["frames"] = static_cast<double>(tstates) / 69888;
 }
 
+// Every line's first character cut by the right edge.
+void EdgeCut(benchmark::State& state, TPrintRoutine kind) {
+    std::vector<std::uint8_t> image;
+    if (!LoadImage(state, "fzx/ao/Klausjahn/Klausjahn.fzx", image)) return;
+    const std::vector<std::uint8_t> routine = PrintRoutineAt(kRoutineAt, kind);
+    long long tstates = 0;
+    for (auto _ : state)
+        tstates = Cost(routine, image, kSentence, false, 250);
+    state.counters["tstates"] = static_cast<double>(tstates);
+}
+
 } // namespace
 
 BENCHMARK(WordWrapLine);
+BENCHMARK_CAPTURE(EdgeCut, Fast, TPrintRoutine::Fast);
+BENCHMARK_CAPTURE(EdgeCut, Compact, TPrintRoutine::Compact);
 
 namespace {
 

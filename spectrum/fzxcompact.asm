@@ -136,8 +136,9 @@ fc_tr:  ld      e,0
         ld      d,a
         dec     hl
         ld      e,(hl)
-        add     hl,de
+        add     hl,de           ; carries when the font ends at 65535
         pop     de              ; DE = the definition
+        or      a
         sbc     hl,de           ; HL = its bytes
         xor     a               ; NOP
         bit     3,c             ; two bytes a row when wider than 8

@@ -13,14 +13,16 @@
 ;   HL = text, DE = font (the bytes of an FZX file),
 ;   B = top of the first line (0..191), C = its left edge (0..255).
 ; Changes AF, BC, DE and HL only; keeps IX, IY and the alternate registers.
-; Interrupts are off while it draws and as they were when it returns.
-; Uses no ROM routine. The code changes itself, so it must run from RAM.
+; Leaves interrupts as they are: SP only ever points into the stack, so a
+; frame interrupt (IM 1 or IM 2) or an NMI may come at any time and the
+; caller loses none. Uses no ROM routine. The code changes itself, so it
+; must run from RAM.
 ;
 ; Lines break before a character that would pass the right edge; with the
 ; byte fz_p_wrap (offset 14) set to 1, before a word that would: the word
-; starts the next line (one longer than a line still breaks inside), and a
-; space that would pass the edge ends the line and is dropped with the
-; spaces right after it.
+; starts the next line (one longer than a whole line starts where it is and
+; breaks at characters), and a space that would pass the edge ends the line
+; and is dropped with the spaces right after it.
 ;
 ; Entry fzx_basic (offset 15) takes the same from a parameter block that
 ; BASIC can POKE: text address at offset 6 (2 bytes, low byte first), font
@@ -91,25 +93,7 @@ fz_wait:
         jr      fz_wait
 
 ; ---------------------------------------------------------------------------
-; Interrupts are off while the text is drawn (the wide rows are read through
-; SP) and back on at the return if they were on at the call. LD A,I is read
-; twice: on an NMOS Z80 an interrupt taken during it shows them as off.
 fz_print:
-        ld      a,i
-        jp      pe,fz_print0
-        ld      a,i
-fz_print0:
-        di
-        ld      a,0             ; NOP
-        jp      po,fz_print3
-        ld      a,0xFB          ; EI
-fz_print3:
-        ld      (fz_iff),a
-        call    fz_draw
-fz_iff: nop                     ; becomes EI when they were on
-        ret
-
-fz_draw:
         ld      (fz_text),hl
         ld      a,(fz_p_wrap)
         or      a
@@ -118,37 +102,43 @@ fz_draw:
         ld      a,0x3E          ; LD A,n
 fz_print1:
         ld      (fz_wchk),a
-        ld      a,c
-        ld      (fz_x0),a
-        ld      a,b
-        cp      192
+        ld      a,c             ; the font's values live in the code that
+        ld      (fz_hx+1),a     ; uses them: x0 at fz_hx, the height at fz_fh,
+        ld      a,b             ; the tracking at fz_trk, last - 31 at
+        cp      192             ; fz_lstc, the table at fz_tab
         ret     nc
         ld      (fz_y),a
         ex      de,hl
         ld      a,(hl)          ; height: a font of no height shows nothing
         or      a
         ret     z
-        ld      (fz_height),a
+        ld      (fz_fh+1),a
+        ld      (fz_fh2+1),a
+        ld      e,a
         inc     hl
         ld      a,(hl)
-        ld      (fz_track),a
         ld      (fz_trk+1),a
         inc     hl
         ld      a,(hl)
-        ld      (fz_last),a
-        inc     a               ; codes from last + 1 end the text
-        ld      (fz_lstc+1),a
-        ld      a,0xD0          ; RET NC
-        jr      nz,fz_print2
-        xor     a               ; NOP: no code lies beyond 255
+        sub     31              ; the number of codes the table holds
+        jr      nc,fz_print2
+        xor     a
 fz_print2:
-        ld      (fz_lstr),a
+        ld      (fz_lstc+1),a
         inc     hl
-        ld      (fz_table),hl
-        ld      de,-96          ; the table seen from code 0: 3 * code added
-        add     hl,de
         ld      (fz_tab+1),hl
-        call    fz_home
+        ld      a,192           ; the first line, as fz_home sets up the next:
+        sub     b               ; its rows, the pen at x0
+        cp      e
+        jr      c,fz_print3
+        ld      a,e
+fz_print3:
+        ld      (fz_lim+1),a
+        ld      l,c
+        ld      h,0
+        ld      (fz_x),hl
+        xor     a
+        ld      (fz_any),a
         jr      fz_next
 
 fz_newline:
@@ -161,27 +151,32 @@ fz_next:
         ld      (fz_text),hl
         cp      13
         jr      z,fz_newline
-        cp      32
-        ret     c
-        ld      c,a
-fz_lstc:
-        cp      0
-fz_lstr:
+        sub     32              ; C = code - 32; codes below 32 come out
+fz_lstc:                        ; above any last - 31 and end the text, as
+        cp      0               ; codes beyond the last do
         ret     nc
+        ld      c,a
         ; Words: a word after a space that would pass the edge starts a line
 fz_wchk:
         jr      fz_code         ; becomes LD A,n (no jump) for words
         ld      a,(fz_any)
         or      a
         jr      z,fz_wprev
-        ld      a,c
-        cp      32
+        ld      a,c             ; a space is 0 here
+        or      a
         jr      z,fz_wprev
         ld      a,(fz_prev)
-        cp      32
+        or      a
         jr      nz,fz_wprev
         push    bc
         call    fz_word
+        jr      nc,fz_wfit
+        ld      a,(fz_hx+1)     ; a word longer than a whole line stays and
+        ld      c,a             ; breaks at characters
+        ld      b,0
+        call    fz_wordat
+        ccf
+fz_wfit:
         pop     bc
         jr      nc,fz_wprev
         call    fz_feed
@@ -204,15 +199,13 @@ fz_tab: ld      de,0
         ld      c,(hl)          ; offset word: BC = offset, kern in the top bits
         inc     hl
         ld      a,(hl)
-        inc     hl
-        ld      b,a
-        rlca
-        rlca
-        and     3
-        ld      (fz_kern),a
-        ld      a,b
         and     0x3F
         ld      b,a
+        xor     (hl)            ; the kern bits alone
+        rlca
+        rlca
+        ld      (fz_kern),a
+        inc     hl
         ld      a,(hl)          ; leading and width - 1
         ld      (fz_info),a
         inc     hl              ; the next entry
@@ -225,9 +218,8 @@ fz_tab: ld      de,0
         ld      a,(hl)
         and     0x3F
         ld      b,a
-        dec     hl
-        add     hl,bc
-        or      a
+        add     hl,bc           ; (one past the entry: the SCF takes it off)
+        scf
         sbc     hl,de           ; HL = length of the definition
         ld      a,(fz_info)
         and     15
@@ -243,24 +235,14 @@ fz_rows:
         jr      z,fz_rows1
         ld      l,255
 fz_rows1:
-        ld      a,(fz_info)     ; leading
+        ld      b,l             ; B = rows, C = leading, kept while it is
+        ld      a,(fz_info)     ; placed (a new line only moves it)
         rrca
         rrca
         rrca
         rrca
         and     15
-        ld      (fz_lead),a
         ld      c,a
-        ld      a,(fz_height)   ; rows below the body are not shown
-        sub     c
-        jr      nc,fz_rows2
-        xor     a
-fz_rows2:
-        cp      l
-        jr      c,fz_rows3
-        ld      a,l
-fz_rows3:
-        ld      (fz_count),a
 
 fz_place:
         ; gx = max(x - kern, x0): the left edge of the character's pixels;
@@ -272,24 +254,26 @@ fz_place:
         ld      e,a
         ld      d,0
         sbc     hl,de           ; carry clear from the OR
-        ld      a,(fz_x0)
-        ld      e,a
-        push    hl
+        ld      a,h             ; below 256 (or below 0): compare with x0
         or      a
-        sbc     hl,de
-        pop     hl
-        jp      p,fz_place0
-        ex      de,hl
+        jr      nz,fz_place1
+        ld      a,(fz_hx+1)
+        cp      l
+        jr      c,fz_place0
+        ld      l,a
+        jr      fz_place0
+fz_place1:
+        bit     7,h
+        jr      z,fz_place0
+        ld      a,(fz_hx+1)
+        ld      l,a
+        ld      h,0
 fz_place0:
         ld      (fz_gx),hl
         ; does it pass the right edge, gx + width > 256?
         ld      a,h
         or      a
-        jr      z,fz_place1
-        bit     7,h
-        jr      z,fz_passes     ; it starts right of the screen
-        jr      fz_vert         ; it starts left of it
-fz_place1:
+        jr      nz,fz_passes    ; it starts right of the screen
         ld      a,(fz_width)
         dec     a
         add     a,l
@@ -298,14 +282,20 @@ fz_passes:
         ld      a,(fz_any)      ; a line's first character never wraps
         or      a
         jr      z,fz_vert
+        push    bc
         call    fz_feed
+        pop     bc
         ret     c
         ld      a,(fz_p_wrap)   ; words: a space there ends the line, dropped
         or      a
-        jr      z,fz_place
+        jr      z,fz_line0
         ld      a,(fz_prev)
-        cp      32
-        jr      nz,fz_place
+        or      a
+        jr      z,fz_spaces
+fz_line0:
+        ld      hl,(fz_x)       ; a line's first character starts at x0
+        jp      fz_place0
+fz_spaces:
         ld      hl,(fz_text)    ; with the spaces right after it
 fz_skip:
         ld      a,(hl)
@@ -319,136 +309,133 @@ fz_skipped:
 
 ; The character lies within the screen's columns (HL = gx).
 fz_within:
-        ; rows on the screen: at most 192 - (y + leading)
-        ld      a,(fz_lead)
-        ld      b,a
-        ld      a,(fz_y)
-        add     a,b
-        ld      (fz_top),a
-        ld      b,a
-        ld      a,192
-        sub     b
-        jr      nc,fz_wv1
-        xor     a
-fz_wv1:
-        ld      b,a
-        ld      a,(fz_count)
-        cp      b
-        jr      c,fz_wv2
-        ld      a,b
-fz_wv2:
-        or      a
-        jp      z,fz_advance
-        ld      (fz_count),a
-        jp      fz_fast
-
-fz_vert:
-        ; rows on the screen: at most 192 - (y + leading)
-        ld      a,(fz_lead)
-        ld      b,a
-        ld      a,(fz_y)
-        add     a,b
-        ld      (fz_top),a
-        ld      b,a
-        ld      a,192
-        sub     b
-        jr      nc,fz_vert1
-        xor     a
-fz_vert1:
-        ld      b,a
-        ld      a,(fz_count)
-        cp      b
-        jr      c,fz_vert2
-        ld      a,b
-fz_vert2:
-        or      a
-        jp      z,fz_advance
-        ld      (fz_count),a
-        ; columns: the fast paths draw characters wholly on the screen
-        ld      hl,(fz_gx)
-        ld      a,h
-        or      a
-        jr      nz,fz_edge
-        ld      a,(fz_width)
-        dec     a
-        add     a,l
-        jp      nc,fz_fast
-        jp      fz_slow
-fz_edge:
-        bit     7,h
-        jr      z,fz_advance    ; starts right of the screen
-        ld      a,(fz_width)    ; left of it: shows when gx + width > 0
-        ld      e,a
-        ld      d,0
-        add     hl,de
-        bit     7,h
-        jr      nz,fz_advance
-        ld      a,h
-        or      l
-        jr      z,fz_advance
-        jp      fz_slow
-
-fz_advance:
-        ; x = gx + width + tracking
-        ld      a,1
+        ; the pen moves on at once: x = gx + width + tracking
+        ld      a,(fz_width)    ; at least 1: the line now holds a character
         ld      (fz_any),a
-        ld      hl,(fz_gx)
-        ld      a,(fz_width)
         ld      e,a
         ld      d,0
         add     hl,de
 fz_trk: ld      e,0             ; the font's tracking
         add     hl,de
         ld      (fz_x),hl
-        jp      fz_next
+        ; rows on the screen: min(B, the line's rows below the leading)
+        ld      a,(fz_y)
+        add     a,c
+        ld      (fz_top),a
+fz_lim: ld      a,0             ; the line's rows: min(height, 192 - y)
+        sub     c
+        jp      c,fz_next
+        jp      z,fz_next
+        cp      b
+        jr      c,fz_wv1
+        ld      a,b
+        or      a
+        jp      z,fz_next
+fz_wv1:
+        ld      (fz_count),a
+        ld      hl,(fz_gx)
+        jp      fz_fast
+
+; The first character of a line passes the right edge: it is drawn up to
+; the edge, and the pen moves on by its whole width.
+fz_vert:
+        ld      a,h             ; a line's first character starts at x0 < 256
+        or      a
+        jp      nz,fz_next
+        ld      a,(fz_width)
+        ld      (fz_any),a
+        ld      e,a
+        ld      d,0
+        add     hl,de
+        ld      a,(fz_trk+1)
+        ld      e,a
+        add     hl,de
+        ld      (fz_x),hl
+        ; rows on the screen: min(B, the line's rows below the leading)
+        ld      a,(fz_y)
+        add     a,c
+        ld      (fz_top),a
+        ld      a,(fz_lim+1)    ; the line's rows: min(height, 192 - y)
+        sub     c
+        jp      c,fz_next
+        jp      z,fz_next
+        cp      b
+        jr      c,fz_vert1
+        ld      a,b
+        or      a
+        jp      z,fz_next
+fz_vert1:
+        ld      (fz_count),a
+        ; the columns up to the edge, 256 - gx of them, are drawn
+        ld      hl,(fz_gx)
+        ld      a,(fz_width)
+        cp      9
+        ld      a,0             ; NOP: one byte a row
+        jp      c,fz_cutw
+        xor     a
+        sub     l
+        cp      9               ; two bytes a row, both partly shown: the
+        jr      c,fz_vert3      ; fast paths with the width cut to the edge
+        ld      (fz_width),a
+        jp      fz_fast
+fz_vert3:
+        ld      a,0x13          ; INC DE: two bytes a row, the first shown
+        jp      fz_cutw
 
 ; New line: y grows by the height and x returns to the left edge. Carry set
 ; when the new line would start at or below the bottom of the screen.
 fz_feed:
-        ld      a,(fz_height)
-        ld      b,a
         ld      a,(fz_y)
-        add     a,b
+fz_fh:  add     a,0             ; the font's height
         ret     c
         cp      192
         ccf
         ret     c
         ld      (fz_y),a
+; A = y: the pen at the left edge, and the rows the line shows, min(height,
+; 192 - y).
 fz_home:
-        ld      a,(fz_x0)
-        ld      l,a
-        ld      h,0
+        ld      b,a
+        ld      a,192
+        sub     b
+fz_fh2: cp      0               ; the font's height
+        jr      c,fz_home1
+        ld      a,(fz_fh+1)
+fz_home1:
+        ld      (fz_lim+1),a
+fz_hx:  ld      hl,0            ; the left edge
         ld      (fz_x),hl
         xor     a               ; also clears carry
         ld      (fz_any),a
         ret
 
 ; Carry set when the word from the character just read would pass the
-; right edge, set from the pen on: each character's left column at
-; max(pen - kern, x0), the pen then at its end plus the tracking.
+; right edge, set from the pen on (fz_wordat: from the pen in BC): each
+; character's left column at max(pen - kern, x0), the pen then at its end
+; plus the tracking.
 fz_word:
+        ld      bc,(fz_x)
+fz_wordat:
         ld      hl,(fz_text)
         dec     hl
-        ld      bc,(fz_x)
 fz_wchar:
         ld      a,(hl)
         inc     hl
         cp      33              ; a space, 13 or the end: the word fits
         jr      c,fz_wfits
+        sub     32
         ld      e,a
-        ld      a,(fz_last)
+        ld      a,(fz_lstc+1)
+        dec     a
         cp      e
         jr      c,fz_wfits      ; a code the font lacks ends the text
         push    hl
-        ld      a,e
-        sub     32
-        ld      l,a
+        ld      l,e
         ld      h,0
-        ld      e,l
         ld      d,h
         add     hl,hl
         add     hl,de
-        ld      de,(fz_table)
+        ld      de,(fz_tab+1)
         add     hl,de
         inc     hl
         ld      a,(hl)          ; kern in the top two bits
@@ -467,7 +454,7 @@ fz_wchar:
         jr      nc,fz_wk
         dec     b
 fz_wk:
-        ld      a,(fz_x0)       ; not left of x0
+        ld      a,(fz_hx+1)       ; not left of x0
         ld      l,a
         ld      a,c
         sub     l
@@ -490,7 +477,7 @@ fz_wclamp:
         jr      nc,fz_wt
         inc     b
 fz_wt:
-        ld      a,(fz_track)
+        ld      a,(fz_trk+1)
         add     a,c
         ld      c,a
         jr      nc,fz_wn
@@ -504,16 +491,6 @@ fz_wpass:
         ret
 fz_wfits:
         or      a
-        ret
-
-; A = n (0..16) -> A = a byte with its min(n, 8) leftmost bits set, HL =
-; its place in fz_bits1; 17 bytes further on, the byte with max(n - 8, 0).
-fz_bits:
-        ld      e,a
-        ld      d,0
-        ld      hl,fz_bits1
-        add     hl,de
-        ld      a,(hl)
         ret
 
 ; A = y (0..191), C = column (0..31) -> HL = screen address of that byte.
@@ -549,9 +526,10 @@ fz_screen:
         jr      fz_rowaddr
 
 ; ---------------------------------------------------------------------------
-; Fast paths: the character lies wholly within the screen's columns. Each row
-; is rotated right by s = gx mod 8 and split between neighbouring bytes by
-; masks patched into the code; a byte beyond the character gets no ink.
+; Fast paths: the character lies within the screen's columns (a cut one with
+; its width cut to them). Each row is rotated right by s = gx mod 8 (left by
+; 8 - s for 6 and 7) and split between neighbouring bytes by masks patched
+; into the code; a byte beyond the character gets no ink.
 fz_fast:
         ; M: the bits of a byte that stay in it after the shift s
         ld      a,l
@@ -569,28 +547,26 @@ fz_fast:
         cp      9
         jp      nc,fz_fastwide
         ; a row's pixels after the shift: s..s+w-1 of two bytes
-        add     a,b
-        ld      e,a             ; A = the byte of fz_bits1 at A
-        ld      d,0
-        ld      hl,fz_bits1
+        ld      e,a             ; HL = fz_bits1 + s + w (D is 0)
         add     hl,de
         ld      a,(hl)
         and     c
-        ld      (fz_nm0+1),a
-        ld      (fz_1m+1),a
-        ld      (fz_1qm+1),a
-        ld      de,17
+        ld      c,a             ; C = the first byte's pixels
+        ld      e,17
         add     hl,de
-        ld      a,b             ; jump displacement 7 - s skips 7 - s RRCAs
-        cpl
-        add     a,8
-        ld      b,(hl)
-        inc     b
-        dec     b
+        ld      a,(hl)          ; the second byte's
+        or      a
         jr      z,fz_one        ; the shifted row fits in one byte
-        ld      (fz_nj+1),a
-        ld      a,b
         ld      (fz_nm1+1),a
+        ld      a,c
+        ld      (fz_nm0+1),a
+        ld      a,b
+        sub     6               ; the jump's displacement: s - 6 for 6 and
+        jr      nc,fz_nd        ; 7 (RLCAs), 9 - s for 0 to 5 (RRCAs)
+        neg
+        add     a,3
+fz_nd:
+        ld      (fz_nj+1),a
         ld      a,(fz_gx)       ; HL = screen address of the first row
         rrca
         rrca
@@ -624,13 +600,15 @@ fz_nrow:
         inc     de
 fz_nj:  jr      fz_nrot
 fz_nrot:
+        rlca            ; s = 6, 7: 8 - s of these
+        rlca
+        jr      fz_nrote
+        rrca            ; s = 0 to 5: s of these
         rrca
         rrca
         rrca
         rrca
-        rrca
-        rrca
-        rrca
+fz_nrote:
         ld      c,a
 fz_nm0: and     0xFF
         or      (hl)
@@ -647,7 +625,7 @@ fz_nm1: and     0
         jr      z,fz_nfix
 fz_nnext:
         djnz    fz_nrow
-        jp      fz_advance
+        jp      fz_next
 fz_nfix:
         ld      a,l
         add     a,32
@@ -658,8 +636,17 @@ fz_nfix:
         ld      h,a
         jr      fz_nnext
 
-; A row that fits in one screen byte after the shift.
+; A row that fits in one screen byte after the shift (B = s, C = mask).
 fz_one:
+        ld      a,c
+        ld      (fz_1m+1),a
+        ld      (fz_1qm+1),a
+        ld      a,b
+        sub     6               ; the jump's displacement: s - 6 for 6 and
+        jr      nc,fz_1d        ; 7 (RLCAs), 9 - s for 0 to 5 (RRCAs)
+        neg
+        add     a,3
+fz_1d:
         ld      (fz_1j+1),a
         ld      (fz_1qj+1),a
         ld      a,(fz_gx)       ; HL = screen address of the first row
@@ -701,13 +688,15 @@ fz_1row:
         inc     de
 fz_1j:  jr      fz_1rot
 fz_1rot:
+        rlca            ; s = 6, 7: 8 - s of these
+        rlca
+        jr      fz_1rote
+        rrca            ; s = 0 to 5: s of these
         rrca
         rrca
         rrca
         rrca
-        rrca
-        rrca
-        rrca
+fz_1rote:
 fz_1m:  and     0xFF
         or      (hl)
         ld      (hl),a
@@ -717,7 +706,7 @@ fz_1m:  and     0xFF
         jr      z,fz_1fix
 fz_1next:
         djnz    fz_1row
-        jp      fz_advance
+        jp      fz_next
 fz_1fix:
         ld      a,l
         add     a,32
@@ -732,19 +721,21 @@ fz_1q:
         inc     de
 fz_1qj: jr      fz_1qrot
 fz_1qrot:
+        rlca            ; s = 6, 7: 8 - s of these
+        rlca
+        jr      fz_1qrote
+        rrca            ; s = 0 to 5: s of these
         rrca
         rrca
         rrca
         rrca
-        rrca
-        rrca
-        rrca
+fz_1qrote:
 fz_1qm: and     0xFF
         or      (hl)
         ld      (hl),a
         inc     h
         djnz    fz_1q
-        jp      fz_advance
+        jp      fz_next
 
 ; Byte-aligned (s = 0): a narrow character's rows go straight to the screen.
 fz_aligned:
@@ -807,7 +798,7 @@ fz_am:  and     0xFF
         jr      z,fz_afix
 fz_anext:
         djnz    fz_arow
-        jp      fz_advance
+        jp      fz_next
 fz_afix:
         ld      a,l
         add     a,32
@@ -825,7 +816,7 @@ fz_aqm: and     0xFF
         ld      (hl),a
         inc     h
         djnz    fz_aq
-        jp      fz_advance
+        jp      fz_next
 
 fz_fastwide:
         ld      a,(fz_width)    ; a third screen byte when s + width > 16
@@ -848,9 +839,6 @@ fz_fastwide:
         ld      (fz_3m1+1),a
         cpl
         ld      (fz_3n+1),a
-        ; Interrupts are off here (see fz_print): SP reads the tables and
-        ; the rows, two bytes in one step, and DE stays free for them.
-        ld      (fz_3sp+1),sp
         ld      a,b             ; the shift as at most four rotations
         add     a,a
         add     a,a
@@ -858,12 +846,16 @@ fz_fastwide:
         ld      h,0
         ld      de,fz_rots-4
         add     hl,de
-        ld      sp,hl
-        pop     hl
-        pop     de
-        ld      (fz_3r0),hl
+        ld      e,(hl)
+        inc     hl
+        ld      d,(hl)
+        inc     hl
+        ld      (fz_3r0),de
+        ld      (fz_3r1),de
+        ld      e,(hl)
+        inc     hl
+        ld      d,(hl)
         ld      (fz_3r0+2),de
-        ld      (fz_3r1),hl
         ld      (fz_3r1+2),de
         ld      a,(fz_gx)       ; HL = screen address of the first row
         rrca
@@ -889,12 +881,13 @@ fz_fastwide:
         and     0xE0
         or      c
         ld      l,a
+        push    ix              ; IXL counts the rows: B and C hold the bytes
         ld      a,(fz_count)
-        ld      b,a
-        ld      sp,(fz_data)
+        defb    0xDD,0x6F       ; LD IXL,A (spelt out for every assembler)
+        ld      de,(fz_data)
 fz_3row:
-        pop     de              ; E = left byte, D = right byte
-        ld      a,e
+        ld      a,(de)          ; the left byte
+        inc     de
 fz_3r0: nop
         nop
         nop
@@ -904,20 +897,21 @@ fz_3m0: and     0xFF
         or      (hl)
         ld      (hl),a
         inc     l
-        ld      a,d
+        ld      a,(de)          ; the right byte
+        inc     de
 fz_3w:  and     0xFF
 fz_3r1: nop
         nop
         nop
         nop
-        ld      d,a
+        ld      b,a
         xor     c               ; the kept bits of the second, the spill of the first
 fz_3m1: and     0xFF
         xor     c
         or      (hl)
         ld      (hl),a
         inc     l
-        ld      a,d
+        ld      a,b
 fz_3n:  and     0
         or      (hl)
         ld      (hl),a
@@ -928,9 +922,10 @@ fz_3n:  and     0
         and     7
         jr      z,fz_3fix
 fz_3next:
-        djnz    fz_3row
-fz_3sp: ld      sp,0
-        jp      fz_advance
+        defb    0xDD,0x2D       ; DEC IXL
+        jr      nz,fz_3row
+        pop     ix
+        jp      fz_next
 fz_3fix:
         ld      a,l
         add     a,32
@@ -957,8 +952,11 @@ fz_two:
         cpl
         ld      (fz_2n0+1),a
         ld      a,b
-        cpl
-        add     a,8
+        sub     6               ; the jump's displacement: s - 6 for 6 and
+        jr      nc,fz_2d        ; 7 (RLCAs), 9 - s for 0 to 5 (RRCAs)
+        neg
+        add     a,3
+fz_2d:
         ld      (fz_2j0+1),a
         ld      (fz_2j1+1),a
         ld      a,(fz_gx)       ; HL = screen address of the first row
@@ -993,13 +991,15 @@ fz_2row:
         inc     de
 fz_2j0: jr      fz_2rot0
 fz_2rot0:
+        rlca            ; s = 6, 7: 8 - s of these
+        rlca
+        jr      fz_2rot0e
+        rrca            ; s = 0 to 5: s of these
         rrca
         rrca
         rrca
         rrca
-        rrca
-        rrca
-        rrca
+fz_2rot0e:
         ld      c,a
 fz_2m0: and     0xFF
         or      (hl)
@@ -1012,13 +1012,15 @@ fz_2n0: and     0
         inc     de
 fz_2j1: jr      fz_2rot1
 fz_2rot1:
+        rlca            ; s = 6, 7: 8 - s of these
+        rlca
+        jr      fz_2rot1e
+        rrca            ; s = 0 to 5: s of these
         rrca
         rrca
         rrca
         rrca
-        rrca
-        rrca
-        rrca
+fz_2rot1e:
 fz_2m1: and     0xFF
         or      c
         or      (hl)
@@ -1030,7 +1032,7 @@ fz_2m1: and     0xFF
         jr      z,fz_2fix
 fz_2next:
         djnz    fz_2row
-        jp      fz_advance
+        jp      fz_next
 fz_2fix:
         ld      a,l
         add     a,32
@@ -1042,99 +1044,65 @@ fz_2fix:
         jr      fz_2next
 
 ; ---------------------------------------------------------------------------
-; Slow path: a character cut by the left or right edge of the screen. Each
-; row becomes three bytes shifted right by s; only the bytes whose column
-; lies on the screen are drawn.
-fz_slow:
-        ld      a,(fz_width)    ; pixels within the width, per byte of a row
-        call    fz_bits
-        ld      (fz_wm0),a
-        ld      de,17
-        add     hl,de
-        ld      a,(hl)
-        ld      (fz_wm1),a
-        ld      hl,(fz_gx)
+; A character cut by the right edge within its first byte (HL = gx, A = the
+; step over a row's second byte): s + the columns shown = 8, one screen
+; byte a row.
+fz_cutw:
+        ld      (fz_cst),a
         ld      a,l
         and     7
-        ld      (fz_shift),a
-        sra     h               ; column of the first byte, -2..32
-        rr      l
-        sra     h
-        rr      l
-        sra     h
-        rr      l
-        ld      a,l
-        ld      (fz_col),a
-        ld      a,(fz_top)
-        ld      (fz_row),a
+        ld      e,a
+        ld      d,0
+        ld      hl,fz_bits1
+        add     hl,de
+        ld      a,(hl)          ; the columns shown: the bits right of s
+        cpl
+        ld      (fz_cm+1),a
+        ld      a,e
+        sub     6               ; the jump's displacement: s - 6 for 6 and
+        jr      nc,fz_cd        ; 7 (RLCAs), 9 - s for 0 to 5 (RRCAs)
+        neg
+        add     a,3
+fz_cd:
+        ld      (fz_cj+1),a
+        call    fz_screen
         ld      de,(fz_data)
         ld      a,(fz_count)
         ld      b,a
-fz_srow:
-        push    bc
-        ld      a,(fz_wm0)
-        ld      h,a
+fz_crow:
         ld      a,(de)
         inc     de
-        and     h
-        ld      h,a
-        ld      l,0
-        ld      c,0
-        ld      a,(fz_width)
-        cp      9
-        jr      c,fz_srow1
-        ld      a,(fz_wm1)
-        ld      l,a
-        ld      a,(de)
-        inc     de
-        and     l
-        ld      l,a
-fz_srow1:
-        ld      a,(fz_shift)
-        or      a
-        jr      z,fz_srow3
-        ld      b,a
-fz_srow2:
-        srl     h
-        rr      l
-        rr      c
-        djnz    fz_srow2
-fz_srow3:
-        ld      a,h
-        ld      (fz_bytes),a
-        ld      a,l
-        ld      (fz_bytes+1),a
-        ld      a,c
-        ld      (fz_bytes+2),a
-        push    de
-        ld      c,0
-        ld      a,(fz_row)
-        call    fz_rowaddr
-        ld      de,fz_bytes
-        ld      a,(fz_col)
-        ld      c,a
-        ld      b,3
-fz_sbyte:
-        ld      a,c
-        cp      32
-        jr      nc,fz_sbyte1    ; off the screen
-        push    hl
-        or      l
-        ld      l,a
-        ld      a,(de)
+fz_cst: inc     de              ; NOP for one byte a row
+fz_cj:  jr      fz_crot
+fz_crot:
+        rlca            ; s = 6, 7: 8 - s of these
+        rlca
+        jr      fz_crote
+        rrca            ; s = 0 to 5: s of these
+        rrca
+        rrca
+        rrca
+        rrca
+fz_crote:
+fz_cm:  and     0xFF
         or      (hl)
         ld      (hl),a
-        pop     hl
-fz_sbyte1:
-        inc     de
-        inc     c
-        djnz    fz_sbyte
-        pop     de
-        ld      hl,fz_row
-        inc     (hl)
-        pop     bc
-        djnz    fz_srow
-        jp      fz_advance
+        inc     h
+        ld      a,h
+        and     7
+        jr      z,fz_cfix
+fz_cnext:
+        djnz    fz_crow
+        jp      fz_next
+fz_cfix:
+        ld      a,l
+        add     a,32
+        ld      l,a
+        jr      c,fz_cnext
+        ld      a,h
+        sub     8
+        ld      h,a
+        jr      fz_cnext
 
 ; ---------------------------------------------------------------------------
 fz_bits1:       defb 0x00, 0x80, 0xC0, 0xE0, 0xF0, 0xF8, 0xFC, 0xFE, 0xFF
@@ -1150,26 +1118,14 @@ fz_rots:        defb 0x0F, 0x00, 0x00, 0x00, 0x0F, 0x0F, 0x00, 0x00
                 defb 0x07, 0x00, 0x00, 0x00
 
 fz_text:        defw 0          ; next character of the text
-fz_table:       defw 0          ; the font's character table
 fz_x:           defw 0          ; pen position
 fz_gx:          defw 0          ; left edge of the current character
 fz_data:        defw 0          ; its definition
-fz_x0:          defb 0          ; left edge of every line
 fz_y:           defb 0          ; top of the current line
 fz_any:         defb 0          ; nonzero once the line holds a character
-fz_height:      defb 0
-fz_track:       defb 0
-fz_last:        defb 0
 fz_kern:        defb 0
 fz_info:        defb 0
 fz_width:       defb 0
-fz_lead:        defb 0
 fz_count:       defb 0          ; rows to draw
 fz_top:         defb 0          ; screen row of the first of them
-fz_shift:       defb 0
-fz_wm0:         defb 0          ; pixels within the width, first byte
-fz_wm1:         defb 0          ; and second byte
-fz_col:         defb 0
-fz_row:         defb 0
-fz_bytes:       defb 0, 0, 0
-fz_prev:        defb 0          ; code of the character before
+fz_prev:        defb 0          ; code - 32 of the character before

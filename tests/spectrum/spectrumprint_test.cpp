@@ -197,8 +197,8 @@ TEST(SpectrumPrint, BitsBeyondTheWidthAreIgnored) {
 }
 
 TEST(SpectrumPrint, InterruptsAtTheReturnAsAtTheCall) {
-    // Wide rows are drawn with interrupts off: a call from BASIC needs them
-    // back on, a caller that had them off must not find them on.
+    // A call from BASIC needs interrupts on afterwards; a caller that had
+    // them off must not find them on.
     TFZXFont font;
     spectrumtest::MakeFont(font, 16, 2, 100, 16, 3);
     for (const TPrintRoutine r : kRoutines)
@@ -253,6 +253,7 @@ TEST(SpectrumPrint, WordWrapLooksTheSameAsRender) {
     } texts[] = {
         {"words at the ends of lines", kPangram + " " + kPangram + " " + kPangram},
         {"a word longer than a line", "a " + longWord + " b " + longWord + longWord},
+        {"a space, then a run longer than a line", " " + longWord + longWord},
         {"spaces at the ends of lines",
          "Lorem       ipsum   " + std::string(90, ' ') +
              "dolor sit amet,  consectetur adipiscing elit, sed do eiusmod tempor"},

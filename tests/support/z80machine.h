@@ -1,10 +1,12 @@
 #pragma once
 // A bare 48K Spectrum for tests and benchmarks: a Z80 (libz80ex) over 64 KB
-// of plain memory, no ROM, no interrupts. Calls a routine until it returns,
-// counts its T-states and records every write outside the regions allowed.
+// of plain memory, no ROM. Calls a routine until it returns, counts its
+// T-states and records every write outside the regions allowed; on request
+// the ULA's frame interrupt is raised while it runs.
 
 #include <z80ex/z80ex.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -55,15 +57,41 @@ class TZ80Machine {
             z80ex_set_reg(FCpu, kept[i], values[i]);
         z80ex_set_reg(FCpu, regIFF1, InterruptsOn ? 1 : 0);
         z80ex_set_reg(FCpu, regIFF2, InterruptsOn ? 1 : 0);
+        if (InterruptMode != 0) {
+            z80ex_set_reg(FCpu, regIM, static_cast<Z80EX_WORD>(InterruptMode));
+            z80ex_set_reg(FCpu, regI, InterruptVector);
+        }
         Tstates = 0;
+        InterruptsTaken = 0;
+        LowestSP = HighestSP = sp;
+        long long lastFrame = -1; // the frame whose interrupt was taken
         while (Tstates < limit) {
             Tstates += z80ex_step(FCpu);
+            const long long sinceFirst = Tstates - FramePhase;
+            const unsigned nowSP = z80ex_get_reg(FCpu, regSP);
+            LowestSP = std::min(LowestSP, nowSP);
+            HighestSP = std::max(HighestSP, nowSP);
             if (z80ex_last_op_type(FCpu) == 0 && z80ex_get_reg(FCpu, regPC) == 0) {
+                // Interrupts whose whole length passed before the return.
+                InterruptsRaised = sinceFirst < kIntLength
+                                       ? 0
+                                       : static_cast<int>((sinceFirst - kIntLength) / kFrame + 1);
                 KeptRegisters = true;
                 for (int i = 0; i < 6; ++i)
                     KeptRegisters = KeptRegisters && z80ex_get_reg(FCpu, kept[i]) == values[i];
                 InterruptsOnAtReturn = z80ex_get_reg(FCpu, regIFF1) != 0;
                 return true;
+            }
+            if (InterruptMode != 0 && sinceFirst >= 0 && sinceFirst % kFrame < kIntLength &&
+                sinceFirst / kFrame != lastFrame) {
+                // Held low for its whole length: taken at the first
+                // instruction boundary where the processor accepts it.
+                const int t = z80ex_int(FCpu);
+                if (t > 0) {
+                    Tstates += t;
+                    lastFrame = sinceFirst / kFrame;
+                    ++InterruptsTaken;
+                }
             }
         }
         return false;
@@ -71,10 +99,26 @@ class TZ80Machine {
     long long Tstates = 0;
     // After Call: IX, IY, AF', BC', DE' and HL' hold what they held before.
     bool KeptRegisters = false;
-    // Call starts with interrupts enabled when set (none is raised); after
+    // Call starts with interrupts enabled when set; after
     // it, whether the routine returned with them enabled.
     bool InterruptsOn = false;
     bool InterruptsOnAtReturn = false;
+
+    // The frame interrupt for Call: INT held for 32 T-states every 69,888,
+    // the first FramePhase T-states after the call, in mode 1 (the handler
+    // at 0x0038) or mode 2 (the vector at InterruptVector * 256 + 255); 0
+    // raises none.
+    static constexpr long long kFrame = 69888;
+    static constexpr long long kIntLength = 32;
+    int InterruptMode = 0;
+    std::uint8_t InterruptVector = 0;
+    long long FramePhase = 0;
+    // After Call: the interrupts raised (whole) before the return, those the
+    // processor took, and the lowest and highest SP after any instruction.
+    int InterruptsRaised = 0;
+    int InterruptsTaken = 0;
+    unsigned LowestSP = 0;
+    unsigned HighestSP = 0;
 
     // Runs from pc with the stack at sp until the processor halts; false
     // when it has not within limit T-states.

@@ -76,8 +76,10 @@ std::vector<TTextPlacement> LayOutText(const TFZXFont& font, const std::string& 
         if (!Holds(font, code)) break;
         const TFZXChar& g = font.Glyph(code - 32);
         const int width = StoredWidth(g) * z;
+        // A word longer than a whole line stays where it starts and breaks
+        // at characters, so the line before it is not left empty.
         if (words && any && code != 32 && codes[i - 1] == ' ' &&
-            !WordFits(font, codes, i, x, frame)) {
+            !WordFits(font, codes, i, x, frame) && WordFits(font, codes, i, frame.Left, frame)) {
             if (!newLine()) break;
         }
         int left = LeftColumn(g, x, frame);

@@ -35,9 +35,10 @@ struct TTextPlacement {
 // Where lines break besides code 13. Characters: before a character that
 // would pass the right edge. Words: before a word (the characters after a
 // space up to the next space, code 13 or the end) that would pass it, so the
-// whole word starts the next line; a word longer than a line still breaks
-// inside, and a space that would pass the edge ends the line and is dropped
-// with the spaces right after it. A line's first character never wraps.
+// whole word starts the next line; a word longer than a whole line starts
+// where it is and breaks at characters, and a space that would pass the edge
+// ends the line and is dropped with the spaces right after it. A line's
+// first character never wraps.
 enum class TWrapMode { None, Characters, Words };
 
 struct TTextFrame {

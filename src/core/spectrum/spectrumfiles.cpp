@@ -167,7 +167,9 @@ std::string BuildSpectrumSource(const TSpectrumProgram& program, const std::stri
         << ";        B  = top of the first line in pixels, 0..191\n"
         << ";        C  = left edge of every line in pixels, 0..255\n"
         << ";   Out: nothing. AF, BC, DE and HL are changed; IX, IY and the\n"
-        << ";        alternate registers are kept. No ROM call, interrupts untouched.\n"
+        << ";        alternate registers are kept. No ROM call. Interrupts stay as\n"
+        << ";        they are and SP only ever points into the stack, so the frame\n"
+        << ";        interrupt (IM 1 or IM 2) keeps running while it draws.\n"
         << ";   Position: B and C. Font: DE. Colours: ink is ORed into the bitmap\n"
         << ";   and the attributes are left alone, so set ink and paper in the\n"
         << ";   attributes (0x5800..0x5AFF, paper * 8 + ink) or with BASIC's CLS.\n";
