@@ -211,7 +211,7 @@ void TSheetImportDialog::ColumnsFollow() {
     if (FSetting) return;
     // Set quietly: the cell editor's own change refreshes the preview.
     const QSignalBlocker blocker(ColumnsEdit);
-    ColumnsEdit->setValue(SheetColumnsFitting(FPicture.Width(), Options()));
+    ColumnsEdit->setValue(SheetColumnsFitting(FPicture, Options()));
 }
 
 void TSheetImportDialog::OptionsChanged() {
