@@ -142,7 +142,8 @@ void Take(TImportOptions& o, const TAxisLayout& x, const TAxisLayout& y) {
 bool FromInk(const std::vector<bool>& ink, int w, int h, TSheetGuess& guess) {
     const TAxisInk x = ReadAxis(InkProfile(ink, w, h, true));
     TAxisInk y = ReadAxis(InkProfile(ink, w, h, false));
-    if (x.Period == 0) return false;
+    // Two inked cells across say nothing of a grid.
+    if (x.Period == 0 || x.Last - x.First < 2 * x.Period - x.InkLength) return false;
     const bool oneRow = y.Period == 0;
     std::vector<std::pair<TAxisLayout, TAxisLayout>> pairs;
     for (const TAxisLayout& lx : x.Layouts) {
