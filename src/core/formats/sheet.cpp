@@ -18,7 +18,6 @@ constexpr int kDigitWidth = 3, kDigitHeight = 5;
 constexpr int kRowCaptionWidth = 3 * (kDigitWidth + 1) + 1;
 constexpr int kColumnCaptionHeight = kDigitHeight + 2;
 constexpr TColor kGridColor = RGBColor(192, 192, 192);
-constexpr TColor kCaptionColor = RGBColor(150, 150, 150);
 // Rows of 3 bits, top row in the highest bits.
 constexpr unsigned kDigits[10] = {075557, 026227, 071747, 071717, 055711,
                                   074717, 074757, 071111, 075757, 075717};
@@ -30,7 +29,7 @@ void DrawNumber(TRaster& picture, int x, int y, int value) {
         for (int r = 0; r < kDigitHeight; ++r)
             for (int c = 0; c < kDigitWidth; ++c)
                 if (bits & (1u << ((kDigitHeight - 1 - r) * kDigitWidth + (kDigitWidth - 1 - c))))
-                    picture.SetPixel(x + c, y + r, kCaptionColor);
+                    picture.SetPixel(x + c, y + r, kSheetCaptionColor);
         x += kDigitWidth + 1;
     }
 }

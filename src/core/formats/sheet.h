@@ -10,6 +10,9 @@
 
 class TFZXFont;
 
+// The grey of the captions WriteSheet draws; the grid finder knows them by it.
+constexpr TColor kSheetCaptionColor = RGBColor(150, 150, 150);
+
 // Where the cells of a sheet lie in a picture of the given size.
 struct TSheetGrid {
     int Columns = 0; // cells per row that fit (at most the options' Columns)

@@ -6,6 +6,7 @@
 #include "formats/sheet.h"
 #include "formats/sheetaxis.h"
 #include "formats/sheetink.h"
+#include "formats/sheetmarks.h"
 
 namespace {
 
@@ -65,6 +66,47 @@ bool FromGridLines(const TRaster& picture, const TSheetPaper& paper, TImportOpti
     o.MarginX = verticals.front() + 1;
     o.MarginY = horizontals.front() + 1;
     return true;
+}
+
+// Where runs of caption grey begin along a band of the picture's margin
+// (columns x0..x1, rows y0..y1), across or down.
+std::vector<int> CaptionStarts(const TRaster& p, TColor c, bool across, int from, int to) {
+    std::vector<int> starts;
+    bool before = false;
+    const int length = across ? p.Width() : p.Height();
+    for (int a = 0; a < length; ++a) {
+        bool here = false;
+        for (int b = from; b < to && !here; ++b)
+            here = (across ? p.Pixel(a, b) : p.Pixel(b, a)) == c;
+        if (here && !before) starts.push_back(a);
+        before = here;
+    }
+    return starts;
+}
+
+// Captions as WriteSheet draws them without grid lines: column numbers 0, 1,
+// ... in the top margin above their cells, each row's first code left of
+// its row, cells without gaps from there to the picture's right and bottom
+// edges. Digits are 3 x 5 pixels, so cells at least 4 wide and 6 high keep
+// the first two numbers of each apart.
+bool FromCaptions(const TRaster& picture, TImportOptions& o) {
+    const int w = picture.Width(), h = picture.Height();
+    for (const TColor c : {kSheetCaptionColor, kSheetCaptionColor ^ 0x00FFFFFFu}) {
+        const std::vector<int> columns = CaptionStarts(picture, c, true, 1, 6);
+        const std::vector<int> rows = CaptionStarts(picture, c, false, 1, 12);
+        if (columns.size() < 2 || rows.size() < 2 || columns[0] < 12 || rows[0] < 6) continue;
+        const int cw = columns[1] - columns[0], ch = rows[1] - rows[0];
+        if (cw < 4 || ch < 6 || cw > kMaxCellSide || ch > kMaxCellSide) continue;
+        if ((w - columns[0]) % cw != 0 || (h - rows[0]) % ch != 0) continue;
+        o.CellWidth = cw;
+        o.CellHeight = ch;
+        o.GapX = o.GapY = 0;
+        o.MarginX = columns[0];
+        o.MarginY = rows[0];
+        o.Columns = (w - columns[0]) / cw;
+        return true;
+    }
+    return false;
 }
 
 // Whether the cells hold one character each: a cell of several shows blank
@@ -245,6 +287,11 @@ TSheetGuess GuessSheetGrid(const TRaster& picture, bool invert) {
     guess.LightOnDark = !paper.Transparent && paper.Luma < 128;
     // Grid lines are lines of paper, whichever way the ink goes.
     if (FromGridLines(picture, invert ? SheetPaperOf(picture, nullptr, false) : paper, o)) {
+        guess.Confident = true;
+        return guess;
+    }
+
+    if (FromCaptions(picture, o) || FindMarkedGrid(picture, o)) {
         guess.Confident = true;
         return guess;
     }

@@ -1,11 +1,10 @@
 #pragma once
 // Finding the grid of a picture sheet from the picture alone: a grid of one
-// colour drawn around the cells (as WriteSheet draws one) gives its exact
-// layout; otherwise the blank lines and the lines no stroke crosses repeat
-// with the period of the cells, and the margins and gaps are those that keep
-// every character whole and close the picture as its first margin opens it.
-// The window's sheet dialog starts from the guess, the command line reads
-// with it: both call GuessSheetGrid, so they agree.
+// colour drawn around the cells, or captions in the margins (as WriteSheet
+// draws them) give its exact layout; otherwise the blank lines and the lines no stroke crosses
+// repeat with the period of the cells, and the margins and gaps are those that keep every character
+// whole and close the picture as its first margin opens it. The window's sheet dialog starts from
+// the guess, the command line reads with it: both call GuessSheetGrid, so they agree.
 
 #include <string>
 

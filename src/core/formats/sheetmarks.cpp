@@ -1,6 +1,7 @@
 #include "formats/sheetmarks.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "formats/sheet.h"
 
@@ -93,4 +94,71 @@ bool ReadSheetMarks(const TRaster& picture, const TSheetGrid& grid, TSheetMarks&
         any = any || m.Marked;
     }
     return any;
+}
+
+namespace {
+
+bool Beyond(const TRaster& p, int x, int y) {
+    const TColor c = p.Pixel(x, y);
+    return p.Contains(x, y) && (c == kBeyondWidth || c == kKernBeyond);
+}
+
+// The step of cells along one direction and where the first cell starts,
+// from the edges of the beyond-width tints; 0 without two different edges.
+int MarkedStep(const TRaster& p, bool across, int& start) {
+    const int along = across ? p.Width() : p.Height(), other = across ? p.Height() : p.Width();
+    auto at = [&](int a, int b) { return across ? Beyond(p, a, b) : Beyond(p, b, a); };
+    int step = 0, first = -1;
+    for (int b = 0; b < other; ++b)
+        for (int a = 0; a < along; ++a) {
+            // Right edges across; tops and bottoms down.
+            const bool edge = across ? at(a, b) && !at(a + 1, b) : at(a, b) != at(a - 1, b);
+            if (!edge) continue;
+            const int line = across ? a + 1 : a;
+            if (first < 0) first = line;
+            step = std::gcd(step, std::abs(line - first));
+        }
+    if (first < 0 || step == 0) return 0;
+    start = first % step;
+    return step;
+}
+
+// Whether a cell-sized block shows any mark.
+bool Marked(const TRaster& p, int left, int top, int width, int height) {
+    for (int y = top; y < top + height; ++y)
+        for (int x = left; x < left + width; ++x)
+            if (IsMark(p.Pixel(x, y)) || TrackingOf(p.Pixel(x, y)) > 0) return true;
+    return false;
+}
+
+} // namespace
+
+bool FindMarkedGrid(const TRaster& picture, TImportOptions& o) {
+    int left = 0, top = 0;
+    const int stepX = MarkedStep(picture, true, left), stepY = MarkedStep(picture, false, top);
+    if (stepX == 0 || stepY == 0 || stepX > 255 || stepY > 255) return false;
+    // Margins wider than a cell (captions): the first column and row of
+    // cells are the first that show marks.
+    auto markedColumn = [&](int x) { return Marked(picture, x, 0, stepX, picture.Height()); };
+    auto markedRow = [&](int y) { return Marked(picture, 0, y, picture.Width(), stepY); };
+    while (left + stepX <= picture.Width() && !markedColumn(left))
+        left += stepX;
+    while (top + stepY <= picture.Height() && !markedRow(top))
+        top += stepY;
+    if ((picture.Width() - left) % stepX != 0 || (picture.Height() - top) % stepY != 0)
+        return false;
+    TImportOptions found = o;
+    found.CellWidth = stepX;
+    found.CellHeight = stepY;
+    found.GapX = found.GapY = 0;
+    found.MarginX = left;
+    found.MarginY = top;
+    found.Columns = (picture.Width() - left) / stepX;
+    TSheetGrid grid;
+    TSheetMarks marks;
+    if (!SheetGridOf(picture.Width(), picture.Height(), found, grid).empty() ||
+        !ReadSheetMarks(picture, grid, marks))
+        return false;
+    o = found;
+    return true;
 }

@@ -10,6 +10,7 @@
 
 #include <vector>
 
+#include "formats/fontformats.h"
 #include "raster/raster.h"
 
 struct TSheetGrid;
@@ -32,3 +33,9 @@ void PaintCellMarks(TRaster& picture, int left, int top, int cellWidth, int cell
 // The marks of every cell of grid; false when the picture shows none, or
 // shows them where the grid's cells do not lie (another grid than written).
 bool ReadSheetMarks(const TRaster& picture, const TSheetGrid& grid, TSheetMarks& marks);
+
+// The cells of a sheet without gaps whose cells carry these marks: the tints
+// beyond characters' widths end at the right edges of their cells and begin
+// and end at the tops and bottoms. Cell size, margins and columns into o;
+// false unless that grid fills the picture and its marks read cleanly.
+bool FindMarkedGrid(const TRaster& picture, TImportOptions& o);
