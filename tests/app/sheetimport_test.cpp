@@ -108,7 +108,7 @@ void SheetImportTest::saysWhenTheGridIsUnsure() {
     picture.SetPixel(3, 3, clBlack);
     picture.SetPixel(100, 40, clBlack);
     TSheetImportDialog dialog(picture, "dots.png");
-    QVERIFY(dialog.GuessLabel->text().startsWith("Not sure of the grid: "));
+    QVERIFY(dialog.GuessLabel->text().startsWith("Not sure of the grid. "));
     QVERIFY(dialog.GuessLabel->text().endsWith("check it against the picture."));
 }
 

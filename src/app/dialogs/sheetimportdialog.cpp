@@ -157,6 +157,7 @@ TSheetImportDialog::TSheetImportDialog(const TRaster& picture, const QString& fi
     top->addWidget(scroll, 1);
     auto* side = new QVBoxLayout;
     side->addLayout(form);
+    side->addWidget(GuessLabel);
     side->addStretch(1);
     top->addLayout(side);
     auto* preview = new QGroupBox(QStringLiteral("First characters"), this);
@@ -164,7 +165,6 @@ TSheetImportDialog::TSheetImportDialog(const TRaster& picture, const QString& fi
     previewLayout->addWidget(PreviewLabel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
-    layout->addWidget(GuessLabel);
     layout->addWidget(preview);
     layout->addWidget(StatusLabel);
     layout->addLayout(buttons.Row);
@@ -174,7 +174,7 @@ TSheetImportDialog::TSheetImportDialog(const TRaster& picture, const QString& fi
     QString found = guess.Confident
                         ? QStringLiteral("Grid found: %1.")
                               .arg(QString::fromStdString(SheetGridText(guess.Options).substr(6)))
-                        : QStringLiteral("Not sure of the grid: %1 The grid shown is a guess; "
+                        : QStringLiteral("Not sure of the grid. %1 The grid shown is a guess; "
                                          "check it against the picture.")
                               .arg(QString::fromStdString(guess.Doubt));
     if (guess.LightOnDark) found += QStringLiteral(" Light ink on dark paper.");
