@@ -81,7 +81,7 @@ bool ReadSheetMarks(const TRaster& picture, const TSheetGrid& grid, TSheetMarks&
                 beyondPixels += c == kBeyondWidth || c == kKernBeyond;
                 if (c == kKern || c == kKernBeyond) kern = std::max(kern, x + 1);
                 if (c == kAboveBlank) leading = std::max(leading, y + 1);
-                if (c == kBelowBody) marks.Height = std::min(marks.Height, y);
+                if (c == kBelowBody) marks.Height = std::min(marks.Height, std::max(y, 1));
             }
         // Beyond-width marks fill whole columns at the right, kern marks at
         // most three at the left: anything else was not written on this grid.
