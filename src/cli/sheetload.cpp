@@ -34,8 +34,7 @@ std::string LoadSheet(TFZXFont& font, const std::string& path, const TFormatOpti
         if (!options.ColumnsGiven) o.Columns = found.Columns;
     }
     // Cells of the user's size fill the picture's rows.
-    if (options.CellGiven && !options.ColumnsGiven)
-        o.Columns = SheetColumnsFitting(picture.Width(), o);
+    if (options.CellGiven && !options.ColumnsGiven) o.Columns = SheetColumnsFitting(picture, o);
     if (!options.CellGiven) std::cerr << SheetGridText(o) << '\n';
     TImportReport report;
     error = ImportSheetPicture(font, picture, o, report);

@@ -46,9 +46,11 @@ TEST(FormatFiles, ExportThenImportEveryWritableRow) {
         ASSERT_EQ(SaveFontFile(font, path, TExportOptions()), "");
         TFZXFont back;
         TImportReport report;
-        // Cells as wide as the widest character (8), as high as the font.
+        // Cells as wide as the widest character (8), as high as the font;
+        // a sheet marks each character's own width in its cell.
         ASSERT_EQ(LoadFontFile(back, path, SheetImportOptions(font, TExportOptions()), report), "");
-        EXPECT_EQ(back.Glyph('A' - 32).Rows(), "01000000|11100000");
+        EXPECT_EQ(back.Glyph('A' - 32).Rows(),
+                  std::string(name) == "f.png" ? "010|111" : "01000000|11100000");
         EXPECT_EQ(back.Glyph('A' - 32).Leading(), 3);
         EXPECT_FALSE(back.Modified());
     }

@@ -100,7 +100,8 @@ TSheetImportDialog::TSheetImportDialog(const TRaster& picture, const QString& fi
     SpacingEdit = SpinBox(this, "SpacingEdit", 0, 16);
     FitWidthCheck = new QCheckBox(QStringLiteral("&Fit widths to the ink, plus"), this);
     FitWidthCheck->setObjectName("FitWidthCheck");
-    InvertCheck = new QCheckBox(QStringLiteral("In&vert: light ink on dark paper"), this);
+    // Light ink on dark paper is found by itself; this swaps what was found.
+    InvertCheck = new QCheckBox(QStringLiteral("In&vert: swap ink and paper"), this);
     InvertCheck->setObjectName("InvertCheck");
 
     auto pair = [this](QSpinBox* a, QSpinBox* b) {
@@ -145,6 +146,9 @@ TSheetImportDialog::TSheetImportDialog(const TRaster& picture, const QString& fi
     StatusLabel = new QLabel(this);
     StatusLabel->setObjectName("StatusLabel");
     StatusLabel->setWordWrap(true);
+    GuessLabel = new QLabel(this);
+    GuessLabel->setObjectName("GuessLabel");
+    GuessLabel->setWordWrap(true);
 
     const TDialogButtons buttons = MakeDialogButtons(this, QStringLiteral("Import"));
     OKButton = buttons.OK;
@@ -153,6 +157,7 @@ TSheetImportDialog::TSheetImportDialog(const TRaster& picture, const QString& fi
     top->addWidget(scroll, 1);
     auto* side = new QVBoxLayout;
     side->addLayout(form);
+    side->addWidget(GuessLabel);
     side->addStretch(1);
     top->addLayout(side);
     auto* preview = new QGroupBox(QStringLiteral("First characters"), this);
@@ -164,7 +169,19 @@ TSheetImportDialog::TSheetImportDialog(const TRaster& picture, const QString& fi
     layout->addWidget(StatusLabel);
     layout->addLayout(buttons.Row);
 
-    SetOptions(GuessSheetGrid(picture).Options);
+    const TSheetGuess guess = GuessSheetGrid(picture);
+    SetOptions(guess.Options);
+    QString found = guess.Confident
+                        ? QStringLiteral("Grid found: %1.")
+                              .arg(QString::fromStdString(SheetGridText(guess.Options).substr(6)))
+                        : QStringLiteral("Not sure of the grid. %1 The grid shown is a guess; "
+                                         "check it against the picture.")
+                              .arg(QString::fromStdString(guess.Doubt));
+    if (guess.LightOnDark) found += QStringLiteral(" Light ink on dark paper.");
+    GuessLabel->setText(found);
+    for (QSpinBox* box : {CellWidthEdit, CellHeightEdit, FirstCodeEdit, ColumnsEdit, GapXEdit,
+                          GapYEdit, MarginXEdit, MarginYEdit, SpacingEdit})
+        connect(box, &QSpinBox::valueChanged, this, [this, box] { Typed(box); });
     for (QSpinBox* box : {CellWidthEdit, GapXEdit, MarginXEdit})
         connect(box, &QSpinBox::valueChanged, this, &TSheetImportDialog::ColumnsFollow);
     for (QSpinBox* box : {CellWidthEdit, CellHeightEdit, FirstCodeEdit, ColumnsEdit, GapXEdit,
@@ -207,11 +224,15 @@ void TSheetImportDialog::SetOptions(const TImportOptions& o) {
     OptionsChanged();
 }
 
+void TSheetImportDialog::Typed(QSpinBox* box) {
+    if (!FSetting) FTyped.insert(box);
+}
+
 void TSheetImportDialog::ColumnsFollow() {
-    if (FSetting) return;
+    if (FSetting || FTyped.contains(ColumnsEdit)) return;
     // Set quietly: the cell editor's own change refreshes the preview.
     const QSignalBlocker blocker(ColumnsEdit);
-    ColumnsEdit->setValue(SheetColumnsFitting(FPicture.Width(), Options()));
+    ColumnsEdit->setValue(SheetColumnsFitting(FPicture, Options()));
 }
 
 void TSheetImportDialog::OptionsChanged() {

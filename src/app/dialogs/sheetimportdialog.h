@@ -4,6 +4,7 @@
 // size, first code, columns, gaps, margins and fitted widths.
 
 #include <QDialog>
+#include <QSet>
 #include <QWidget>
 
 #include "formats/fontformats.h"
@@ -37,7 +38,8 @@ class TSheetView : public QWidget {
 class TSheetImportDialog : public QDialog {
     Q_OBJECT
   public:
-    // Starts from the layout guessed from the picture.
+    // Starts from the layout guessed from the picture (the same guess the
+    // command line reads with) and says when that guess is unsure.
     TSheetImportDialog(const TRaster& picture, const QString& fileName, QWidget* parent = nullptr);
 
     TImportOptions Options() const;
@@ -59,16 +61,22 @@ class TSheetImportDialog : public QDialog {
     TSheetView* SheetView = nullptr;
     QLabel* PreviewLabel = nullptr;
     QLabel* StatusLabel = nullptr;
+    // What the guess found, and in words where it is unsure.
+    QLabel* GuessLabel = nullptr;
     QPushButton* OKButton = nullptr;
 
   private:
     // Reads the sheet with the current options; refreshes grid and preview.
     void OptionsChanged();
-    // A new cell width, gap or margin: the columns follow the picture's width.
+    // A new cell width, gap or margin: the columns follow the picture's
+    // width, unless the user typed them.
     void ColumnsFollow();
+    // A value the user entered: no guess overwrites it.
+    void Typed(QSpinBox* box);
     QImage PreviewImage() const;
 
     const TRaster& FPicture;
     TFZXFont FPreview;
     bool FSetting = false;
+    QSet<QSpinBox*> FTyped;
 };

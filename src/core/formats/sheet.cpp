@@ -5,6 +5,7 @@
 #include "formats/cellfont.h"
 #include "formats/fontimport.h"
 #include "formats/sheetink.h"
+#include "formats/sheetmarks.h"
 #include "model/font.h"
 #include "text/textrows.h"
 
@@ -17,7 +18,6 @@ constexpr int kDigitWidth = 3, kDigitHeight = 5;
 constexpr int kRowCaptionWidth = 3 * (kDigitWidth + 1) + 1;
 constexpr int kColumnCaptionHeight = kDigitHeight + 2;
 constexpr TColor kGridColor = RGBColor(192, 192, 192);
-constexpr TColor kCaptionColor = RGBColor(150, 150, 150);
 // Rows of 3 bits, top row in the highest bits.
 constexpr unsigned kDigits[10] = {075557, 026227, 071747, 071717, 055711,
                                   074717, 074757, 071111, 075757, 075717};
@@ -29,7 +29,7 @@ void DrawNumber(TRaster& picture, int x, int y, int value) {
         for (int r = 0; r < kDigitHeight; ++r)
             for (int c = 0; c < kDigitWidth; ++c)
                 if (bits & (1u << ((kDigitHeight - 1 - r) * kDigitWidth + (kDigitWidth - 1 - c))))
-                    picture.SetPixel(x + c, y + r, kCaptionColor);
+                    picture.SetPixel(x + c, y + r, kSheetCaptionColor);
         x += kDigitWidth + 1;
     }
 }
@@ -101,6 +101,9 @@ std::string ReadSheet(TFZXFont& font, const TRaster& picture, const TImportOptio
                                " columns of cells fit the picture's width.");
 
     const TSheetPaper paper = SheetPaperOf(picture, &grid, options.Invert);
+    // A sheet Quorrel wrote tells its widths, kerns, height and tracking.
+    TSheetMarks marks;
+    const bool marked = !options.FitWidth && ReadSheetMarks(picture, grid, marks);
     std::vector<TSourceGlyph> cells(static_cast<std::size_t>(grid.Cells()));
     std::vector<bool> inkedCell(cells.size(), false);
     int lastInked = -1;
@@ -124,8 +127,15 @@ std::string ReadSheet(TFZXFont& font, const TRaster& picture, const TImportOptio
         }
         source.Advance =
             options.FitWidth && right >= 0 ? right + 1 + options.Spacing : grid.CellWidth;
+        const TCellMetrics* m = marked ? &marks.Cells[static_cast<std::size_t>(cell)] : nullptr;
+        if (m) {
+            // The kern lets the cell's first column stand left of the pen.
+            source.Left = -m->Kern;
+            source.Advance = m->Width - m->Kern + marks.Tracking;
+            if (right < 0) source.Top = m->Leading;
+        }
         inkedCell[static_cast<std::size_t>(cell)] = right >= 0;
-        if (right >= 0 && source.Code <= 255) lastInked = source.Code;
+        if ((right >= 0 || (m && m->Marked)) && source.Code <= 255) lastInked = source.Code;
     }
     long inked = 0;
     for (int y = 0; y < picture.Height(); ++y)
@@ -143,7 +153,8 @@ std::string ReadSheet(TFZXFont& font, const TRaster& picture, const TImportOptio
     if (options.LastCode > 0) last = std::max(32, std::min(options.LastCode, lastCell));
     int cut = 0; // inked cells after an asked last character
     TFontImport import(report);
-    import.Height = grid.CellHeight;
+    import.Height = marked ? marks.Height : grid.CellHeight;
+    import.Tracking = marked ? marks.Tracking : 0;
     for (std::size_t cell = 0; cell < cells.size(); ++cell) {
         const int code = cells[cell].Code;
         if (code >= 32 && code <= 255 && code > last) {
@@ -197,6 +208,15 @@ std::string WriteSheet(const TFZXFont& font, const TExportOptions& options, TRas
         const int top = l.MarginY + (cell / l.Columns) * stepY;
         const TFZXChar& g = font.Glyph(cell);
         SplitText(rows, g.Rows(), '|');
+        bool inked = false;
+        for (const std::string& row : rows)
+            inked = inked ||
+                    row.substr(0, static_cast<std::size_t>(std::max(g.Width(), 0))).find('1') !=
+                        std::string::npos;
+        // Ink shows its own leading; a blank character's is marked.
+        const TCellMetrics metrics{g.Width(), g.Kern(), inked ? 0 : g.Leading(), true};
+        PaintCellMarks(picture, left, top, l.CellWidth, l.CellHeight, metrics, font.Height(),
+                       font.Tracking());
         for (std::size_t r = 0; r < rows.size(); ++r) {
             const std::size_t w = std::min(rows[r].size(), static_cast<std::size_t>(g.Width()));
             for (std::size_t x = 0; x < w; ++x)

@@ -10,6 +10,9 @@
 
 class TFZXFont;
 
+// The grey of the captions WriteSheet draws; the grid finder knows them by it.
+constexpr TColor kSheetCaptionColor = RGBColor(150, 150, 150);
+
 // Where the cells of a sheet lie in a picture of the given size.
 struct TSheetGrid {
     int Columns = 0; // cells per row that fit (at most the options' Columns)
@@ -31,19 +34,21 @@ std::string SheetGridOf(int pictureWidth, int pictureHeight, const TImportOption
 // to the last inked cell's (or LastCode; at most 255) gets a glyph as high as
 // a cell and as wide as a cell, or with FitWidth as wide as its ink plus
 // Spacing (blank cells keep the cell width). Blank cells after the last are
-// no characters. Ink is told from paper as SheetPaperOf finds them. Inked
-// cells outside 32..255 and inked pixels outside every cell are counted in
-// the report. "" or the message.
+// no characters. Ink is told from paper as SheetPaperOf finds them. A sheet
+// that carries WriteSheet's marks on this grid (see sheetmarks.h) gives every
+// character its width, kern and leading and the font its height and tracking
+// instead (FitWidth still fits). Inked cells outside 32..255 and inked pixels
+// outside every cell are counted in the report. "" or the message.
 std::string ReadSheet(TFZXFont& font, const TRaster& picture, const TImportOptions& options,
                       TImportReport& report);
 
 // Draws codes 32..LastChar into a sheet: Columns cells a row, each as wide as
 // the widest character and as high as the font, black ink on white, glyphs at
-// the left of their cells (kern and tracking are not drawn). With Grid, a
-// 1-pixel grey grid surrounds every cell; with Captions, the code of each
-// row's first cell and each column's offset stand in the margins. Grid and
-// captions are light enough to read back as paper. Reading
-// the sheet back with SheetImportOptions gives the same glyphs.
+// the left of their cells, each cell's paper tinted with the marks of its
+// metrics. With Grid, a 1-pixel grey grid surrounds every cell; with
+// Captions, the code of each row's first cell and each column's offset stand
+// in the margins. Grid, captions and marks are light enough to read back as
+// paper. Reading the sheet back with SheetImportOptions gives the same font.
 std::string WriteSheet(const TFZXFont& font, const TExportOptions& options, TRaster& picture);
 
 // The import options that read a sheet written by WriteSheet from font
