@@ -42,6 +42,9 @@ install(FILES ${QUORREL_PACKAGING_DIR}/linux/quorrel-mime.xml
         RENAME quorrel.xml)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/docs/cli.md
         DESTINATION ${QUORREL_INSTALL_DOCDIR})
+# The README shows this screenshot by its path in the sources.
+install(FILES ${PROJECT_SOURCE_DIR}/docs/screenshots/window.png
+        DESTINATION ${QUORREL_INSTALL_DOCDIR}/docs/screenshots)
 
 # Debian package: `cpack -G DEB` in the build folder, or scripts/check-package.sh.
 # The MIME database, desktop menu and icon cache are refreshed by the dpkg

@@ -44,6 +44,7 @@ expected=(
   usr/share/mime/packages/quorrel.xml
   usr/share/doc/quorrel/README.md
   usr/share/doc/quorrel/cli.md
+  usr/share/doc/quorrel/docs/screenshots/window.png
 )
 for size in "${sizes[@]}"; do
   expected+=("usr/share/icons/hicolor/${size}x${size}/apps/quorrel.png")

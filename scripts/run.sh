@@ -17,7 +17,8 @@ if [ ! -f "$build_dir/CMakeCache.txt" ]; then
   echo "Configuring $build_dir ..."
   cmake -S . -B "$build_dir" -G Ninja -DQUORREL_BUILD_TESTS=OFF >/dev/null
 fi
+# A first build takes some minutes; Ninja's [done/total] lines show how far
+# it has come.
 echo "Building the editor and quorrel-cli ..."
-# Progress lines are left out; warnings and errors still show.
-cmake --build "$build_dir" --target quorrel quorrel-cli -j "$(nproc)" | sed '/^\[[0-9]*\/[0-9]*\] /d'
+cmake --build "$build_dir" --target quorrel quorrel-cli -j "$(nproc)"
 exec "$build_dir/src/app/quorrel" "${args[@]}"

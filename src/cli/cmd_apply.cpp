@@ -7,6 +7,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@ namespace {
 struct TApplyOp {
     TCharOperation Code = coItalic;
     bool FitWidth = false; // the width fitted to the ink instead of Code
+    int Height = 0;        // the body height set to this instead of Code
     double WidthFactor = 1.0, HeightFactor = 1.0;
 };
 
@@ -52,6 +54,14 @@ std::string ParseOp(const std::string& text, TApplyOp& op) {
         }
     if (text == "fit-width") {
         op.FitWidth = true;
+        return "";
+    }
+    const std::string height = "height=";
+    if (text.compare(0, height.size(), height) == 0) {
+        // The bounds of the window's body height field.
+        if (!ParseWholeNumber(text.substr(height.size()), 1, 192, op.Height))
+            return "apply: height needs a body height of 1 to 192 pixels, not '" +
+                   text.substr(height.size()) + "'";
         return "";
     }
     const std::string prefix = "scale=";
@@ -108,12 +118,26 @@ int RunApply(const TArgs& args) {
         };
         std::string message;
         font.OnMessage = [&message](const std::string& text) { message = text; };
-        if (op.FitWidth)
+        if (op.Height > 0)
+            font.SetHeight(op.Height);
+        else if (op.FitWidth)
             font.FitAllWidths();
         else
             font.ApplyToAll(op.Code);
         if (!message.empty()) return Fail(message);
     }
     error = SaveAnyFont(font, files[1], options);
-    return error.empty() ? 0 : Fail(error);
+    if (!error.empty()) return Fail(error);
+    // Ink below the body runs into the next line of text: worth a word,
+    // though the font is written as it is.
+    const auto [tallest, taller] = font.MaxHeight();
+    if (taller > 0)
+        std::cerr << "quorrel-cli: " << taller
+                  << (taller == 1 ? " character reaches" : " characters reach")
+                  << " below the body height of " << font.Height() << " (the tallest is " << tallest
+                  << " rows)"
+                  << (tallest <= 192 ? ": --op height=" + std::to_string(tallest) + " makes room"
+                                     : "")
+                  << '\n';
+    return 0;
 }

@@ -3,6 +3,7 @@
 // does) and writes the picture, black ink on white paper.
 
 #include <algorithm>
+#include <iostream>
 #include <string>
 
 #include "commands.h"
@@ -11,7 +12,9 @@
 #include "pngcodec.h"
 #include "raster/raster.h"
 #include "render/previewstrip.h"
+#include "render/textcut.h"
 #include "render/textlayout.h"
+#include "text/controlescape.h"
 #include "text/textrows.h"
 
 namespace {
@@ -147,5 +150,8 @@ int RunRender(const TArgs& args) {
         PaintPreviewStrip(font, raster, &lines, o.Zoom, o.Endless, clWhite);
     }
     const std::string written = WritePNG(raster, o.OutputPath);
-    return written.empty() ? 0 : Fail(written);
+    if (!written.empty()) return Fail(written);
+    const std::string cut = DescribeTextCut(FindTextCut(font, lines));
+    if (!cut.empty()) std::cerr << "quorrel-cli: " << EscapeControls(cut) << '\n';
+    return 0;
 }

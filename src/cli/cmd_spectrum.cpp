@@ -9,8 +9,10 @@
 #include "formatoptions.h"
 #include "formats/fileio.h"
 #include "model/font.h"
+#include "render/textcut.h"
 #include "render/textlayout.h"
 #include "spectrum/spectrumfiles.h"
+#include "text/controlescape.h"
 
 namespace {
 
@@ -91,6 +93,8 @@ int RunSpectrum(const TArgs& args) {
     const std::string written =
         ExportForSpectrum(font, o.Options, o.OutputPath, FileNameOnly(o.FontPath));
     if (!written.empty()) return Fail(o.OutputPath + ": " + written);
+    const std::string cut = o.HaveText ? DescribeTextCut(FindTextCut(font, lines)) : "";
+    if (!cut.empty()) std::cerr << "quorrel-cli: " << EscapeControls(cut) << '\n';
     for (const std::string& warning : SpectrumWarnings(font, o.Options))
         std::cerr << "quorrel-cli: " << warning << '\n';
     return 0;

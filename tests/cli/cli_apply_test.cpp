@@ -82,16 +82,22 @@ TEST_F(CliApplyTest, SavesWhatTheCommandsGiveInOrder) {
     struct Case {
         std::vector<std::string> Words;
         std::vector<TOp> Ops;
+        std::string Err;
     };
     const Case cases[] = {
-        {{"italic"}, {{coItalic}}},
-        {{"bold", "adjust-right"}, {{coBold}, {coAdjustRight}}},
-        {{"adjust-right", "bold"}, {{coAdjustRight}, {coBold}}},
-        {{"adjust-top", "adjust-hcenter"}, {{coAdjustTop}, {coAdjustHCenter}}},
+        {{"italic"}, {{coItalic}}, ""},
+        {{"bold", "adjust-right"}, {{coBold}, {coAdjustRight}}, ""},
+        {{"adjust-right", "bold"}, {{coAdjustRight}, {coBold}}, ""},
+        {{"adjust-top", "adjust-hcenter"}, {{coAdjustTop}, {coAdjustHCenter}}, ""},
         {{"adjust-bottom", "adjust-left", "adjust-vcenter"},
-         {{coAdjustBottom}, {coAdjustLeft}, {coAdjustVCenter}}},
-        {{"scale=2x1.5"}, {{coScale, 2.0, 1.5}}},
-        {{"scale=1.5x0.5", "clear"}, {{coScale, 1.5, 0.5}, {coClear}}},
+         {{coAdjustBottom}, {coAdjustLeft}, {coAdjustVCenter}},
+         ""},
+        // The bar grows to 9 rows from the top, the dot to 11, in a body of 8.
+        {{"scale=2x1.5"},
+         {{coScale, 2.0, 1.5}},
+         "quorrel-cli: 2 characters reach below the body height of 8 (the tallest is 11 rows): "
+         "--op height=11 makes room\n"},
+        {{"scale=1.5x0.5", "clear"}, {{coScale, 1.5, 0.5}, {coClear}}, ""},
     };
     for (const auto& c : cases) {
         std::vector<std::string> args = {Path("in.fzx"), Path("out.fzx")};
@@ -100,13 +106,41 @@ TEST_F(CliApplyTest, SavesWhatTheCommandsGiveInOrder) {
         SCOPED_TRACE(args[3]);
         const TRun run = Run(args);
         ASSERT_EQ(run.Status, 0) << run.Err;
-        EXPECT_EQ(run.Err, "");
+        EXPECT_EQ(run.Err, c.Err);
 
         TFZXFont expected, saved;
         ASSERT_EQ(expected.LoadFZX(Path("in.fzx")), "");
         ApplyInProcess(expected, c.Ops);
         ASSERT_EQ(saved.LoadFZX(Path("out.fzx")), "");
         ExpectSameFont(saved, expected);
+        fs::remove(Path("out.fzx"));
+    }
+}
+
+// height=N sets the body height where it stands among the operations:
+// after a scaling it makes room for what grew, before one it is scaled.
+TEST_F(CliApplyTest, HeightSetsTheBodyHeightInOrder) {
+    const struct {
+        std::vector<std::string> Words;
+        int Height;
+        int Leading; // of the bar, 1 row from the top before
+    } cases[] = {
+        {{"height=12"}, 12, 1},
+        {{"scale=1x2", "height=16"}, 16, 2},
+        {{"height=4", "scale=1x2", "height=008"}, 8, 2},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {Path("in.fzx"), Path("out.fzx")};
+        for (const auto& w : c.Words)
+            args.insert(args.end(), {"--op", w});
+        SCOPED_TRACE(args.back());
+        const TRun run = Run(args);
+        ASSERT_EQ(run.Status, 0) << run.Err;
+        EXPECT_EQ(run.Err, "");
+        TFZXFont saved;
+        ASSERT_EQ(saved.LoadFZX(Path("out.fzx")), "");
+        EXPECT_EQ(saved.Height(), c.Height);
+        EXPECT_EQ(saved.Glyph(1).Leading(), c.Leading);
         fs::remove(Path("out.fzx"));
     }
 }
@@ -160,6 +194,10 @@ TEST_F(CliApplyTest, MistakesAreUsageErrors) {
         {"--op", "scale=nanx1"},
         {"--op", "scale=infx1"},
         {"--op", "scale=1x1x1"},
+        {"--op", "height=0"},
+        {"--op", "height=193"},
+        {"--op", "height="},
+        {"--op", "height=-1"},
         {"--op"},
         {},
         {"--op", "bold", "--fast"},

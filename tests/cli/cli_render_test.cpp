@@ -349,6 +349,22 @@ TEST_F(CliRender, TextIsTakenAsTheWindowTakesIt) {
 
 namespace {
 
+// The picture ends at a character the font lacks; the user is told, and
+// still gets the picture of what could be set.
+TEST_F(CliRender, SaysWhereTheTextStops) {
+    for (const std::vector<std::string>& extra :
+         {std::vector<std::string>{}, {"--wrap", "--at", "0,0"}}) {
+        std::vector<std::string> args = {Fixture, Out(), "--text", "!\"\nA!"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        const RunResult r = Render(args);
+        EXPECT_EQ(r.Code, 0);
+        EXPECT_EQ(r.Err, "quorrel-cli: the text stops at character 65 (A), which the font does "
+                         "not have: 2 of its 4 characters are left out\n");
+        EXPECT_TRUE(fs::exists(Out()));
+        fs::remove(Out());
+    }
+}
+
 TEST_F(CliRender, WrapAndAtSetTextAsTheSpectrumRoutineDoes) {
     // "!" advances 2, '"' 3 after a kern of 1. From x 1 the fourth character
     // would pass the right edge at 8: with --wrap it starts the next line

@@ -96,6 +96,13 @@ TEST_F(CliSpectrum, SaysWhatDoesNotShowAndStillWrites) {
          {"--text", "A", "--ink", "3", "--paper", "03"},
          "A",
          "quorrel-cli: ink and paper are the same colour: the text will not show\n"},
+        // The routine stops at a code the font lacks: the tape holds the
+        // whole text, and the user hears what will not show.
+        {"a character the font lacks",
+         {"--text", "AB\xC3\xA9 C"},
+         "AB\xE9 C",
+         "quorrel-cli: the text stops at character 233 (\xC3\xA9), which the font does not have: "
+         "3 of its 5 characters are left out\n"},
     };
     for (const auto& row : rows) {
         std::vector<std::string> args = {"spectrum", FontPath, Out("w.tap")};

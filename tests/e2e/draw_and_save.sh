@@ -1,21 +1,23 @@
 #!/usr/bin/env bash
-# The editor used as a person uses it, on a virtual X server: open a copy of a
-# real font, pick a character by typing it into the character list, draw a
-# free-hand stroke with the mouse, save with Ctrl+S, quit through File > Exit.
+# The editor used as a person uses it, on a virtual X server: open a real font
+# (a Linux console font that Debian ships, made an FZX file by quorrel-cli),
+# pick a character by typing it into the character list, draw a free-hand
+# stroke with the mouse, save with Ctrl+S, quit through File > Exit.
 # quorrel-cli then has to show that exactly the drawn pixels changed.
 #
-#   draw_and_save.sh QUORREL QUORREL_CLI SHARED_DIR
+#   draw_and_save.sh QUORREL QUORREL_CLI
 #
-# Exit status: 0 passed, 1 failed, 77 skipped (no font collection or no X
+# Exit status: 0 passed, 1 failed, 77 skipped (no console font or no X
 # tools). On failure the work folder with screenshots is kept and named.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 python=${PYTHON:-python3}
 
-# The glyph: 'M' of Roman is 6 columns wide and its top row is empty, so a
-# stroke along that row from column 1 to 4 gives a known line "011110".
-font_rel=fonts/fzx/dkud2/Roman/roman.fzx
+# The glyph: 'M' of the console font is 8 columns wide and its top row is
+# empty, so a stroke along that row from column 1 to 4 gives a known line
+# "01111000".
+console_font=/usr/share/consolefonts/Lat15-Fixed16.psf.gz
 char=M
 code=77
 row=0
@@ -121,14 +123,14 @@ if [ "${1:-}" = "--session" ]; then
 fi
 
 # ---------------------------------------------------------------------------
-if [ $# -ne 3 ]; then
-    echo "usage: $0 QUORREL QUORREL_CLI SHARED_DIR" >&2
+if [ $# -ne 2 ]; then
+    echo "usage: $0 QUORREL QUORREL_CLI" >&2
     exit 2
 fi
-quorrel=$1 cli=$2 shared=$3
+quorrel=$1 cli=$2
 
-if [ ! -f "$shared/$font_rel" ]; then
-    echo "SKIP: font collection not found ($shared/$font_rel is missing)"
+if [ ! -f "$console_font" ]; then
+    echo "SKIP: $console_font is missing (package console-setup-linux)"
     exit 77
 fi
 for tool in xvfb-run xdotool import "$python"; do
@@ -139,8 +141,9 @@ for tool in xvfb-run xdotool import "$python"; do
 done
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quorrel-e2e.XXXXXX")
-cp "$shared/$font_rel" "$work/original.fzx"
-cp "$shared/$font_rel" "$work/font.fzx"
+# What the import had to leave out (codes beyond 255) goes to a log.
+"$cli" convert "$console_font" "$work/original.fzx" 2>"$work/convert.log"
+cp "$work/original.fzx" "$work/font.fzx"
 "$cli" info --json "$work/original.fzx" >"$work/before.json"
 
 # One server for the window and xdotool; the timeout ends both with the test.
