@@ -14,6 +14,8 @@ namespace {
 
 // The editor holds characters up to 256 pixels wide.
 constexpr int kMaxCharacterWidth = 256;
+// The tallest font that can still be saved (as BDF or yaff).
+constexpr int kMaxFontRows = kMaxGlyphPixels;
 
 // A library and a face that are released however the reading ends.
 class TFace {
@@ -107,12 +109,49 @@ std::string ChooseSize(FT_Face face, const TDesktopFace& d, const TImportOptions
                : "the outlines cannot be set to " + std::to_string(size) + " pixels";
 }
 
-// The rendered glyph in the slot as a source character.
-void ToSource(FT_GlyphSlot slot, int ascent, TSourceGlyph& glyph) {
-    const FT_Bitmap& b = slot->bitmap;
+// The place and advance of the glyph in the slot, which FreeType knows
+// before it draws the bitmap (the bitmap's size too).
+void Place(FT_GlyphSlot slot, int ascent, TSourceGlyph& glyph) {
     glyph.Advance = Pixels26(slot->advance.x);
     glyph.Left = slot->bitmap_left;
     glyph.Top = ascent - slot->bitmap_top;
+}
+
+// The rows the characters read so far reach, from the top of the line (0)
+// down; a character is refused, before its bitmap is drawn, when the font
+// could not hold it. "" or the message naming it.
+struct TExtent {
+    int Top = 0, Bottom = 0;
+
+    std::string Take(const TSourceGlyph& glyph, const FT_Bitmap& bitmap, const std::string& name) {
+        const long left = std::min(0, glyph.Left);
+        const long right =
+            std::max<long>(glyph.Advance, glyph.Left + static_cast<long>(bitmap.width));
+        if (right - left > kMaxCharacterWidth)
+            return name + " is " + std::to_string(right - left) +
+                   " pixels wide at this size, more than the " +
+                   std::to_string(kMaxCharacterWidth) + " a character can be";
+        const long rows = static_cast<long>(bitmap.rows);
+        if (rows > kMaxFontRows)
+            return name + " is " + std::to_string(rows) +
+                   " pixels high at this size, more than the " + std::to_string(kMaxFontRows) +
+                   " a font can hold";
+        if (rows == 0) return "";
+        const long top = std::min<long>(Top, glyph.Top);
+        const long bottom = std::max<long>(Bottom, glyph.Top + rows);
+        if (bottom - top > kMaxFontRows)
+            return name + " would make the font " + std::to_string(bottom - top) +
+                   " pixels high at this size, more than the " + std::to_string(kMaxFontRows) +
+                   " a font can hold";
+        Top = static_cast<int>(top);
+        Bottom = static_cast<int>(bottom);
+        return "";
+    }
+};
+
+// The drawn bitmap in the slot as the rows of a source character.
+void ToRows(FT_GlyphSlot slot, TSourceGlyph& glyph) {
+    const FT_Bitmap& b = slot->bitmap;
     glyph.Rows.assign(b.rows, std::string(b.width, '0'));
     for (unsigned y = 0; y < b.rows; ++y) {
         const unsigned char* line = b.buffer + static_cast<std::ptrdiff_t>(y) * b.pitch;
@@ -164,8 +203,11 @@ std::string ReadDesktopFont(TFZXFont& font, const std::vector<std::uint8_t>& byt
     // pixels. Hinting would move outline points to suit the hinter's idea of
     // stems, which breaks exactly those grid-drawn fonts; it stays off unless
     // asked for, for ordinary faces at small sizes.
-    const FT_Int32 flags = FT_LOAD_RENDER | FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME |
-                           (options.Hinting ? 0 : FT_LOAD_NO_HINTING);
+    // Loading without drawing gives the bitmap's size and place first, so a
+    // character the font cannot hold costs nothing.
+    const FT_Int32 flags =
+        FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME | (options.Hinting ? 0 : FT_LOAD_NO_HINTING);
+    TExtent extent;
     FT_UInt index = 0;
     for (FT_ULong c = FT_Get_First_Char(face.Get(), &index); index != 0;
          c = FT_Get_Next_Char(face.Get(), c, &index)) {
@@ -180,17 +222,25 @@ std::string ReadDesktopFont(TFZXFont& font, const std::vector<std::uint8_t>& byt
         }
         if (unicode) glyph.Label = UnicodeName(static_cast<char32_t>(c));
         const std::string name = CharacterName(glyph.Code, glyph.Label);
-        const FT_Bitmap& bitmap = face->glyph->bitmap;
-        if (FT_Load_Glyph(face.Get(), index, flags) != 0 ||
-            (bitmap.rows > 0 && bitmap.width > 0 && bitmap.pixel_mode != FT_PIXEL_MODE_MONO))
+        const FT_GlyphSlot slot = face->glyph;
+        const FT_Bitmap& bitmap = slot->bitmap;
+        if (FT_Load_Glyph(face.Get(), index, flags) != 0)
             return name + ": the glyph cannot be read";
-        ToSource(face->glyph, ascent, glyph);
-        const int left = std::min(0, glyph.Left);
-        const int right = std::max(glyph.Advance, glyph.Left + static_cast<int>(bitmap.width));
-        if (right - left > kMaxCharacterWidth)
-            return name + " is " + std::to_string(right - left) +
-                   " pixels wide at this size, more than the " +
-                   std::to_string(kMaxCharacterWidth) + " a character can be";
+        // Grey and colour strikes come as they are stored (colour as grey).
+        if (slot->format == FT_GLYPH_FORMAT_BITMAP && bitmap.rows > 0 && bitmap.width > 0 &&
+            bitmap.pixel_mode != FT_PIXEL_MODE_MONO)
+            return "the bitmap strike of " + std::to_string(face->size->metrics.y_ppem) +
+                   " pixels is not one bit per pixel (it is grey or colour): only black and "
+                   "white strikes can be read";
+        Place(slot, ascent, glyph);
+        error = extent.Take(glyph, bitmap, name);
+        if (!error.empty()) return error;
+        // A strike's bitmap is there already; outlines are drawn now.
+        if (slot->format != FT_GLYPH_FORMAT_BITMAP &&
+            (FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0 ||
+             bitmap.pixel_mode != FT_PIXEL_MODE_MONO))
+            return name + ": the glyph cannot be read";
+        ToRows(slot, glyph);
         import.Add(std::move(glyph));
     }
     return import.Fill(font);
