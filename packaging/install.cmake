@@ -69,7 +69,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Quorrel developers")
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Library dependencies come from the binaries themselves (dpkg-shlibdeps).
+# Library dependencies come from the binaries themselves (dpkg-shlibdeps),
+# except those the codec loads only when first needed (src/codec/CMakeLists.txt).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(QUORREL_LOADED_LIBRARIES)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libfreetype6 (>= 2.9), libpng16-16, zlib1g")
+endif()
 set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/package)
 include(CPack)

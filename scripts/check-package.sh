@@ -59,6 +59,9 @@ done
 # The editor links Qt Widgets, so the computed dependencies must name it.
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' ||
   fail "Depends does not name libqt6widgets6: $(dpkg-deb -f "$deb" Depends)"
+# quorrel-cli loads FreeType only when it reads a desktop font: no link names it.
+dpkg-deb -f "$deb" Depends | grep -q 'libfreetype6' ||
+  fail "Depends does not name libfreetype6: $(dpkg-deb -f "$deb" Depends)"
 
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT

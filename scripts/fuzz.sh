@@ -30,7 +30,8 @@ for harness in build-fuzz/fuzz/fuzz_*; do
       for f in /usr/share/fonts/opentype/terminus/terminus-normal.otb /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf; do
         [ -f "$f" ] && cp "$f" "$desktop/"
       done
-      seeds+=("$desktop") ;;
+      # Fonts at the reader's limits (fuzz/make-desktop-seeds.sh).
+      seeds+=("$desktop" fuzz/seeds/desktop) ;;
   esac
   echo "fuzzing $name for $runs runs"
   "$harness" -seed=1 -runs="$runs" -max_len=20000 "$corpus" "${seeds[@]}" >"$corpus.log" 2>&1 || {

@@ -26,6 +26,10 @@ const char* const kUsage =
     "  convert INPUT OUTPUT [FORMAT OPTIONS]\n"
     "                              write INPUT in the format OUTPUT's extension\n"
     "                              names\n"
+    "  convert INPUT... --out-dir DIR --to FORMAT [FORMAT OPTIONS]\n"
+    "                              write each INPUT into DIR under its own name\n"
+    "                              in FORMAT (an extension written: fzx, bdf, ...);\n"
+    "                              a failed one is reported, the rest converted\n"
     "  render FONT OUTPUT.png [--text TEXT] [--zoom 1..4] [--width PX]\n"
     "         [--height PX] [--endless | [--wrap [words|characters]] [--at X,Y]]\n"
     "         [FORMAT OPTIONS]\n"
@@ -115,7 +119,8 @@ bool AsksForHelp(const TArgs& args) {
             arg == "--op" || arg == "--at" || arg == "--ink" || arg == "--paper" ||
             arg == "--border" || arg == "--cell" || arg == "--first-code" || arg == "--columns" ||
             arg == "--gap" || arg == "--margin" || arg == "--charset" || arg == "--size" ||
-            arg == "--face" || arg == "--last-code" || arg == "--routine")
+            arg == "--face" || arg == "--last-code" || arg == "--routine" || arg == "--out-dir" ||
+            arg == "--to")
             ++i;
     }
     return false;

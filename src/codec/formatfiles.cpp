@@ -106,6 +106,8 @@ std::string ImportSheetPicture(TFZXFont& font, const TRaster& picture,
 
 std::string ReadDesktopFontFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
     bytes.clear();
+    const std::string irregular = RefuseIrregular(path);
+    if (!irregular.empty()) return irregular;
     const TFontFormat* format = FindFontFormat(path);
     if (!(format && format->Desktop)) return InFile(path, "not a TrueType, OpenType or PCF font");
     const std::string error = ReadContent(path, *format, bytes);

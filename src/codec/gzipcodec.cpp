@@ -1,8 +1,8 @@
 #include "gzipcodec.h"
 
-#include <zlib.h>
-
 #include <algorithm>
+
+#include "zliblibrary.h"
 
 namespace {
 // zlib counts in unsigned int; larger inputs are fed in pieces.
@@ -22,17 +22,20 @@ std::string Gunzip(const std::vector<std::uint8_t>& gz, std::size_t maxSize,
                    std::vector<std::uint8_t>& out) {
     out.clear();
     if (gz.size() < 2 || gz[0] != 0x1F || gz[1] != 0x8B) return "not a gzip file";
+    std::string error;
+    const TZlibLibrary* zlib = LoadZlib(error);
+    if (!zlib) return error;
     z_stream stream{};
     // 16 + MAX_WBITS: a gzip header and trailer, checked.
-    if (inflateInit2(&stream, 16 + MAX_WBITS) != Z_OK) return "out of memory";
+    if (zlib->inflateInit2_(&stream, 16 + MAX_WBITS, ZLIB_VERSION, sizeof(z_stream)) != Z_OK)
+        return "out of memory";
     std::size_t inPos = 0;
-    std::string error;
     std::uint8_t buffer[16384];
     for (;;) {
         FeedNextPiece(stream, gz, inPos);
         stream.next_out = buffer;
         stream.avail_out = sizeof buffer;
-        const int status = inflate(&stream, Z_NO_FLUSH);
+        const int status = zlib->inflate(&stream, Z_NO_FLUSH);
         const std::size_t produced = sizeof buffer - stream.avail_out;
         if (out.size() + produced > maxSize) {
             error = "unpacked content is larger than " + std::to_string(maxSize) + " bytes";
@@ -44,7 +47,7 @@ std::string Gunzip(const std::vector<std::uint8_t>& gz, std::size_t maxSize,
             // Another member may follow; anything else after the end is junk.
             if (consumed == gz.size()) break;
             if (gz.size() - consumed >= 2 && gz[consumed] == 0x1F && gz[consumed + 1] == 0x8B) {
-                inflateReset(&stream);
+                zlib->inflateReset(&stream);
                 continue;
             }
             error =
@@ -61,16 +64,19 @@ std::string Gunzip(const std::vector<std::uint8_t>& gz, std::size_t maxSize,
                 (stream.msg ? std::string(": ") + stream.msg : std::string());
         break;
     }
-    inflateEnd(&stream);
+    zlib->inflateEnd(&stream);
     if (!error.empty()) out.clear();
     return error;
 }
 
 std::string Gzip(const std::vector<std::uint8_t>& bytes, std::vector<std::uint8_t>& gz) {
     gz.clear();
+    std::string error;
+    const TZlibLibrary* zlib = LoadZlib(error);
+    if (!zlib) return error;
     z_stream stream{};
-    if (deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, 16 + MAX_WBITS, 8,
-                     Z_DEFAULT_STRATEGY) != Z_OK)
+    if (zlib->deflateInit2_(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, 16 + MAX_WBITS, 8,
+                            Z_DEFAULT_STRATEGY, ZLIB_VERSION, sizeof(z_stream)) != Z_OK)
         return "out of memory";
     std::size_t inPos = 0;
     std::uint8_t buffer[16384];
@@ -79,11 +85,11 @@ std::string Gzip(const std::vector<std::uint8_t>& bytes, std::vector<std::uint8_
         FeedNextPiece(stream, bytes, inPos);
         stream.next_out = buffer;
         stream.avail_out = sizeof buffer;
-        status = deflate(&stream, inPos == bytes.size() ? Z_FINISH : Z_NO_FLUSH);
+        status = zlib->deflate(&stream, inPos == bytes.size() ? Z_FINISH : Z_NO_FLUSH);
         if (status == Z_STREAM_ERROR) break;
         gz.insert(gz.end(), buffer, buffer + (sizeof buffer - stream.avail_out));
     }
-    deflateEnd(&stream);
+    zlib->deflateEnd(&stream);
     if (status == Z_STREAM_END) return "";
     gz.clear();
     return "cannot compress the data";

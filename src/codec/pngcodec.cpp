@@ -1,17 +1,27 @@
 #include "pngcodec.h"
 
-#include <png.h>
-
 #include <csetjmp>
 #include <cstring>
 
 #include "formats/fileio.h"
+#include "pnglibrary.h"
 #include "raster/raster.h"
 
 namespace {
 
+// Only called once EncodePNG or DecodePNG has loaded the library.
+const TPngLibrary& Png() {
+    std::string unused;
+    return *LoadPng(unused);
+}
+
+// What libpng's png_jmpbuf does, through the loaded functions.
+std::jmp_buf& JumpBuffer(png_structp png) {
+    return *Png().png_set_longjmp_fn(png, std::longjmp, sizeof(std::jmp_buf));
+}
+
 void AppendBytes(png_structp png, png_bytep data, png_size_t length) {
-    auto* out = static_cast<std::vector<std::uint8_t>*>(png_get_io_ptr(png));
+    auto* out = static_cast<std::vector<std::uint8_t>*>(Png().png_get_io_ptr(png));
     out->insert(out->end(), data, data + length);
 }
 
@@ -21,12 +31,12 @@ void NoFlush(png_structp) {}
 // this frame, so jumping over it skips no destructor.
 bool Encode(png_structp png, png_infop info, const TRaster& raster, std::vector<std::uint8_t>* out,
             std::uint8_t* row) {
-    if (setjmp(png_jmpbuf(png))) return false;
-    png_set_write_fn(png, out, AppendBytes, NoFlush);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(raster.Width()),
-                 static_cast<png_uint_32>(raster.Height()), 8, PNG_COLOR_TYPE_RGB,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
+    if (setjmp(JumpBuffer(png))) return false;
+    Png().png_set_write_fn(png, out, AppendBytes, NoFlush);
+    Png().png_set_IHDR(png, info, static_cast<png_uint_32>(raster.Width()),
+                       static_cast<png_uint_32>(raster.Height()), 8, PNG_COLOR_TYPE_RGB,
+                       PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    Png().png_write_info(png, info);
     const std::uint32_t* pixel = raster.Bits();
     for (int y = 0; y < raster.Height(); ++y) {
         std::uint8_t* p = row;
@@ -36,9 +46,9 @@ bool Encode(png_structp png, png_infop info, const TRaster& raster, std::vector<
             *p++ = static_cast<std::uint8_t>(*pixel >> 8);
             *p++ = static_cast<std::uint8_t>(*pixel);
         }
-        png_write_row(png, row);
+        Png().png_write_row(png, row);
     }
-    png_write_end(png, nullptr);
+    Png().png_write_end(png, nullptr);
     return true;
 }
 
@@ -48,17 +58,18 @@ struct TSource {
 };
 
 void ReadBytes(png_structp png, png_bytep data, png_size_t length) {
-    auto* source = static_cast<TSource*>(png_get_io_ptr(png));
-    if (length > source->Bytes->size() - source->Pos) png_error(png, "unexpected end of file");
+    auto* source = static_cast<TSource*>(Png().png_get_io_ptr(png));
+    if (length > source->Bytes->size() - source->Pos)
+        Png().png_error(png, "unexpected end of file");
     std::memcpy(data, source->Bytes->data() + source->Pos, length);
     source->Pos += length;
 }
 
 // Errors go to the caller's message instead of standard error.
 void OnError(png_structp png, png_const_charp message) {
-    auto* text = static_cast<std::string*>(png_get_error_ptr(png));
+    auto* text = static_cast<std::string*>(Png().png_get_error_ptr(png));
     *text = message;
-    png_longjmp(png, 1);
+    Png().png_longjmp(png, 1);
 }
 void OnWarning(png_structp, png_const_charp) {}
 
@@ -71,28 +82,28 @@ struct TDecodeState {
 };
 
 bool ReadHeader(png_structp png, png_infop info, TSource* source, TDecodeState* state) {
-    if (setjmp(png_jmpbuf(png))) return false;
-    png_set_read_fn(png, source, ReadBytes);
-    png_set_user_limits(png, kMaxPictureSide, kMaxPictureSide);
-    png_read_info(png, info);
-    state->Width = png_get_image_width(png, info);
-    state->Height = png_get_image_height(png, info);
+    if (setjmp(JumpBuffer(png))) return false;
+    Png().png_set_read_fn(png, source, ReadBytes);
+    Png().png_set_user_limits(png, kMaxPictureSide, kMaxPictureSide);
+    Png().png_read_info(png, info);
+    state->Width = Png().png_get_image_width(png, info);
+    state->Height = Png().png_get_image_height(png, info);
     // Every form becomes 8-bit B, G, R, A bytes, which on a little-endian
     // machine is one 0xAARRGGBB word per pixel.
-    png_set_expand(png);
-    png_set_strip_16(png);
-    png_set_gray_to_rgb(png);
-    png_set_bgr(png);
-    png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
-    png_set_interlace_handling(png);
-    png_read_update_info(png, info);
+    Png().png_set_expand(png);
+    Png().png_set_strip_16(png);
+    Png().png_set_gray_to_rgb(png);
+    Png().png_set_bgr(png);
+    Png().png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
+    Png().png_set_interlace_handling(png);
+    Png().png_read_update_info(png, info);
     return true;
 }
 
 bool ReadPixels(png_structp png, png_infop info, TDecodeState* state) {
-    if (setjmp(png_jmpbuf(png))) return false;
-    png_read_image(png, state->Rows->data());
-    png_read_end(png, info);
+    if (setjmp(JumpBuffer(png))) return false;
+    Png().png_read_image(png, state->Rows->data());
+    Png().png_read_end(png, info);
     return true;
 }
 
@@ -101,11 +112,14 @@ bool ReadPixels(png_structp png, png_infop info, TDecodeState* state) {
 std::string EncodePNG(const TRaster& raster, std::vector<std::uint8_t>& png) {
     png.clear();
     if (raster.Empty()) return "cannot write an empty picture";
-    png_structp writer = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = writer ? png_create_info_struct(writer) : nullptr;
+    std::string error;
+    if (!LoadPng(error)) return error;
+    png_structp writer =
+        Png().png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = writer ? Png().png_create_info_struct(writer) : nullptr;
     std::vector<std::uint8_t> row(3 * static_cast<std::size_t>(raster.Width()));
     const bool ok = info && Encode(writer, info, raster, &png, row.data());
-    png_destroy_write_struct(&writer, &info);
+    Png().png_destroy_write_struct(&writer, &info);
     if (ok) return "";
     png.clear();
     return "cannot encode the picture as PNG";
@@ -113,12 +127,14 @@ std::string EncodePNG(const TRaster& raster, std::vector<std::uint8_t>& png) {
 
 std::string DecodePNG(const std::vector<std::uint8_t>& bytes, TRaster& raster) {
     raster = TRaster();
-    if (bytes.size() < 8 || png_sig_cmp(bytes.data(), 0, 8) != 0) return "not a PNG picture";
     std::string error;
-    png_structp reader = png_create_read_struct(PNG_LIBPNG_VER_STRING, &error, OnError, OnWarning);
-    png_infop info = reader ? png_create_info_struct(reader) : nullptr;
+    if (!LoadPng(error)) return error;
+    if (bytes.size() < 8 || Png().png_sig_cmp(bytes.data(), 0, 8) != 0) return "not a PNG picture";
+    png_structp reader =
+        Png().png_create_read_struct(PNG_LIBPNG_VER_STRING, &error, OnError, OnWarning);
+    png_infop info = reader ? Png().png_create_info_struct(reader) : nullptr;
     if (!info) {
-        png_destroy_read_struct(&reader, nullptr, nullptr);
+        Png().png_destroy_read_struct(&reader, nullptr, nullptr);
         return "out of memory";
     }
     TSource source{&bytes, 0};
@@ -138,7 +154,7 @@ std::string DecodePNG(const std::vector<std::uint8_t>& bytes, TRaster& raster) {
             rows[y] = reinterpret_cast<png_bytep>(raster.Bits() + y * state.Width);
         ok = ReadPixels(reader, info, &state);
     }
-    png_destroy_read_struct(&reader, &info, nullptr);
+    Png().png_destroy_read_struct(&reader, &info, nullptr);
     if (ok) return "";
     raster = TRaster();
     return "damaged PNG picture: " + (error.empty() ? std::string("cannot decode") : error);

@@ -148,9 +148,15 @@ TEST_F(CliFormats, ApplyWritesEveryFormat) {
 TEST_F(CliFormats, FoldersAreRefusedByName) {
     std::filesystem::create_directory(Path("x.fzx"));
     std::filesystem::create_directory(Path("dir"));
+    // Desktop fonts: info reads them its own way, to describe the face first.
+    std::filesystem::create_directory(Path("x.ttf"));
+    std::filesystem::create_directory(Path("d.pcf.gz"));
     const std::vector<std::vector<std::string>> cases = {
         {"info", Path("x.fzx")},
         {"info", Path("dir")},
+        {"info", Path("x.ttf")},
+        {"info", Path("d.pcf.gz")},
+        {"convert", Path("x.ttf"), Path("o.fzx")},
         {"convert", Path("x.fzx"), Path("o.chr")},
         {"render", Path("x.fzx"), Path("o.png")},
         {"apply", Path("x.fzx"), Path("o.fzx"), "--op", "bold"},
@@ -162,7 +168,7 @@ TEST_F(CliFormats, FoldersAreRefusedByName) {
         EXPECT_EQ(run.Status, 1);
         EXPECT_EQ(run.Err,
                   "quorrel-cli: Cannot open file \"" + args[1] + "\": not a regular file\n");
-        EXPECT_EQ(temp.Entries().size(), 2u);
+        EXPECT_EQ(temp.Entries().size(), 4u);
     }
 }
 

@@ -258,6 +258,63 @@ TEST_F(CliTest, ConvertBetweenFormats) {
     EXPECT_EQ(ReadText(dir / "e.asm"), font.BuildASMText(Path("e.asm")));
 }
 
+// Many fonts in one process: each written into the folder under its own
+// name, a failed one named and counted while the rest are converted, and no
+// output ever replacing another input or another input's output.
+TEST_F(CliTest, ConvertManyFontsIntoAFolder) {
+    TFZXFont font;
+    font.SetLastChar(40);
+    font.Glyph(1).SetAll("00011000|00111100", 2, 8, 0);
+    std::vector<std::uint8_t> chr, fzx;
+    ASSERT_EQ(font.BuildCHRImage(chr), "");
+    ASSERT_EQ(font.BuildFZXImage(fzx), "");
+    fs::create_directories(dir / "in" / "more");
+    fs::create_directory(dir / "out");
+    for (const char* name : {"in/a.fzx", "in/more/a.fzx", "in/c.fzx"})
+        ASSERT_TRUE(WriteFileReplacing(Path(name), fzx));
+    for (const char* name : {"in/b.CHR", "in/c.chr"})
+        ASSERT_TRUE(WriteFileReplacing(Path(name), chr));
+    ASSERT_TRUE(WriteFileReplacing(Path("in/bad.fzx"), std::vector<std::uint8_t>{8, 0}));
+
+    TRun run = RunCli({"convert", Path("in/a.fzx"), Path("in/bad.fzx"), Path("in/b.CHR"),
+                       Path("in/more/a.fzx"), Path("missing.chr"), "--out-dir", Path("out"), "--to",
+                       ".FZX"});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_EQ(run.Err, "quorrel-cli: \"" + Path("in/bad.fzx") +
+                           "\": Unexpected end of file while reading header!\n"
+                           "quorrel-cli: \"" +
+                           Path("in/more/a.fzx") + "\": \"" + Path("out/a.fzx") +
+                           "\" is written from \"" + Path("in/a.fzx") +
+                           "\" already\n"
+                           "quorrel-cli: Cannot open file \"" +
+                           Path("missing.chr") +
+                           "\": No such file or directory\n"
+                           "quorrel-cli: convert: 3 of 5 fonts not converted\n");
+    EXPECT_EQ(temp.Entries(), (std::set<std::string>{"in", "out"}));
+    EXPECT_EQ(ReadFileBytes(Path("out/a.fzx")), fzx);
+    EXPECT_EQ(ReadFileBytes(Path("out/b.fzx")), fzx);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "out"), fs::directory_iterator()), 2);
+
+    // Into the inputs' own folder: c.chr would become the input c.fzx.
+    run = RunCli(
+        {"convert", Path("in/c.chr"), Path("in/c.fzx"), "--out-dir", Path("in"), "--to", "fzx"});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Err, "quorrel-cli: \"" + Path("in/c.chr") + "\": \"" + Path("in/c.fzx") +
+                           "\" would replace the input \"" + Path("in/c.fzx") +
+                           "\"\n"
+                           "quorrel-cli: convert: 1 of 2 fonts not converted\n");
+    EXPECT_EQ(ReadFileBytes(Path("in/c.fzx")), fzx);
+
+    // All well: nothing said, status 0.
+    run = RunCli(
+        {"convert", Path("in/a.fzx"), Path("in/b.CHR"), "--out-dir", Path("out"), "--to", "udg"});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Err, "");
+    EXPECT_EQ(ReadFileBytes(Path("out/a.udg")), chr);
+    EXPECT_EQ(ReadFileBytes(Path("out/b.udg")), chr);
+}
+
 TEST_F(CliTest, FailuresReportAndWriteNothing) {
     TFZXFont font;
     MakeFixture(font);
@@ -297,6 +354,22 @@ TEST_F(CliTest, FailuresReportAndWriteNothing) {
         {{"convert", "--json", Path("wide.fzx"), Path("x.fzx")},
          2,
          "quorrel-cli: convert: unknown option '--json'"},
+        {{"convert", Path("wide.fzx"), "--out-dir", Path("")},
+         2,
+         "quorrel-cli: convert: --out-dir and --to go together"},
+        {{"convert", Path("wide.fzx"), "--to", "fzx"},
+         2,
+         "quorrel-cli: convert: --out-dir and --to go together"},
+        {{"convert", "--out-dir", Path(""), "--to", "fzx"},
+         2,
+         "quorrel-cli: convert: needs at least one input file"},
+        {{"convert", Path("wide.fzx"), "--out-dir", Path(""), "--to", "txt"},
+         2,
+         "quorrel-cli: convert: --to must be a format written: fzx, chr, udg, asm, bdf, psf.gz, "
+         "psf, yaff, png"},
+        {{"convert", Path("wide.fzx"), "--out-dir", Path("out"), "--to", "fzx"},
+         1,
+         "quorrel-cli: convert: \"" + Path("out") + "\": no such folder"},
         {{"info", Path("text.txt")}, 1, "quorrel-cli: Invalid file extension!"},
         {{"info", Path("out.asm")}, 1, "quorrel-cli: Invalid file extension!"},
         {{"convert", Path("text.txt"), Path("x.fzx")}, 1, "quorrel-cli: Invalid file extension!"},

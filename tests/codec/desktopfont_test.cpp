@@ -7,6 +7,7 @@
 #include FT_FREETYPE_H
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -24,6 +25,10 @@
 #include "tempdir.h"
 #include "text/charmap.h"
 
+// How much memory the program asked for since it was last set to 0 (see
+// largestallocation.cpp).
+extern std::atomic<std::size_t> gAllocatedBytes;
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -33,6 +38,7 @@ const std::string kTerminus = "/usr/share/fonts/opentype/terminus/";
 const std::string kMisc = "/usr/share/fonts/X11/misc/";
 const std::string k75dpi = "/usr/share/fonts/X11/75dpi/";
 const std::string kDejaVu = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+const std::string kSeeds = QUORREL_DESKTOP_SEEDS "/";
 
 bool HaveTool(const std::string& name) {
     return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
@@ -216,6 +222,39 @@ TEST(DesktopFonts, BadFilesAndSizesAreRefusedLeavingTheFont) {
         ASSERT_EQ(font.BuildFZXImage(after), "");
         EXPECT_EQ(after, before);
     }
+}
+
+// Characters far taller than any font (at 192 pixels each bar is 12 x 32,400
+// pixels) are refused by the first one's size, before a row of it is built:
+// once that took 10 s and 590 MB here before failing at the save.
+TEST(DesktopFonts, ACharacterTallerThanAFontCanHoldIsRefusedUndrawn) {
+    const std::string file = kSeeds + "tallbars.ttf";
+    for (const int size : {192, 8}) {
+        SCOPED_TRACE(size);
+        TFZXFont font;
+        TImportReport report;
+        gAllocatedBytes = 0;
+        EXPECT_EQ(LoadFontFile(font, file, AtSize(size), report),
+                  "\"" + file + "\": Character 32 (U+0020) is " + std::to_string(size * 2700 / 16) +
+                      " pixels high at this size, more than the 512 a font can hold");
+        EXPECT_LT(gAllocatedBytes.load(), std::size_t{256} << 10);
+    }
+    // Small enough, the same bars are read: 337 rows at 2 pixels per em.
+    TFZXFont font;
+    TImportReport report;
+    ASSERT_EQ(LoadFontFile(font, file, AtSize(2), report), "");
+    EXPECT_GE(font.Glyph('A' - 32).RowCount(), 336);
+}
+
+// A strike of grey (or colour) pixels has no on/off pixels to take.
+TEST(DesktopFonts, AGreyStrikeIsRefusedAsNotOneBitPerPixel) {
+    const std::string file = kSeeds + "greystrike.otb";
+    TFZXFont font;
+    TImportReport report;
+    EXPECT_EQ(LoadFontFile(font, file, TImportOptions(), report),
+              "\"" + file +
+                  "\": the bitmap strike of 16 pixels is not one bit per pixel (it is grey or "
+                  "colour): only black and white strikes can be read");
 }
 
 } // namespace

@@ -1,6 +1,6 @@
-// Replaces the global operator new of the core test program so a test can
-// see the largest single allocation a call makes. A file of its own, so no
-// call site sees (and inlines) these definitions.
+// Replaces the global operator new of a test program so a test can see the
+// largest single allocation a call makes, and how much it asks for in all.
+// A file of its own, so no call site sees (and inlines) these definitions.
 
 #include <atomic>
 #include <cstddef>
@@ -8,8 +8,10 @@
 #include <new>
 
 std::atomic<std::size_t> gLargestAllocation{0};
+std::atomic<std::size_t> gAllocatedBytes{0};
 
 void* operator new(std::size_t size) {
+    gAllocatedBytes += size;
     std::size_t seen = gLargestAllocation.load();
     while (size > seen && !gLargestAllocation.compare_exchange_weak(seen, size)) {
     }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -116,6 +117,34 @@ TEST(Oversize, TheFZXLimitIsTheLargestFileTheReaderCanUse) {
     small.resize(1000, 0xEE);
     testdata::WriteAll(path, small);
     EXPECT_EQ(font.LoadFZX(path), "");
+}
+
+// Bytes this process has read through the system so far, or -1 where the
+// system does not say (only Linux does).
+long long BytesReadSoFar() {
+    std::ifstream io("/proc/self/io");
+    std::string key;
+    long long value = 0;
+    while (io >> key >> value)
+        if (key == "rchar:") return value;
+    return -1;
+}
+
+// A limit as large as the desktop fonts' (64 MiB): the file's size alone
+// refuses it, before a single block is read or its room reserved.
+TEST(Oversize, AFileOverTheLimitIsRefusedFromItsSize) {
+    const testdata::TempDir dir;
+    const std::string path = dir.File("huge.ttf");
+    testdata::WriteAll(path, {});
+    fs::resize_file(path, std::uintmax_t{1} << 30);
+    Bytes bytes{1, 2, 3};
+    gLargestAllocation = 0;
+    const long long before = BytesReadSoFar();
+    EXPECT_FALSE(ReadFileBytes(path, std::size_t{64} << 20, bytes));
+    const long long after = BytesReadSoFar();
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_LT(gLargestAllocation.load(), std::size_t{1} << 20);
+    if (before >= 0 && after >= 0) EXPECT_LT(after - before, 4096);
 }
 
 TEST(Oversize, ReadingUpToALimit) {

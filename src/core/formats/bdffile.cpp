@@ -14,6 +14,7 @@
 #include "formats/textlines.h"
 #include "model/font.h"
 #include "text/charmap.h"
+#include "transforms/rounding.h"
 
 namespace {
 
@@ -444,7 +445,7 @@ std::string WriteBDF(const TFZXFont& font, const TExportOptions& options,
             std::snprintf(head, sizeof head, "STARTCHAR code%d\nENCODING -1 %d\n", code, code);
         chars += head;
         std::snprintf(head, sizeof head, "SWIDTH %ld 0\nDWIDTH %d 0\nBBX %d %d %d %d\nBITMAP\n",
-                      std::lround(advance * 1000.0 / pixelSize), advance, boxWidth, rows, x, y);
+                      RoundHalfAway(advance * 1000.0 / pixelSize), advance, boxWidth, rows, x, y);
         chars += head;
         TStringList list;
         if (!blank) SplitText(list, g.Rows(), '|');
@@ -454,7 +455,7 @@ std::string WriteBDF(const TFZXFont& font, const TExportOptions& options,
     }
 
     const bool zx = charset == TCharset::ZX;
-    const long averageWidth = std::lround(totalAdvance * 10.0 / glyphs);
+    const long averageWidth = RoundHalfAway(totalAdvance * 10.0 / glyphs);
     std::string text;
     char line[512];
     text += "STARTFONT 2.1\n";

@@ -76,11 +76,18 @@ std::FILE* OpenRegularFile(const std::string& fileName, std::uintmax_t& size) {
 }
 
 // Reads at most limit bytes of fileName into bytes; true when the file held
-// more than that.
-bool ReadAtMost(const std::string& fileName, std::size_t limit, std::vector<std::uint8_t>& bytes) {
+// more than that. With refuseLonger, a file whose size says it is longer is
+// not read at all: reading up to the limit would cost time and memory for
+// nothing.
+bool ReadAtMost(const std::string& fileName, std::size_t limit, std::vector<std::uint8_t>& bytes,
+                bool refuseLonger) {
     bytes.clear();
     std::uintmax_t size = 0;
     std::FILE* file = OpenRegularFile(fileName, size);
+    if (refuseLonger && size > limit) {
+        std::fclose(file);
+        return true;
+    }
     bytes.reserve(static_cast<std::size_t>(std::min<std::uintmax_t>(size, limit)));
     std::uint8_t buffer[65536];
     for (;;) {
@@ -102,7 +109,7 @@ bool ReadAtMost(const std::string& fileName, std::size_t limit, std::vector<std:
 
 bool ReadFileBytes(const std::string& fileName, std::size_t maxSize,
                    std::vector<std::uint8_t>& bytes) {
-    if (ReadAtMost(fileName, maxSize, bytes)) {
+    if (ReadAtMost(fileName, maxSize, bytes, true)) {
         bytes = {};
         return false;
     }
@@ -111,7 +118,7 @@ bool ReadFileBytes(const std::string& fileName, std::size_t maxSize,
 
 void ReadFileHead(const std::string& fileName, std::size_t maxSize,
                   std::vector<std::uint8_t>& bytes) {
-    ReadAtMost(fileName, maxSize, bytes);
+    ReadAtMost(fileName, maxSize, bytes, false);
 }
 
 std::vector<std::uint8_t> ReadFileBytes(const std::string& fileName) {

@@ -22,9 +22,9 @@ class TFileError : public std::runtime_error {
 // The whole file; throws TFileError when it cannot be opened or read.
 std::vector<std::uint8_t> ReadFileBytes(const std::string& fileName);
 // The whole file into bytes, or false (bytes empty) when it holds more than
-// maxSize bytes. A file's size is looked at before anything is read, and no
-// more than maxSize + 1 bytes are ever read (a device or pipe has no size),
-// so an oversized file costs neither time nor memory. Throws as above.
+// maxSize bytes. A file whose size is larger is refused without a byte read,
+// and no more than maxSize + 1 bytes are ever read (should it grow), so an
+// oversized file costs neither time nor memory. Throws as above.
 bool ReadFileBytes(const std::string& fileName, std::size_t maxSize,
                    std::vector<std::uint8_t>& bytes);
 // The first maxSize bytes of the file (all of a shorter one); the rest is

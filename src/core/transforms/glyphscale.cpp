@@ -8,6 +8,7 @@
 #include "model/glyph.h"
 #include "model/updatescope.h"
 #include "raster/raster.h"
+#include "transforms/rounding.h"
 
 namespace {
 
@@ -22,8 +23,8 @@ bool TFZXChar::Scale(double widthFactor, double heightFactor) {
     std::string rows;
     ToBitmap(rows, picture);
     // Ties go to the even integer, as the default rounding mode does.
-    const double newWidth = std::nearbyint(picture.Width() * widthFactor);
-    const double newHeight = std::nearbyint(picture.Height() * heightFactor);
+    const double newWidth = RoundHalfEven(picture.Width() * widthFactor);
+    const double newHeight = RoundHalfEven(picture.Height() * heightFactor);
     // Negative or undefined factors cannot give a picture either.
     const bool fits =
         newWidth >= 0 && newHeight >= 0 && newWidth <= kMaxWidth && newHeight <= kMaxHeight;

@@ -10,6 +10,7 @@
 
 #include "model/glyph.h"
 #include "model/updatescope.h"
+#include "transforms/rounding.h"
 
 namespace {
 
@@ -108,7 +109,7 @@ void TFZXChar::Bold() {
 }
 
 void TFZXChar::Italic() {
-    const int shift = static_cast<int>(std::lround(FontHeight() / 3.0));
+    const int shift = static_cast<int>(RoundHalfAway(FontHeight() / 3.0));
     if (shift <= 0) return;
     const int left = LeftSpace();
     const int right = RightSpace();
