@@ -240,7 +240,9 @@ TEST(FzxFile, DefinitionsAreReadWhereTheirOffsetsPoint) {
         EXPECT_EQ(font.Glyph(1).Rows(), "1|1|1|0|1");
         for (int i = 2; i < font.Count(); ++i)
             EXPECT_EQ(font.Glyph(i).Rows(), "") << i;
-        if (font.Count() == 2) EXPECT_EQ(Image(font), kExample);
+        if (font.Count() == 2) {
+            EXPECT_EQ(Image(font), kExample);
+        }
     }
 }
 

@@ -144,7 +144,9 @@ TEST(Oversize, AFileOverTheLimitIsRefusedFromItsSize) {
     const long long after = BytesReadSoFar();
     EXPECT_TRUE(bytes.empty());
     EXPECT_LT(gLargestAllocation.load(), std::size_t{1} << 20);
-    if (before >= 0 && after >= 0) EXPECT_LT(after - before, 4096);
+    if (before >= 0 && after >= 0) {
+        EXPECT_LT(after - before, 4096);
+    }
 }
 
 TEST(Oversize, ReadingUpToALimit) {
