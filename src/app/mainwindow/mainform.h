@@ -67,7 +67,8 @@ class Tmainform : public QMainWindow {
     void UpdateControls();
     // Walks count steps through the history (kind 0 undo, 1 redo).
     void UndoRedoSteps(int kind, int count);
-    // The document's new font, its first character current in the list.
+    // The document's new font, its first character current in the list,
+    // which gets the keyboard.
     void NewFont();
     // The preview dialog's settings changed; true when the zoom did.
     void PreviewChanged(bool zoomChanged);

@@ -31,6 +31,9 @@ TDatabaseGrid::TDatabaseGrid(TFZXFont& font, QWidget* parent)
 
     setShowGrid(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab goes on to the next control; moving between a row's two cells
+    // chose no other character anyway.
+    setTabKeyNavigation(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
