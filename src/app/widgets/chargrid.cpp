@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QStyle>
 #include <QTimer>
 #include <algorithm>
 #include <utility>
@@ -71,6 +72,12 @@ int TDatabaseGrid::RowSectionFor(int pictureHeight) const {
     // least the default row height and as tall as the picture.
     const int gridLine = showGrid() ? 1 : 0;
     return std::max(CharListRowHeight, pictureHeight) + gridLine;
+}
+
+QSize TDatabaseGrid::minimumSizeHint() const {
+    const int width = horizontalHeader()->length() + 2 * frameWidth() +
+                      style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    return QSize(width, QTableView::minimumSizeHint().height());
 }
 
 void TDatabaseGrid::SelectRow(int row) {
