@@ -32,6 +32,8 @@ class ComfortTest : public QObject {
     void usualKeysWorkAndClashWithNothing();
     void escapeDropsTheStrokeInProgress();
     void characterBeyondLastCharOffersToRaiseIt();
+    void firstStrokeOnARaisedCharacterUndoes_data();
+    void firstStrokeOnARaisedCharacterUndoes();
     void draggingTheRightEdgeChangesTheWidth();
     void whiteBrushCaption();
     void windowPlaceAndLayoutComeBack();
@@ -200,6 +202,35 @@ void ComfortTest::characterBeyondLastCharOffersToRaiseIt() {
     QVERIFY(f.Font().GetCurrent() != nullptr);
     QCOMPARE(f.Font().CurrentIndex(), 33);
     QVERIFY(!bar->isVisible());
+}
+
+void ComfortTest::firstStrokeOnARaisedCharacterUndoes_data() {
+    QTest::addColumn<bool>("byButton");
+    QTest::newRow("Raise Last char button") << true;
+    QTest::newRow("Last char typed") << false;
+}
+
+void ComfortTest::firstStrokeOnARaisedCharacterUndoes() {
+    QFETCH(bool, byButton);
+    TWindowFixture f;
+    f.window->Action("NewFileAction")->trigger();
+    QTest::keyClicks(f.window->CharList(), "A");
+    if (byButton) {
+        QTest::mouseClick(f.Find<QPushButton>("RaiseLastCharButton"), Qt::LeftButton);
+    } else {
+        auto* edit = f.Find<QSpinBox>("LastCharEdit");
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, "65");
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+    QCOMPARE(f.Font().CurrentIndex(), 33);
+    TCanvasDriver canvas(f);
+    canvas.Stroke(Qt::LeftButton, {{2, 3}});
+    QCOMPARE(Pixels(f.Font())[3], QString("..#....."));
+    QTest::keySequence(f.window.get(), QKeySequence::Undo);
+    QCOMPARE(f.Font().CurrentIndex(), 33);
+    QCOMPARE(Show(Pixels(f.Font())), Show(Empty8));
 }
 
 void ComfortTest::draggingTheRightEdgeChangesTheWidth() {

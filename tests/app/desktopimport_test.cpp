@@ -12,6 +12,7 @@
 #include <QUrl>
 #include <QtTest>
 
+#include "desktopfont.h"
 #include "dialogs/desktopimportdialog.h"
 #include "fontfilefixture.h"
 #include "formatfiles.h"
@@ -53,6 +54,7 @@ class DesktopImportTest : public QObject {
     void droppedOutlineFaceAsksForTheSize();
     void strikesAreOffered();
     void failedOrCancelledImportKeepsTheFont();
+    void characterPreviewShowsTheWholeRange();
 };
 
 void DesktopImportTest::droppedOutlineFaceAsksForTheSize() {
@@ -139,6 +141,34 @@ void DesktopImportTest::failedOrCancelledImportKeepsTheFont() {
         QCOMPARE(script.Seen(), QStringList{c.seen});
         QCOMPARE(Image(f.Font()), before);
         QCOMPARE(f.window->Document().FileName(), current);
+    }
+}
+
+// Small sizes are zoomed 2x to 4x; every character of the range must still
+// show, lower case and Latin-1 included, not just the first row's worth.
+void DesktopImportTest::characterPreviewShowsTheWholeRange() {
+    std::vector<std::uint8_t> bytes;
+    QCOMPARE(ReadDesktopFontFile(kDejaVu.toStdString(), bytes), std::string());
+    TDesktopFace face;
+    QCOMPARE(DescribeDesktopFont(bytes, 0, face), std::string());
+    for (const int size : {6, 8, 9, 12}) {
+        TDesktopImportDialog dialog(bytes, face, TImportOptions(), TStringList(), kDejaVu);
+        dialog.SizeEdit->setValue(size);
+        const TFZXFont& font = dialog.PreviewFont();
+        const QImage shown = dialog.CharactersLabel->pixmap().toImage();
+        // Ink the font's glyphs hold, against ink the picture shows; the
+        // zoom is the ratio, whatever it is.
+        long long held = 0;
+        for (int i = 0; i <= font.LastChar() - 32; ++i)
+            held += QString::fromStdString(font.Glyph(i).Rows()).count('1');
+        long long painted = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                painted += shown.pixel(x, y) != qRgb(255, 255, 255);
+        const int zoom = std::clamp(24 / font.Height(), 1, 4);
+        QVERIFY2(
+            painted >= held * zoom * zoom * 9 / 10,
+            qPrintable(QString("%1 px: %2 of %3").arg(size).arg(painted).arg(held * zoom * zoom)));
     }
 }
 

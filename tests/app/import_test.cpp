@@ -65,6 +65,7 @@ class ImportTest : public QObject {
     void sheetDialogPreviewsAsTheUserTypes();
     void droppedFilesImport();
     void exportWritesEveryFormatAndKeepsTheFont();
+    void saveAsOffersTheImportedName();
 };
 
 void ImportTest::menuImportAsksThenOpensAnUntitledFont() {
@@ -315,6 +316,30 @@ void ImportTest::exportWritesEveryFormatAndKeepsTheFont() {
     f.window->ExportFont(f.dir.filePath("zx.psf"));
     QVERIFY(zx);
     QVERIFY(FileBytes(f.dir.filePath("zx.psf")).contains("\xE2\x86\x91")); // U+2191 in the table
+}
+
+// An imported font is saved under its own name beside the file it came
+// from, not as a nameless file in the program's working folder.
+void ImportTest::saveAsOffersTheImportedName() {
+    TWindowFixture f;
+    QVERIFY(QDir(f.dir.path()).mkpath("fonts"));
+    const QString folder = f.dir.filePath("fonts");
+    MakeFile(folder + "/console.psf.gz");
+    f.window->ImportFont(folder + "/console.psf.gz");
+    QCOMPARE(f.Font().LastChar(), 70);
+    QString offeredFolder, offeredName;
+    TModalScript script({[&](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        if (!dialog) return;
+        offeredFolder = dialog->directory().absolutePath();
+        if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) offeredName = name->text();
+        dialog->reject();
+    }});
+    f.window->Action("FileSaveAsAction")->trigger();
+    QCOMPARE(script.Seen(), QStringList{"SaveAsDialog"});
+    QCOMPARE(QFileInfo(offeredFolder).canonicalFilePath(), QFileInfo(folder).canonicalFilePath());
+    // A console font fits the 8 x 8 cells, so CHR is the type offered.
+    QCOMPARE(offeredName, QString("console.chr"));
 }
 
 QTEST_MAIN(ImportTest)

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -61,6 +63,7 @@ class MainFormTest : public QObject {
     void previewStripFollowsTheDialog();
     void copyFromCharacterAndScaleDialogs();
     void ctrlWheelZoomsTheCanvas();
+    void ctrlWheelKeepsThePixelUnderThePointer();
 };
 
 void MainFormTest::startState() {
@@ -374,6 +377,33 @@ void MainFormTest::ctrlWheelZoomsTheCanvas() {
     for (int i = 0; i < 40; ++i)
         wheel(-120, Qt::ControlModifier);
     QCOMPARE(f.window->Zoom(), 1);
+}
+
+void MainFormTest::ctrlWheelKeepsThePixelUnderThePointer() {
+    TWindowFixture f;
+    f.Font().SetHeight(30);
+    f.Font().SetCurrentWidth(30);
+    f.window->SetZoom(16);
+    QTest::qWait(10);
+    auto* panel = f.Find<QScrollArea>("EditPanel");
+    TEditPaintBox* canvas = f.window->EditPaintBox();
+    panel->horizontalScrollBar()->setValue(100);
+    panel->verticalScrollBar()->setValue(100);
+    const TRect area = canvas->GlyphArea();
+    // The pointer over the middle of pixel (12, 13), where it stays.
+    const QPoint at = QPoint(area.Left + 12 * 16 + 8, area.Top + 13 * 16 + 8) + canvas->pos();
+    for (const int delta : {120, 120, -120, -120, -120}) {
+        const QPoint local = at - canvas->pos();
+        QWheelEvent event(local, canvas->mapToGlobal(QPointF(local)), QPoint(), QPoint(0, delta),
+                          Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(canvas, &event);
+        int column = -1, row = -1;
+        bool inside = false;
+        const QPoint now = at - canvas->pos();
+        QVERIFY(canvas->PointToPixel(now.x(), now.y(), column, row, inside));
+        QCOMPARE(QPoint(column, row), QPoint(12, 13));
+    }
+    QCOMPARE(f.window->Zoom(), 12);
 }
 
 QTEST_MAIN(MainFormTest)

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPaintEvent>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QToolButton>
 
@@ -46,6 +47,7 @@ class SheetTest : public QObject {
   private slots:
     void sheetIsOffAtFirstStartAndRemembered();
     void clicksAndArrowsChooseTheCharacter();
+    void sheetScrollsToACharacterChosenElsewhere();
     void anEditRepaintsOnlyItsCell();
     void copyAndPasteWholeCharacters();
     void pictureOnlyClipboardKeepsToThePasteTool();
@@ -101,6 +103,25 @@ void SheetTest::clicksAndArrowsChooseTheCharacter() {
     // A click on a character beyond Last char chooses it as the list does.
     QTest::mouseClick(sheet, Qt::LeftButton, {}, sheet->CellRect(200).center());
     QCOMPARE(f.Font().CurrentIndex(), 200 - 32);
+}
+
+void SheetTest::sheetScrollsToACharacterChosenElsewhere() {
+    TWindowFixture f;
+    f.Font().SetLastChar(255);
+    ShowSheet(f);
+    auto* area = f.Find<QScrollArea>("GlyphSheetPanel");
+    auto* sheet = f.Find<TGlyphSheet>("GlyphSheet");
+    const auto inView = [&](int code) {
+        const QRect cell = sheet->CellRect(code).translated(sheet->pos());
+        return area->viewport()->rect().contains(cell);
+    };
+    QVERIFY(inView(32));
+    QVERIFY(!inView(240)); // the sheet is taller than its dock
+    for (const int code : {int('z'), 240, 33}) {
+        f.window->CharList()->SelectRow(code - 31);
+        QTest::qWait(10);
+        QVERIFY2(inView(code), qPrintable(QString::number(code)));
+    }
 }
 
 void SheetTest::anEditRepaintsOnlyItsCell() {

@@ -3,7 +3,9 @@
 // missing, stays disabled and says what to install.
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QStatusBar>
@@ -54,7 +56,9 @@ class SpectrumTest : public QObject {
         TSpectrumProgram program;
         QCOMPARE(BuildSpectrumProgram(f.Font(), o, program), std::string());
         QVERIFY(ReadFileBytes(QFile::encodeName(path).toStdString()) == BuildSpectrumTape(program));
-        QVERIFY(f.window->statusBar()->currentMessage().isEmpty());
+        // The status bar says it is done.
+        QCOMPARE(f.window->statusBar()->currentMessage(),
+                 QString("Exported for the Spectrum: demo.tap"));
 
         // A text longer than the screen is written, and the status says how
         // much of it shows.
@@ -106,6 +110,35 @@ class SpectrumTest : public QObject {
         f.window->Action("SpectrumExportAction")->trigger();
         QCOMPARE(script.Seen(), QStringList{"SpectrumExportDialog"});
 
+        TSpectrumOptions o;
+        o.Text = "Hi";
+        o.Routine = TPrintRoutine::Compact;
+        TSpectrumProgram program;
+        QCOMPARE(BuildSpectrumProgram(f.Font(), o, program), std::string());
+        QVERIFY(ReadFileBytes(QFile::encodeName(path).toStdString()) == BuildSpectrumTape(program));
+    }
+
+    // The routine is a choice of its own beside the file type, and the two
+    // stay in step.
+    void TheRoutineIsAVisibleChoice() {
+        TWindowFixture f;
+        MakeFont(f.Font());
+        f.window->PreviewForm()->SetPreviewText("Hi");
+        const QString path = f.dir.filePath("small.tap");
+        TModalScript script({[path](QWidget* w) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            if (!dialog) return;
+            auto* routine = dialog->findChild<QComboBox*>("SpectrumRoutineBox");
+            QVERIFY(routine && routine->isVisible() && routine->isEnabled());
+            QCOMPARE(routine->count(), 2);
+            QVERIFY(routine->itemText(1).startsWith("Compact"));
+            routine->setCurrentIndex(1);
+            QVERIFY(dialog->selectedNameFilter().contains("compact"));
+            dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept();
+        }});
+        f.window->Action("SpectrumExportAction")->trigger();
+        QCOMPARE(script.Seen(), QStringList{"SpectrumExportDialog"});
         TSpectrumOptions o;
         o.Text = "Hi";
         o.Routine = TPrintRoutine::Compact;

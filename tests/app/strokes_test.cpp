@@ -22,6 +22,7 @@ class StrokesTest : public QObject {
     Q_OBJECT
   private slots:
     void rubberClearsWithEitherButton();
+    void rubberSpotIsCentredOnThePointer();
     void strokeHoldsTheGlyphExpandedAndHidesLimits();
     void pasteFollowsThePointerAndClips();
     void pasteTransparentOfWhiteStillRecords();
@@ -59,6 +60,20 @@ void StrokesTest::rubberClearsWithEitherButton() {
     for (int c = 0; c < 8; ++c)
         QCOMPARE(Pixels(f.Font())[3][c], QChar('.'));
     QCOMPARE(Pixels(f.Font())[7][0], QChar('#'));
+}
+
+void StrokesTest::rubberSpotIsCentredOnThePointer() {
+    TWindowFixture f;
+    TCanvasDriver d(f);
+    d.Choose("RubberAction");
+    d.Start(Full8);
+    d.Stroke(Qt::LeftButton, {{4, 4}});
+    // The cleared spot mirrors onto itself about the pixel clicked.
+    const TPicture got = Pixels(f.Font());
+    QCOMPARE(got[4][4], QChar('.'));
+    for (int r = 1; r < 8; ++r)
+        for (int c = 1; c < 8; ++c)
+            QVERIFY2(got[r][c] == got[8 - r][8 - c], qPrintable(Show(got)));
 }
 
 void StrokesTest::strokeHoldsTheGlyphExpandedAndHidesLimits() {

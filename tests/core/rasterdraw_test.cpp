@@ -197,17 +197,18 @@ TEST(RasterDraw, EllipseCutByTheRasterEdgeMatchesTheWholeOne) {
 }
 
 TEST(RasterDraw, RoundPen) {
-    // A stroke to the right-hand neighbour: one round spot 4 pixels across.
+    // A stroke to the right-hand neighbour: one round spot centred on the
+    // pen's pixel, as far to the left as to the right.
     EXPECT_EQ(RasterArt(Drawn(8, 8, [](TRaster& t) { t.RoundPenLine(3, 3, 4, 3, clBlack); })),
-              (TArt{"........", "........", "...##...", "..####..", "..####..", "...##...",
+              (TArt{"........", "...#....", "..###...", ".#####..", "..###...", "...#....",
                     "........", "........"}));
-    // A longer stroke is 4 pixels thick with round ends.
+    // A longer stroke is a band with round ends.
     EXPECT_EQ(
         RasterArt(Drawn(10, 6, [](TRaster& t) { t.RoundPenLine(2, 2, 7, 2, clBlack); })),
-        (TArt{"..........", "..######..", ".########.", ".########.", "..######..", ".........."}));
+        (TArt{"..#####...", ".#######..", "#########.", ".#######..", "..#####...", ".........."}));
     // Clipped at the raster's edge, and a one-point stroke still draws.
     EXPECT_EQ(RasterArt(Drawn(3, 3, [](TRaster& t) { t.RoundPenLine(0, 0, 0, 0, clBlack); })),
-              (TArt{"###", "###", "##."}));
+              (TArt{"###", "##.", "#.."}));
 }
 
 } // namespace

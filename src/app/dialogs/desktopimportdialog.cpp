@@ -9,20 +9,29 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <limits>
 
 #include "dialogbuttons.h"
 #include "formatfiles.h"
 #include "platform/qtraster.h"
 #include "render/previewstrip.h"
+#include "render/textlayout.h"
 
 namespace {
 
 constexpr int kPreviewWidth = 560;
 constexpr int kFirstSize = 16;
 constexpr int kSampleRows = 3;
+constexpr int kCharactersHeight = 260;
+
+// Small sizes are zoomed so they read: up to 24 screen pixels a line.
+int PreviewZoom(const TFZXFont& font) {
+    return std::clamp(24 / std::max(font.Height(), 1), 1, 4);
+}
 
 } // namespace
 
@@ -75,8 +84,18 @@ TDesktopImportDialog::TDesktopImportDialog(const std::vector<std::uint8_t>& byte
         return box;
     };
     QGroupBox* sample = preview(QStringLiteral("Sample text"), "SampleLabel", SampleLabel);
-    QGroupBox* first =
-        preview(QStringLiteral("First characters"), "CharactersLabel", CharactersLabel);
+    QGroupBox* first = preview(QStringLiteral("Characters"), "CharactersLabel", CharactersLabel);
+    // Every character of the range shows, in as many rows as it takes; a
+    // large size scrolls instead of growing the dialog past the screen.
+    auto* scroller = new QScrollArea(first);
+    scroller->setObjectName("CharactersPanel");
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setMinimumSize(kPreviewWidth + 24, 60);
+    scroller->setMaximumHeight(kCharactersHeight);
+    first->layout()->removeWidget(CharactersLabel);
+    scroller->setWidget(CharactersLabel);
+    first->layout()->addWidget(scroller);
     StatusLabel = new QLabel(this);
     StatusLabel->setObjectName("StatusLabel");
     StatusLabel->setWordWrap(true);
@@ -125,7 +144,27 @@ void TDesktopImportDialog::OptionsChanged() {
     const TStringList sampleLines(
         FLines.begin(), FLines.begin() + std::min<std::size_t>(FLines.size(), kSampleRows));
     SampleLabel->setPixmap(QPixmap::fromImage(Preview(sampleLines, kPreviewWidth)));
-    CharactersLabel->setPixmap(QPixmap::fromImage(Preview(TStringList(), kPreviewWidth)));
+    CharactersLabel->setPixmap(QPixmap::fromImage(CharactersPreview(kPreviewWidth)));
+}
+
+QImage TDesktopImportDialog::CharactersPreview(int width) {
+    // The range wrapped at characters, as the print routine sets text, so
+    // the last rows (lower case, Latin-1) show too.
+    if (FPreview.Count() == 0) return QImage();
+    const int zoom = PreviewZoom(FPreview);
+    TTextFrame frame;
+    frame.Right = width;
+    frame.Bottom = std::numeric_limits<int>::max() / 2;
+    frame.Zoom = zoom;
+    frame.Wrap = TWrapMode::Characters;
+    const std::vector<TTextPlacement> placed =
+        LayOutText(FPreview, SampleCodes(FPreview, TStringList()), frame);
+    int bottom = 0;
+    for (const TTextPlacement& p : placed)
+        bottom = std::max(bottom, p.Y + FPreview.Height() * zoom);
+    TRaster raster(width, std::max(bottom, 1), clWhite);
+    PaintText(FPreview, raster, placed, zoom);
+    return RasterImage(raster).copy();
 }
 
 QImage TDesktopImportDialog::Preview(const TStringList& lines, int width) {
@@ -133,7 +172,7 @@ QImage TDesktopImportDialog::Preview(const TStringList& lines, int width) {
     // read; an empty list gives the font's codes in order.
     if (FPreview.Count() == 0) return QImage();
     const int height = std::max(FPreview.Height(), 1);
-    const int zoom = std::clamp(24 / height, 1, 4);
+    const int zoom = PreviewZoom(FPreview);
     const int rows = std::max<int>(1, static_cast<int>(lines.size()));
     TRaster raster(width, std::min(rows * height * zoom, 4 * kMaxPixelSize));
     PaintPreviewStrip(FPreview, raster, &lines, zoom, false, clWhite);

@@ -1,8 +1,8 @@
 #pragma once
 // The import dialog of desktop fonts (TrueType, OpenType, PCF): the pixel
 // size of an outline face (and hinting) or one of a bitmap font's strikes,
-// with a live preview of the sample text and of the first characters as the
-// font comes out at that size.
+// with a live preview of the sample text and of every character of the
+// range as the font comes out at that size.
 
 #include <QDialog>
 #include <cstdint>
@@ -47,6 +47,8 @@ class TDesktopImportDialog : public QDialog {
     void OptionsChanged();
     // The preview font setting lines (painting changes its draw settings).
     QImage Preview(const TStringList& lines, int width);
+    // Every character of the font, in rows as wide as width.
+    QImage CharactersPreview(int width);
 
     const std::vector<std::uint8_t>& FBytes;
     const TDesktopFace FFace;

@@ -92,11 +92,25 @@ void TFontDocument::FontChanged() {
 
 QString TFontDocument::DialogFolder() const {
     if (!FFilePath.empty()) return FolderOf(FFilePath);
+    // Fonts are imported from system folders too, where nothing can be saved.
+    if (!FImportedFrom.empty() && QFileInfo(FolderOf(FImportedFrom)).isWritable())
+        return FolderOf(FImportedFrom);
     if (!FLastFolder.isEmpty()) return FLastFolder;
     // Nothing opened or saved in this run yet: the folder of the last file
     // of an earlier run.
     if (!FRecent.Empty()) return FolderOf(FRecent.Entries().front());
+    if (!FImportedFrom.empty()) return QDir::homePath();
     return QString();
+}
+
+QString TFontDocument::SuggestedName() const {
+    const std::string& named = FFilePath.empty() ? FImportedFrom : FFilePath;
+    if (named.empty()) return QString();
+    QString name = QFileInfo(FromPath(named)).fileName();
+    // Compressed files lose both extensions: "6x13.pcf.gz" gives "6x13".
+    if (name.endsWith(QStringLiteral(".gz"), Qt::CaseInsensitive)) name.chop(3);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot > 0 ? name.left(dot) : name;
 }
 
 void TFontDocument::New() {
@@ -112,6 +126,7 @@ void TFontDocument::New() {
         // The new font has no file yet: a Save asks for a name instead of
         // replacing the file of the font before.
         SetFilePath(std::string());
+        FImportedFrom.clear();
     }
     font.RecordUndo(THistoryKind::NewCharacter, 0);
 }
@@ -131,17 +146,19 @@ std::string TFontDocument::Import(const std::string& path, const TImportOptions&
     TFZXFont read;
     const std::string error = LoadFontFile(read, path, options, report, fgOther);
     // A new font without a file: saving asks for a name, closing asks first.
-    if (error.empty()) Enter(read, std::string(), current);
+    if (error.empty()) Enter(read, std::string(), current, path);
     return error;
 }
 
-void TFontDocument::Enter(TFZXFont& read, const std::string& path, int current) {
+void TFontDocument::Enter(TFZXFont& read, const std::string& path, int current,
+                          const std::string& importedFrom) {
     TReplacing replacing(FReplacing);
     TFZXFont& font = *FFont;
     {
         TFontUpdate update(font, false);
         font.TakeOver(read);
         SetFilePath(path);
+        FImportedFrom = path.empty() ? importedFrom : std::string();
         if (path.empty())
             font.SetModified(true);
         else
@@ -208,7 +225,10 @@ std::string TFontDocument::ExportForSpectrum(const std::string& path,
 }
 
 void TFontDocument::SetFilePath(const std::string& path) {
-    if (!path.empty()) FLastFolder = FolderOf(path);
+    if (!path.empty()) {
+        FLastFolder = FolderOf(path);
+        FImportedFrom.clear();
+    }
     FFilePath = path;
 }
 

@@ -48,10 +48,14 @@ class TFontDocument : public QObject {
     bool Modified() const { return FFont->Modified(); }
     TRecentFiles& Recent() { return FRecent; }
     const TRecentFiles& Recent() const { return FRecent; }
-    // Where the file dialogs start: the font's folder, else the folder last
-    // read from or written to, else the newest recent entry's; "" for the
-    // platform's choice.
+    // Where the file dialogs start: the font's folder, else (for an import)
+    // the imported file's where it can be written to, else the folder last
+    // read from or written to, else the newest recent entry's, else an
+    // imported font's home folder; "" for the platform's choice.
     QString DialogFolder() const;
+    // The name the save dialogs offer, without extension: the font file's,
+    // else the imported file's ("6x13" for 6x13.pcf.gz); "" for a new font.
+    QString SuggestedName() const;
 
     // --- in: each takes the font over with a fresh history and notifies
     // once (fontReplaced) ---
@@ -67,8 +71,10 @@ class TFontDocument : public QObject {
     std::string Import(const std::string& path, const TImportOptions& options,
                        TImportReport& report, int current);
     // Takes over read, a font read completely (read is left empty): path
-    // names its file, "" makes it an untitled font that counts as changed.
-    void Enter(TFZXFont& read, const std::string& path, int current);
+    // names its file, "" makes it an untitled font that counts as changed,
+    // read from importedFrom where that is given.
+    void Enter(TFZXFont& read, const std::string& path, int current,
+               const std::string& importedFrom = std::string());
 
     // --- out ---
     // Writes the font to path as FZX, CHR or UDG by its extension (any
@@ -116,6 +122,8 @@ class TFontDocument : public QObject {
     std::string FFilePath;
     // Where the last file was: the first Save of a new font starts there.
     QString FLastFolder;
+    // The file an untitled font was imported from; "" otherwise.
+    std::string FImportedFrom;
     TRecentFiles FRecent;
     TSnapshot FSeen;
     bool FReplacing = false;

@@ -65,6 +65,7 @@ Tmainform::Tmainform(const std::vector<std::string>& arguments, QWidget* parent)
         new TSpectrumScreenDock(*this, *FFont, Action("ShowSpectrumScreenAction"),
                                 [this] { return SampleCodes(*FFont, FPreviewForm->Lines()); });
     CreateComfort();
+    WatchDocks();
 
     // Every change of the font refreshes the window once, whatever its kind;
     // the docked views follow the document themselves.

@@ -67,7 +67,8 @@ class Tmainform : public QMainWindow {
     void UpdateControls();
     // Walks count steps through the history (kind 0 undo, 1 redo).
     void UndoRedoSteps(int kind, int count);
-    // The document's new font, its first character current in the list.
+    // The document's new font, its first character current in the list,
+    // which gets the keyboard.
     void NewFont();
     // The preview dialog's settings changed; true when the zoom did.
     void PreviewChanged(bool zoomChanged);
@@ -176,13 +177,16 @@ class Tmainform : public QMainWindow {
     void JoinClipboardWatch();
     // mainform_sheet.cpp: the glyph sheet dock and the window's own settings
     void CreateGlyphSheetDock();
+    // Keeps the canvas its room while docks are docked, and the window on
+    // the screen when a dock grows it or it is no longer maximised.
+    void WatchDocks();
     void GlyphSheetCodeChosen(int code);
     // The window's place, layout and dock, read once before the window
     // first appears, so that the window manager maps it where it was.
     void RestoreWindowSettings();
     // Moves the window onto the screen it overlaps most, shrunk to it where
-    // larger, so that its title bar can be reached.
-    void KeepOnScreen();
+    // larger (unless shrink is false), so that its title bar can be reached.
+    void KeepOnScreen(bool shrink = true);
     // In the group "Window" of the store the caller opened for its own load
     // or store; no key is open before or after.
     void LoadWindowSettings(TSafeRegistry& reg);

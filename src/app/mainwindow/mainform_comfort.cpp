@@ -68,8 +68,13 @@ void Tmainform::CreateComfort() {
     connect(Action("ZoomInAction"), &QAction::triggered, this, [this] { ZoomStep(1); });
     connect(Action("ZoomOutAction"), &QAction::triggered, this, [this] { ZoomStep(-1); });
     // Ctrl with the wheel anywhere over the canvas panel, the glyph included.
-    connect(static_cast<TEditPanel*>(FEditPanel), &TEditPanel::ZoomWheel, this,
-            &Tmainform::ZoomStep);
+    auto* panel = static_cast<TEditPanel*>(FEditPanel);
+    connect(panel, &TEditPanel::ZoomWheel, this,
+            [this, panel](int steps, QPoint at, QPoint canvas) {
+                const int before = FView.Zoom;
+                ZoomStep(steps);
+                panel->KeepPlaceAt(at, canvas, before, FView.Zoom);
+            });
 
     // Hints show as tool tips in the menus too; the status line keeps its fields.
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())

@@ -197,6 +197,8 @@ bool Tmainform::SaveFont() {
         dialog.setNameFilter(FileFilter(kFZXRow));
         const QString folder = FDocument->DialogFolder();
         if (!folder.isEmpty()) dialog.setDirectory(folder);
+        const QString name = FDocument->SuggestedName();
+        if (!name.isEmpty()) dialog.selectFile(name + QStringLiteral(".fzx"));
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
         path = ToPath(dialog.selectedFiles().first());
     }
@@ -230,6 +232,8 @@ void Tmainform::PrepareSaveAsDialog(QFileDialog& dialog) {
     const qsizetype preselected = chr ? 2 : 0;
     dialog.selectNameFilter(filters.value(preselected));
     dialog.setDefaultSuffix(QString::fromLatin1(suffixes[preselected]));
+    const QString name = FDocument->SuggestedName();
+    if (!name.isEmpty()) dialog.selectFile(name + '.' + QString::fromLatin1(suffixes[preselected]));
 }
 
 void Tmainform::SaveAsChosen(const QString& name) {

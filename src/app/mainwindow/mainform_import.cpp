@@ -145,7 +145,7 @@ void Tmainform::ImportAsked(const QString& path) {
             // A new font without a file: saving asks for a name, closing asks first.
             if (error.empty())
                 error = EnterFont([&](int current) {
-                    FDocument->Enter(read, std::string(), current);
+                    FDocument->Enter(read, std::string(), current, file);
                     return std::string();
                 });
         } else {

@@ -4,15 +4,23 @@
 
 #include <QAction>
 #include <QDockWidget>
+#include <QEvent>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTimer>
+#include <QWindow>
+#include <QWindowStateChangeEvent>
+#include <functional>
+#include <vector>
 
 #include "mainwindow/mainform.h"
 #include "platform/safesettings.h"
 #include "shell/windowplace.h"
 #include "spectrum/spectrumscreendock.h"
 #include "widgets/chargrid.h"
+#include "widgets/editpanel.h"
 #include "widgets/glyphsheet.h"
 
 namespace {
@@ -22,6 +30,69 @@ const QString kWindowKey = QStringLiteral("Window");
 TRect ToTRect(const QRect& r) {
     return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
+
+// Calls back when the window has left the maximised or full-screen state:
+// it then takes its old place at the size it needs now (docks opened
+// meanwhile may have made it larger), which may no longer lie on the
+// screen. A window manager may report the old place only after the state,
+// so the moves and resizes of the moment after it call back too.
+class TUnmaximiseWatch : public QObject {
+  public:
+    TUnmaximiseWatch(QWidget* window, std::function<void()> placed)
+        : QObject(window), FPlaced(std::move(placed)) {
+        window->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        constexpr Qt::WindowStates large = Qt::WindowMaximized | Qt::WindowFullScreen;
+        const auto* window = static_cast<QWidget*>(watched);
+        const bool normal = !(window->windowState() & (large | Qt::WindowMinimized));
+        if (event->type() == QEvent::WindowStateChange &&
+            (static_cast<QWindowStateChangeEvent*>(event)->oldState() & large) && normal) {
+            FPending = true;
+            QTimer::singleShot(0, this, [this] { FPlaced(); });
+            QTimer::singleShot(kSettleTime, this, [this] { FPending = false; });
+        } else if (FPending && normal &&
+                   (event->type() == QEvent::Resize || event->type() == QEvent::Move)) {
+            QTimer::singleShot(0, this, [this] { FPlaced(); });
+        }
+        return false;
+    }
+
+  private:
+    static constexpr int kSettleTime = 500; // ms
+    std::function<void()> FPlaced;
+    bool FPending = false;
+};
+
+// Shows the docks once the window is on the screen. A floating dock mapped
+// before its main window is managed by the window manager would not be kept
+// above it (it is mapped as a window of its own).
+class TShowWhenExposed : public QObject {
+  public:
+    TShowWhenExposed(QWindow* window, std::vector<QPointer<QDockWidget>> docks)
+        : QObject(window), FDocks(std::move(docks)) {
+        window->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            // After this event: the window is mapped once it has been handled.
+            QTimer::singleShot(0, parent(), [docks = FDocks] {
+                for (const QPointer<QDockWidget>& dock : docks)
+                    if (dock) dock->show();
+            });
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+  private:
+    std::vector<QPointer<QDockWidget>> FDocks;
+};
 
 } // namespace
 
@@ -50,16 +121,46 @@ void Tmainform::CreateGlyphSheetDock() {
         if (!FSheetDock->isHidden() != show->isChecked()) show->setChecked(!FSheetDock->isHidden());
     });
     connect(FSheet, &TGlyphSheet::CodeChosen, this, &Tmainform::GlyphSheetCodeChosen);
+    // Queued: a sheet just shown or resized has its scroll range only once
+    // the layout ran.
+    connect(
+        FSheet, &TGlyphSheet::CurrentMoved, area,
+        [area](const QRect& cell) {
+            area->ensureVisible(cell.center().x(), cell.center().y(), cell.width() / 2 + 2,
+                                cell.height() / 2 + 2);
+        },
+        Qt::QueuedConnection);
+}
+
+void Tmainform::WatchDocks() {
+    new TUnmaximiseWatch(this, [this] { KeepOnScreen(); });
+    const auto docksChanged = [this] {
+        // Docks beside or below the canvas take its room only down to a
+        // size to draw in; alone, the window keeps its compact start size.
+        bool beside = false, below = false;
+        for (QDockWidget* dock : findChildren<QDockWidget*>()) {
+            if (dock->isHidden() || dock->isFloating()) continue;
+            const Qt::DockWidgetArea area = dockWidgetArea(dock);
+            beside = beside || area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea;
+            below = below || area == Qt::TopDockWidgetArea || area == Qt::BottomDockWidgetArea;
+        }
+        FEditPanel->setMinimumSize(beside ? TEditPanel::MinimumWidth : 0,
+                                   below ? TEditPanel::MinimumHeight : 0);
+        // A dock that grew the window moves it back onto the screen; its
+        // size is the user's.
+        if (isVisible()) QTimer::singleShot(0, this, [this] { KeepOnScreen(false); });
+    };
+    for (QDockWidget* dock : findChildren<QDockWidget*>()) {
+        connect(dock, &QDockWidget::visibilityChanged, this, docksChanged);
+        connect(dock, &QDockWidget::topLevelChanged, this, docksChanged);
+        connect(dock, &QDockWidget::dockLocationChanged, this, docksChanged);
+    }
 }
 
 void Tmainform::GlyphSheetCodeChosen(int code) {
-    // Through the list, so list, sheet and canvas agree as after a click there.
+    // Through the list, so list, sheet and canvas agree as after a click
+    // there; the sheet follows the new current character itself.
     SelectListRow(code - 31);
-    if (auto* area = qobject_cast<QScrollArea*>(FSheetDock->widget())) {
-        const QRect cell = FSheet->CellRect(code);
-        area->ensureVisible(cell.center().x(), cell.center().y(), cell.width() / 2 + 2,
-                            cell.height() / 2 + 2);
-    }
 }
 
 void Tmainform::RestoreWindowSettings() {
@@ -93,19 +194,34 @@ void Tmainform::LoadWindowSettings(TSafeRegistry& reg) {
     FSheetDock->setVisible(FRefresh.ShowGlyphSheet->isChecked());
     FSpectrumDock->LoadSettings(reg);
     reg.CloseKey();
+    std::vector<QPointer<QDockWidget>> floating;
+    for (QDockWidget* dock : findChildren<QDockWidget*>())
+        if (dock->isFloating() && !dock->isHidden()) floating.emplace_back(dock);
+    if (!floating.empty() && windowHandle() && !windowHandle()->isExposed()) {
+        for (QDockWidget* dock : floating)
+            dock->hide();
+        new TShowWhenExposed(windowHandle(), std::move(floating));
+    }
 }
 
-void Tmainform::KeepOnScreen() {
+void Tmainform::KeepOnScreen(bool shrink) {
     if (isMaximized()) return;
     std::vector<TRect> screens;
     for (const QScreen* screen : QGuiApplication::screens())
         screens.push_back(ToTRect(screen->availableGeometry()));
-    // The frame, title bar and all, goes onto a screen; the size follows
-    // where the screen is smaller.
-    const QRect frame = frameGeometry();
-    const TRect fitted = FitWindowRect(ToTRect(frame), screens);
-    if (fitted == ToTRect(frame)) return;
+    // The frame, title bar and all, goes onto a screen at the size the
+    // window is about to take (a layout that grew applies only later); the
+    // size follows where the screen is smaller.
     const QRect inner = geometry();
+    QRect frame = frameGeometry();
+    const QSize least = minimumSizeHint().expandedTo(minimumSize());
+    frame.setSize(frame.size() + (inner.size().expandedTo(least) - inner.size()));
+    TRect fitted = FitWindowRect(ToTRect(frame), screens);
+    if (!shrink) {
+        fitted.Right = fitted.Left + frame.width();
+        fitted.Bottom = fitted.Top + frame.height();
+    }
+    if (fitted == ToTRect(frame)) return;
     setGeometry(fitted.Left + inner.left() - frame.left(), fitted.Top + inner.top() - frame.top(),
                 fitted.Right - fitted.Left - (frame.width() - inner.width()),
                 fitted.Bottom - fitted.Top - (frame.height() - inner.height()));

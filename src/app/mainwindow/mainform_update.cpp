@@ -84,6 +84,8 @@ void Tmainform::UndoRedoSteps(int kind, int count) {
 void Tmainform::NewFont() {
     FDocument->New();
     SelectListRow(1);
+    // Typing a character then picks it instead of drawing on the space.
+    FGrid->setFocus();
 }
 
 void Tmainform::PreviewChanged(bool zoomChanged) {

@@ -1,10 +1,14 @@
 #include "mainwindow/spectrumcommands.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
 #include <QProcess>
+#include <QSignalBlocker>
 #include <QStatusBar>
 
 #include "dialogs/previewdialog.h"
@@ -27,6 +31,28 @@ TEmulatorLaunch Emulator() {
     return FindEmulator(qEnvironmentVariable("PATH").toStdString(), [](const std::string& path) {
         return QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).isFile();
     });
+}
+
+constexpr int kDoneMessageTime = 10000; // ms
+
+// The print routine as a choice of its own under the file type: 0 the fast
+// routine, 1 the compact one.
+QComboBox* AddRoutineChoice(QFileDialog& dialog) {
+    auto* box = new QComboBox(&dialog);
+    box->setObjectName(QStringLiteral("SpectrumRoutineBox"));
+    box->addItem(QStringLiteral("Fast, breaks lines at words too"));
+    box->addItem(QStringLiteral("Compact, a fifth of the size, for programs short of memory"));
+    auto* label = new QLabel(QStringLiteral("Print &routine:"), &dialog);
+    label->setBuddy(box);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+        const int row = grid->rowCount();
+        grid->addWidget(label, row, 0);
+        grid->addWidget(box, row, 1);
+    } else if (dialog.layout()) {
+        dialog.layout()->addWidget(label);
+        dialog.layout()->addWidget(box);
+    }
+    return box;
 }
 
 } // namespace
@@ -76,13 +102,20 @@ bool TSpectrumCommands::ExportTo(const QString& path, TPrintRoutine routine) {
     QStringList warnings;
     for (const std::string& w : SpectrumWarnings(FWindow.Font(), options))
         warnings << QString::fromStdString(w);
-    if (!warnings.isEmpty()) FWindow.statusBar()->showMessage(warnings.join(QStringLiteral("; ")));
+    if (!warnings.isEmpty())
+        FWindow.statusBar()->showMessage(warnings.join(QStringLiteral("; ")));
+    else
+        FWindow.statusBar()->showMessage(
+            QStringLiteral("Exported for the Spectrum: %1").arg(QFileInfo(path).fileName()),
+            kDoneMessageTime);
     return true;
 }
 
 void TSpectrumCommands::ExportActionExecute() {
     QFileDialog dialog(&FWindow, QStringLiteral("Export for Spectrum"));
     dialog.setObjectName(QStringLiteral("SpectrumExportDialog"));
+    // The toolkit's own dialog, which can show the choice of print routine.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("tap"));
@@ -102,11 +135,29 @@ void TSpectrumCommands::ExportActionExecute() {
         filters << FileFilter(row);
     }
     dialog.setNameFilters(filters);
-    if (!FWindow.Document().FileName().isEmpty()) {
-        const QFileInfo font(FWindow.Document().FileName());
-        dialog.setDirectory(font.absolutePath());
-        dialog.selectFile(font.completeBaseName() + QStringLiteral(".tap"));
-    }
+    const QString folder = FWindow.Document().DialogFolder();
+    if (!folder.isEmpty()) dialog.setDirectory(folder);
+    const QString name = FWindow.Document().SuggestedName();
+    if (!name.isEmpty()) dialog.selectFile(name + QStringLiteral(".tap"));
+    QComboBox* routine = AddRoutineChoice(dialog);
+    // Routine and type stay in step: the type list holds the routine too.
+    const auto typeOf = [](const QString& filter) {
+        return filter.section(QStringLiteral(" ("), 0, 0).section(QLatin1Char(','), 0, 0);
+    };
+    connect(routine, &QComboBox::currentIndexChanged, &dialog, [&dialog, routine, compact, typeOf] {
+        const QString type = typeOf(dialog.selectedNameFilter());
+        const bool wantCompact = routine->currentIndex() == 1;
+        for (const QString& filter : dialog.nameFilters())
+            if (typeOf(filter) == type && filter.contains(compact) == wantCompact)
+                dialog.selectNameFilter(filter);
+    });
+    connect(&dialog, &QFileDialog::filterSelected, routine,
+            [routine, compact, screen](const QString& filter) {
+                const QSignalBlocker quiet(routine);
+                routine->setCurrentIndex(filter.contains(compact) ? 1 : 0);
+                // A screen holds no routine.
+                routine->setEnabled(!filter.startsWith(screen.Description));
+            });
     // The suffix, and the name's extension, follow the chosen type.
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
         const int star = filter.indexOf(QStringLiteral("*."));
@@ -121,9 +172,9 @@ void TSpectrumCommands::ExportActionExecute() {
             dialog.selectFile(name.completeBaseName() + '.' + suffix);
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    ExportTo(dialog.selectedFiles().first(), dialog.selectedNameFilter().contains(compact)
-                                                 ? TPrintRoutine::Compact
-                                                 : TPrintRoutine::Fast);
+    const bool small =
+        dialog.selectedNameFilter().contains(compact) || routine->currentIndex() == 1;
+    ExportTo(dialog.selectedFiles().first(), small ? TPrintRoutine::Compact : TPrintRoutine::Fast);
 }
 
 void TSpectrumCommands::RunInEmulatorExecute() {

@@ -53,17 +53,19 @@ TValuePanel::TValuePanel(int zoom, QWidget* parent) : QWidget(parent) {
         layout->addWidget(edit);
         return edit;
     };
+    // Alt+letter keys reach the editors; F, E, O, V, L, H, N and T belong
+    // to the menus and commands.
     header("Common values:");
-    FBaseLineEdit = editor("Body height:", "BaseLineEdit", 1, 192);
-    FTrackingEdit = editor("Right tracking:", "TrackingEdit", 0, 16);
-    FLastCharEdit = editor("Last char:", "LastCharEdit", 32, 255);
+    FBaseLineEdit = editor("&Body height:", "BaseLineEdit", 1, 192);
+    FTrackingEdit = editor("&Right tracking:", "TrackingEdit", 0, 16);
+    FLastCharEdit = editor("Last &char:", "LastCharEdit", 32, 255);
     line();
     header("Character values:");
-    FCharWidthEdit = editor("Width:", "CharWidthEdit", 1, 256);
-    FKernEdit = editor("Horiz overlap:", "KernEdit", 0, 3);
+    FCharWidthEdit = editor("&Width:", "CharWidthEdit", 1, 256);
+    FKernEdit = editor("Horiz overl&ap:", "KernEdit", 0, 3);
     line();
     header("Miscellaneous:");
-    FZoomEdit = editor("Zoom view:", "ZoomEdit", 1, 80);
+    FZoomEdit = editor("&Zoom view:", "ZoomEdit", 1, 80);
     FZoomEdit->setValue(zoom);
     FShowVerticalLimits = check("Show vertical limits", "showverticallimitsCheckBox", true);
     FShowPreviewText = check("Show preview text", "ShowPreviewTextCheckBox", true);

@@ -43,6 +43,8 @@ int ReadInRange(const TSafeRegistry& reg, const char* name, int low, int high, i
     return value >= low && value <= high ? value : defaultValue;
 }
 
+constexpr int kLeastWidth = 260;
+
 } // namespace
 
 TSpectrumScreenDock::TSpectrumScreenDock(QMainWindow& window, const TFZXFont& font, QAction* show,
@@ -97,7 +99,16 @@ TSpectrumScreenDock::TSpectrumScreenDock(QMainWindow& window, const TFZXFont& fo
     column->setContentsMargins(4, 4, 4, 4);
     column->addLayout(controls);
     column->addWidget(area, 1);
-    setWidget(panel);
+    // On a small screen the dock gives way to the canvas: its controls
+    // scroll rather than widen the window.
+    auto* outer = new QScrollArea(this);
+    outer->setObjectName("SpectrumDockPanel");
+    outer->setFrameShape(QFrame::NoFrame);
+    outer->setWidgetResizable(true);
+    outer->setWidget(panel);
+    // Still the screen's width at 1x, borders aside.
+    outer->setMinimumWidth(kLeastWidth);
+    setWidget(outer);
     Apply();
 
     for (QComboBox* box : {FInk, FPaper, FBorder, FZoom})

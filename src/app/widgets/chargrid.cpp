@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QStyle>
 #include <QTimer>
 #include <algorithm>
 #include <utility>
@@ -31,6 +32,9 @@ TDatabaseGrid::TDatabaseGrid(TFZXFont& font, QWidget* parent)
 
     setShowGrid(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab goes on to the next control; moving between a row's two cells
+    // chose no other character anyway.
+    setTabKeyNavigation(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
@@ -68,6 +72,12 @@ int TDatabaseGrid::RowSectionFor(int pictureHeight) const {
     // least the default row height and as tall as the picture.
     const int gridLine = showGrid() ? 1 : 0;
     return std::max(CharListRowHeight, pictureHeight) + gridLine;
+}
+
+QSize TDatabaseGrid::minimumSizeHint() const {
+    const int width = horizontalHeader()->length() + 2 * frameWidth() +
+                      style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    return QSize(width, QTableView::minimumSizeHint().height());
 }
 
 void TDatabaseGrid::SelectRow(int row) {

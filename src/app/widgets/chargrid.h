@@ -23,6 +23,9 @@ class TDatabaseGrid : public QTableView {
     // Height a row's section needs for a picture of that height: the cell
     // plus its grid line, never below the default row.
     int RowSectionFor(int pictureHeight) const;
+    // Wide enough for both columns beside the scroll bar: the list never
+    // loses its character column to a crowded window.
+    QSize minimumSizeHint() const override;
 
   public slots:
     // Makes row (1..224) current, scrolls to it and reports it, also when it

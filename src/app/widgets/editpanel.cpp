@@ -1,5 +1,6 @@
 #include "editpanel.h"
 
+#include <QScrollBar>
 #include <QWheelEvent>
 
 TEditPanel::TEditPanel(TFZXFont& font, const TCanvasView& view, QWidget* parent)
@@ -19,7 +20,7 @@ bool TEditPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == FPaintBox && event->type() == QEvent::Wheel) {
         auto* wheel = static_cast<QWheelEvent*>(event);
         if (wheel->modifiers() & Qt::ControlModifier) {
-            wheelEvent(wheel);
+            ZoomWheelAt(wheel, FPaintBox->mapTo(viewport(), wheel->position().toPoint()));
             return true;
         }
     }
@@ -31,7 +32,19 @@ void TEditPanel::wheelEvent(QWheelEvent* event) {
         QScrollArea::wheelEvent(event);
         return;
     }
+    // The scroll area hands on the viewport's wheel events in its coordinates.
+    ZoomWheelAt(event, event->position().toPoint());
+}
+
+void TEditPanel::ZoomWheelAt(QWheelEvent* event, QPoint at) {
     const int steps = FWheel.Add(event->angleDelta().y());
-    if (steps != 0) emit ZoomWheel(steps);
+    if (steps != 0) emit ZoomWheel(steps, at, at - FPaintBox->pos());
     event->accept();
+}
+
+void TEditPanel::KeepPlaceAt(QPoint at, QPoint canvas, int oldZoom, int newZoom) {
+    if (oldZoom == newZoom) return;
+    // The paint box sits at minus the scroll position.
+    horizontalScrollBar()->setValue(CanvasZoomAnchor(canvas.x(), oldZoom, newZoom) - at.x());
+    verticalScrollBar()->setValue(CanvasZoomAnchor(canvas.y(), oldZoom, newZoom) - at.y());
 }

@@ -61,6 +61,12 @@ void TGlyphSheet::Refresh() {
         resize(sizeHint());
         updateGeometry();
     }
+    const int current = FFont.CurrentIndex();
+    if (current != FFollowed && current >= 0 &&
+        current + GlyphSheetFirstCode <= GlyphSheetLastCode) {
+        FFollowed = current;
+        emit CurrentMoved(CellRect(current + GlyphSheetFirstCode));
+    }
     if (all) {
         update();
         return;

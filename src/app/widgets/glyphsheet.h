@@ -31,6 +31,9 @@ class TGlyphSheet : public QWidget {
   signals:
     // A cell was clicked or an arrow key led to it (code 32..255).
     void CodeChosen(int code);
+    // Another character became current (however chosen), or the sheet was
+    // shown: its cell, for the scroll area to bring into view.
+    void CurrentMoved(const QRect& cell);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -48,5 +51,6 @@ class TGlyphSheet : public QWidget {
     QFont FCaptionFont;
     int FCaptionWidth = 0;
     int FCaptionHeight = 0;
-    TRaster FRaster; // reused for each cell's picture
+    int FFollowed = -1; // the current glyph last reported by CurrentMoved
+    TRaster FRaster;    // reused for each cell's picture
 };

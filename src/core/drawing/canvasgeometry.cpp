@@ -1,6 +1,7 @@
 #include "drawing/canvasgeometry.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "text/charcaption.h"
 
@@ -85,6 +86,14 @@ int CanvasZoomStep(int zoom, int steps) {
     for (; steps < 0 && zoom > kMinZoom; ++steps)
         zoom = std::max(kMinZoom, std::min(zoom - 1, zoom * 4 / 5));
     return zoom;
+}
+
+int CanvasZoomAnchor(int point, int oldZoom, int newZoom) {
+    oldZoom = std::max(1, oldZoom);
+    newZoom = std::max(1, newZoom);
+    // In font pixels from the glyph's corner, fractions kept.
+    const double glyph = double(point - CanvasMargin(oldZoom)) / oldZoom;
+    return CanvasMargin(newZoom) + static_cast<int>(std::lround(glyph * newZoom));
 }
 
 TRect CanvasGlyphArea(int zoom, int width, int tracking, int height) {

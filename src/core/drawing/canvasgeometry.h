@@ -62,6 +62,11 @@ struct TCanvasView {
 // more or less per step, at least one, kept within 1..80.
 int CanvasZoomStep(int zoom, int steps);
 
+// Where canvas coordinate `point` (on either axis) lies after the zoom went
+// from oldZoom to newZoom: the same place of the glyph, margins included, so
+// a view can keep what is under the pointer under it.
+int CanvasZoomAnchor(int point, int oldZoom, int newZoom);
+
 // The label font as the window measures it: TextHeight is the height of "X",
 // TextWidth the advance of a one-byte text.
 struct TCanvasTextMetrics {

@@ -83,17 +83,25 @@ TFZXChar& TFZXFont::AppendGlyph() {
 void TFZXFont::SetLastChar(int value) {
     if (value == FLastChar) return;
     FLastChar = value;
-    TFontUpdate update(*this);
-    while (Count() < value - 31) {
-        TFZXChar& glyph = AppendGlyph();
-        glyph.Clear();
-        glyph.SetWidth(8);
+    const bool currentHeld = GetCurrent() != nullptr;
+    {
+        TFontUpdate update(*this, false);
+        while (Count() < value - 31) {
+            TFZXChar& glyph = AppendGlyph();
+            glyph.Clear();
+            glyph.SetWidth(8);
+        }
+        while (Count() > 0 && Count() > value - 31) {
+            if (FGlyphs.back()->DataSize() != 0) break;
+            FGlyphs.pop_back();
+        }
+        SetModified(true);
     }
-    while (Count() > 0 && Count() > value - 31) {
-        if (FGlyphs.back()->DataSize() != 0) break;
-        FGlyphs.pop_back();
-    }
-    SetModified(true);
+    // A current character that has just come into being gets its first
+    // state recorded, as choosing it would have: undo of its first edit
+    // goes back to it instead of to whatever glyph was recorded last.
+    if (!currentHeld && GetCurrent() != nullptr) RecordUndo(THistoryKind::SelectChar, 0);
+    Changed();
 }
 
 TFZXChar* TFZXFont::GetCurrent() {

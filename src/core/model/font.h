@@ -72,7 +72,9 @@ class TFZXFont {
     void SetHeight(int value);
     void SetTracking(int value);
     // Grows the list with empty 8-pixel glyphs, or drops empty glyphs from
-    // its end; glyphs with pixels beyond the new last code stay.
+    // its end; glyphs with pixels beyond the new last code stay. A current
+    // character the list gains is recorded ("select char"), so undo can
+    // always return to it.
     void SetLastChar(int value);
 
     // --- glyphs and the current glyph ------------------------------------

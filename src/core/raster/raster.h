@@ -53,9 +53,10 @@ class TRaster {
     // The ellipse inscribed in the box: symmetric, touching all four sides.
     void EllipseOutline(int x1, int y1, int x2, int y2, TColor color);
     void EllipseFill(int x1, int y1, int x2, int y2, TColor color);
-    // A round pen four pixels across, drawn along the line from (x1, y1) to
-    // (x2, y2) with round ends. Like LineTo it leaves the end point out, so a
-    // stroke to the right-hand neighbour leaves one round 4 x 4 spot.
+    // A round pen about four pixels across (the pixels within two of the
+    // pen's centre), centred on each pixel of the line from (x1, y1) to
+    // (x2, y2). Like LineTo it leaves the end point out, so a stroke to the
+    // right-hand neighbour leaves one round spot centred on (x1, y1).
     void RoundPenLine(int x1, int y1, int x2, int y2, TColor color);
     // Inverts the pixels on the outline of the box (each pixel once).
     void InvertRectOutline(int x1, int y1, int x2, int y2);

@@ -159,13 +159,15 @@ void TRaster::EllipseFill(int x1, int y1, int x2, int y2, TColor color) {
 }
 
 void TRaster::RoundPenLine(int x1, int y1, int x2, int y2, TColor color) {
-    // The pen is a 4 x 4 disc (the square without its corners) whose middle
-    // lies on the lower right corner of the pen's pixel. It is stamped on
-    // every pixel of the line but the end point, as a pen moving there leaves
-    // it, so a stroke to the right-hand neighbour leaves one 4-pixel spot.
+    // The pen is the disc of the pixels whose centres lie within two pixels
+    // of the pen pixel's centre, so it sits centred under the pointer (a pen
+    // an even number of pixels across would lean to one side). It is stamped
+    // on every pixel of the line but the end point, as a pen moving there
+    // leaves it, so a stroke to the right-hand neighbour leaves one spot.
     auto stamp = [&](int x, int y) {
-        FillRect(x, y - 1, x + 2, y + 3, color);
-        FillRect(x - 1, y, x + 3, y + 2, color);
+        FillRect(x - 1, y - 1, x + 2, y + 2, color);
+        FillRect(x - 2, y, x + 3, y + 1, color);
+        FillRect(x, y - 2, x + 1, y + 3, color);
     };
     if (x1 == x2 && y1 == y2)
         stamp(x1, y1);
