@@ -62,6 +62,12 @@ fzx_basic:
         ld      hl,(fz_p_text)
         jp      fz_print
 
+; Entry fzx_install (offset 30), for RANDOMIZE USR: attaches the stream in
+; fz_p_stream to the channel at the end of this file (see there).
+fzx_install:
+        jp      fz_install
+fz_p_stream:    defb 4          ; stream of the channel, 4 to 15 (offset 33)
+
 fz_boot:
         di
         ld      a,(fz_p_border)
@@ -148,7 +154,9 @@ fz_print2:
         ld      de,-96          ; the table seen from code 0: 3 * code added
         add     hl,de
         ld      (fz_tab+1),hl
-        call    fz_home
+        ld      a,(fz_goon)     ; the channel goes on from the pen
+        or      a
+        call    z,fz_home
         jr      fz_next
 
 fz_newline:
@@ -403,16 +411,16 @@ fz_trk: ld      e,0             ; the font's tracking
         jp      fz_next
 
 ; New line: y grows by the height and x returns to the left edge. Carry set
-; when the new line would start at or below the bottom of the screen.
+; when the new line would start at or below the bottom of the screen, and
+; then y is 255.
 fz_feed:
         ld      a,(fz_height)
         ld      b,a
         ld      a,(fz_y)
         add     a,b
-        ret     c
+        jr      c,fz_below
         cp      192
-        ccf
-        ret     c
+        jr      nc,fz_below
         ld      (fz_y),a
 fz_home:
         ld      a,(fz_x0)
@@ -421,6 +429,11 @@ fz_home:
         ld      (fz_x),hl
         xor     a               ; also clears carry
         ld      (fz_any),a
+        ret
+fz_below:                       ; the channel shows nothing more until AT
+        ld      a,255
+        ld      (fz_y),a
+        scf
         ret
 
 ; Carry set when the word from the character just read would pass the
@@ -1173,3 +1186,186 @@ fz_col:         defb 0
 fz_row:         defb 0
 fz_bytes:       defb 0, 0, 0
 fz_prev:        defb 0          ; code of the character before
+
+; ---------------------------------------------------------------------------
+; The stream channel. fzx_install takes the font at fz_p_font and the first
+; line's left edge and top at fz_p_x and fz_p_y, and attaches the stream in
+; fz_p_stream to a channel record whose output is fz_chout. The record goes
+; where BASIC keeps its channels, at their end, made room for with the ROM's
+; MAKE-ROOM: there the ROM moves it, and CURCHL with it, whenever the memory
+; below shifts, which it would not do for a record kept here. Installing
+; again (another font, say) reuses the record.
+;
+; Then PRINT #4 sets text in the font: CHR$ 13 starts a new line, AT y,x
+; (CHR$ 22, line and column in pixels) starts one there, and every
+; following line starts at that column too; the pen stays where the last
+; character left it, so the next PRINT goes on from there. Lines break
+; between characters; a line that would start below the screen shows
+; nothing until the next AT. INK, PAPER, FLASH, BRIGHT, INVERSE, OVER and
+; TAB are read and ignored, as are other control codes and codes the font
+; lacks. INPUT #4 reports "J Invalid I/O device".
+fz_install:
+        ld      hl,(fz_p_font)
+        ld      (fz_cfont),hl
+        ld      hl,(fz_p_x)     ; L = left edge, H = top
+        ld      (fz_cleft),hl
+        ld      a,1
+        ld      (fz_chome),a
+        xor     a
+        ld      (fz_cwant),a
+        ld      a,(fz_p_stream)
+        and     15
+        add     a,a
+        ld      l,a
+        ld      h,0
+        ld      de,23574        ; STRMS: the word of stream 0
+        add     hl,de
+        push    hl
+        ld      e,(hl)          ; DE = the stream's offset, 0 when closed
+        inc     hl
+        ld      d,(hl)
+        ld      hl,(23631)      ; CHANS
+        add     hl,de
+        dec     hl              ; the record it points at
+        ld      a,d
+        or      e
+        jr      z,fz_inew
+        ld      e,(hl)
+        inc     hl
+        ld      d,(hl)
+        dec     hl
+        push    hl
+        ld      hl,fz_chout
+        or      a
+        sbc     hl,de
+        pop     hl
+        jr      z,fz_iset       ; the record is ours already
+fz_inew:
+        ld      hl,(23635)      ; PROG: the 0x80 that ends the channels is before it
+        dec     hl
+        ld      bc,5
+        call    0x1655          ; MAKE-ROOM: 5 bytes from HL + 1 on return
+        inc     hl
+        push    hl
+        ex      de,hl
+        ld      hl,fz_chan
+        ld      bc,5
+        ldir
+        pop     hl
+fz_iset:
+        ld      de,(23631)      ; the stream holds the record's distance from CHANS + 1
+        or      a
+        sbc     hl,de
+        inc     hl
+        ex      de,hl
+        pop     hl
+        ld      (hl),e
+        inc     hl
+        ld      (hl),d
+        ret
+
+fz_chan:        defw fz_chout   ; the record: output, input, name
+                defw fz_chin
+                defb 'F'
+
+fz_chin:
+        rst     8
+        defb    0x12            ; J Invalid I/O device, as the printer
+
+; Output: A = the code PRINT sends. Keeps every register but AF.
+fz_chout:
+        push    bc
+        push    de
+        push    hl
+        call    fz_cput
+        pop     hl
+        pop     de
+        pop     bc
+        ret
+
+fz_cput:
+        ld      c,a
+        ld      hl,fz_cwant     ; parameter bytes still to come
+        ld      a,(hl)
+        or      a
+        jr      nz,fz_cparam
+        ld      a,c
+        cp      32
+        jr      nc,fz_cchar
+        cp      13
+        jr      z,fz_cchar
+        sub     16              ; INK to OVER (16..21) take one byte, AT and TAB two
+        ret     c
+        cp      8
+        ret     nc
+        ld      (fz_ckind),a
+        ld      (hl),1
+        cp      6
+        ret     c
+        ld      (hl),2
+        ret
+fz_cparam:
+        dec     (hl)
+        ld      a,(fz_ckind)
+        cp      6               ; only AT's line and column are kept
+        ret     nz
+        ld      a,(hl)
+        or      a
+        ld      a,c
+        jr      z,fz_ccol
+        ld      (fz_ctop),a
+        ret
+fz_ccol:
+        ld      (fz_cleft),a
+        ld      a,1
+        ld      (fz_chome),a
+        ret
+
+; A character or 13: printed by fz_print as a text of its own, going on
+; from the pen (fz_goon) unless a line starts at the last AT.
+fz_cchar:
+        ld      l,c
+        ld      h,0
+        ld      (fz_cbuf),hl    ; the code and a 0 that ends the text
+        ld      hl,fz_chome
+        ld      a,(hl)
+        or      a
+        jr      z,fz_cpen
+        ld      a,(fz_ctop)
+        cp      192
+        ret     nc              ; below the screen: nothing shows
+        ld      b,a
+        ld      (hl),0
+        ld      a,(fz_cleft)
+        ld      c,a
+        xor     a
+        jr      fz_cdraw
+fz_cpen:
+        ld      a,(fz_y)        ; the line the last character was set on
+        ld      b,a
+        ld      a,(fz_x0)
+        ld      c,a
+        ld      a,1
+fz_cdraw:
+        ld      (fz_goon),a
+        ld      a,(fz_p_wrap)   ; one character has no word to look ahead at
+        push    af
+        xor     a
+        ld      (fz_p_wrap),a
+        ld      hl,fz_cbuf
+        ld      de,(fz_cfont)
+        call    fz_print
+        pop     af
+        ld      (fz_p_wrap),a
+        xor     a
+        ld      (fz_goon),a
+        ret
+
+fz_goon:        defb 0          ; 1: fz_print goes on from the pen
+fz_cfont:       defw 0          ; the channel's font
+fz_cleft:       defb 0          ; left edge of its lines: the last AT's column
+fz_ctop:        defb 0          ; top of the line after AT
+fz_chome:       defb 0          ; 1: the next character starts a line there
+fz_cwant:       defb 0          ; parameter bytes still to come
+fz_ckind:       defb 0          ; of the control code: its code - 16
+fz_cbuf:        defb 0, 0       ; the character and the 0 that ends it
