@@ -30,6 +30,16 @@
 ;   20 POKE 32778,8: POKE 32779,16
 ;   30 RANDOMIZE USR 32783
 ;
+; Entry fzx_install (offset 30) attaches the routine to BASIC's stream 4
+; (another from 4 to 15 by a POKE at offset 33) with the font at offset 8,
+; so that BASIC prints in the font; the channel's code is at the end of this
+; file. With the routine at 32768 and a font at 36864:
+;   10 POKE 32776,0: POKE 32777,144: RANDOMIZE USR 32798
+;   20 PRINT #4;AT 16,8;"Hello, ";
+;   30 PRINT #4;"world!"'"Score: ";1234
+; AT takes a pixel line and column; every line then starts at that column.
+; fzx_install calls the ROM's MAKE-ROOM (0x1655) to add its channel record.
+;
 ; Entry fz_start (offset 0) is the start-up used by Quorrel's tapes and
 ; snapshots: it clears the screen to the colours in its parameters, sets the
 ; border, prints the text and waits for ever with interrupts on.

@@ -146,10 +146,26 @@ std::string BuildSpectrumSource(const TSpectrumProgram& program, const std::stri
             << ", the left edge at " << org + kParamX << ", the top at " << org + kParamY << ",\n"
             << ";   then RANDOMIZE USR " << org + kRoutineBasic << " (fzx_basic).\n"
             << ";   Lines break between characters; between words once the byte\n"
-            << ";   fz_p_wrap (at " << org + kParamWrap << ") is 1.\n";
+            << ";   fz_p_wrap (at " << org + kParamWrap << ") is 1.\n"
+            << ";\n"
+            << ";   PRINT #4 from BASIC: RANDOMIZE USR " << org + kRoutineInstall
+            << " (fzx_install) attaches the\n"
+            << ";   routine to stream 4 with the font whose address is at " << org + kParamFont
+            << "\n"
+            << ";   and " << org + kParamFont + 1
+            << ", fz_font here (another stream, 4 to 15: POKE " << org + kParamStream
+            << " first). Then\n"
+            << ";     PRINT #4;AT 16,8;\"Hello, \";\n"
+            << ";     PRINT #4;\"world!\"'\"Score: \";1234\n"
+            << ";   prints in the font: AT takes a pixel line and column, every line\n"
+            << ";   starts at that column, and a PRINT goes on where the last ended.\n"
+            << ";   The routine takes " << program.Routine.size() << " bytes, " << org << " to "
+            << org + program.Routine.size() - 1 << ", its channel included.\n";
     else // the compact routine keeps to the one entry, and its start-up has no block
         out << ";   Lines break between characters. This compact routine has no\n"
-            << ";   entry for BASIC; the fast one has.\n";
+            << ";   entry for BASIC and no PRINT #4 channel; the fast one has.\n"
+            << ";   The routine takes " << program.Routine.size() << " bytes, " << org << " to "
+            << org + program.Routine.size() - 1 << ", its start-up included.\n";
     out << ";\n"
         << "; Example, from a program of your own:\n"
         << ";       ld      hl,0x5800       ; black ink on white paper everywhere\n"
