@@ -12,6 +12,7 @@
 #include "formats/fileio.h"
 #include "model/font.h"
 #include "render/textlayout.h"
+#include "spectrum/basicloader.h"
 #include "spectrum/printroutine.h"
 #include "spectrum/spectrumfiles.h"
 #include "spectrumfonts.h"
@@ -280,6 +281,23 @@ TEST(SpectrumExport, FileTypeByExtensionAndRefusals) {
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "c.tap"));
     EXPECT_NE(ExportForSpectrum(font, huge, (dir.Path() / "c.tap").string(), "f.fzx"), "");
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "c.tap"));
+
+    // 20,000 dots of a font one pixel high fit in memory and on the screen,
+    // but the tape's BASIC program printing them would leave BASIC no room
+    // below the routine: the tape is refused, the snapshot written.
+    TFZXFont dots;
+    dots.SetHeight(1);
+    dots.SetTracking(0);
+    dots.SetLastChar(32);
+    dots.Glyph(0).SetAll("1", 0, 1, 0);
+    TSpectrumOptions many;
+    many.Text.assign(20000, ' ');
+    ASSERT_EQ(BuildSpectrumProgram(dots, many, program), "");
+    EXPECT_EQ(ExportForSpectrum(dots, many, (dir.Path() / "d.tap").string(), "d.fzx"),
+              CheckBasicLoaderRoom(program));
+    EXPECT_NE(CheckBasicLoaderRoom(program), "");
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "d.tap"));
+    EXPECT_EQ(ExportForSpectrum(dots, many, (dir.Path() / "d.z80").string(), "d.fzx"), "");
 }
 
 } // namespace
