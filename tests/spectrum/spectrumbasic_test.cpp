@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <tuple>
 
 #include "formats/fileio.h"
 #include "model/font.h"
@@ -318,6 +319,61 @@ TEST(SpectrumBasic, TheTapesProgramShowsTheTextAndRunsAgain) {
         EXPECT_TRUE(m.Tape.empty()) << "RUN did not load the routine and the font";
         expectText("after RUN");
     }
+}
+
+// The channel called as RST 16 calls it, in a machine of its own: its font
+// stays its own after fzx_print set up another (the pen carries over), and
+// a line that would start below the screen shows nothing until AT.
+TEST(SpectrumBasic, TheChannelKeepsItsFontAfterAnotherPrintAndStopsBelowTheScreen) {
+    constexpr unsigned kAt = 0x8000, kFontA = 0xA000, kFontB = 0xC000, kSends = 0x6000;
+    TFZXFont fontA, fontB;
+    spectrumtest::MakeFont(fontA, 9, 1, 127, 12, 5);
+    spectrumtest::MakeFont(fontB, 6, 0, 127, 6, 9);
+    TBytes imageA, imageB;
+    ASSERT_EQ(fontA.BuildFZXImage(imageA), "");
+    ASSERT_EQ(fontB.BuildFZXImage(imageB), "");
+    z80test::TZ80Machine m;
+    m.Load(kAt, PrintRoutineAt(kAt, TPrintRoutine::Fast));
+    m.Load(kFontA, imageA);
+    m.Load(kFontB, imageB);
+    m.Load(kAt + kParamFont, {kFontA & 0xFF, kFontA >> 8});
+    m.Load(23631, {0xB6, 0x5C}); // CHANS and PROG of a 48K machine
+    m.Load(23635, {0xCB, 0x5C});
+    m.Memory[0x1655] = 0xC9; // MAKE-ROOM: the record's room is not needed here
+    ASSERT_TRUE(m.Call(kAt + kRoutineInstall, 0, 0, 0));
+    const auto word = [&m](unsigned at) { return m.Memory[at] | (m.Memory[at + 1] << 8); };
+    const unsigned output = word((0x5CB6 + word(23574 + 2 * 4) - 1) & 0xFFFF);
+    const auto send = [&](const std::string& codes) { // LD A,code: CALL output ... RET
+        TBytes sends;
+        for (const char c : codes)
+            sends.insert(sends.end(), {0x3E, static_cast<std::uint8_t>(c), 0xCD,
+                                       static_cast<std::uint8_t>(output & 0xFF),
+                                       static_cast<std::uint8_t>(output >> 8)});
+        sends.push_back(0xC9);
+        m.Load(kSends, sends);
+        return m.Call(kSends, 0, 0, 0);
+    };
+    ASSERT_TRUE(send(std::string("\x16\x28\x14", 3) + "Hi"));
+    m.Load(0x7000, {0}); // fzx_print of an empty text in font B at x 8, y 102
+    ASSERT_TRUE(m.Call(kAt + kRoutinePrint, 0x7000, kFontB, (102 << 8) | 8));
+    ASSERT_TRUE(send("there" + std::string(12, '\r') + "lost"));
+    ASSERT_TRUE(send(std::string("\x16\x96\x1E", 3) + "again"));
+
+    TRaster expected(256, 192, clWhite);
+    for (const auto& [text, x, y] :
+         {std::tuple{"Hi", 20, 40}, {"there", 8, 102}, {"again", 30, 150}}) {
+        TTextFrame frame;
+        frame.Left = x;
+        frame.Top = y;
+        PaintText(fontA, expected, LayOutText(fontA, text, frame), 1);
+    }
+    const TRaster screen = m.Screen();
+    int differ = 0;
+    for (int row = 0; row < 192; ++row)
+        for (int column = 0; column < 256; ++column)
+            differ +=
+                (screen.Pixel(column, row) == clBlack) != (expected.Pixel(column, row) != clWhite);
+    EXPECT_EQ(differ, 0) << "the channel's screen differs from render's three texts in its font";
 }
 
 } // namespace
