@@ -9,7 +9,8 @@
 // one) and print_bytes, the routine without its start-up. EdgeCut: the
 // T-states of the pangram at x = 250 in Klausjahn, where every line's first
 // character is cut by the right edge (goal: the fast routine at most the
-// compact one's).
+// compact one's). Channel/... measures the same text sent through the
+// PRINT # channel code by code.
 
 #include <benchmark/benchmark.h>
 
@@ -88,6 +89,56 @@ void PerChar(benchmark::State& state, TPrintRoutine kind, const char* font, int 
     state.counters["print_bytes"] = static_cast<double>(at0.size() - print);
 }
 
+// The fast routine's PRINT # channel: each code of the same text sent as
+// RST 16 sends it (A = the code, a CALL to the channel's output routine, the
+// ROM's dispatch to it left out), after fzx_install with MAKE-ROOM stubbed
+// by a RET. Counters as PerChar's; channel_extra is per_char minus the fast
+// routine's own per_char for the whole text at once.
+void ChannelPerChar(benchmark::State& state, const char* font, int lines, double reference) {
+    std::vector<std::uint8_t> image;
+    if (!LoadImage(state, font, image)) return;
+    std::string text;
+    for (int i = 0; i < lines; ++i)
+        text += (i > 0 ? "\r" : "") + kSentence;
+    const std::vector<std::uint8_t> routine = PrintRoutineAt(kRoutineAt, TPrintRoutine::Fast);
+    double perChar = 0;
+    for (auto _ : state) {
+        z80test::TZ80Machine m;
+        m.Load(kRoutineAt, routine);
+        m.Load(kFontAt, image);
+        m.Load(kRoutineAt + kParamFont, {kFontAt & 0xFF, kFontAt >> 8});
+        m.Load(23631, {0xB6, 0x5C}); // CHANS and PROG of a 48K machine
+        m.Load(23635, {0xCB, 0x5C});
+        m.Memory[0x1655] = 0xC9; // MAKE-ROOM
+        if (!m.Call(kRoutineAt + kRoutineInstall, 0, 0, 0)) {
+            state.SkipWithError("fzx_install did not return");
+            return;
+        }
+        const auto word = [&m](unsigned at) { return m.Memory[at] | (m.Memory[at + 1] << 8); };
+        const unsigned record = (0x5CB6 + word(23574 + 2 * 4) - 1) & 0xFFFF;
+        const unsigned output = word(record);
+        std::vector<std::uint8_t> sends; // LD A,code: CALL output ... RET
+        for (const char ch : text)
+            sends.insert(sends.end(), {0x3E, static_cast<std::uint8_t>(ch), 0xCD,
+                                       static_cast<std::uint8_t>(output & 0xFF),
+                                       static_cast<std::uint8_t>(output >> 8)});
+        sends.push_back(0xC9);
+        m.Load(kTextAt, sends);
+        if (!m.Call(kTextAt, 0, 0, 0)) {
+            state.SkipWithError("the channel did not return");
+            return;
+        }
+        perChar = static_cast<double>(m.Tstates) / static_cast<double>(kSentence.size() * lines);
+    }
+    const long long full = Cost(routine, image, text);
+    const long long empty = Cost(routine, image, "");
+    state.counters["per_char"] = perChar;
+    state.counters["reference"] = reference;
+    state.counters["ratio"] = perChar / reference;
+    state.counters["channel_extra"] =
+        perChar - static_cast<double>(full - empty) / static_cast<double>(kSentence.size() * lines);
+}
+
 // Word wrap looks ahead at every word: a line of 32 characters of an
 // 8-pixel font must still take less than one frame (frames < 1).
 void WordWrapLine(benchmark::State& state) {
@@ -137,7 +188,8 @@ const TMeasuredFont kFonts[] = {
     {"SpecDings", "fzx/ao/SpecDings/SpecDings.fzx", 1, 3530},
 };
 
-// PerChar/Fast_Chloe ... PerChar/Compact_SpecDings: every routine on every font.
+// PerChar/Fast_Chloe ... PerChar/Compact_SpecDings: every routine on every
+// font; Channel/Fast_Chloe ...: the fast routine through its channel.
 [[maybe_unused]] const bool kPerCharRegistered = [] {
     const std::pair<TPrintRoutine, const char*> routines[] = {{TPrintRoutine::Fast, "Fast"},
                                                               {TPrintRoutine::Compact, "Compact"}};
@@ -147,6 +199,10 @@ const TMeasuredFont kFonts[] = {
                 (std::string("PerChar/") + kindName + "_" + font.Name).c_str(), PerChar, kind,
                 font.Path, font.Lines, font.Reference)
                 ->Iterations(1);
+    for (const TMeasuredFont& font : kFonts)
+        benchmark::RegisterBenchmark((std::string("Channel/Fast_") + font.Name).c_str(),
+                                     ChannelPerChar, font.Path, font.Lines, font.Reference)
+            ->Iterations(1);
     return true;
 }();
 

@@ -32,6 +32,16 @@
 ;   20 POKE 32778,8: POKE 32779,16
 ;   30 RANDOMIZE USR 32783
 ;
+; Entry fzx_install (offset 30) attaches the routine to BASIC's stream 4
+; (another from 4 to 15 by a POKE at offset 33) with the font at offset 8,
+; so that BASIC prints in the font; the channel's code is at the end of this
+; file. With the routine at 32768 and a font at 36864:
+;   10 POKE 32776,0: POKE 32777,144: RANDOMIZE USR 32798
+;   20 PRINT #4;AT 16,8;"Hello, ";
+;   30 PRINT #4;"world!"'"Score: ";1234
+; AT takes a pixel line and column; every line then starts at that column.
+; fzx_install calls the ROM's MAKE-ROOM (0x1655) to add its channel record.
+;
 ; Entry fz_start (offset 0) is the start-up used by Quorrel's tapes and
 ; snapshots: it clears the screen to the colours in its parameters, sets the
 ; border, prints the text and waits for ever with interrupts on.
@@ -63,6 +73,12 @@ fzx_basic:
         ld      c,l
         ld      hl,(fz_p_text)
         jp      fz_print
+
+; Entry fzx_install (offset 30), for RANDOMIZE USR: attaches the stream in
+; fz_p_stream to the channel at the end of this file (see there).
+fzx_install:
+        jp      fz_install
+fz_p_stream:    defb 4          ; stream of the channel, 4 to 15 (offset 33)
 
 fz_boot:
         di
@@ -383,14 +399,14 @@ fz_vert3:
         jp      fz_cutw
 
 ; New line: y grows by the height and x returns to the left edge. Carry set
-; when the new line would start at or below the bottom of the screen.
+; when the new line would start at or below the bottom of the screen, and
+; then y is 255.
 fz_feed:
         ld      a,(fz_y)
 fz_fh:  add     a,0             ; the font's height
-        ret     c
+        jr      c,fz_below
         cp      192
-        ccf
-        ret     c
+        jr      nc,fz_below
         ld      (fz_y),a
 ; A = y: the pen at the left edge, and the rows the line shows, min(height,
 ; 192 - y).
@@ -407,6 +423,11 @@ fz_hx:  ld      hl,0            ; the left edge
         ld      (fz_x),hl
         xor     a               ; also clears carry
         ld      (fz_any),a
+        ret
+fz_below:                       ; the channel shows nothing more until AT
+        ld      a,255
+        ld      (fz_y),a
+        scf
         ret
 
 ; Carry set when the word from the character just read would pass the
@@ -1129,3 +1150,212 @@ fz_width:       defb 0
 fz_count:       defb 0          ; rows to draw
 fz_top:         defb 0          ; screen row of the first of them
 fz_prev:        defb 0          ; code - 32 of the character before
+
+; ---------------------------------------------------------------------------
+; The stream channel. fzx_install takes the font at fz_p_font and the first
+; line's left edge and top at fz_p_x and fz_p_y, and attaches the stream in
+; fz_p_stream to a channel record whose output is fz_chout. The record goes
+; where BASIC keeps its channels, at their end, made room for with the ROM's
+; MAKE-ROOM: there the ROM moves it, and CURCHL with it, whenever the memory
+; below shifts, which it would not do for a record kept here. Installing
+; again (another font, say) reuses the record.
+;
+; Then PRINT #4 sets text in the font: CHR$ 13 starts a new line, AT y,x
+; (CHR$ 22, line and column in pixels) starts one there, and every
+; following line starts at that column too; the pen stays where the last
+; character left it, so the next PRINT goes on from there. Lines break
+; between characters; a line that would start below the screen shows
+; nothing until the next AT. INK, PAPER, FLASH, BRIGHT, INVERSE, OVER and
+; TAB are read and ignored, as are other control codes and codes the font
+; lacks. INPUT #4 reports "J Invalid I/O device".
+fz_install:
+        ld      hl,(fz_p_font)
+        ld      (fz_cfont),hl
+        ld      hl,(fz_p_x)     ; L = left edge, H = top
+        ld      (fz_cleft),hl
+        ld      a,1
+        ld      (fz_chome),a
+        xor     a
+        ld      (fz_cwant),a
+        ld      a,(fz_p_stream)
+        and     15
+        add     a,a
+        ld      l,a
+        ld      h,0
+        ld      de,23574        ; STRMS: the word of stream 0
+        add     hl,de
+        push    hl
+        ld      e,(hl)          ; DE = the stream's offset, 0 when closed
+        inc     hl
+        ld      d,(hl)
+        ld      hl,(23631)      ; CHANS
+        add     hl,de
+        dec     hl              ; the record it points at
+        ld      a,d
+        or      e
+        jr      z,fz_inew
+        ld      e,(hl)
+        inc     hl
+        ld      d,(hl)
+        dec     hl
+        push    hl
+        ld      hl,fz_chout
+        or      a
+        sbc     hl,de
+        pop     hl
+        jr      z,fz_iset       ; the record is ours already
+fz_inew:
+        ld      hl,(23635)      ; PROG: the 0x80 that ends the channels is before it
+        dec     hl
+        ld      bc,5
+        call    0x1655          ; MAKE-ROOM: 5 bytes from HL + 1 on return
+        inc     hl
+        push    hl
+        ex      de,hl
+        ld      hl,fz_chan
+        ld      bc,5
+        ldir
+        pop     hl
+fz_iset:
+        ld      de,(23631)      ; the stream holds the record's distance from CHANS + 1
+        or      a
+        sbc     hl,de
+        inc     hl
+        ex      de,hl
+        pop     hl
+        ld      (hl),e
+        inc     hl
+        ld      (hl),d
+        ret
+
+fz_chan:        defw fz_chout   ; the record: output, input, name
+                defw fz_chin
+                defb 'F'
+
+fz_chin:
+        rst     8
+        defb    0x12            ; J Invalid I/O device, as the printer
+
+; Output: A = the code PRINT sends. Keeps every register but AF.
+fz_chout:
+        push    bc
+        push    de
+        push    hl
+        call    fz_cput
+        pop     hl
+        pop     de
+        pop     bc
+        ret
+
+fz_cput:
+        ld      c,a
+        ld      hl,fz_cwant     ; parameter bytes still to come
+        ld      a,(hl)
+        or      a
+        jr      nz,fz_cparam
+        ld      a,c
+        cp      32
+        jr      nc,fz_cchar
+        cp      13
+        jr      z,fz_cchar
+        sub     16              ; INK to OVER (16..21) take one byte, AT and TAB two
+        ret     c
+        cp      8
+        ret     nc
+        ld      (fz_ckind),a
+        ld      (hl),1
+        cp      6
+        ret     c
+        ld      (hl),2
+        ret
+fz_cparam:
+        dec     (hl)
+        ld      a,(fz_ckind)
+        cp      6               ; only AT's line and column are kept
+        ret     nz
+        ld      a,(hl)
+        or      a
+        ld      a,c
+        jr      z,fz_ccol
+        ld      (fz_ctop),a
+        ret
+fz_ccol:
+        ld      (fz_cleft),a
+        ld      a,1
+        ld      (fz_chome),a
+        ret
+
+; A character or 13: drawn by fz_next from a text of its own, going on
+; from the pen. The font is set up (by fz_print with an empty text) only
+; after AT or install, or when another print set up another font; then the
+; pen is kept. Lines break between characters: the word check stays off.
+fz_cchar:
+        ld      l,c
+        ld      h,0
+        ld      (fz_cbuf),hl    ; the code and a 0 that ends the text
+        ld      hl,fz_chome
+        ld      a,(hl)
+        or      a
+        jr      z,fz_cpen
+        ld      a,(fz_ctop)
+        cp      192
+        ret     nc              ; below the screen: nothing shows
+        ld      (hl),0
+        ld      b,a
+        ld      a,(fz_cleft)
+        ld      c,a
+        call    fz_csetup
+        jr      fz_cdraw
+fz_cpen:
+        ld      a,(fz_y)        ; 255 once a line would start below the
+        cp      192             ; screen: nothing shows until AT
+        ret     nc
+        ld      hl,(fz_cfont)   ; fz_tab holds the set-up font + 3
+        inc     hl
+        inc     hl
+        inc     hl
+        ld      de,(fz_tab+1)
+        or      a
+        sbc     hl,de
+        jr      z,fz_cgo
+        ld      b,a             ; another font: set up ours on this line,
+        ld      a,(fz_hx+1)     ; keeping the pen
+        ld      c,a
+        ld      hl,(fz_x)
+        push    hl
+        ld      a,(fz_any)
+        push    af
+        call    fz_csetup
+        pop     af
+        ld      (fz_any),a
+        pop     hl
+        ld      (fz_x),hl
+fz_cdraw:
+        ld      hl,(fz_cfont)   ; a font of no height sets up nothing
+        inc     hl
+        inc     hl
+        inc     hl
+        ld      de,(fz_tab+1)
+        or      a
+        sbc     hl,de
+        ret     nz
+fz_cgo:
+        ld      a,0x18          ; JR: no word check
+        ld      (fz_wchk),a
+        ld      hl,fz_cbuf
+        ld      (fz_text),hl
+        jp      fz_next
+
+; B = top, C = left edge: fz_print sets up the channel's font there.
+fz_csetup:
+        ld      hl,fz_cbuf+1    ; the 0: an empty text
+        ld      de,(fz_cfont)
+        jp      fz_print
+
+fz_cfont:       defw 0          ; the channel's font
+fz_cleft:       defb 0          ; left edge of its lines: the last AT's column
+fz_ctop:        defb 0          ; top of the line after AT
+fz_chome:       defb 0          ; 1: the next character starts a line there
+fz_cwant:       defb 0          ; parameter bytes still to come
+fz_ckind:       defb 0          ; of the control code: its code - 16
+fz_cbuf:        defb 0, 0       ; the character and the 0 that ends it

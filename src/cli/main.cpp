@@ -10,6 +10,7 @@
 #include "commands.h"
 #include "formats/fontformats.h"
 #include "model/font.h"
+#include "spectrum/printroutine.h"
 #include "text/controlescape.h"
 
 #ifndef QUORREL_VERSION
@@ -45,7 +46,8 @@ const char* const kUsage =
     "         [--ink N] [--paper N] [--bright] [--border N]\n"
     "         [--wrap words|characters] [--routine fast|compact] [FORMAT OPTIONS]\n"
     "                              the font and a text with a Z80 print routine\n"
-    "                              (compact: a fifth of the size), as a tape,\n"
+    "                              (fast: {fast-size} bytes with its PRINT #4 channel;\n"
+    "                              compact: a sixth of that), as a tape,\n"
     "                              a snapshot or assembler source, or the screen\n"
     "                              file of what they show\n"
     "\n"
@@ -76,6 +78,9 @@ const char* const kUsage =
     "\n"
     "Formats (by extension, any letter case):\n";
 
+// The usage with the fast routine's size as built, and the formats table.
+std::string Usage();
+
 // The rows of the formats table, in the layout of the lines above.
 std::string FormatLines() {
     std::string text;
@@ -93,6 +98,14 @@ std::string FormatLines() {
                 ")\n";
     }
     return text;
+}
+
+std::string Usage() {
+    std::string text = kUsage;
+    const std::string mark = "{fast-size}";
+    text.replace(text.find(mark), mark.size(),
+                 std::to_string(PrintRoutineSize(TPrintRoutine::Fast)));
+    return text + FormatLines();
 }
 
 struct TCommand {
@@ -153,7 +166,7 @@ int main(int argc, char** argv) {
     if (argc < 2) return UsageError("no command given");
     const std::string first = argv[1];
     if (IsHelp(first) || first == "help") {
-        std::cout << kUsage << FormatLines();
+        std::cout << Usage();
         return 0;
     }
     if (first == "-V" || first == "--version") {
@@ -164,7 +177,7 @@ int main(int argc, char** argv) {
     for (const auto& command : kCommands) {
         if (first != command.Name) continue;
         if (AsksForHelp(args)) {
-            std::cout << kUsage << FormatLines();
+            std::cout << Usage();
             return 0;
         }
         try {

@@ -10,6 +10,7 @@
 #include "formats/fileio.h"
 #include "model/font.h"
 #include "runcli.h"
+#include "spectrum/printroutine.h"
 #include "spectrum/spectrumfiles.h"
 #include "spectrum/spectrumscreen.h"
 #include "tempdir.h"
@@ -105,7 +106,9 @@ TEST_F(CliSpectrum, SaysWhatDoesNotShowAndStillWrites) {
          "3 of its 5 characters are left out\n"},
     };
     for (const auto& row : rows) {
-        std::vector<std::string> args = {"spectrum", FontPath, Out("w.tap")};
+        // The compact routine's tape loads the text as its last block.
+        std::vector<std::string> args = {"spectrum", FontPath, Out("w.tap"), "--routine",
+                                         "compact"};
         args.insert(args.end(), row.Args.begin(), row.Args.end());
         const testcli::TRun r = testcli::RunCli(args);
         EXPECT_EQ(r.Status, 0) << row.What;
@@ -155,6 +158,16 @@ TEST_F(CliSpectrum, RefusesBadArgumentsAndWritesNothing) {
         << compactWords.Err;
     EXPECT_FALSE(fs::exists(Out("a.tap")));
     EXPECT_FALSE(fs::exists(Out("a.png")));
+}
+
+// The help names the fast routine's size as built, its channel included.
+TEST_F(CliSpectrum, HelpSaysHowLargeTheFastRoutineIs) {
+    const testcli::TRun run = testcli::RunCli({"spectrum", "--help"});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_NE(run.Out.find("(fast: " + std::to_string(PrintRoutineSize(TPrintRoutine::Fast)) +
+                           " bytes with its PRINT #4 channel;\n"),
+              std::string::npos)
+        << run.Out;
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "formats/fileio.h"
 #include "model/font.h"
 #include "render/textlayout.h"
+#include "spectrum/basicloader.h"
 #include "spectrum/printroutine.h"
 #include "spectrum/spectrumfiles.h"
 #include "spectrumfonts.h"
@@ -26,6 +27,7 @@ using TBytes = std::vector<std::uint8_t>;
 struct LibSpectrum : ::testing::Test {
     static void SetUpTestSuite() { libspectrum_init(); }
     void SnapshotShowsTheText(TPrintRoutine routine);
+    void TapeHoldsALoaderAndTheCodeBlocks(TPrintRoutine routine);
 };
 
 TSpectrumOptions SampleOptions() {
@@ -66,10 +68,21 @@ void ExpectStartUpShowsText(z80test::TZ80Machine& m, unsigned pc, unsigned sp, T
     EXPECT_EQ(m.Ula & 7, o.Border);
 }
 
-TEST_F(LibSpectrum, TapeHoldsALoaderAndThreeCodeBlocksThatShowTheText) {
+// The fast routine's program prints the text itself (its run in a BASIC
+// ROM is in spectrumbasic_test.cpp); the compact one's loads it as a fourth
+// block and runs the start-up.
+TEST_F(LibSpectrum, TapeHoldsALoaderAndTheCodeBlocksInPlace) {
+    for (const TPrintRoutine routine : {TPrintRoutine::Fast, TPrintRoutine::Compact}) {
+        SCOPED_TRACE(routine == TPrintRoutine::Fast ? "fast" : "compact");
+        TapeHoldsALoaderAndTheCodeBlocks(routine);
+    }
+}
+
+void LibSpectrum::TapeHoldsALoaderAndTheCodeBlocks(TPrintRoutine routine) {
     TFZXFont font;
     MakeSampleFont(font);
-    const TSpectrumOptions o = SampleOptions();
+    TSpectrumOptions o = SampleOptions();
+    o.Routine = routine;
     TSpectrumProgram program;
     ASSERT_EQ(BuildSpectrumProgram(font, o, program), "");
     const TBytes tap = BuildSpectrumTape(program);
@@ -86,7 +99,8 @@ TEST_F(LibSpectrum, TapeHoldsALoaderAndThreeCodeBlocksThatShowTheText) {
         blocks.emplace_back(data, data + libspectrum_tape_block_data_length(b));
     }
     libspectrum_tape_free(tape);
-    ASSERT_EQ(blocks.size(), 8u);
+    const std::size_t files = routine == TPrintRoutine::Fast ? 3 : 4;
+    ASSERT_EQ(blocks.size(), 2 * files);
 
     z80test::TZ80Machine m;
     unsigned usr = 0;
@@ -107,33 +121,51 @@ TEST_F(LibSpectrum, TapeHoldsALoaderAndThreeCodeBlocksThatShowTheText) {
         EXPECT_EQ(header[12] | (header[13] << 8), static_cast<int>(body.size())) << "length";
         const unsigned param1 = header[14] | (header[15] << 8);
         if (i == 0) {
-            // 10 CLEAR n: LOAD ""CODE (three times): RANDOMIZE USR n
+            // 10 CLEAR n: LOAD ""CODE ... and RANDOMIZE USR n, in lines
+            // whose lengths lead to the program's end
             EXPECT_EQ(header[1], 0) << "a program";
             EXPECT_EQ(param1, 10u) << "starts at line 10";
             EXPECT_EQ(header[16] | (header[17] << 8), static_cast<int>(body.size()));
             ASSERT_GE(body.size(), 5u);
             EXPECT_EQ(body[0] * 256 + body[1], 10);
-            EXPECT_EQ(body[2] | (body[3] << 8), static_cast<int>(body.size()) - 4);
-            EXPECT_EQ(body.back(), 0x0D);
             EXPECT_EQ(body[4], 0xFD) << "CLEAR";
             std::size_t loads = 0;
-            for (std::size_t k = 0; k + 1 < body.size(); ++k) {
-                if (body[k] == 0xEF) ++loads;
-                if (body[k] == 0x0E) { // a number's hidden form agrees with its digits
-                    std::size_t d = k;
-                    while (d > 0 && body[d - 1] >= '0' && body[d - 1] <= '9')
-                        --d;
-                    const unsigned shown = static_cast<unsigned>(std::stoul(std::string(
-                        body.begin() + static_cast<long>(d), body.begin() + static_cast<long>(k))));
-                    EXPECT_EQ(body[k + 3] | (body[k + 4] << 8), static_cast<int>(shown));
-                    if (body[d - 1] == 0xC0) usr = shown;
+            std::size_t line = 0;
+            while (line + 4 < body.size()) {
+                const std::size_t end = line + 4 + (body[line + 2] | (body[line + 3] << 8));
+                ASSERT_LE(end, body.size()) << "line length";
+                EXPECT_EQ(body[end - 1], 0x0D) << "line end";
+                for (std::size_t k = line + 4; k + 1 < end; ++k) {
+                    if (body[k] == 0xEF) ++loads;
+                    if (body[k] == 0x0E) { // a number's hidden form agrees with its digits
+                        std::size_t d = k;
+                        while (d > line + 4 && body[d - 1] >= '0' && body[d - 1] <= '9')
+                            --d;
+                        ASSERT_LT(d, k) << "a number without digits";
+                        const unsigned shown = static_cast<unsigned>(
+                            std::stoul(std::string(body.begin() + static_cast<long>(d),
+                                                   body.begin() + static_cast<long>(k))));
+                        EXPECT_EQ(body[k + 3] | (body[k + 4] << 8), static_cast<int>(shown));
+                        if (body[d - 1] == 0xC0) usr = shown;
+                        k += 5;
+                    }
                 }
+                line = end;
             }
-            EXPECT_EQ(loads, 3u);
+            EXPECT_EQ(line, body.size()) << "line lengths";
+            EXPECT_EQ(loads, files - 1);
         } else {
             EXPECT_EQ(header[1], 3) << "code";
             m.Load(param1, body); // LOAD ""CODE puts it where its header says
         }
+    }
+    if (routine == TPrintRoutine::Fast) {
+        EXPECT_EQ(usr, program.Org + static_cast<unsigned>(kRoutineInstall));
+        const TBytes image = program.Image();
+        const std::size_t loaded = program.Routine.size() + program.Font.size();
+        EXPECT_TRUE(std::equal(image.begin(), image.begin() + static_cast<long>(loaded),
+                               m.Memory.begin() + program.Org));
+        return;
     }
     EXPECT_EQ(usr, program.Org + static_cast<unsigned>(kRoutineStart));
     ExpectStartUpShowsText(m, usr, program.Org, font, o);
@@ -249,6 +281,23 @@ TEST(SpectrumExport, FileTypeByExtensionAndRefusals) {
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "c.tap"));
     EXPECT_NE(ExportForSpectrum(font, huge, (dir.Path() / "c.tap").string(), "f.fzx"), "");
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "c.tap"));
+
+    // 20,000 dots of a font one pixel high fit in memory and on the screen,
+    // but the tape's BASIC program printing them would leave BASIC no room
+    // below the routine: the tape is refused, the snapshot written.
+    TFZXFont dots;
+    dots.SetHeight(1);
+    dots.SetTracking(0);
+    dots.SetLastChar(32);
+    dots.Glyph(0).SetAll("1", 0, 1, 0);
+    TSpectrumOptions many;
+    many.Text.assign(20000, ' ');
+    ASSERT_EQ(BuildSpectrumProgram(dots, many, program), "");
+    EXPECT_EQ(ExportForSpectrum(dots, many, (dir.Path() / "d.tap").string(), "d.fzx"),
+              CheckBasicLoaderRoom(program));
+    EXPECT_NE(CheckBasicLoaderRoom(program), "");
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "d.tap"));
+    EXPECT_EQ(ExportForSpectrum(dots, many, (dir.Path() / "d.z80").string(), "d.fzx"), "");
 }
 
 } // namespace

@@ -142,12 +142,21 @@ class TZ80Machine {
     bool RomLocked = false;
     std::uint8_t Keys[8] = {};
 
+    // Blocks of a tape as a .tap file holds them (flag, data, checksum): the
+    // ROM's LD-BYTES (0x0556) takes the next one at once, as an emulator's
+    // tape trap does.
+    std::vector<std::vector<std::uint8_t>> Tape;
+
     // Runs from where the processor is, with the 50 Hz interrupt, for frames.
     void RunFrames(int frames) {
         for (int f = 0; f < frames; ++f) {
             long long t = 0;
-            while (t < 69888)
+            while (t < 69888) {
+                if (!Tape.empty() && z80ex_get_reg(FCpu, regPC) == 0x0556 &&
+                    z80ex_last_op_type(FCpu) == 0)
+                    LoadBlock();
                 t += z80ex_step(FCpu);
+            }
             z80ex_int(FCpu);
         }
     }
@@ -168,6 +177,30 @@ class TZ80Machine {
     }
 
   private:
+    // LD-BYTES: A = the flag wanted, IX = where, DE = how many; returns with
+    // carry set when loaded.
+    void LoadBlock() {
+        const std::vector<std::uint8_t> block = Tape.front();
+        Tape.erase(Tape.begin());
+        unsigned af = z80ex_get_reg(FCpu, regAF);
+        unsigned ix = z80ex_get_reg(FCpu, regIX);
+        const unsigned length = z80ex_get_reg(FCpu, regDE);
+        const bool loaded = !block.empty() && block[0] == (af >> 8) && block.size() >= length + 2;
+        if (loaded) {
+            for (unsigned i = 0; i < length; ++i)
+                Memory[(ix + i) & 0xFFFF] = block[1 + i];
+            ix += length;
+            z80ex_set_reg(FCpu, regIX, static_cast<Z80EX_WORD>(ix & 0xFFFF));
+            z80ex_set_reg(FCpu, regDE, 0);
+        }
+        af = loaded ? (af | 1) : (af & ~1u);
+        z80ex_set_reg(FCpu, regAF, static_cast<Z80EX_WORD>(af));
+        const unsigned sp = z80ex_get_reg(FCpu, regSP); // RET
+        z80ex_set_reg(FCpu, regPC,
+                      static_cast<Z80EX_WORD>(Memory[sp] | (Memory[(sp + 1) & 0xFFFF] << 8)));
+        z80ex_set_reg(FCpu, regSP, static_cast<Z80EX_WORD>((sp + 2) & 0xFFFF));
+    }
+
     static Z80EX_BYTE Read(Z80EX_CONTEXT*, Z80EX_WORD addr, int, void* self) {
         return static_cast<TZ80Machine*>(self)->Memory[addr];
     }

@@ -23,6 +23,11 @@ constexpr int kParamBorder = 13; // byte
 constexpr int kParamWrap = 14;   // byte: 0 breaks lines between characters, 1 between words
 // The entry for BASIC's USR: prints from the parameters text, font, X, Y, wrap.
 constexpr int kRoutineBasic = 15;
+// The fast routine's entry for BASIC's USR that attaches its channel to the
+// stream in kParamStream, with the font and the first line's place from the
+// parameters font, X and Y; afterwards PRINT #4 prints in the font.
+constexpr int kRoutineInstall = 30;
+constexpr int kParamStream = 33; // byte: 4 unless POKEd, 4..15
 
 // The routine's bytes for running at org.
 std::vector<std::uint8_t> PrintRoutineAt(std::uint16_t org,

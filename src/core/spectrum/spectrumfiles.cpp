@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "formats/fileio.h"
+#include "spectrum/basicloader.h"
 #include "spectrum/printroutine.h"
 #include "spectrum/spectrumscreen.h"
 
@@ -42,41 +43,6 @@ void AddTapeFile(TBytes& tape, std::uint8_t type, const std::string& name, const
     AddTapeBlock(tape, 0xFF, data);
 }
 
-// A number in a BASIC line: its digits, then the hidden five-byte form.
-void AddNumber(TBytes& line, unsigned value) {
-    for (const char ch : std::to_string(value))
-        line.push_back(static_cast<std::uint8_t>(ch));
-    line.push_back(0x0E);
-    line.push_back(0);
-    line.push_back(0);
-    AddWord(line, value);
-    line.push_back(0);
-}
-
-enum : std::uint8_t {
-    kTokenCode = 0xAF,
-    kTokenUsr = 0xC0,
-    kTokenLoad = 0xEF,
-    kTokenRandomize = 0xF9,
-    kTokenClear = 0xFD,
-};
-
-// 10 CLEAR org-1: LOAD ""CODE: LOAD ""CODE: LOAD ""CODE: RANDOMIZE USR org
-TBytes BasicLoader(unsigned org) {
-    TBytes body{kTokenClear};
-    AddNumber(body, org - 1);
-    for (int i = 0; i < 3; ++i) {
-        body.insert(body.end(), {':', kTokenLoad, '"', '"', kTokenCode});
-    }
-    body.insert(body.end(), {':', kTokenRandomize, kTokenUsr});
-    AddNumber(body, org + kRoutineStart);
-    body.push_back(0x0D);
-    TBytes program{0, 10}; // line number, high byte first
-    AddWord(program, static_cast<unsigned>(body.size()));
-    program.insert(program.end(), body.begin(), body.end());
-    return program;
-}
-
 // The source line of a start-up parameter, with its value replaced.
 void SetParameter(std::string& source, const std::string& label, const std::string& value) {
     const std::size_t at = source.find("\n" + label + ":");
@@ -110,11 +76,13 @@ void AddDataLines(std::ostringstream& out, const TBytes& bytes) {
 
 std::vector<std::uint8_t> BuildSpectrumTape(const TSpectrumProgram& program) {
     TBytes tape;
-    const TBytes loader = BasicLoader(program.Org);
+    const TBytes loader = BasicLoader(program);
     AddTapeFile(tape, 0, "quorrel", loader, 10, static_cast<unsigned>(loader.size()));
     AddTapeFile(tape, 3, "fzxprint", program.Routine, program.Org, 32768);
     AddTapeFile(tape, 3, "font", program.Font, program.FontAddress(), 32768);
-    AddTapeFile(tape, 3, "text", program.Text, program.TextAddress(), 32768);
+    // The fast routine's program prints the text itself.
+    if (program.Options.Routine == TPrintRoutine::Compact)
+        AddTapeFile(tape, 3, "text", program.Text, program.TextAddress(), 32768);
     return tape;
 }
 
@@ -180,10 +148,26 @@ std::string BuildSpectrumSource(const TSpectrumProgram& program, const std::stri
             << ", the left edge at " << org + kParamX << ", the top at " << org + kParamY << ",\n"
             << ";   then RANDOMIZE USR " << org + kRoutineBasic << " (fzx_basic).\n"
             << ";   Lines break between characters; between words once the byte\n"
-            << ";   fz_p_wrap (at " << org + kParamWrap << ") is 1.\n";
+            << ";   fz_p_wrap (at " << org + kParamWrap << ") is 1.\n"
+            << ";\n"
+            << ";   PRINT #4 from BASIC: RANDOMIZE USR " << org + kRoutineInstall
+            << " (fzx_install) attaches the\n"
+            << ";   routine to stream 4 with the font whose address is at " << org + kParamFont
+            << "\n"
+            << ";   and " << org + kParamFont + 1
+            << ", fz_font here (another stream, 4 to 15: POKE " << org + kParamStream
+            << " first). Then\n"
+            << ";     PRINT #4;AT 16,8;\"Hello, \";\n"
+            << ";     PRINT #4;\"world!\"'\"Score: \";1234\n"
+            << ";   prints in the font: AT takes a pixel line and column, every line\n"
+            << ";   starts at that column, and a PRINT goes on where the last ended.\n"
+            << ";   The routine takes " << program.Routine.size() << " bytes, " << org << " to "
+            << org + program.Routine.size() - 1 << ", its channel included.\n";
     else // the compact routine keeps to the one entry, and its start-up has no block
         out << ";   Lines break between characters. This compact routine has no\n"
-            << ";   entry for BASIC; the fast one has.\n";
+            << ";   entry for BASIC and no PRINT #4 channel; the fast one has.\n"
+            << ";   The routine takes " << program.Routine.size() << " bytes, " << org << " to "
+            << org + program.Routine.size() - 1 << ", its start-up included.\n";
     out << ";\n"
         << "; Example, from a program of your own:\n"
         << ";       ld      hl,0x5800       ; black ink on white paper everywhere\n"
@@ -220,6 +204,8 @@ std::string ExportForSpectrum(const TFZXFont& font, const TSpectrumOptions& opti
         SetSpectrumText(screen, font, options);
         bytes = screen.Memory();
     } else if (ext == ".TAP") {
+        const std::string room = CheckBasicLoaderRoom(program);
+        if (!room.empty()) return room;
         bytes = BuildSpectrumTape(program);
     } else if (ext == ".Z80") {
         bytes = BuildSpectrumSnapshot(program);

@@ -11,8 +11,9 @@
 
 class TFZXFont;
 
-// A .tap: a BASIC loader (CLEAR, three LOAD ""CODE, RANDOMIZE USR) that
-// starts on its own, then the routine, the font and the text as code blocks.
+// A .tap: a BASIC program that starts on its own (see basicloader.h), then
+// the routine and the font as code blocks (and, for the compact routine,
+// the text).
 std::vector<std::uint8_t> BuildSpectrumTape(const TSpectrumProgram& program);
 
 // A version 1 .z80 snapshot of a 48K machine, memory uncompressed: the
@@ -26,7 +27,8 @@ std::string BuildSpectrumSource(const TSpectrumProgram& program, const std::stri
 
 // Writes .tap, .z80, .asm or .scr (the screen the program shows, 6,912
 // bytes, see spectrumscreen.h) by path's extension (any letter case); fontName
-// goes into the source's comment. "" or the message; a file that cannot be
+// goes into the source's comment. "" or the message (also when a tape's
+// BASIC program leaves BASIC no room below the routine); a file that cannot be
 // created throws TFileError, and an existing file is replaced only once the
 // new one is complete.
 std::string ExportForSpectrum(const TFZXFont& font, const TSpectrumOptions& options,

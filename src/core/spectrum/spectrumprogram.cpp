@@ -51,8 +51,25 @@ std::string BuildSpectrumProgram(const TFZXFont& font, const TSpectrumOptions& o
     p.Routine[kParamBorder] = static_cast<std::uint8_t>(options.Border & 7);
     if (options.Routine == TPrintRoutine::Fast)
         p.Routine[kParamWrap] = options.Wrap == TWrapMode::Words ? 1 : 0;
+    p.Lines = SpectrumScreenLines(font, options);
     program = std::move(p);
     return "";
+}
+
+std::vector<std::string> SpectrumScreenLines(const TFZXFont& font,
+                                             const TSpectrumOptions& options) {
+    TTextFrame frame;
+    frame.Left = options.X;
+    frame.Top = options.Y;
+    frame.Wrap = options.Wrap;
+    std::vector<std::string> lines;
+    const int height = font.Height();
+    for (const TTextPlacement& p : LayOutText(font, options.Text, frame)) {
+        const std::size_t line = static_cast<std::size_t>((p.Y - options.Y) / height);
+        if (lines.size() <= line) lines.resize(line + 1);
+        lines[line] += static_cast<char>(p.Code);
+    }
+    return lines;
 }
 
 std::vector<std::string> SpectrumWarnings(const TFZXFont& font, const TSpectrumOptions& options) {

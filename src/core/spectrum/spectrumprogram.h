@@ -30,6 +30,9 @@ struct TSpectrumProgram {
     std::vector<std::uint8_t> Routine; // relocated, parameters filled in
     std::vector<std::uint8_t> Font;    // the FZX file
     std::vector<std::uint8_t> Text;    // the codes and a 0 behind them
+    // The text as the screen shows it, line by line from the first (see
+    // SpectrumScreenLines): what a tape's BASIC program prints.
+    std::vector<std::string> Lines;
     TSpectrumOptions Options;
 
     std::uint16_t FontAddress() const { return static_cast<std::uint16_t>(Org + Routine.size()); }
@@ -45,6 +48,13 @@ struct TSpectrumProgram {
 // font cannot be written as FZX, or everything is too large for a 48K machine.
 std::string BuildSpectrumProgram(const TFZXFont& font, const TSpectrumOptions& options,
                                  TSpectrumProgram& program);
+
+// The codes the layout sets on each screen line, from the first line to the
+// last that holds a character ("" for a line between them that holds none;
+// spaces dropped at a word break are left out). Printed one line after the
+// other from X, Y, breaking lines between characters only, they set the
+// same screen as the whole text with options.Wrap.
+std::vector<std::string> SpectrumScreenLines(const TFZXFont& font, const TSpectrumOptions& options);
 
 // What the user should hear about an export that still goes ahead: how much
 // of the text fits on the screen ("161 of 506 characters fit on the
