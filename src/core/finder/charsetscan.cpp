@@ -1,0 +1,270 @@
+#include "finder/charsetscan.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+namespace {
+
+constexpr int kCell = 8;
+constexpr int kUdgCount = 21;
+// Below this a window is no set (tuned on made-up memory, see the bench).
+constexpr int kMinScore = 60;
+
+int Ink(std::uint8_t b) {
+    int n = 0;
+    for (; b; b &= static_cast<std::uint8_t>(b - 1))
+        ++n;
+    return n;
+}
+
+// A cell that could be a character: some ink but not a solid block, a blank
+// column (characters keep a gap to their neighbours) and strokes, not
+// scattered pixels as code and random data give.
+bool GlyphLike(const std::uint8_t* c) {
+    int ink = 0, isolated = 0;
+    std::uint8_t all = 0;
+    for (int r = 0; r < kCell; ++r) {
+        const unsigned row = c[r];
+        const unsigned up = r > 0 ? c[r - 1] : 0u, down = r < kCell - 1 ? c[r + 1] : 0u;
+        const unsigned near = up | down;
+        const unsigned touch = near | (near << 1) | (near >> 1) | (row << 1) | (row >> 1);
+        isolated += Ink(static_cast<std::uint8_t>(row & ~touch));
+        ink += Ink(c[r]);
+        all |= c[r];
+    }
+    return ink >= 2 && ink <= 40 && all != 0xFF && isolated <= 2 && isolated * 6 <= ink + 6;
+}
+
+bool Blank(const std::uint8_t* c) {
+    for (int r = 0; r < kCell; ++r)
+        if (c[r]) return false;
+    return true;
+}
+
+// First and last inked row of a cell; -1 for a blank one.
+void InkRows(const std::uint8_t* c, int& top, int& bottom) {
+    top = bottom = -1;
+    for (int r = 0; r < kCell; ++r)
+        if (c[r]) {
+            if (top < 0) top = r;
+            bottom = r;
+        }
+}
+
+int InkCount(const std::uint8_t* c) {
+    int n = 0;
+    for (int r = 0; r < kCell; ++r)
+        n += Ink(c[r]);
+    return n;
+}
+
+// Whether the row is one run of set bits.
+bool Bar(std::uint8_t row) {
+    if (!row) return false;
+    while (!(row & 1))
+        row >>= 1;
+    return (row & (row + 1)) == 0;
+}
+
+// Punctuation that looks the same in nearly every font: whether the cell of
+// code looks like it. -1 where the code has no such test.
+int PunctuationFits(int code, const std::uint8_t* c) {
+    int top = 0, bottom = 0;
+    InkRows(c, top, bottom);
+    const int ink = InkCount(c);
+    if (top < 0) return code == 32 ? 1 : -1;
+    switch (code) {
+    case '-': { // one bar (or two equal ones) in the middle
+        const bool bars = Bar(c[top]) && c[bottom] == c[top] && bottom - top <= 1;
+        return bars && top >= 2 && bottom <= 5;
+    }
+    case '_':
+        return top >= 5 && Bar(c[bottom]);
+    case '.':
+        return ink <= 9 && top >= 4;
+    case ',':
+        return ink <= 10 && top >= 3;
+    case '\'':
+    case '"':
+    case '`':
+        return ink <= 10 && bottom <= 4;
+    case ':':
+    case ';': { // two groups of rows with a gap between
+        int groups = 0;
+        for (int r = top; r <= bottom; ++r)
+            if (c[r] && (r == top || !c[r - 1])) ++groups;
+        return groups == 2 && ink <= 14;
+    }
+    case '=': {
+        int groups = 0;
+        for (int r = top; r <= bottom; ++r)
+            if (c[r] && (r == top || !c[r - 1])) ++groups;
+        return groups == 2 && Bar(c[top]) && Bar(c[bottom]);
+    }
+    default:
+        return -1;
+    }
+}
+
+// The most frequent value of the list, as a fraction of its size.
+double ModeShare(const std::vector<int>& values) {
+    if (values.empty()) return 0.0;
+    std::array<int, kCell> counts{};
+    for (int v : values)
+        if (v >= 0 && v < kCell) ++counts[static_cast<std::size_t>(v)];
+    return static_cast<double>(*std::max_element(counts.begin(), counts.end())) /
+           static_cast<double>(values.size());
+}
+
+} // namespace
+
+int CharsetScore(const std::uint8_t* cells, int count, int firstCode) {
+    // Letters and digits weigh most: games often put graphics in the places
+    // of punctuation, seldom in those of letters.
+    double glyphs = 0, weights = 0;
+    int blanks = 0, others = 0, punctuation = 0, punctuationTests = 0;
+    std::vector<int> bottoms, tops;
+    int within = 0, across = 0;
+    std::vector<std::uint64_t> seen;
+    std::array<int, kCell> rowUse{};
+    int text = 0;
+    for (int k = 0; k < count; ++k) {
+        const std::uint8_t* c = cells + k * kCell;
+        const int code = firstCode + k;
+        const int fits = PunctuationFits(code, c);
+        if (fits >= 0) {
+            ++punctuationTests;
+            punctuation += fits;
+        }
+        if (code == 32) continue;
+        ++others;
+        const bool upper = (code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z');
+        const bool lower = code >= 'a' && code <= 'z';
+        const double weight = upper ? 2.0 : lower ? 1.0 : 0.5;
+        weights += weight;
+        if (Blank(c)) {
+            blanks += upper || lower;
+            continue;
+        }
+        glyphs += weight * GlyphLike(c);
+        std::uint64_t key = 0;
+        bool printable = true;
+        for (int r = 0; r < kCell; ++r) {
+            key = key << 8 | c[r];
+            rowUse[static_cast<std::size_t>(r)] += c[r] != 0;
+            printable = printable && c[r] >= 0x20 && c[r] < 0x7F;
+        }
+        text += printable;
+        seen.push_back(key);
+        if (upper) {
+            int top = 0, bottom = 0;
+            InkRows(c, top, bottom);
+            tops.push_back(top);
+            bottoms.push_back(bottom);
+        }
+        // Strokes run on inside a character; across the line between two
+        // cells they do not, unless the cells are cut in the wrong place.
+        for (int r = 0; r + 1 < kCell; ++r)
+            within += Ink(static_cast<std::uint8_t>(c[r] & c[r + 1]));
+        if (k + 1 < count) across += Ink(static_cast<std::uint8_t>(c[kCell - 1] & c[kCell]));
+    }
+    if (others == 0) return 0;
+    const double glyphShare = glyphs / weights;
+    if (glyphShare < 0.6) return 0;
+    std::sort(seen.begin(), seen.end());
+    const double distinct =
+        seen.empty() ? 0.0
+                     : static_cast<double>(std::unique(seen.begin(), seen.end()) - seen.begin()) /
+                           static_cast<double>(seen.size());
+    const double punctuationShare =
+        punctuationTests ? static_cast<double>(punctuation) / punctuationTests : 0.5;
+    const double baseline = (ModeShare(bottoms) * 2 + ModeShare(tops)) / 3;
+    // Per cell boundary, how much ink continues across it compared with inside.
+    const double cut = within > 0 ? std::min(1.0, 7.0 * across / within) : 1.0;
+    // Characters use most rows of their cells; tables of numbers leave the
+    // same rows empty in every entry. Text in ASCII has no zero bytes, while
+    // nearly every character keeps a blank row.
+    int unusedRows = 0;
+    for (int use : rowUse)
+        unusedRows += use * 10 < static_cast<int>(seen.size());
+    const double textShare = seen.empty() ? 0.0 : static_cast<double>(text) / seen.size();
+    const double score = 40 * glyphShare + 20 * punctuationShare + 15 * baseline + 10 * distinct +
+                         15 * (1 - cut) - 60.0 * blanks / others -
+                         15.0 * std::max(0, unusedRows - 2) - 40 * textShare;
+    return std::clamp(static_cast<int>(score + 0.5), 0, 100);
+}
+
+std::vector<TFoundFont> ScanCharsets(const TScanArea& area, std::size_t areaIndex) {
+    std::vector<TFoundFont> found;
+    const std::vector<std::uint8_t>& bytes = area.Bytes;
+    if (bytes.size() < kCell * 2) return found;
+    const std::size_t cells = bytes.size() - kCell + 1;
+    // good[o]: the cell at o is glyph-like; runs[o]: how many glyph-like cells
+    // follow each other from o on in steps of 8.
+    std::vector<std::uint8_t> good(cells), blank(cells);
+    for (std::size_t o = 0; o < cells; ++o) {
+        good[o] = GlyphLike(&bytes[o]);
+        blank[o] = Blank(&bytes[o]);
+    }
+    // Prefix counts of glyph-like cells in steps of 8: sum[o] counts good
+    // cells at o, o - 8, o - 16 ...
+    std::vector<std::uint16_t> sum(cells);
+    for (std::size_t o = 0; o < cells; ++o)
+        sum[o] = static_cast<std::uint16_t>(good[o] + (o >= kCell ? sum[o - kCell] : 0));
+    const auto goodIn = [&](std::size_t first, int n) {
+        const std::size_t last = first + static_cast<std::size_t>(n - 1) * kCell;
+        return sum[last] - (first >= kCell ? sum[first - kCell] : 0);
+    };
+    const auto add = [&](std::size_t offset, int firstCode, int count, int score) {
+        TFoundFont f;
+        f.Area = areaIndex;
+        f.Offset = offset;
+        f.Length = static_cast<std::size_t>(count) * kCell;
+        f.Kind = TFoundKind::Charset;
+        f.FirstCode = firstCode;
+        f.LastCode = firstCode + count - 1;
+        f.Score = score;
+        found.push_back(f);
+    };
+    struct TShape {
+        int FirstCode, Count, MinGood;
+        int Penalty; // shorter and rarer shapes lose ties to the full set
+    };
+    // Longest first: a set of 96 also starts a set of 64 at the same place.
+    static const TShape kShapes[] = {
+        {32, 96, 57, 0}, {33, 95, 70, 2}, {32, 64, 38, 4}, {33, 63, 46, 6}};
+    for (std::size_t s = 0; s < cells; ++s) {
+        int best = 0;
+        for (const TShape& shape : kShapes) {
+            const std::size_t length = static_cast<std::size_t>(shape.Count) * kCell;
+            if (s + length > bytes.size()) continue;
+            const bool fromSpace = shape.FirstCode == 32;
+            if (fromSpace && !blank[s]) continue;
+            // A set from '!' whose cell before is blank is the set from the space.
+            if (!fromSpace && s >= kCell && blank[s - kCell]) continue;
+            const int need = shape.MinGood;
+            if (goodIn(fromSpace ? s + kCell : s, fromSpace ? shape.Count - 1 : shape.Count) < need)
+                continue;
+            int score = CharsetScore(&bytes[s], shape.Count, shape.FirstCode) - shape.Penalty;
+            if (static_cast<std::int64_t>(s) == area.CharsHint) score = std::min(100, score + 25);
+            if (score < kMinScore) continue;
+            // A shorter set must beat the longer one it starts.
+            if (score > best) {
+                if (best > 0) found.pop_back();
+                best = score;
+                add(s, shape.FirstCode, shape.Count, score);
+            }
+        }
+    }
+    // The user-defined graphics are wherever the system variable says.
+    const std::int64_t udg = area.UdgHint;
+    if (udg >= 0 && static_cast<std::size_t>(udg) + kUdgCount * kCell <= bytes.size()) {
+        int inked = 0;
+        for (int k = 0; k < kUdgCount; ++k)
+            inked += !Blank(&bytes[static_cast<std::size_t>(udg) + k * kCell]);
+        if (inked > 0) add(static_cast<std::size_t>(udg), 144, kUdgCount, 40 + inked * 2);
+        if (inked > 0) found.back().Kind = TFoundKind::Udg;
+    }
+    return found;
+}

@@ -1,0 +1,115 @@
+#include "finder/fontfinder.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "finder/charsetscan.h"
+#include "finder/fzxscan.h"
+#include "model/font.h"
+
+namespace {
+
+constexpr std::size_t kCell = 8;
+
+bool Overlap(const TFoundFont& a, const TFoundFont& b) {
+    return a.Area == b.Area && a.Offset < b.Offset + b.Length && b.Offset < a.Offset + a.Length;
+}
+
+// The best finds that overlap none better: neighbouring offsets of one set,
+// a shorter set inside a longer one, the cells inside an FZX font.
+std::vector<TFoundFont> Merge(std::vector<TFoundFont> all) {
+    std::stable_sort(all.begin(), all.end(), [](const TFoundFont& a, const TFoundFont& b) {
+        if (a.Score != b.Score) return a.Score > b.Score;
+        if (a.Area != b.Area) return a.Area < b.Area;
+        return a.Offset < b.Offset;
+    });
+    std::vector<TFoundFont> kept;
+    for (const TFoundFont& f : all)
+        if (std::none_of(kept.begin(), kept.end(),
+                         [&](const TFoundFont& k) { return Overlap(f, k); }))
+            kept.push_back(f);
+    return kept;
+}
+
+} // namespace
+
+std::vector<TFoundFont> FindFonts(const std::vector<TScanArea>& areas,
+                                  const std::function<bool(std::size_t, std::size_t)>& progress) {
+    std::size_t total = 0, done = 0;
+    for (const TScanArea& area : areas)
+        total += area.Bytes.size();
+    std::vector<TFoundFont> all;
+    for (std::size_t i = 0; i < areas.size(); ++i) {
+        if (progress && !progress(done, total)) break;
+        for (const TFoundFont& f : ScanCharsets(areas[i], i))
+            all.push_back(f);
+        for (const TFoundFont& f : ScanFzx(areas[i], i))
+            all.push_back(f);
+        done += areas[i].Bytes.size();
+    }
+    if (progress) progress(done, total);
+    return Merge(std::move(all));
+}
+
+std::vector<std::uint8_t> FoundFontFile(const std::vector<TScanArea>& areas,
+                                        const TFoundFont& found) {
+    const std::vector<std::uint8_t>& bytes = areas[found.Area].Bytes;
+    const auto first = bytes.begin() + static_cast<std::ptrdiff_t>(found.Offset);
+    std::vector<std::uint8_t> file;
+    if (found.Kind == TFoundKind::Fzx) {
+        file.assign(first, first + static_cast<std::ptrdiff_t>(found.Length));
+        return file;
+    }
+    // CHR data starts at the space; UDG blocks go where a CHR file holds
+    // codes 32 on, as UDG files do.
+    const int lead = found.Kind == TFoundKind::Udg ? 0 : found.FirstCode - 32;
+    file.assign(static_cast<std::size_t>(lead) * kCell, 0);
+    file.insert(file.end(), first, first + static_cast<std::ptrdiff_t>(found.Length));
+    return file;
+}
+
+std::string ReadFoundFont(TFZXFont& font, const std::vector<TScanArea>& areas,
+                          const TFoundFont& found) {
+    const std::vector<std::uint8_t> file = FoundFontFile(areas, found);
+    TFZXFont scratch;
+    const std::string error = found.Kind == TFoundKind::Fzx
+                                  ? scratch.LoadFZXBytes(file.data(), file.size())
+                                  : scratch.LoadCHRBytes(file.data(), file.size());
+    if (error.empty()) font.TakeOver(scratch);
+    return error;
+}
+
+std::string ReadFontAtPlace(TFZXFont& font, const std::vector<TScanArea>& areas,
+                            const std::string& place) {
+    std::size_t area = 0, offset = 0;
+    if (!FindPlace(areas, place, area, offset)) return "no place " + place + " in the file";
+    for (const TFoundFont& f : FindFonts(areas))
+        if (f.Area == area && f.Offset == offset) return ReadFoundFont(font, areas, f);
+    // Not found by the finder: read what the user points at as it is.
+    const std::vector<std::uint8_t>& bytes = areas[area].Bytes;
+    TFoundFont f;
+    f.Area = area;
+    f.Offset = offset;
+    if ((f.Length = FzxLengthAt(bytes, offset)) > 0) {
+        f.Kind = TFoundKind::Fzx;
+        f.LastCode = bytes[offset + 2];
+        return ReadFoundFont(font, areas, f);
+    }
+    f.Length = 96 * kCell;
+    if (offset + f.Length > bytes.size())
+        return "no FZX font at " + place + ", and too little room there for an 8x8 set";
+    return ReadFoundFont(font, areas, f);
+}
+
+std::string FoundFontText(const std::vector<TScanArea>& areas, const TFoundFont& found) {
+    const TScanArea& area = areas[found.Area];
+    std::string text = FoundKindText(found.Kind) + " " + std::to_string(found.FirstCode) + "-" +
+                       std::to_string(found.LastCode) + " at " + PlaceText(area, found.Offset);
+    if (area.LoadAddress >= 0) {
+        char address[16];
+        std::snprintf(address, sizeof address, "0x%04X",
+                      static_cast<unsigned>(area.LoadAddress + found.Offset) & 0xFFFFu);
+        text += std::string(" (address ") + address + ")";
+    }
+    return text + " (score " + std::to_string(found.Score) + ")";
+}
