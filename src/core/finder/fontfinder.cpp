@@ -104,12 +104,12 @@ std::string ReadFontAtPlace(TFZXFont& font, const std::vector<TScanArea>& areas,
 std::string FoundFontText(const std::vector<TScanArea>& areas, const TFoundFont& found) {
     const TScanArea& area = areas[found.Area];
     std::string text = FoundKindText(found.Kind) + " " + std::to_string(found.FirstCode) + "-" +
-                       std::to_string(found.LastCode) + " at " + PlaceText(area, found.Offset);
-    if (area.LoadAddress >= 0) {
+                       std::to_string(found.LastCode);
+    if (area.LoadAddress >= 0 && !area.Name.empty()) {
         char address[16];
         std::snprintf(address, sizeof address, "0x%04X",
                       static_cast<unsigned>(area.LoadAddress + found.Offset) & 0xFFFFu);
-        text += std::string(" (address ") + address + ")";
+        text += std::string(", address ") + address;
     }
-    return text + " (score " + std::to_string(found.Score) + ")";
+    return text + ", score " + std::to_string(found.Score);
 }

@@ -34,5 +34,6 @@ std::string ReadFoundFont(TFZXFont& font, const std::vector<TScanArea>& areas,
 std::string ReadFontAtPlace(TFZXFont& font, const std::vector<TScanArea>& areas,
                             const std::string& place);
 
-// "8x8 set 32-127 at 0x3D00 (score 97)": one line of what was found.
+// "8x8 set 32-127, score 97" or "FZX font 32-157, address 0x868C, score
+// 100" (where the area's load address is known): what was found.
 std::string FoundFontText(const std::vector<TScanArea>& areas, const TFoundFont& found);
