@@ -7,14 +7,17 @@
 
 #include "finder/fontfinder.h"
 #include "formats/fileio.h"
+#include "formats/fontformats.h"
+#include "gzipcodec.h"
 #include "spectrumlibrary.h"
 
 namespace {
 
 constexpr std::size_t kPage = 0x4000;
 constexpr std::uint32_t kRamStart = 0x4000;
-constexpr std::uint32_t kChars = 23606;   // system variable: character set - 256
-constexpr std::uint32_t kUdg = 23675;     // system variable: first UDG
+constexpr std::uint32_t kChars = 23606; // system variable: character set - 256
+constexpr std::uint32_t kUdg = 23675;   // system variable: first UDG
+constexpr std::uint32_t kSystemVariablesEnd = 0x5CB6;
 constexpr std::size_t kHeaderLength = 19; // flag, 17 header bytes, checksum
 
 std::string Message(const std::string& what, const TSpectrumLibrary& library) {
@@ -88,7 +91,8 @@ std::string ReadSnapshot(TSpectrumLibrary& l, const std::vector<std::uint8_t>& b
     const std::uint32_t chars = static_cast<std::uint32_t>(word(kChars)) + 256;
     const std::uint32_t udg = static_cast<std::uint32_t>(word(kUdg));
     if (chars >= kRamStart && chars <= 0xFFFF) memory.CharsHint = chars - kRamStart;
-    if (udg >= kRamStart) memory.UdgHint = udg - kRamStart;
+    // The graphics lie above the system variables; below them is the screen.
+    if (udg >= kSystemVariablesEnd) memory.UdgHint = udg - kRamStart;
     areas.push_back(std::move(memory));
     for (int page = 0; page < 8; ++page) {
         if (page == 5 || page == 2 || page == paged) continue;
@@ -113,22 +117,38 @@ std::string ReadSpectrumBytes(const std::vector<std::uint8_t>& bytes, const std:
     TSpectrumLibrary* l = LockSpectrumLibrary(lock, error);
     if (!l) return error;
     l->ClearError();
+    // Packed files: gzip is unpacked here, within the size limit (libspectrum
+    // would unpack a bomb whole); the rest is refused.
     libspectrum_id_t type = LIBSPECTRUM_ID_UNKNOWN;
     libspectrum_class_t kind = LIBSPECTRUM_CLASS_UNKNOWN;
-    if (l->IdentifyFileWithClass(&type, &kind, name.c_str(), bytes.data(), bytes.size()) !=
+    if (l->IdentifyFileRaw(&type, name.c_str(), bytes.data(), bytes.size()) !=
+            LIBSPECTRUM_ERROR_NONE ||
+        l->IdentifyClass(&kind, type) != LIBSPECTRUM_ERROR_NONE)
+        kind = LIBSPECTRUM_CLASS_UNKNOWN;
+    const std::vector<std::uint8_t>* plain = &bytes;
+    std::vector<std::uint8_t> unpacked;
+    std::string plainName = name;
+    if (kind == LIBSPECTRUM_CLASS_COMPRESSED) {
+        if (type != LIBSPECTRUM_ID_COMPRESSED_GZ) return "a compressed file; unpack it first";
+        error = Gunzip(bytes, kMaxSpectrumFileSize, unpacked);
+        if (!error.empty()) return error;
+        plain = &unpacked;
+        if (EndsWithIgnoringCase(plainName, ".gz")) plainName.resize(plainName.size() - 3);
+    }
+    if (l->IdentifyFileWithClass(&type, &kind, plainName.c_str(), plain->data(), plain->size()) !=
         LIBSPECTRUM_ERROR_NONE)
         kind = LIBSPECTRUM_CLASS_UNKNOWN;
     l->ClearError();
     if (kind == LIBSPECTRUM_CLASS_TAPE)
-        error = ReadTape(*l, bytes, type, name, areas);
+        error = ReadTape(*l, *plain, type, plainName, areas);
     else if (kind == LIBSPECTRUM_CLASS_SNAPSHOT)
-        error = ReadSnapshot(*l, bytes, type, name, areas);
+        error = ReadSnapshot(*l, *plain, type, plainName, areas);
     else if (kind == LIBSPECTRUM_CLASS_COMPRESSED)
         error = "a compressed file; unpack it first";
     else {
         // ROM images, screens and anything else: the bytes as they are.
         TScanArea raw;
-        raw.Bytes = bytes;
+        raw.Bytes = *plain;
         areas.push_back(std::move(raw));
     }
     if (!error.empty()) areas.clear();

@@ -36,6 +36,8 @@ std::string Load() {
         dlsym(handle, "libspectrum_error_function"));
     const bool all =
         Resolve(handle, "libspectrum_init", init) &&
+        Resolve(handle, "libspectrum_identify_file_raw", l.IdentifyFileRaw) &&
+        Resolve(handle, "libspectrum_identify_class", l.IdentifyClass) &&
         Resolve(handle, "libspectrum_identify_file_with_class", l.IdentifyFileWithClass) &&
         Resolve(handle, "libspectrum_tape_alloc", l.TapeAlloc) &&
         Resolve(handle, "libspectrum_tape_read", l.TapeRead) &&

@@ -10,6 +10,8 @@
 #include <string>
 
 struct TSpectrumLibrary {
+    decltype(&libspectrum_identify_file_raw) IdentifyFileRaw = nullptr;
+    decltype(&libspectrum_identify_class) IdentifyClass = nullptr;
     decltype(&libspectrum_identify_file_with_class) IdentifyFileWithClass = nullptr;
     decltype(&libspectrum_tape_alloc) TapeAlloc = nullptr;
     decltype(&libspectrum_tape_read) TapeRead = nullptr;

@@ -11,11 +11,20 @@ constexpr int kUdgCount = 21;
 // Below this a window is no set (tuned on made-up memory, see the bench).
 constexpr int kMinScore = 60;
 
+// Set bits of each byte value: the scan counts ink at every offset.
+struct TInkTable {
+    std::uint8_t Count[256];
+    constexpr TInkTable() : Count() {
+        for (int v = 0; v < 256; ++v)
+            Count[v] = static_cast<std::uint8_t>((v & 1) + (v >> 1 & 1) + (v >> 2 & 1) +
+                                                 (v >> 3 & 1) + (v >> 4 & 1) + (v >> 5 & 1) +
+                                                 (v >> 6 & 1) + (v >> 7 & 1));
+    }
+};
+constexpr TInkTable kInk;
+
 int Ink(std::uint8_t b) {
-    int n = 0;
-    for (; b; b &= static_cast<std::uint8_t>(b - 1))
-        ++n;
-    return n;
+    return kInk.Count[b];
 }
 
 // A cell that could be a character: some ink but not a solid block, a blank
@@ -107,14 +116,10 @@ int PunctuationFits(int code, const std::uint8_t* c) {
     }
 }
 
-// The most frequent value of the list, as a fraction of its size.
-double ModeShare(const std::vector<int>& values) {
-    if (values.empty()) return 0.0;
-    std::array<int, kCell> counts{};
-    for (int v : values)
-        if (v >= 0 && v < kCell) ++counts[static_cast<std::size_t>(v)];
-    return static_cast<double>(*std::max_element(counts.begin(), counts.end())) /
-           static_cast<double>(values.size());
+// The most frequent of the counted values, as a fraction of all of them.
+double ModeShare(const std::array<int, kCell>& counts, int all) {
+    if (all == 0) return 0.0;
+    return static_cast<double>(*std::max_element(counts.begin(), counts.end())) / all;
 }
 
 } // namespace
@@ -124,9 +129,11 @@ int CharsetScore(const std::uint8_t* cells, int count, int firstCode) {
     // of punctuation, seldom in those of letters.
     double glyphs = 0, weights = 0;
     int blanks = 0, others = 0, punctuation = 0, punctuationTests = 0;
-    std::vector<int> bottoms, tops;
+    std::array<int, kCell> tops{}, bottoms{};
+    int lettersAndDigits = 0;
     int within = 0, across = 0;
-    std::vector<std::uint64_t> seen;
+    std::array<std::uint64_t, 256> seen;
+    std::size_t seenCount = 0;
     std::array<int, kCell> rowUse{};
     int text = 0;
     for (int k = 0; k < count; ++k) {
@@ -156,12 +163,13 @@ int CharsetScore(const std::uint8_t* cells, int count, int firstCode) {
             printable = printable && c[r] >= 0x20 && c[r] < 0x7F;
         }
         text += printable;
-        seen.push_back(key);
+        seen[seenCount++] = key;
         if (upper) {
             int top = 0, bottom = 0;
             InkRows(c, top, bottom);
-            tops.push_back(top);
-            bottoms.push_back(bottom);
+            ++tops[static_cast<std::size_t>(top)];
+            ++bottoms[static_cast<std::size_t>(bottom)];
+            ++lettersAndDigits;
         }
         // Strokes run on inside a character; across the line between two
         // cells they do not, unless the cells are cut in the wrong place.
@@ -172,14 +180,18 @@ int CharsetScore(const std::uint8_t* cells, int count, int firstCode) {
     if (others == 0) return 0;
     const double glyphShare = glyphs / weights;
     if (glyphShare < 0.6) return 0;
-    std::sort(seen.begin(), seen.end());
+    std::sort(seen.begin(), seen.begin() + static_cast<std::ptrdiff_t>(seenCount));
     const double distinct =
-        seen.empty() ? 0.0
-                     : static_cast<double>(std::unique(seen.begin(), seen.end()) - seen.begin()) /
-                           static_cast<double>(seen.size());
+        seenCount == 0
+            ? 0.0
+            : static_cast<double>(
+                  std::unique(seen.begin(), seen.begin() + static_cast<std::ptrdiff_t>(seenCount)) -
+                  seen.begin()) /
+                  static_cast<double>(seenCount);
     const double punctuationShare =
         punctuationTests ? static_cast<double>(punctuation) / punctuationTests : 0.5;
-    const double baseline = (ModeShare(bottoms) * 2 + ModeShare(tops)) / 3;
+    const double baseline =
+        (ModeShare(bottoms, lettersAndDigits) * 2 + ModeShare(tops, lettersAndDigits)) / 3;
     // Per cell boundary, how much ink continues across it compared with inside.
     const double cut = within > 0 ? std::min(1.0, 7.0 * across / within) : 1.0;
     // Characters use most rows of their cells; tables of numbers leave the
@@ -187,21 +199,84 @@ int CharsetScore(const std::uint8_t* cells, int count, int firstCode) {
     // nearly every character keeps a blank row.
     int unusedRows = 0;
     for (int use : rowUse)
-        unusedRows += use * 10 < static_cast<int>(seen.size());
-    const double textShare = seen.empty() ? 0.0 : static_cast<double>(text) / seen.size();
+        unusedRows += use * 10 < static_cast<int>(seenCount);
+    const double textShare = seenCount == 0 ? 0.0 : static_cast<double>(text) / seenCount;
     const double score = 40 * glyphShare + 20 * punctuationShare + 15 * baseline + 10 * distinct +
                          15 * (1 - cut) - 60.0 * blanks / others -
                          15.0 * std::max(0, unusedRows - 2) - 40 * textShare;
     return std::clamp(static_cast<int>(score + 0.5), 0, 100);
 }
 
+namespace {
+
+struct TShape {
+    int FirstCode, Count, MinGood;
+    int Penalty; // shorter and rarer shapes lose ties to the full set
+};
+// Longest first: a set of 96 also starts a set of 64 at the same place.
+constexpr TShape kShapes[] = {{32, 96, 57, 0}, {33, 95, 70, 2}, {32, 64, 38, 4}, {33, 63, 46, 6}};
+
+TFoundFont SetFound(std::size_t offset, int firstCode, int count, int score) {
+    TFoundFont f;
+    f.Offset = offset;
+    f.Length = static_cast<std::size_t>(count) * kCell;
+    f.Kind = TFoundKind::Charset;
+    f.FirstCode = firstCode;
+    f.LastCode = firstCode + count - 1;
+    f.Score = score;
+    return f;
+}
+
+// The best set starting at s (Score 0: none). goodIn(first, n) counts the
+// glyph-like cells among n from first on, blankAt(o) tells a blank cell.
+template <class GoodIn, class BlankAt>
+TFoundFont BestSetAt(const TScanArea& area, std::size_t s, GoodIn goodIn, BlankAt blankAt) {
+    const std::vector<std::uint8_t>& bytes = area.Bytes;
+    // The set the CHARS system variable points at needs less to be taken.
+    const bool hinted = static_cast<std::int64_t>(s) == area.CharsHint;
+    TFoundFont best;
+    for (const TShape& shape : kShapes) {
+        const std::size_t length = static_cast<std::size_t>(shape.Count) * kCell;
+        if (s + length > bytes.size()) continue;
+        const bool fromSpace = shape.FirstCode == 32;
+        if (fromSpace && !blankAt(s)) continue;
+        // A set from '!' whose cell before is blank is the set from the
+        // space; one whose cell before is a character is the inside of a
+        // longer set (whose every offset looks like a set).
+        if (!fromSpace && s >= kCell && (blankAt(s - kCell) || goodIn(s - kCell, 1) > 0)) continue;
+        const int need = hinted ? shape.MinGood / 2 : shape.MinGood;
+        if (goodIn(fromSpace ? s + kCell : s, fromSpace ? shape.Count - 1 : shape.Count) < need)
+            continue;
+        int score = CharsetScore(&bytes[s], shape.Count, shape.FirstCode) - shape.Penalty;
+        if (hinted && score > 0) score = std::min(100, score + 25);
+        // A shorter set must beat the longer one it starts.
+        if (score >= kMinScore && score > best.Score)
+            best = SetFound(s, shape.FirstCode, shape.Count, score);
+    }
+    return best;
+}
+
+// The UDG block where the system variable points, when it has ink.
+TFoundFont UdgAt(const TScanArea& area) {
+    const std::int64_t udg = area.UdgHint;
+    if (udg < 0 || static_cast<std::size_t>(udg) + kUdgCount * kCell > area.Bytes.size())
+        return TFoundFont();
+    int inked = 0;
+    for (int k = 0; k < kUdgCount; ++k)
+        inked += !Blank(&area.Bytes[static_cast<std::size_t>(udg) + k * kCell]);
+    if (inked == 0) return TFoundFont();
+    TFoundFont f = SetFound(static_cast<std::size_t>(udg), 144, kUdgCount, 40 + inked * 2);
+    f.Kind = TFoundKind::Udg;
+    return f;
+}
+
+} // namespace
+
 std::vector<TFoundFont> ScanCharsets(const TScanArea& area, std::size_t areaIndex) {
     std::vector<TFoundFont> found;
     const std::vector<std::uint8_t>& bytes = area.Bytes;
     if (bytes.size() < kCell * 2) return found;
     const std::size_t cells = bytes.size() - kCell + 1;
-    // good[o]: the cell at o is glyph-like; runs[o]: how many glyph-like cells
-    // follow each other from o on in steps of 8.
     std::vector<std::uint8_t> good(cells), blank(cells);
     for (std::size_t o = 0; o < cells; ++o) {
         good[o] = GlyphLike(&bytes[o]);
@@ -216,55 +291,32 @@ std::vector<TFoundFont> ScanCharsets(const TScanArea& area, std::size_t areaInde
         const std::size_t last = first + static_cast<std::size_t>(n - 1) * kCell;
         return sum[last] - (first >= kCell ? sum[first - kCell] : 0);
     };
-    const auto add = [&](std::size_t offset, int firstCode, int count, int score) {
-        TFoundFont f;
-        f.Area = areaIndex;
-        f.Offset = offset;
-        f.Length = static_cast<std::size_t>(count) * kCell;
-        f.Kind = TFoundKind::Charset;
-        f.FirstCode = firstCode;
-        f.LastCode = firstCode + count - 1;
-        f.Score = score;
-        found.push_back(f);
-    };
-    struct TShape {
-        int FirstCode, Count, MinGood;
-        int Penalty; // shorter and rarer shapes lose ties to the full set
-    };
-    // Longest first: a set of 96 also starts a set of 64 at the same place.
-    static const TShape kShapes[] = {
-        {32, 96, 57, 0}, {33, 95, 70, 2}, {32, 64, 38, 4}, {33, 63, 46, 6}};
+    const auto blankAt = [&](std::size_t o) { return blank[o] != 0; };
     for (std::size_t s = 0; s < cells; ++s) {
-        int best = 0;
-        for (const TShape& shape : kShapes) {
-            const std::size_t length = static_cast<std::size_t>(shape.Count) * kCell;
-            if (s + length > bytes.size()) continue;
-            const bool fromSpace = shape.FirstCode == 32;
-            if (fromSpace && !blank[s]) continue;
-            // A set from '!' whose cell before is blank is the set from the space.
-            if (!fromSpace && s >= kCell && blank[s - kCell]) continue;
-            const int need = shape.MinGood;
-            if (goodIn(fromSpace ? s + kCell : s, fromSpace ? shape.Count - 1 : shape.Count) < need)
-                continue;
-            int score = CharsetScore(&bytes[s], shape.Count, shape.FirstCode) - shape.Penalty;
-            if (static_cast<std::int64_t>(s) == area.CharsHint) score = std::min(100, score + 25);
-            if (score < kMinScore) continue;
-            // A shorter set must beat the longer one it starts.
-            if (score > best) {
-                if (best > 0) found.pop_back();
-                best = score;
-                add(s, shape.FirstCode, shape.Count, score);
-            }
-        }
+        TFoundFont f = BestSetAt(area, s, goodIn, blankAt);
+        if (f.Score > 0) found.push_back(f);
     }
-    // The user-defined graphics are wherever the system variable says.
-    const std::int64_t udg = area.UdgHint;
-    if (udg >= 0 && static_cast<std::size_t>(udg) + kUdgCount * kCell <= bytes.size()) {
-        int inked = 0;
-        for (int k = 0; k < kUdgCount; ++k)
-            inked += !Blank(&bytes[static_cast<std::size_t>(udg) + k * kCell]);
-        if (inked > 0) add(static_cast<std::size_t>(udg), 144, kUdgCount, 40 + inked * 2);
-        if (inked > 0) found.back().Kind = TFoundKind::Udg;
-    }
+    TFoundFont udg = UdgAt(area);
+    if (udg.Score > 0) found.push_back(udg);
+    for (TFoundFont& f : found)
+        f.Area = areaIndex;
     return found;
+}
+
+TFoundFont CharsetAt(const TScanArea& area, std::size_t offset) {
+    if (static_cast<std::int64_t>(offset) == area.UdgHint) {
+        const TFoundFont udg = UdgAt(area);
+        if (udg.Score > 0) return udg;
+    }
+    const std::vector<std::uint8_t>& bytes = area.Bytes;
+    const auto goodIn = [&](std::size_t first, int n) {
+        int count = 0;
+        for (int k = 0; k < n; ++k)
+            count += GlyphLike(&bytes[first + static_cast<std::size_t>(k) * kCell]);
+        return count;
+    };
+    const auto blankAt = [&](std::size_t o) {
+        return o + kCell <= bytes.size() && Blank(&bytes[o]);
+    };
+    return BestSetAt(area, offset, goodIn, blankAt);
 }

@@ -13,6 +13,10 @@
 // merged: neighbouring offsets of one set may all be listed.
 std::vector<TFoundFont> ScanCharsets(const TScanArea& area, std::size_t areaIndex);
 
+// The set or UDG block the scan finds starting at offset, alone (Area 0);
+// Score 0 when there is none.
+TFoundFont CharsetAt(const TScanArea& area, std::size_t offset);
+
 // The score (0..100) of count cells at offset as a set starting at
 // firstCode; 0 when they are no set. Exposed for the place reader.
 int CharsetScore(const std::uint8_t* cells, int count, int firstCode);

@@ -83,19 +83,19 @@ std::string ReadFontAtPlace(TFZXFont& font, const std::vector<TScanArea>& areas,
                             const std::string& place) {
     std::size_t area = 0, offset = 0;
     if (!FindPlace(areas, place, area, offset)) return "no place " + place + " in the file";
-    for (const TFoundFont& f : FindFonts(areas))
-        if (f.Area == area && f.Offset == offset) return ReadFoundFont(font, areas, f);
-    // Not found by the finder: read what the user points at as it is.
     const std::vector<std::uint8_t>& bytes = areas[area].Bytes;
+    // What the scan finds there (without scanning the rest), else the bytes
+    // the user points at as a set of 96.
     TFoundFont f;
-    f.Area = area;
-    f.Offset = offset;
     if ((f.Length = FzxLengthAt(bytes, offset)) > 0) {
         f.Kind = TFoundKind::Fzx;
         f.LastCode = bytes[offset + 2];
-        return ReadFoundFont(font, areas, f);
+    } else {
+        f = CharsetAt(areas[area], offset);
+        if (f.Score == 0) f.Length = 96 * kCell;
     }
-    f.Length = 96 * kCell;
+    f.Area = area;
+    f.Offset = offset;
     if (offset + f.Length > bytes.size())
         return "no FZX font at " + place + ", and too little room there for an 8x8 set";
     return ReadFoundFont(font, areas, f);

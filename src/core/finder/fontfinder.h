@@ -28,9 +28,9 @@ std::vector<std::uint8_t> FoundFontFile(const std::vector<TScanArea>& areas,
 std::string ReadFoundFont(TFZXFont& font, const std::vector<TScanArea>& areas,
                           const TFoundFont& found);
 
-// The font at a place text (see PlaceText): what the finder found starting
-// there, else an FZX font whose table is consistent there, else the 96
-// cells of a set from the space there. "" or the message.
+// The font at a place text (see PlaceText): an FZX font whose table is
+// consistent there, else the set or UDG block the scan would find starting
+// there, else the 96 cells of a set from the space there. "" or the message.
 std::string ReadFontAtPlace(TFZXFont& font, const std::vector<TScanArea>& areas,
                             const std::string& place);
 
