@@ -94,6 +94,7 @@ Tmainform::Tmainform(const std::vector<std::string>& arguments, QWidget* parent)
     ConnectFileCommands();
     new TSpectrumCommands(*this);
     ConnectImportCommands();
+    ConnectFindCommands();
     NewFont();
     JoinClipboardWatch();
 
