@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace {
 
@@ -31,18 +32,22 @@ int Ink(std::uint8_t b) {
 // column (characters keep a gap to their neighbours) and strokes, not
 // scattered pixels as code and random data give.
 bool GlyphLike(const std::uint8_t* c) {
-    int ink = 0, isolated = 0;
+    int ink = 0;
     std::uint8_t all = 0;
+    for (int r = 0; r < kCell; ++r) {
+        ink += Ink(c[r]);
+        all |= c[r];
+    }
+    if (ink < 2 || ink > 40 || all == 0xFF) return false;
+    int isolated = 0;
     for (int r = 0; r < kCell; ++r) {
         const unsigned row = c[r];
         const unsigned up = r > 0 ? c[r - 1] : 0u, down = r < kCell - 1 ? c[r + 1] : 0u;
         const unsigned near = up | down;
         const unsigned touch = near | (near << 1) | (near >> 1) | (row << 1) | (row >> 1);
         isolated += Ink(static_cast<std::uint8_t>(row & ~touch));
-        ink += Ink(c[r]);
-        all |= c[r];
     }
-    return ink >= 2 && ink <= 40 && all != 0xFF && isolated <= 2 && isolated * 6 <= ink + 6;
+    return isolated <= 2 && isolated * 6 <= ink + 6;
 }
 
 bool Blank(const std::uint8_t* c) {
@@ -79,6 +84,8 @@ bool Bar(std::uint8_t row) {
 // Punctuation that looks the same in nearly every font: whether the cell of
 // code looks like it. -1 where the code has no such test.
 int PunctuationFits(int code, const std::uint8_t* c) {
+    static const std::string kTested = " -_.,'\"`:;=";
+    if (kTested.find(static_cast<char>(code)) == std::string::npos) return -1;
     int top = 0, bottom = 0;
     InkRows(c, top, bottom);
     const int ink = InkCount(c);
@@ -236,6 +243,8 @@ TFoundFont BestSetAt(const TScanArea& area, std::size_t s, GoodIn goodIn, BlankA
     const bool hinted = static_cast<std::int64_t>(s) == area.CharsHint;
     TFoundFont best;
     for (const TShape& shape : kShapes) {
+        // A sure longer set is not beaten by the shorter ones it starts.
+        if (best.Score >= 100 - shape.Penalty) continue;
         const std::size_t length = static_cast<std::size_t>(shape.Count) * kCell;
         if (s + length > bytes.size()) continue;
         const bool fromSpace = shape.FirstCode == 32;
@@ -247,6 +256,15 @@ TFoundFont BestSetAt(const TScanArea& area, std::size_t s, GoodIn goodIn, BlankA
         const int need = hinted ? shape.MinGood / 2 : shape.MinGood;
         if (goodIn(fromSpace ? s + kCell : s, fromSpace ? shape.Count - 1 : shape.Count) < need)
             continue;
+        // Without a blank space to anchor it, a set from '!' must have some
+        // punctuation where it belongs before it is judged in full.
+        if (!fromSpace) {
+            int fits = 0;
+            for (const char code : {'-', '.', ',', ':', '=', '_'})
+                fits += PunctuationFits(
+                            code, &bytes[s + static_cast<std::size_t>(code - 33) * kCell]) == 1;
+            if (fits < 2) continue;
+        }
         int score = CharsetScore(&bytes[s], shape.Count, shape.FirstCode) - shape.Penalty;
         if (hinted && score > 0) score = std::min(100, score + 25);
         // A shorter set must beat the longer one it starts.
@@ -279,8 +297,8 @@ std::vector<TFoundFont> ScanCharsets(const TScanArea& area, std::size_t areaInde
     const std::size_t cells = bytes.size() - kCell + 1;
     std::vector<std::uint8_t> good(cells), blank(cells);
     for (std::size_t o = 0; o < cells; ++o) {
-        good[o] = GlyphLike(&bytes[o]);
         blank[o] = Blank(&bytes[o]);
+        good[o] = !blank[o] && GlyphLike(&bytes[o]);
     }
     // Prefix counts of glyph-like cells in steps of 8: sum[o] counts good
     // cells at o, o - 8, o - 16 ...
