@@ -34,6 +34,8 @@ for harness in build-fuzz/fuzz/fuzz_*; do
       seeds+=("$desktop") ;;
   esac
   echo "fuzzing $name for $runs runs"
+  # libspectrum's own leaks (see the file) are not the harness's.
+  LSAN_OPTIONS=suppressions=$PWD/fuzz/lsan-suppressions.txt \
   "$harness" -seed=1 -runs="$runs" -max_len=20000 "$corpus" "${seeds[@]}" >"$corpus.log" 2>&1 || {
     tail -n 40 "$corpus.log"; echo "$name failed"; exit 1; }
   rm -rf "$corpus" "$corpus.log" ${desktop:+"$desktop"}

@@ -310,7 +310,13 @@ std::vector<TFoundFont> ScanCharsets(const TScanArea& area, std::size_t areaInde
         return sum[last] - (first >= kCell ? sum[first - kCell] : 0);
     };
     const auto blankAt = [&](std::size_t o) { return blank[o] != 0; };
+    // Every shape needs at least this many glyph-like cells among the 64
+    // from its start: most offsets are passed over on one look.
+    constexpr int kLeastGood = kShapes[0].MinGood - 32;
     for (std::size_t s = 0; s < cells; ++s) {
+        const int window = static_cast<int>(std::min<std::size_t>(64, (cells - 1 - s) / kCell + 1));
+        if (goodIn(s, window) < kLeastGood && static_cast<std::int64_t>(s) != area.CharsHint)
+            continue;
         TFoundFont f = BestSetAt(area, s, goodIn, blankAt);
         if (f.Score > 0) found.push_back(f);
     }
