@@ -20,6 +20,16 @@ constexpr std::uint32_t kUdg = 23675;   // system variable: first UDG
 constexpr std::uint32_t kSystemVariablesEnd = 0x5CB6;
 constexpr std::size_t kHeaderLength = 19; // flag, 17 header bytes, checksum
 
+// Whether the name says the file is a tape or snapshot libspectrum reads.
+bool NamedContainer(const std::string& name) {
+    static const char* const kExtensions[] = {".tap", ".tzx", ".pzx", ".csw", ".spc",  ".sta",
+                                              ".ltp", ".wav", ".z80", ".sna", ".szx",  ".sp",
+                                              ".snp", ".zxs", ".sit", ".slt", ".zx82", ".snx"};
+    for (const char* ext : kExtensions)
+        if (EndsWithIgnoringCase(name, ext)) return true;
+    return false;
+}
+
 std::string Message(const std::string& what, const TSpectrumLibrary& library) {
     return library.Error.empty() ? what : what + ": " + library.Error;
 }
@@ -139,19 +149,30 @@ std::string ReadSpectrumBytes(const std::vector<std::uint8_t>& bytes, const std:
         LIBSPECTRUM_ERROR_NONE)
         kind = LIBSPECTRUM_CLASS_UNKNOWN;
     l->ClearError();
+    bool raw = false;
     if (kind == LIBSPECTRUM_CLASS_TAPE)
         error = ReadTape(*l, *plain, type, plainName, areas);
     else if (kind == LIBSPECTRUM_CLASS_SNAPSHOT)
         error = ReadSnapshot(*l, *plain, type, plainName, areas);
     else if (kind == LIBSPECTRUM_CLASS_COMPRESSED)
         error = "a compressed file; unpack it first";
-    else {
-        // ROM images, screens and anything else: the bytes as they are.
-        TScanArea raw;
-        raw.Bytes = *plain;
-        areas.push_back(std::move(raw));
+    else
+        raw = true;
+    // A file libspectrum took for a tape or snapshot by its bytes alone, but
+    // cannot read as one, is looked into as it is: its name never said so.
+    if (!error.empty()) {
+        areas.clear();
+        if (kind != LIBSPECTRUM_CLASS_COMPRESSED && !NamedContainer(plainName)) {
+            error.clear();
+            raw = true;
+        }
     }
-    if (!error.empty()) areas.clear();
+    if (raw) {
+        // ROM images, screens and anything else: the bytes as they are.
+        TScanArea area;
+        area.Bytes = *plain;
+        areas.push_back(std::move(area));
+    }
     return error;
 }
 

@@ -11,6 +11,9 @@ constexpr int kCell = 8;
 constexpr int kUdgCount = 21;
 // Below this a window is no set (tuned on made-up memory, see the bench).
 constexpr int kMinScore = 60;
+// Windows judged in full per area, at most: a set takes about 20, so a 48K
+// page full of sets needs 1,500.
+constexpr std::size_t kMaxJudgements = 16384;
 
 // Set bits of each byte value: the scan counts ink at every offset.
 struct TInkTable {
@@ -84,8 +87,22 @@ bool Bar(std::uint8_t row) {
 // Punctuation that looks the same in nearly every font: whether the cell of
 // code looks like it. -1 where the code has no such test.
 int PunctuationFits(int code, const std::uint8_t* c) {
-    static const std::string kTested = " -_.,'\"`:;=";
-    if (kTested.find(static_cast<char>(code)) == std::string::npos) return -1;
+    switch (code) {
+    case ' ':
+    case '-':
+    case '_':
+    case '.':
+    case ',':
+    case '\'':
+    case '"':
+    case '`':
+    case ':':
+    case ';':
+    case '=':
+        break;
+    default:
+        return -1;
+    }
     int top = 0, bottom = 0;
     InkRows(c, top, bottom);
     const int ink = InkCount(c);
@@ -237,7 +254,8 @@ TFoundFont SetFound(std::size_t offset, int firstCode, int count, int score) {
 // The best set starting at s (Score 0: none). goodIn(first, n) counts the
 // glyph-like cells among n from first on, blankAt(o) tells a blank cell.
 template <class GoodIn, class BlankAt>
-TFoundFont BestSetAt(const TScanArea& area, std::size_t s, GoodIn goodIn, BlankAt blankAt) {
+TFoundFont BestSetAt(const TScanArea& area, std::size_t s, GoodIn goodIn, BlankAt blankAt,
+                     std::size_t& judged) {
     const std::vector<std::uint8_t>& bytes = area.Bytes;
     // The set the CHARS system variable points at needs less to be taken.
     const bool hinted = static_cast<std::int64_t>(s) == area.CharsHint;
@@ -265,6 +283,7 @@ TFoundFont BestSetAt(const TScanArea& area, std::size_t s, GoodIn goodIn, BlankA
                             code, &bytes[s + static_cast<std::size_t>(code - 33) * kCell]) == 1;
             if (fits < 2) continue;
         }
+        ++judged;
         int score = CharsetScore(&bytes[s], shape.Count, shape.FirstCode) - shape.Penalty;
         if (hinted && score > 0) score = std::min(100, score + 25);
         // A shorter set must beat the longer one it starts.
@@ -313,11 +332,14 @@ std::vector<TFoundFont> ScanCharsets(const TScanArea& area, std::size_t areaInde
     // Every shape needs at least this many glyph-like cells among the 64
     // from its start: most offsets are passed over on one look.
     constexpr int kLeastGood = kShapes[0].MinGood - 32;
-    for (std::size_t s = 0; s < cells; ++s) {
+    // Full judgements are the costly part; a file made of thousands of sets
+    // back to back is listed up to where this many were spent.
+    std::size_t judged = 0;
+    for (std::size_t s = 0; s < cells && judged < kMaxJudgements; ++s) {
         const int window = static_cast<int>(std::min<std::size_t>(64, (cells - 1 - s) / kCell + 1));
         if (goodIn(s, window) < kLeastGood && static_cast<std::int64_t>(s) != area.CharsHint)
             continue;
-        TFoundFont f = BestSetAt(area, s, goodIn, blankAt);
+        TFoundFont f = BestSetAt(area, s, goodIn, blankAt, judged);
         if (f.Score > 0) found.push_back(f);
     }
     TFoundFont udg = UdgAt(area);
@@ -342,5 +364,6 @@ TFoundFont CharsetAt(const TScanArea& area, std::size_t offset) {
     const auto blankAt = [&](std::size_t o) {
         return o + kCell <= bytes.size() && Blank(&bytes[o]);
     };
-    return BestSetAt(area, offset, goodIn, blankAt);
+    std::size_t judged = 0;
+    return BestSetAt(area, offset, goodIn, blankAt, judged);
 }

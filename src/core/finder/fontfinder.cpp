@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
+#include <map>
 
 #include "finder/charsetscan.h"
 #include "finder/fzxscan.h"
@@ -11,12 +13,10 @@ namespace {
 
 constexpr std::size_t kCell = 8;
 
-bool Overlap(const TFoundFont& a, const TFoundFont& b) {
-    return a.Area == b.Area && a.Offset < b.Offset + b.Length && b.Offset < a.Offset + a.Length;
-}
-
 // The best finds that overlap none better: neighbouring offsets of one set,
-// a shorter set inside a longer one, the cells inside an FZX font.
+// a shorter set inside a longer one, the cells inside an FZX font. Kept finds
+// never overlap, so per area they are ordered by offset and a new one need
+// only be held against its neighbours there.
 std::vector<TFoundFont> Merge(std::vector<TFoundFont> all) {
     std::stable_sort(all.begin(), all.end(), [](const TFoundFont& a, const TFoundFont& b) {
         if (a.Score != b.Score) return a.Score > b.Score;
@@ -24,10 +24,19 @@ std::vector<TFoundFont> Merge(std::vector<TFoundFont> all) {
         return a.Offset < b.Offset;
     });
     std::vector<TFoundFont> kept;
-    for (const TFoundFont& f : all)
-        if (std::none_of(kept.begin(), kept.end(),
-                         [&](const TFoundFont& k) { return Overlap(f, k); }))
-            kept.push_back(f);
+    std::map<std::pair<std::size_t, std::size_t>, std::size_t> ends; // (area, offset) -> end
+    for (const TFoundFont& f : all) {
+        const auto next = ends.lower_bound({f.Area, f.Offset});
+        if (next != ends.end() && next->first.first == f.Area &&
+            next->first.second < f.Offset + f.Length)
+            continue;
+        if (next != ends.begin()) {
+            const auto before = std::prev(next);
+            if (before->first.first == f.Area && before->second > f.Offset) continue;
+        }
+        ends[{f.Area, f.Offset}] = f.Offset + f.Length;
+        kept.push_back(f);
+    }
     return kept;
 }
 
