@@ -18,6 +18,7 @@ constexpr std::uint32_t kRamStart = 0x4000;
 constexpr std::uint32_t kChars = 23606; // system variable: character set - 256
 constexpr std::uint32_t kUdg = 23675;   // system variable: first UDG
 constexpr std::uint32_t kSystemVariablesEnd = 0x5CB6;
+constexpr std::uint32_t kPRamT = 23732;   // system variable: last byte of RAM
 constexpr std::size_t kHeaderLength = 19; // flag, 17 header bytes, checksum
 
 // Whether the name says the file is a tape or snapshot libspectrum reads.
@@ -100,9 +101,14 @@ std::string ReadSnapshot(TSpectrumLibrary& l, const std::vector<std::uint8_t>& b
     };
     const std::uint32_t chars = static_cast<std::uint32_t>(word(kChars)) + 256;
     const std::uint32_t udg = static_cast<std::uint32_t>(word(kUdg));
-    if (chars >= kRamStart && chars <= 0xFFFF) memory.CharsHint = chars - kRamStart;
+    // The ROM sets P_RAMT to the last byte of RAM at start-up; where it holds
+    // anything else, the system variables were overwritten and hint nothing.
+    const std::uint32_t ramTop = static_cast<std::uint32_t>(word(kPRamT));
+    const bool systemVariables = ramTop == 0xFFFF || ramTop == 0x7FFF;
+    if (systemVariables && chars >= kRamStart && chars <= 0xFFFF)
+        memory.CharsHint = chars - kRamStart;
     // The graphics lie above the system variables; below them is the screen.
-    if (udg >= kSystemVariablesEnd) memory.UdgHint = udg - kRamStart;
+    if (systemVariables && udg >= kSystemVariablesEnd) memory.UdgHint = udg - kRamStart;
     areas.push_back(std::move(memory));
     for (int page = 0; page < 8; ++page) {
         if (page == 5 || page == 2 || page == paged) continue;

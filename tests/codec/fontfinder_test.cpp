@@ -52,6 +52,31 @@ TBytes ScreenAndSet() {
     return WithAt(memory, 0x1B00, set);
 }
 
+// Memory whose system variables hold: CHARS for a set at 0xF000, UDG at
+// 0xFF58 with graphics there, and P_RAMT as the ROM sets it.
+TBytes WithSystemVariables() {
+    TBytes memory = WithAt(MadeUpCode(0xC000, 6), 0xF000 - 0x4000, MadeUpSet());
+    const auto poke = [&](unsigned address, unsigned word) {
+        memory[address - 0x4000] = static_cast<std::uint8_t>(word);
+        memory[address - 0x4000 + 1] = static_cast<std::uint8_t>(word >> 8);
+    };
+    poke(23606, 0xF000 - 256); // CHARS
+    poke(23675, 0xFF58);       // UDG
+    poke(23732, 0xFFFF);       // P_RAMT
+    for (std::size_t i = 0; i < 21 * 8; ++i)
+        memory[0xFF58 - 0x4000 + i] = i % 8 == 0 ? 0 : static_cast<std::uint8_t>(0x3C + i / 8);
+    return memory;
+}
+
+// Eight 128K pages of code, a set in page 3, which is not paged in.
+std::vector<TBytes> Pages128() {
+    std::vector<TBytes> pages;
+    for (unsigned page = 0; page < 8; ++page)
+        pages.push_back(MadeUpCode(0x4000, 10 + page));
+    pages[3] = WithAt(pages[3], 0x123, MadeUpSet());
+    return pages;
+}
+
 struct TFind {
     std::string Place;
     TFoundKind Kind;
@@ -88,6 +113,14 @@ TEST(FontFinder, MadeUpFilesGiveTheirFontsAndNothingElse) {
         {"code.tap",
          CodeTape(WithAt(MadeUpCode(4096, 4), 0x1A0, MadeUpFzx()), 0x8000),
          {{"block2+0x1A0", TFoundKind::Fzx, 32, 127}},
+         nullptr},
+        {"paged.sna",
+         Snapshot128(Pages128()),
+         {{"page3+0x123", TFoundKind::Charset, 32, 127}},
+         nullptr},
+        {"basic.z80",
+         Snapshot48(WithSystemVariables()),
+         {{"0xF000", TFoundKind::Charset, 32, 127}, {"0xFF58", TFoundKind::Udg, 144, 164}},
          nullptr},
         {"nothing.bin", MadeUpCode(49152, 5), {}, nullptr},
         {"empty.tap", {}, {}, nullptr},
