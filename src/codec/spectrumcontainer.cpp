@@ -151,6 +151,8 @@ std::string ReadSpectrumBytes(const std::vector<std::uint8_t>& bytes, const std:
         plain = &unpacked;
         if (EndsWithIgnoringCase(plainName, ".gz")) plainName.resize(plainName.size() - 3);
     }
+    // Nothing to look into; libspectrum's snapshot reader crashes on it.
+    if (plain->empty()) return "";
     if (l->IdentifyFileWithClass(&type, &kind, plainName.c_str(), plain->data(), plain->size()) !=
         LIBSPECTRUM_ERROR_NONE)
         kind = LIBSPECTRUM_CLASS_UNKNOWN;

@@ -124,6 +124,7 @@ TEST(FontFinder, MadeUpFilesGiveTheirFontsAndNothingElse) {
          nullptr},
         {"nothing.bin", MadeUpCode(49152, 5), {}, nullptr},
         {"empty.tap", {}, {}, nullptr},
+        {"empty.z80", {}, {}, nullptr},
         {"cut.z80", TBytes(cut.begin(), cut.begin() + 20000), {}, "not a snapshot"},
     };
     for (const auto& c : cases) {
