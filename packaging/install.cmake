@@ -75,5 +75,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(QUORREL_LOADED_LIBRARIES)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "libfreetype6 (>= 2.9), libpng16-16, zlib1g")
 endif()
+# Loaded at run time to look into tapes and snapshots, so shlibdeps misses it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libspectrum8")
 set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/package)
 include(CPack)

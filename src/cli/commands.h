@@ -12,6 +12,7 @@ int RunConvert(const TArgs& args);
 int RunRender(const TArgs& args);
 int RunApply(const TArgs& args);
 int RunSpectrum(const TArgs& args);
+int RunFind(const TArgs& args);
 
 // A whole decimal number from low to high (0 <= low <= high): digits only,
 // any number of leading zeros; false for anything else.

@@ -50,6 +50,12 @@ const char* const kUsage =
     "                              compact: a sixth of that), as a tape,\n"
     "                              a snapshot or assembler source, or the screen\n"
     "                              file of what they show\n"
+    "  find FILE... [--extract DIR] [--sheet PNG]\n"
+    "                              list the fonts inside Spectrum tapes,\n"
+    "                              snapshots, ROM images or any file, best\n"
+    "                              first; write them out, or draw them all on\n"
+    "                              one picture. Any FONT may be FILE@PLACE as\n"
+    "                              listed, e.g. game.tzx@block3+0x1A0\n"
     "\n"
     "Format options:\n"
     "  --cell WxH                  sheet cell size (default: the grid found in\n"
@@ -112,11 +118,8 @@ struct TCommand {
     const char* Name;
     int (*Run)(const TArgs&);
 };
-const TCommand kCommands[] = {{"info", RunInfo},
-                              {"convert", RunConvert},
-                              {"render", RunRender},
-                              {"apply", RunApply},
-                              {"spectrum", RunSpectrum}};
+const TCommand kCommands[] = {{"info", RunInfo},   {"convert", RunConvert},   {"render", RunRender},
+                              {"apply", RunApply}, {"spectrum", RunSpectrum}, {"find", RunFind}};
 
 bool IsHelp(const std::string& arg) {
     return arg == "-h" || arg == "--help";
@@ -133,7 +136,7 @@ bool AsksForHelp(const TArgs& args) {
             arg == "--border" || arg == "--cell" || arg == "--first-code" || arg == "--columns" ||
             arg == "--gap" || arg == "--margin" || arg == "--charset" || arg == "--size" ||
             arg == "--face" || arg == "--last-code" || arg == "--routine" || arg == "--out-dir" ||
-            arg == "--to")
+            arg == "--to" || arg == "--extract" || arg == "--sheet")
             ++i;
     }
     return false;

@@ -9,6 +9,7 @@
 #include "gzipcodec.h"
 #include "model/font.h"
 #include "pngcodec.h"
+#include "spectrumcontainer.h"
 
 namespace {
 
@@ -57,6 +58,12 @@ std::string TakeOverIfRead(TFZXFont& font, TFZXFont& scratch, TImportReport& rep
 
 std::string LoadFontFile(TFZXFont& font, const std::string& path, const TImportOptions& options,
                          TImportReport& report, unsigned groups) {
+    // A font inside a Spectrum file: "game.tzx@block3+0x1A0".
+    std::string container, place;
+    if (SplitFontPlace(path, container, place)) {
+        report = TImportReport();
+        return ReadFontInFile(font, container, place);
+    }
     std::string error = RefuseIrregular(path);
     if (!error.empty()) return error;
     const TFontFormat* format = FindFontFormat(path, groups);

@@ -1,6 +1,7 @@
 #pragma once
 // Reading and writing font files of every format in the formats table: the
-// file is looked up by its extension, read with the limits of its row,
+// file is looked up by its extension (or, as "FILE@PLACE", found inside a
+// Spectrum file, see spectrumcontainer.h), read with the limits of its row,
 // unpacked (gzip, PNG) and handed to the core's reader; writers go through
 // the safe save. Every door of the program loads and saves through here.
 

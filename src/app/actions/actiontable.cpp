@@ -8,6 +8,7 @@ const TActionRow ActionTable[] = {
     {"FileSaveAction", "&Save file", "saves the current file to disk", "Ctrl+S", 24, 0, false},
     {"FileSaveAsAction", "Save file &as...", "saves the current file to another file", "", 25, 0, false},
     {"ImportAction", "&Import...", "opens a font of another format (console font, picture sheet ...) as a new font", "", -1, 0, false},
+    {"FindFontsAction", "&Find fonts in a Spectrum file...", "looks for character sets and FZX fonts inside a tape, snapshot, ROM image or any file and imports one", "", -1, 0, false},
     {"ExportAction", "&Export...", "writes the font in another format (console font, picture sheet ...)", "", -1, 0, false},
     {"ZxCharsetAction", "Spectrum &characters (\u2191 \u00A3 \u00A9)", "imports and exports the up arrow, pound and copyright signs as codes 94, 96 and 127", "", -1, 0, false},
     {"FileExitAction", "E&xit", "quits the program", "", 1, 0, false},

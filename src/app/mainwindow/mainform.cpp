@@ -95,6 +95,7 @@ Tmainform::Tmainform(const std::vector<std::string>& arguments, QWidget* parent)
     ConnectFileCommands();
     new TSpectrumCommands(*this);
     ConnectImportCommands();
+    ConnectFindCommands();
     NewFont();
     JoinClipboardWatch();
 

@@ -99,6 +99,9 @@ class Tmainform : public QMainWindow {
     // changed-file question; picture sheets ask for their layout first
     // (mainform_import.cpp).
     void ImportFont(const QString& path);
+    // Finds the fonts inside path with the find dialog and enters the one
+    // chosen as an import (the changed-file question already answered).
+    void FindFontsIn(const QString& path);
     // True for files ImportFont takes: the formats table's, and pictures of
     // the other kinds the toolkit reads (BMP, GIF ...) as sheets.
     bool CanImport(const QString& path) const;
@@ -173,6 +176,9 @@ class Tmainform : public QMainWindow {
     // ImportFont after the changed-file question was answered.
     void ImportAsked(const QString& path);
     void ExportActionExecute();
+    // mainform_find.cpp
+    void ConnectFindCommands();
+    void FindFontsActionExecute();
     // mainform_clipboard.cpp
     void JoinClipboardWatch();
     // mainform_sheet.cpp: the glyph sheet dock and the window's own settings

@@ -97,8 +97,8 @@ void Tmainform::CreateMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName("FileMenu");
     add(file, {"NewFileAction", "FileLoadAction", "FileSaveAction", "FileSaveAsAction", "|"});
-    add(file,
-        {"ImportAction", "ExportAction", "ZxCharsetAction", "|", "SpectrumExportAction", "|"});
+    add(file, {"ImportAction", "FindFontsAction", "ExportAction", "ZxCharsetAction", "|",
+               "SpectrumExportAction", "|"});
     FLastUsedMenu = file->addMenu(QStringLiteral("Last used files..."));
     FLastUsedMenu->setObjectName("LastUsedFilesMenu");
     FLastUsedMenuAction = FLastUsedMenu->menuAction();
