@@ -17,15 +17,6 @@ using namespace testdata;
 
 namespace {
 
-TBytes MadeUpFzx() {
-    TFZXFont font;
-    const TBytes set = MadeUpSet();
-    font.LoadCHRBytes(set.data(), set.size());
-    TBytes fzx;
-    font.BuildFZXImage(fzx);
-    return fzx;
-}
-
 // A tape whose code block holds an FZX font at 0x1A0 and a set at 0x1003.
 QString MakeTape(const QString& path) {
     TBytes code = MadeUpCode(8192, 7);

@@ -19,15 +19,6 @@ using testcli::RunCli;
 
 namespace {
 
-TBytes MadeUpFzx() {
-    TFZXFont font;
-    const TBytes set = MadeUpSet();
-    font.LoadCHRBytes(set.data(), set.size());
-    TBytes fzx;
-    font.BuildFZXImage(fzx);
-    return fzx;
-}
-
 TBytes UpperSet() {
     const TBytes set = MadeUpSet();
     return TBytes(set.begin(), set.begin() + 64 * 8);

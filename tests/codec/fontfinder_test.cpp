@@ -25,15 +25,6 @@ TBytes WithAt(TBytes bytes, std::size_t at, const TBytes& part) {
     return bytes;
 }
 
-TBytes MadeUpFzx() {
-    TFZXFont font;
-    const TBytes set = MadeUpSet();
-    EXPECT_EQ(font.LoadCHRBytes(set.data(), set.size()), "");
-    TBytes fzx;
-    EXPECT_EQ(font.BuildFZXImage(fzx), "");
-    return fzx;
-}
-
 // 48K of memory from 0x4000: text from the set on the screen, the set right
 // after the screen's attributes, code above.
 TBytes ScreenAndSet() {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "model/font.h"
+
 namespace testdata {
 
 using TBytes = std::vector<std::uint8_t>;
@@ -66,6 +68,16 @@ inline TBytes MadeUpSet() {
         if (bars & 8) c[top + 1] |= 0x20;
     }
     return set;
+}
+
+// The same set as an FZX font, as the editor writes it (empty when the set
+// could not be read or written, which the finder tests would then show).
+inline TBytes MadeUpFzx() {
+    TFZXFont font;
+    const TBytes set = MadeUpSet();
+    TBytes fzx;
+    if (font.LoadCHRBytes(set.data(), set.size()).empty()) font.BuildFZXImage(fzx);
+    return fzx;
 }
 
 // Bytes standing for code and data: random, but the same every run.
