@@ -81,7 +81,8 @@ fzx_install:
 fz_p_stream:    defb 4          ; stream of the channel, 4 to 15 (offset 33)
 
 fz_boot:
-        di
+        ei                      ; a snapshot starts with them off: the frame
+                                ; interrupt runs while the sample prints
         ld      a,(fz_p_border)
         and     7
         out     (0xFE),a
@@ -103,7 +104,6 @@ fz_boot:
         ld      a,(fz_p_y)
         ld      b,a
         call    fz_print
-        ei
 fz_wait:
         halt
         jr      fz_wait

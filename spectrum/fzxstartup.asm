@@ -19,7 +19,8 @@ fz_p_attr:      defb 0x38       ; screen attribute: paper * 8 + ink
 fz_p_border:    defb 7          ; border colour
 
 fz_boot:
-        di
+        ei                      ; a snapshot starts with them off: the frame
+                                ; interrupt runs while the sample prints
         ld      a,(fz_p_border)
         and     7
         out     (0xFE),a
@@ -38,7 +39,6 @@ fz_boot:
         ld      de,(fz_p_font)
         ld      bc,(fz_p_x)     ; C = left edge, B = top
         call    fzx_print
-        ei
 fz_wait:
         halt
         jr      fz_wait
