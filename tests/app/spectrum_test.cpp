@@ -20,6 +20,16 @@ class SpectrumTest : public QObject {
     Q_OBJECT
 
   private:
+    // The file is the tape the compact routine gives for "Hi" in the font.
+    static void ExpectCompactTapeOfHi(TWindowFixture& f, const QString& path) {
+        TSpectrumOptions o;
+        o.Text = "Hi";
+        o.Routine = TPrintRoutine::Compact;
+        TSpectrumProgram program;
+        QCOMPARE(BuildSpectrumProgram(f.Font(), o, program), std::string());
+        QVERIFY(ReadFileBytes(QFile::encodeName(path).toStdString()) == BuildSpectrumTape(program));
+    }
+
     static void MakeFont(TFZXFont& font) {
         font.SetLastChar(126);
         for (int i = 0; i < font.Count(); ++i)
@@ -110,12 +120,7 @@ class SpectrumTest : public QObject {
         f.window->Action("SpectrumExportAction")->trigger();
         QCOMPARE(script.Seen(), QStringList{"SpectrumExportDialog"});
 
-        TSpectrumOptions o;
-        o.Text = "Hi";
-        o.Routine = TPrintRoutine::Compact;
-        TSpectrumProgram program;
-        QCOMPARE(BuildSpectrumProgram(f.Font(), o, program), std::string());
-        QVERIFY(ReadFileBytes(QFile::encodeName(path).toStdString()) == BuildSpectrumTape(program));
+        ExpectCompactTapeOfHi(f, path);
     }
 
     // The routine is a choice of its own beside the file type, and the two
@@ -139,12 +144,7 @@ class SpectrumTest : public QObject {
         }});
         f.window->Action("SpectrumExportAction")->trigger();
         QCOMPARE(script.Seen(), QStringList{"SpectrumExportDialog"});
-        TSpectrumOptions o;
-        o.Text = "Hi";
-        o.Routine = TPrintRoutine::Compact;
-        TSpectrumProgram program;
-        QCOMPARE(BuildSpectrumProgram(f.Font(), o, program), std::string());
-        QVERIFY(ReadFileBytes(QFile::encodeName(path).toStdString()) == BuildSpectrumTape(program));
+        ExpectCompactTapeOfHi(f, path);
     }
 
     void RunInEmulatorStartsFuseOnASnapshot() {
