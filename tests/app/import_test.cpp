@@ -64,6 +64,7 @@ class ImportTest : public QObject {
     void failedOrCancelledImportKeepsTheFont();
     void sheetDialogPreviewsAsTheUserTypes();
     void droppedFilesImport();
+    void aFileOnTheCommandLineIsImportedAsADropIs();
     void exportWritesEveryFormatAndKeepsTheFont();
     void saveAsOffersTheImportedName();
 };
@@ -244,6 +245,20 @@ void ImportTest::droppedFilesImport() {
     // 16 x 3 cells of 8 x 8: codes 32 to 65 ('A', the last inked), 'A' in place.
     QCOMPARE(f.Font().LastChar(), 65);
     QCOMPARE(f.Font().Glyph('A' - 32).Rows(), std::string("00100000|01110000"));
+}
+
+// The command line takes a file the way a drop does: a console font is
+// imported as an untitled font, not refused for its extension.
+void ImportTest::aFileOnTheCommandLineIsImportedAsADropIs() {
+    QTemporaryDir files;
+    const QString psf = files.filePath("named.psf");
+    MakeFile(psf);
+    TModalScript script;
+    TWindowFixture f(QStringList{psf});
+    QTRY_COMPARE(f.Font().LastChar(), 70);
+    QCOMPARE(f.Font().Glyph('A' - 32).Leading(), 3);
+    QVERIFY(f.window->Document().FileName().isEmpty());
+    QCOMPARE(script.Seen(), QStringList());
 }
 
 void ImportTest::exportWritesEveryFormatAndKeepsTheFont() {

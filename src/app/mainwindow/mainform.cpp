@@ -155,7 +155,7 @@ void Tmainform::ActivateFirstTime() {
     ConnectPreviewForm(true);
     LoadSettings();
     const std::string file = ReadCommandLineFile();
-    if (!file.empty()) OpenFontPath(file);
+    if (!file.empty()) OpenOrImportPath(file);
 }
 
 void Tmainform::ConnectPreviewForm(bool connected) {
@@ -203,10 +203,5 @@ void Tmainform::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     const std::string path = UrlToPath(urls.first());
     // Opening asks questions; let the drag finish before it does.
-    QTimer::singleShot(0, this, [this, path] {
-        if (CanImport(FromPath(path)))
-            ImportFont(FromPath(path));
-        else
-            OpenFontPath(path);
-    });
+    QTimer::singleShot(0, this, [this, path] { OpenOrImportPath(path); });
 }

@@ -93,6 +93,9 @@ class Tmainform : public QMainWindow {
     // path as the system spells it. A file that cannot be read leaves the
     // font, its history, its name and the recent list as they were.
     void OpenFontPath(const std::string& path);
+    // A file handed to the window (dropped, or named on the command line):
+    // the editor's own formats are opened, the others imported as untitled.
+    void OpenOrImportPath(const std::string& path);
     // Saves to the font's file, asking for a name first when it has none.
     bool SaveFont();
     // Imports a file of the formats table as a new, untitled font, after the

@@ -126,6 +126,13 @@ void Tmainform::OpenFont(const QString& path) {
     OpenFontPath(ToPath(path));
 }
 
+void Tmainform::OpenOrImportPath(const std::string& path) {
+    if (CanImport(FromPath(path)))
+        ImportFont(FromPath(path));
+    else
+        OpenFontPath(path);
+}
+
 void Tmainform::OpenFontPath(const std::string& path) {
     if (!QuerySaveChanges()) return;
     std::string error;
