@@ -1,10 +1,6 @@
 #include "spectrumlibrary.h"
 
-#include "sharedlibrary.h"
-
-#ifndef QUORREL_LIBSPECTRUM_FILE
-#define QUORREL_LIBSPECTRUM_FILE "libspectrum.so.8"
-#endif
+#include <dlfcn.h>
 
 #include <cstdarg>
 #include <cstdio>
@@ -23,31 +19,41 @@ libspectrum_error KeepError(libspectrum_error error, const char* format, va_list
     return error;
 }
 
+template <typename F> bool Resolve(void* handle, const char* name, F& function) {
+    function = reinterpret_cast<F>(dlsym(handle, name));
+    return function != nullptr;
+}
+
 std::string Load() {
-    // Stays loaded for the rest of the program, as the functions taken from it.
-    static TSharedLibrary library(QUORREL_LIBSPECTRUM_FILE, "tapes and snapshots");
+    void* handle = nullptr;
+    for (const char* name : {"libspectrum.so.8", "libspectrum.so.9", "libspectrum.so"})
+        if ((handle = dlopen(name, RTLD_NOW | RTLD_LOCAL))) break;
+    if (!handle) return "reading tapes and snapshots needs libspectrum, which is not installed";
     TSpectrumLibrary& l = gLibrary;
     decltype(&libspectrum_init) init = nullptr;
     libspectrum_error_function_t* errorFunction = nullptr;
-    library.Take("libspectrum_init", init);
-    library.Take("libspectrum_identify_file_raw", l.IdentifyFileRaw);
-    library.Take("libspectrum_identify_class", l.IdentifyClass);
-    library.Take("libspectrum_identify_file_with_class", l.IdentifyFileWithClass);
-    library.Take("libspectrum_tape_alloc", l.TapeAlloc);
-    library.Take("libspectrum_tape_read", l.TapeRead);
-    library.Take("libspectrum_tape_free", l.TapeFree);
-    library.Take("libspectrum_tape_iterator_init", l.TapeIteratorInit);
-    library.Take("libspectrum_tape_iterator_next", l.TapeIteratorNext);
-    library.Take("libspectrum_tape_block_type", l.TapeBlockType);
-    library.Take("libspectrum_tape_block_data", l.TapeBlockData);
-    library.Take("libspectrum_tape_block_data_length", l.TapeBlockDataLength);
-    library.Take("libspectrum_snap_alloc", l.SnapAlloc);
-    library.Take("libspectrum_snap_read", l.SnapRead);
-    library.Take("libspectrum_snap_free", l.SnapFree);
-    library.Take("libspectrum_snap_pages", l.SnapPages);
-    library.Take("libspectrum_snap_out_128_memoryport", l.SnapOut128MemoryPort);
-    library.Take("libspectrum_error_function", errorFunction);
-    if (!library.Error().empty()) return library.Error();
+    errorFunction = reinterpret_cast<libspectrum_error_function_t*>(
+        dlsym(handle, "libspectrum_error_function"));
+    const bool all =
+        Resolve(handle, "libspectrum_init", init) &&
+        Resolve(handle, "libspectrum_identify_file_raw", l.IdentifyFileRaw) &&
+        Resolve(handle, "libspectrum_identify_class", l.IdentifyClass) &&
+        Resolve(handle, "libspectrum_identify_file_with_class", l.IdentifyFileWithClass) &&
+        Resolve(handle, "libspectrum_tape_alloc", l.TapeAlloc) &&
+        Resolve(handle, "libspectrum_tape_read", l.TapeRead) &&
+        Resolve(handle, "libspectrum_tape_free", l.TapeFree) &&
+        Resolve(handle, "libspectrum_tape_iterator_init", l.TapeIteratorInit) &&
+        Resolve(handle, "libspectrum_tape_iterator_next", l.TapeIteratorNext) &&
+        Resolve(handle, "libspectrum_tape_block_type", l.TapeBlockType) &&
+        Resolve(handle, "libspectrum_tape_block_data", l.TapeBlockData) &&
+        Resolve(handle, "libspectrum_tape_block_data_length", l.TapeBlockDataLength) &&
+        Resolve(handle, "libspectrum_snap_alloc", l.SnapAlloc) &&
+        Resolve(handle, "libspectrum_snap_read", l.SnapRead) &&
+        Resolve(handle, "libspectrum_snap_free", l.SnapFree) &&
+        Resolve(handle, "libspectrum_snap_pages", l.SnapPages) &&
+        Resolve(handle, "libspectrum_snap_out_128_memoryport", l.SnapOut128MemoryPort) &&
+        errorFunction;
+    if (!all) return "the libspectrum installed lacks functions Quorrel needs";
     // Messages are kept for the caller instead of printed.
     *errorFunction = KeepError;
     if (init() != LIBSPECTRUM_ERROR_NONE) return "libspectrum could not start: " + l.Error;
